@@ -1,0 +1,81 @@
+// The card and meld records and the names of suits and ranks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+#include "container/TRecordArray.h"
+
+// A composed card face; only the screen side knows what it holds.
+struct CardFace;
+
+enum : int32_t { Joker = 0, Karo = 1, Herz = 2, Blatt = 3, Kreuz = 4 };
+enum : int32_t { Bube = 11, Dame = 12, Koenig = 13, Ass = 14, JokerRank = 1 };
+
+struct TCard {
+    int32_t Suit;          // 0 joker, 1 Karo, 2 Herz, 3 Blatt, 4 Kreuz
+    int32_t Rank;          // 2..14, the ace is 14; a joker carries 1
+    CardFace* Image;       // owned; freed only by ClearTCard
+    uint8_t FromTable;     // in a meld candidate: already lay in the target meld
+    uint8_t FixedOnTable;  // a table joker keeps what it stands for
+    uint8_t TakeBack;      // laid from the hand this turn
+    uint8_t Selected;
+    int32_t MeldOrder;  // sort key inside a meld, highest first
+    int32_t AsRank;     // what a joker in a meld stands for
+    int32_t AsSuit;
+    int32_t DragDX;  // card left minus mouse x at the last mouse-down
+    int32_t DragDY;
+};
+
+static_assert(std::is_trivially_copyable_v<TCard>);
+static_assert(offsetof(TCard, Suit) < offsetof(TCard, Rank) &&
+              offsetof(TCard, Rank) < offsetof(TCard, Image) &&
+              offsetof(TCard, Image) < offsetof(TCard, FromTable) &&
+              offsetof(TCard, FromTable) < offsetof(TCard, FixedOnTable) &&
+              offsetof(TCard, FixedOnTable) < offsetof(TCard, TakeBack) &&
+              offsetof(TCard, TakeBack) < offsetof(TCard, Selected) &&
+              offsetof(TCard, Selected) < offsetof(TCard, MeldOrder) &&
+              offsetof(TCard, MeldOrder) < offsetof(TCard, AsRank) &&
+              offsetof(TCard, AsRank) < offsetof(TCard, AsSuit) &&
+              offsetof(TCard, AsSuit) < offsetof(TCard, DragDX) &&
+              offsetof(TCard, DragDX) < offsetof(TCard, DragDY));
+
+// Left, top, right, bottom; right and bottom exclusive.
+struct TRect {
+    int32_t Left;
+    int32_t Top;
+    int32_t Right;
+    int32_t Bottom;
+
+    bool Contains(int32_t x, int32_t y) const { return Left <= x && x < Right && Top <= y && y < Bottom; }
+    bool operator==(const TRect&) const = default;
+};
+
+using TCardArray = TRecordArray<TCard>;
+
+struct TMeld {
+    TCardArray* Cards;  // owned by the meld, highest MeldOrder first
+    TRect Bounds;       // where the last painting put the meld
+};
+
+static_assert(std::is_trivially_copyable_v<TMeld>);
+static_assert(offsetof(TMeld, Cards) < offsetof(TMeld, Bounds));
+
+using TMeldArray = TRecordArray<TMeld>;
+
+// Indexed by Rank 2..14 and Suit 1..4; the other slots are empty.
+extern const char* const RankNames[15];
+extern const char* const SuitNames[5];
+
+inline bool IsJoker(const TCard& card) {
+    return card.Suit == Joker;
+}
+
+// The circular rank order: after the ace comes the 2.
+inline int32_t RankAbove(int32_t rank) {
+    return rank + 1 > 14 ? rank + 1 - 13 : rank + 1;
+}
+inline int32_t RankBelow(int32_t rank) {
+    return rank - 1 < 2 ? rank - 1 + 13 : rank - 1;
+}

@@ -1,0 +1,134 @@
+#include "game/Game.h"
+
+#include "game/Settings.h"
+
+namespace {
+
+// Stands in when no screen is attached (headless games, benchmarks).
+class TNullScreen final : public TGameScreen {
+  public:
+    void Repaint() override {}
+    void SetStatusLine(const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
+    void FreeFace(CardFace*) override {}
+};
+
+TNullScreen nullScreen;
+
+}  // namespace
+
+TGame::TGame(TGameScreen* screen, uint64_t seed)
+    : TableMelds(&CurMeld),
+      OwnCards(&CurOwnCard),
+      OpponentCards(&CurOpponentCard),
+      Stock(&CurStockCard),
+      DiscardPile(&CurDiscardCard),
+      Rng(seed),
+      Screen(screen != nullptr ? screen : &nullScreen) {}
+
+TGame::~TGame() {
+    ClearAll();
+}
+
+void TGame::SetScreen(TGameScreen* screen) {
+    Screen = screen != nullptr ? screen : &nullScreen;
+}
+
+void TGame::ClearTCard(TCardArray& cards) {
+    cards.First();
+    while (cards.Next()) {
+        TCard* card = cards.Current();
+        if (card->Image != nullptr) {
+            Screen->FreeFace(card->Image);
+            card->Image = nullptr;
+        }
+    }
+    cards.Clear();
+}
+
+void TGame::ClearAll() {
+    ClearTCard(OwnCards);
+    ClearTCard(OpponentCards);
+    ClearTCard(Stock);
+    ClearTCard(DiscardPile);
+    for (int i = 0; i < TableMelds.Count(); ++i) {
+        TMeld* meld = TableMelds.GoTo(i);
+        ClearTCard(*meld->Cards);
+        delete meld->Cards;
+        meld->Cards = nullptr;
+    }
+    TableMelds.Clear();
+}
+
+TCard* TGame::NewCard(TCardArray& into, int32_t suit, int32_t rank) {
+    TCard* card = into.Append();
+    if (card == nullptr) {
+        return nullptr;
+    }
+    card->Suit = suit;
+    card->Rank = rank;
+    card->Image = Screen->ComposeFace(suit, rank);
+    return card;
+}
+
+void TGame::NeuesSpiel() {
+    PlayerCameOut = 0;
+    OpponentCameOut = 0;
+    ClearAll();
+
+    for (int i = 0; i < 6; ++i) {
+        NewCard(Stock, Joker, JokerRank);
+    }
+    for (int deck = 0; deck < 2; ++deck) {
+        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+            NewCard(Stock, suit, Ass);
+            for (int32_t rank = 2; rank <= Koenig; ++rank) {
+                NewCard(Stock, suit, rank);
+            }
+        }
+    }
+    Mischeln();
+
+    for (int i = 0; i < CardsPerPlayer && !Stock.Empty(); ++i) {
+        if (MoveCard(Stock, 0, OwnCards)) {
+            OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 0;
+        }
+        if (!Stock.Empty()) {
+            MoveCard(Stock, 0, OpponentCards);
+        }
+    }
+    SortOwnCards();
+    SetStatus(0);
+}
+
+void TGame::SetStatus(int32_t value) {
+    GameState = value;
+    switch (value) {
+        case 0:
+            StatusText = DrawStatusText;
+            ComeOutAtTurnStart = PlayerCameOut;
+            break;
+        case 1:
+            StatusText = PlayStatusText;
+            break;
+        default:
+            StatusText.clear();
+            break;
+    }
+    Screen->SetStatusLine(StatusText);
+}
+
+bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {
+    if (index < 0 || index >= from.Count()) {
+        return false;
+    }
+    TCard* target = to.Append();
+    if (target == nullptr) {
+        return false;
+    }
+    *target = *from.GoTo(index);
+    from.DeleteAt(index);
+    return true;
+}

@@ -1,0 +1,114 @@
+// The whole state of one game of rummy and every rule that changes it.
+// The screen is reached only through TGameScreen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/Card.h"
+#include "game/GameScreen.h"
+#include "game/Random.h"
+
+inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
+inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
+
+class TGame {
+  public:
+    explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
+    ~TGame();
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    void SetScreen(TGameScreen* screen);
+    TGameScreen& GetScreen() const { return *Screen; }
+
+    // --- Cards and piles ---
+    // Frees the face of every card in the container, then empties it.
+    void ClearTCard(TCardArray& cards);
+    // Frees every card and meld; the table is empty afterwards.
+    void ClearAll();
+    // Appends a fresh card with its own face; every other field is 0.
+    TCard* NewCard(TCardArray& into, int32_t suit, int32_t rank);
+
+    // --- New game, turn states ---
+    void NeuesSpiel();
+    void SetStatus(int32_t value);
+
+    // --- Pile upkeep ---
+    void Mischeln();
+    void StapelAuffrischen();
+    void SortOwnCards();
+    void SortThisCards(TCardArray& cards);
+    // Before a draw from an empty stock: every discard but the top one goes
+    // back into the stock, which is shuffled. True when the stock then holds a card.
+    bool RefillEmptyStock();
+
+    // --- Meld rules ---
+    bool passenzusammen(TCardArray& candidate);
+    int32_t CountUnplaced(TCardArray& candidate);
+    bool PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order);
+    void PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit);
+    int32_t MeldPoints(TCardArray& candidate);
+    // The first-meld check after a valid, sorted and counted candidate; may
+    // move leading jokers. True when the drop may be laid.
+    bool FirstMeldCheck(TCardArray& candidate, int32_t points);
+    void ShiftLeadingJokers(TCardArray& candidate);
+
+    // --- Joker exchange ---
+    void JokerTauschen();
+    void JokerTauschenEvil();
+
+    // --- The player's turn ---
+    // Draws for the player; false (and nothing changed) when there was nothing to draw.
+    bool PlayerDrawFromStock();
+    bool PlayerDrawFromDiscardPile();
+    // Toggles the selection of a hand card; true when it is now selected.
+    bool ToggleHandCard(int32_t index);
+    void ClearHandSelection();
+    // The selected cards dropped on the discard pile.
+    void PlayerDiscard();
+    // The selected cards dropped on meld targetMeld, or on free table space when -1.
+    void PlayerLayOut(int32_t targetMeld);
+    // "Ausgelegte Karten zurücknehmen".
+    void TakeBackTurn();
+
+    // --- The computer's turn ---
+    void ZugDesGegners();
+    void DrawFromStock();
+    void DrawFromDiscardPile();
+    void DiscardOpponentCard(int32_t index);
+    void SelectOnly(int32_t index);
+    bool MarkCard(int32_t rank, int32_t suit, int32_t key);
+    int32_t MarkedPoints(bool isSet);
+    void LayOutMarked();
+
+    // Fields, in the order of the game's record.
+    TMeldArray TableMelds;
+    TCursor<TMeld> CurMeld;
+    TCursor<TCard> CurMeldCard;  // shared by the Cards of every meld
+    TCardArray OwnCards;
+    TCardArray OpponentCards;
+    TCardArray Stock;        // top is element 0
+    TCardArray DiscardPile;  // top is the last element
+    TCursor<TCard> CurOwnCard;
+    TCursor<TCard> CurOpponentCard;
+    TCursor<TCard> CurStockCard;
+    TCursor<TCard> CurDiscardCard;
+    int32_t GameState = 0;  // 0 the player must draw, 1 may lay out and must discard
+    uint8_t ComeOutAtTurnStart = 0;
+    uint8_t PlayerCameOut = 0;
+    uint8_t OpponentCameOut = 0;
+    TCursor<TCard> CurWorkCard;  // cursor of the meld candidate
+    int32_t MarkCount = 0;       // cards in the computer's candidate meld
+    std::string StatusText;      // what the status line shows
+
+    TRandom Rng;
+
+  private:
+    TGameScreen* Screen;
+};
+
+// The idiom by which a card changes containers: append to the target, copy the
+// whole record, delete the source. False (nothing moved) when the target could
+// not grow.
+bool MoveCard(TCardArray& from, int32_t index, TCardArray& to);

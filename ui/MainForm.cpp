@@ -1,0 +1,218 @@
+#include "ui/MainForm.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "ui/AboutBox.h"
+#include "ui/OptionsForm.h"
+#include "ui/ProgramDir.h"
+
+TPaintBox::TPaintBox(TMainForm* form, QWidget* parent) : QWidget(parent), Form(form) {
+    setObjectName("PaintBox1");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!Form->Table.isNull()) {
+        painter.drawImage(0, 0, Form->Table);
+    }
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form->PaintBox1MouseDown(p.x(), p.y());
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form->PaintBox1MouseMove(p.x(), p.y());
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form->PaintBox1MouseUp(p.x(), p.y());
+}
+
+void TPaintBox::resizeEvent(QResizeEvent*) {
+    Form->PaintBox1Paint();
+}
+
+TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game(nullptr, seed) {
+    setObjectName("MainForm");
+    setWindowTitle("Taldrin Brisko 1.0");
+    resize(696, 480);
+    move(214, 146);
+
+    ProgramDir = ProgramDirectory();
+    HelpFile = ProgramDir + "brisko.hlp";
+
+    CreateMenus();
+    CreateControls();
+    CreateCardBack();
+    Game.SetScreen(this);
+
+    AboutBox = new TAboutBox(this);
+    OptionsForm = new TOptionsForm(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    Timer1->start();
+}
+
+TMainForm::~TMainForm() {
+    Timer1->stop();
+    Game.ClearAll();
+    FreeFace(CardBack);
+    CardBack = nullptr;
+    Game.SetScreen(nullptr);
+}
+
+void TMainForm::CreateMenus() {
+    SpielMenu = menuBar()->addMenu("Spiel");
+    NeuesSpiel1 = SpielMenu->addAction("Neues Spiel", this, &TMainForm::NeuesSpiel1Click);
+    NeuesSpiel1->setObjectName("NeuesSpiel1");
+    NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
+    SpielMenu->addSeparator();
+    Einstellungen1 = SpielMenu->addAction("Einstellungen...", this, &TMainForm::Einstellungen1Click);
+    Einstellungen1->setObjectName("Einstellungen1");
+    SpielMenu->addSeparator();
+    Beenden1 = SpielMenu->addAction("Beenden", this, &TMainForm::Beenden1Click);
+    Beenden1->setObjectName("Beenden1");
+    Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    HilfeMenu = menuBar()->addMenu("Hilfe");
+    Hilfe2 = HilfeMenu->addAction("&Hilfe...", this, &TMainForm::Hilfe2Click);
+    Hilfe2->setObjectName("Hilfe2");
+    Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
+    HilfeMenu->addSeparator();
+    berdasProgramm1 = HilfeMenu->addAction("Über das Programm...", this, &TMainForm::berdasProgramm1Click);
+    berdasProgramm1->setObjectName("berdasProgramm1");
+}
+
+void TMainForm::CreateControls() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Panel1 = new QFrame(central);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFixedHeight(41);
+    UndoBtn = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload),
+                              "Ausgelegte Karten zurücknehmen", Panel1);
+    UndoBtn->setObjectName("UndoBtn");
+    UndoBtn->setFocusPolicy(Qt::NoFocus);
+    // The designed width, or wider where the desktop font needs it.
+    UndoBtn->setGeometry(16, 8, std::max(201, UndoBtn->sizeHint().width()), 25);
+    connect(UndoBtn, &QPushButton::clicked, this, &TMainForm::UndoBtnClick);
+    column->addWidget(Panel1);
+
+    StatusPanel = new QLabel(central);
+    StatusPanel->setObjectName("StatusPanel");
+    StatusPanel->setFixedHeight(24);
+    StatusPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    StatusPanel->setLineWidth(1);
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    StatusPanel->setAutoFillBackground(true);
+    QPalette statusPalette = StatusPanel->palette();
+    statusPalette.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    statusPalette.setColor(QPalette::WindowText, Qt::black);
+    StatusPanel->setPalette(statusPalette);
+    QFont statusFont("Arial");
+    statusFont.setBold(true);
+    statusFont.setPixelSize(13);
+    StatusPanel->setFont(statusFont);
+    column->addWidget(StatusPanel);
+
+    Panel2 = new QFrame(central);
+    Panel2->setObjectName("Panel2");
+    Panel2->setAutoFillBackground(true);
+    QPalette tablePalette = Panel2->palette();
+    tablePalette.setColor(QPalette::Window, QColor(0, 128, 0));
+    Panel2->setPalette(tablePalette);
+    auto* tableLayout = new QVBoxLayout(Panel2);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    PaintBox1 = new TPaintBox(this, Panel2);
+    tableLayout->addWidget(PaintBox1);
+    column->addWidget(Panel2, 1);
+
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel2);
+    ScrollBar1->setObjectName("ScrollBar1");
+    ScrollBar1->setRange(0, 10000);
+    ScrollBar1->setPageStep(100);
+    ScrollBar1->hide();
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TMainForm::ScrollBar1Change);
+
+    setCentralWidget(central);
+
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setFixedHeight(19);
+    StatusBar1->setSizeGripEnabled(true);
+}
+
+void TMainForm::SetMessageBoxes(TMessageBoxes* boxes) {
+    MessageBoxes = boxes != nullptr ? boxes : &QtMessageBoxes;
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TMainForm::FormShow() {
+    if (SettingsLoaded != 0) {
+        return;
+    }
+    OptionsForm->RestoreSettings();
+    SettingsLoaded = 1;
+    ApplySettings();
+    Game.NeuesSpiel();
+    PaintBox1Paint();
+}
+
+void TMainForm::NeuesSpiel1Click() {
+    Game.NeuesSpiel();
+    PaintBox1Paint();
+}
+
+void TMainForm::Beenden1Click() {
+    close();
+}
+
+void TMainForm::UndoBtnClick() {
+    Game.TakeBackTurn();
+}
+
+void TMainForm::ScrollBar1Change(int) {
+    PaintBox1Paint();
+}
+
+void TMainForm::SetStatusLine(const std::string& text) {
+    StatusPanel->setText(QString::fromStdString(text));
+}
+
+void TMainForm::ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) {
+    MessageBoxes->Show(this, QString::fromStdString(text), QString::fromStdString(caption), icon);
+}
+
+bool TMainForm::AskYesNo(const std::string& text, const std::string& caption) {
+    return MessageBoxes->Ask(this, QString::fromStdString(text), QString::fromStdString(caption));
+}

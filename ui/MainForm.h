@@ -1,0 +1,130 @@
+// The one main window: menu, take-back button, status line, the table and its scroll bar.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+#include "game/Game.h"
+#include "game/GameScreen.h"
+#include "ui/MessageBoxes.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
+class TAboutBox;
+class TOptionsForm;
+class TMainForm;
+
+// The playing surface. It shows the table the main window composed last and
+// hands its mouse events to the main window.
+class TPaintBox final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TPaintBox(TMainForm* form, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    TMainForm* Form;
+};
+
+class TMainForm final : public QMainWindow, public TGameScreen {
+    Q_OBJECT
+  public:
+    // FormCreate. The seed feeds the game's random generator.
+    explicit TMainForm(uint64_t seed, QWidget* parent = nullptr);
+    // FormDestroy.
+    ~TMainForm() override;
+
+    // Message boxes go here; tests replace them. Null restores the real ones.
+    void SetMessageBoxes(TMessageBoxes* boxes);
+
+    // TGameScreen
+    void Repaint() override;
+    void SetStatusLine(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override;
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    CardFace* ComposeFace(int32_t suit, int32_t rank) override;
+    void FreeFace(CardFace* face) override;
+
+    // Event handlers.
+    void FormShow();
+    void NeuesSpiel1Click();
+    void Einstellungen1Click();
+    void Beenden1Click();
+    void Hilfe2Click();
+    void berdasProgramm1Click();
+    void UndoBtnClick();
+    void ScrollBar1Change(int position);
+    void Timer1Timer();
+    void PaintBox1Paint();
+    void PaintBox1MouseDown(int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp(int x, int y);
+
+    // Copies the settings dialog's values into the game.
+    void ApplySettings();
+
+    // Controls.
+    QMenu* SpielMenu;
+    QAction* NeuesSpiel1;
+    QAction* Einstellungen1;
+    QAction* Beenden1;
+    QMenu* HilfeMenu;
+    QAction* Hilfe2;
+    QAction* berdasProgramm1;
+    QFrame* Panel1;
+    QPushButton* UndoBtn;
+    QLabel* StatusPanel;
+    QFrame* Panel2;
+    TPaintBox* PaintBox1;
+    QScrollBar* ScrollBar1;
+    QStatusBar* StatusBar1;
+    QTimer* Timer1;
+    TAboutBox* AboutBox;
+    TOptionsForm* OptionsForm;
+
+    // The game and the window's own fields.
+    TGame Game;
+    TRect StockRect{};
+    TRect DiscardRect{};
+    CardFace* CardBack = nullptr;
+    int32_t PaintCount = 0;
+    int32_t DragMoves = 0;
+    int32_t MouseX = 0;
+    int32_t MouseY = 0;
+    int32_t CardWidth = 72;
+    int32_t CardHeight = 108;
+    uint8_t SettingsLoaded = 0;
+    uint8_t Dragging = 0;
+    QString ProgramDir;  // the program's folder, ending in a separator
+    QString HelpFile;    // ProgramDir + "brisko.hlp"
+
+    // The table as composed by the last painting; the paint box shows it.
+    QImage Table;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateControls();
+    void CreateCardBack();
+
+    TQtMessageBoxes QtMessageBoxes;
+    TMessageBoxes* MessageBoxes = &QtMessageBoxes;
+};

@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <chrono>
+
+#include "ui/AppSetup.h"
+#include "ui/MainForm.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+
+    const auto seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    TMainForm form(seed);
+    form.show();
+    return QApplication::exec();
+}
