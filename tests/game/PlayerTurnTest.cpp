@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "game/Game.h"
+#include "game/Settings.h"
+#include "tests/support/FakeScreen.h"
+
+namespace {
+
+using Cards = std::vector<std::pair<int, int>>;
+
+class PlayerTurnTest : public ::testing::Test {
+  protected:
+    void SetUp() override { game.NeuesSpiel(); }
+    void TearDown() override { FirstMeldMinimum = 30; }
+
+    // Replaces the player's hand by the given cards, taking them from wherever
+    // they lie, so that the deck stays complete.
+    void SetHand(const Cards& wanted) {
+        while (!game.OwnCards.Empty()) {
+            MoveCard(game.OwnCards, 0, game.Stock);
+        }
+        for (auto [suit, rank] : wanted) {
+            ASSERT_TRUE(Take(suit, rank, game.OwnCards));
+        }
+        game.SortOwnCards();
+    }
+    bool Take(int suit, int rank, TCardArray& into) {
+        for (TCardArray* from : {&game.Stock, &game.OpponentCards, &game.DiscardPile}) {
+            for (int i = 0; i < from->Count(); ++i) {
+                if (from->At(i).Suit == suit && (suit == Joker || from->At(i).Rank == rank)) {
+                    return MoveCard(*from, i, into);
+                }
+            }
+        }
+        return false;
+    }
+    // Lays a meld straight onto the table, as if laid in an earlier turn.
+    TCardArray& PutMeld(const Cards& cards) {
+        TMeld* meld = game.TableMelds.Append();
+        meld->Cards = new TCardArray(&game.CurMeldCard);
+        for (auto [suit, rank] : cards) {
+            EXPECT_TRUE(Take(suit, rank, *meld->Cards));
+        }
+        return *meld->Cards;
+    }
+    void Select(int suit, int rank) {
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            if (game.OwnCards.At(i).Suit == suit && game.OwnCards.At(i).Rank == rank &&
+                game.OwnCards.At(i).Selected == 0) {
+                game.OwnCards.GoTo(i)->Selected = 1;
+                return;
+            }
+        }
+        ADD_FAILURE() << "no such card in the hand";
+    }
+    Cards Hand() const {
+        Cards out;
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            out.emplace_back(game.OwnCards.At(i).Suit, game.OwnCards.At(i).Rank);
+        }
+        return out;
+    }
+    int SelectedInHand() const {
+        int n = 0;
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            n += game.OwnCards.At(i).Selected;
+        }
+        return n;
+    }
+
+    TFakeScreen screen;
+    TGame game{&screen, 5};
+};
+
+TEST_F(PlayerTurnTest, DrawingFromTheStockSelectsTheCardAndOpensTheTurn) {
+    const TCard top = game.Stock.At(0);
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    EXPECT_EQ(game.OwnCards.Count(), 13);
+    EXPECT_EQ(game.Stock.Count(), 85);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(screen.StatusLine, "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
+    ASSERT_EQ(SelectedInHand(), 1);
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        if (game.OwnCards.At(i).Selected != 0) {
+            EXPECT_EQ(game.OwnCards.At(i).Image, top.Image);
+        }
+    }
+    // A second draw in the same turn does nothing.
+    EXPECT_FALSE(game.PlayerDrawFromStock());
+    EXPECT_FALSE(game.PlayerDrawFromDiscardPile());
+    EXPECT_EQ(game.OwnCards.Count(), 13);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, DrawingFromTheDiscardPileTakesItsTopAndRefillsTheStock) {
+    EXPECT_FALSE(game.PlayerDrawFromDiscardPile());  // empty at the start of a game
+    EXPECT_EQ(game.GameState, 0);
+    for (int i = 0; i < 12; ++i) {
+        MoveCard(game.Stock, 0, game.DiscardPile);
+    }
+    const TCard top = game.DiscardPile.Last();
+    ASSERT_TRUE(game.PlayerDrawFromDiscardPile());
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(game.DiscardPile.Count(), 10);  // the oldest went back to the stock
+    EXPECT_EQ(game.Stock.Count(), 86 - 12 + 1);
+    bool found = false;
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        found |= game.OwnCards.At(i).Image == top.Image && game.OwnCards.At(i).Selected == 1;
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, EmptyStockIsRefilledFromTheDiscardsOrDrawsNothing) {
+    while (game.Stock.Count() > 0) {
+        MoveCard(game.Stock, 0, game.DiscardPile);
+    }
+    ASSERT_TRUE(game.PlayerDrawFromStock());  // refilled from all discards but the top one
+    EXPECT_EQ(game.DiscardPile.Count(), 1);
+    EXPECT_EQ(game.Stock.Count(), 84);
+    EXPECT_EQ(CheckCards(game), "");
+
+    // Nothing left to refill from: the click draws nothing and the player must still draw.
+    game.NeuesSpiel();
+    while (game.Stock.Count() > 0) {
+        MoveCard(game.Stock, 0, game.OpponentCards);
+    }
+    MoveCard(game.OpponentCards, 0, game.DiscardPile);
+    EXPECT_FALSE(game.PlayerDrawFromStock());
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    EXPECT_EQ(game.OwnCards.Count(), 12);
+    EXPECT_TRUE(game.PlayerDrawFromDiscardPile());  // the discard pile may still be taken
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, SelectionTogglesAndClears) {
+    EXPECT_TRUE(game.ToggleHandCard(3));
+    EXPECT_FALSE(game.ToggleHandCard(3));
+    EXPECT_FALSE(game.ToggleHandCard(-1));
+    EXPECT_FALSE(game.ToggleHandCard(12));
+    game.ToggleHandCard(0);
+    game.ToggleHandCard(5);
+    game.ClearHandSelection();
+    EXPECT_EQ(SelectedInHand(), 0);
+}
+
+TEST_F(PlayerTurnTest, DiscardingTwoCardsIsRefused) {
+    game.PlayerDrawFromStock();
+    game.ToggleHandCard(0);
+    const Cards before = Hand();
+    game.PlayerDiscard();
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Sie können nur einen Karte wegwerfen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Wegwerfen: zu viele Karten");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(Hand(), before);
+    EXPECT_EQ(SelectedInHand(), 2);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_TRUE(game.DiscardPile.Empty());
+}
+
+TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
+    game.PlayerDrawFromStock();
+    TCardArray& meld = PutMeld({{Herz, 6}, {Herz, 7}, {Herz, 8}});
+    meld.GoTo(1)->TakeBack = 1;
+    game.ClearHandSelection();
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        const TCardArray& cards = *game.TableMelds.At(m).Cards;
+        for (int c = 0; c < cards.Count(); ++c) {
+            EXPECT_EQ(cards.At(c).TakeBack, 0);
+        }
+    }
+    EXPECT_TRUE(screen.Messages.empty());
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
+    SetHand({{Kreuz, 9}});
+    game.SetStatus(1);
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Sie haben gewonnen!");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Information);
+    EXPECT_EQ(game.OwnCards.Count(), 12);  // the new deal
+    EXPECT_TRUE(game.DiscardPile.Empty());
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
+    game.SetStatus(1);
+    // A computer's meld with one card the player laid off this turn, and a new meld of the player.
+    TCardArray& old = PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    old.GoTo(0)->TakeBack = 1;
+    TCardArray& fresh = PutMeld({{Karo, 5}, {Herz, 5}, {Blatt, 5}});
+    for (int i = 0; i < 3; ++i) {
+        fresh.GoTo(i)->TakeBack = 1;
+        fresh.GoTo(i)->Selected = 1;
+    }
+    game.PlayerCameOut = 1;
+    const int handBefore = game.OwnCards.Count();
+
+    game.TakeBackTurn();
+    EXPECT_EQ(game.PlayerCameOut, 0);
+    ASSERT_EQ(game.TableMelds.Count(), 1);  // the emptied meld is gone
+    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 2);
+    EXPECT_EQ(game.OwnCards.Count(), handBefore + 4);
+    EXPECT_EQ(SelectedInHand(), 0);
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        EXPECT_EQ(game.OwnCards.At(i).TakeBack, 0);
+    }
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(CheckCards(game), "");
+
+    // Nothing marked: nothing moves.
+    const Cards hand = Hand();
+    game.TakeBackTurn();
+    EXPECT_EQ(Hand(), hand);
+    EXPECT_EQ(game.TableMelds.Count(), 1);
+}
+
+}  // namespace
