@@ -12,6 +12,8 @@
 inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
 inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
 
+enum class TDropVerdict { Fits, NoMeld, TooFewPoints };
+
 class TGame {
   public:
     explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
@@ -67,6 +69,9 @@ class TGame {
     void ClearHandSelection();
     // The selected cards dropped on the discard pile.
     void PlayerDiscard();
+    // Whether the selected hand cards may be dropped on meld targetMeld (-1: free
+    // table space). Builds and validates the candidate; changes nothing else.
+    TDropVerdict TestDrop(int32_t targetMeld, TCardArray& candidate);
     // The selected cards dropped on meld targetMeld, or on free table space when -1.
     void PlayerLayOut(int32_t targetMeld);
     // "Ausgelegte Karten zurücknehmen".

@@ -107,20 +107,13 @@ void TGame::PlayerDiscard() {
     ZugDesGegners();
 }
 
-void TGame::PlayerLayOut(int32_t targetMeld) {
-    if (GameState != 1) {
-        return;
-    }
-    TMeld* target =
-        targetMeld >= 0 && targetMeld < TableMelds.Count() ? TableMelds.GoTo(targetMeld) : nullptr;
-
-    TCardArray candidate(&CurWorkCard);
-    if (target != nullptr) {
-        const TCardArray& lying = *target->Cards;
+TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
+    if (targetMeld >= 0 && targetMeld < TableMelds.Count()) {
+        const TCardArray& lying = *TableMelds.At(targetMeld).Cards;
         for (int i = 0; i < lying.Count(); ++i) {
             TCard* copy = candidate.Append();
             if (copy == nullptr) {
-                return;
+                return TDropVerdict::NoMeld;
             }
             *copy = lying.At(i);
             copy->Selected = 0;
@@ -129,20 +122,35 @@ void TGame::PlayerLayOut(int32_t targetMeld) {
         }
     }
     if (!passenzusammen(candidate)) {
-        Screen->ShowMessage("Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.",
-                            "Karten passen nicht", TMessageIcon::Error);
-        Screen->Repaint();
-        return;
+        return TDropVerdict::NoMeld;
     }
     SortThisCards(candidate);
     const int32_t points = MeldPoints(candidate);
-    if (!FirstMeldCheck(candidate, points)) {
-        Screen->Repaint();
-        Screen->ShowMessage(
-            "Sie können beim Ersten Mal erst ab " + std::to_string(FirstMeldMinimum) + " Punkte auslegen!",
-            "Zu wenige Punkte", TMessageIcon::Error);
+    return FirstMeldCheck(candidate, points) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
+}
+
+void TGame::PlayerLayOut(int32_t targetMeld) {
+    if (GameState != 1) {
         return;
     }
+    TCardArray candidate(&CurWorkCard);
+    switch (TestDrop(targetMeld, candidate)) {
+        case TDropVerdict::NoMeld:
+            Screen->ShowMessage("Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.",
+                                "Karten passen nicht", TMessageIcon::Error);
+            Screen->Repaint();
+            return;
+        case TDropVerdict::TooFewPoints:
+            Screen->Repaint();
+            Screen->ShowMessage("Sie können beim Ersten Mal erst ab " + std::to_string(FirstMeldMinimum) +
+                                    " Punkte auslegen!",
+                                "Zu wenige Punkte", TMessageIcon::Error);
+            return;
+        case TDropVerdict::Fits:
+            break;
+    }
+    TMeld* target =
+        targetMeld >= 0 && targetMeld < TableMelds.Count() ? TableMelds.GoTo(targetMeld) : nullptr;
 
     // Everything is built before anything is given up, so that running out of
     // memory half-way leaves hand and table as they were.
