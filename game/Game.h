@@ -46,14 +46,22 @@ class TGame {
     bool RefillEmptyStock();
 
     // --- Meld rules ---
+    // Appends copies of the selected hand cards to the candidate (which may
+    // already hold the target meld's cards) and decides whether all of it is a
+    // set or a run. True: every card has its MeldOrder, every joker its AsRank
+    // and AsSuit. Changes nothing outside the candidate.
     bool passenzusammen(TCardArray& candidate);
     int32_t CountUnplaced(TCardArray& candidate);
+    // direction 0 upwards, 1 downwards.
     bool PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order);
     void PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit);
+    // Points of the cards from the hand, in a candidate sorted by SortThisCards.
     int32_t MeldPoints(TCardArray& candidate);
     // The first-meld check after a valid, sorted and counted candidate; may
-    // move leading jokers. True when the drop may be laid.
+    // move leading jokers. True when the drop may be laid; when false, the
+    // drop stayed below FirstMeldMinimum.
     bool FirstMeldCheck(TCardArray& candidate, int32_t points);
+    // Moves the jokers at the front below the last card, then sorts again.
     void ShiftLeadingJokers(TCardArray& candidate);
 
     // --- Joker exchange ---
