@@ -229,4 +229,158 @@ TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
     EXPECT_EQ(game.TableMelds.Count(), 1);
 }
 
+TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted) {
+    SetHand({{Karo, 9}, {Karo, 8}, {Karo, 7}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Blatt, 2}, {Kreuz, 3}});
+    game.SetStatus(1);
+    Select(Karo, 9);
+    Select(Karo, 8);
+    Select(Karo, 7);  // 24 points
+    const Cards before = Hand();
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Zu wenige Punkte");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(Hand(), before);
+    EXPECT_EQ(SelectedInHand(), 3);  // still selected
+    EXPECT_TRUE(game.TableMelds.Empty());
+    EXPECT_EQ(game.PlayerCameOut, 0);
+
+    game.ClearHandSelection();
+    Select(Herz, 14);
+    Select(Herz, 13);
+    Select(Herz, 12);  // 31 points
+    game.PlayerLayOut(-1);
+    EXPECT_EQ(screen.Messages.size(), 1u);
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(meld.Count(), 3);
+    EXPECT_EQ(meld.At(0).Rank, 14);  // stored from the top of the run down
+    EXPECT_EQ(meld.At(2).Rank, 12);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(meld.At(i).TakeBack, 1);
+    }
+    EXPECT_EQ(game.PlayerCameOut, 1);
+    EXPECT_EQ(game.OwnCards.Count(), 5);
+
+    // Once out, the weaker meld goes too, and a single card may be laid off.
+    Select(Karo, 9);
+    Select(Karo, 8);
+    Select(Karo, 7);
+    game.PlayerLayOut(-1);
+    EXPECT_EQ(game.TableMelds.Count(), 2);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, CardsThatDoNotFitAreRefusedWithoutChange) {
+    SetHand({{Karo, 9}, {Herz, 2}, {Kreuz, 13}, {Blatt, 5}});
+    game.SetStatus(1);
+    Select(Karo, 9);
+    Select(Herz, 2);
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text,
+              "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.");
+    EXPECT_EQ(screen.Messages[0].Caption, "Karten passen nicht");
+    EXPECT_EQ(game.OwnCards.Count(), 4);
+    EXPECT_EQ(SelectedInHand(), 2);
+    EXPECT_TRUE(game.TableMelds.Empty());
+}
+
+TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
+    SetHand({{Herz, 9}, {Kreuz, 2}, {Kreuz, 3}});
+    PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    game.TableMelds.GoTo(0)->Cards->GoTo(0)->MeldOrder = 2;
+    game.TableMelds.GoTo(0)->Cards->GoTo(1)->MeldOrder = 1;
+    game.PlayerCameOut = 1;
+    game.SetStatus(0);  // out since an earlier turn
+    game.SetStatus(1);
+    Select(Herz, 9);
+    game.PlayerLayOut(0);
+    ASSERT_TRUE(screen.Messages.empty());
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(meld.Count(), 4);
+    std::vector<int> ranks;
+    for (int i = 0; i < 4; ++i) {
+        ranks.push_back(meld.At(i).Rank);
+        EXPECT_EQ(meld.At(i).TakeBack, meld.At(i).Rank == 9 ? 1 : 0);
+    }
+    EXPECT_EQ(ranks, (std::vector<int>{9, 8, 7, 6}));
+    EXPECT_EQ(game.OwnCards.Count(), 2);
+
+    game.TakeBackTurn();
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 3);
+    EXPECT_EQ(Hand(), (Cards{{Kreuz, 3}, {Kreuz, 2}, {Herz, 9}}));
+    EXPECT_EQ(game.PlayerCameOut, 1);  // it was out at the start of the turn
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
+    SetHand({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}});
+    game.SetStatus(1);
+    for (int i = 0; i < 3; ++i) {
+        game.ToggleHandCard(i);
+    }
+    game.PlayerLayOut(-1);
+    EXPECT_TRUE(game.OwnCards.Empty());
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_TRUE(screen.Messages.empty());  // no win without a discard
+    game.PlayerDiscard();
+    EXPECT_EQ(game.GameState, 1);
+    game.TakeBackTurn();
+    EXPECT_EQ(game.OwnCards.Count(), 3);
+    EXPECT_TRUE(game.TableMelds.Empty());
+    EXPECT_EQ(game.PlayerCameOut, 0);
+}
+
+// A card that was laid out and taken back is an ordinary hand card again: when
+// it later replaces a table joker, the next take-back must leave it in the meld.
+TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
+    SetHand({{Herz, 6}, {Karo, 6}, {Kreuz, 6}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Kreuz, 2}});
+    // An earlier meld on the table: Herz 7, joker (as Herz 6), Herz 5.
+    TCardArray& run = PutMeld({{Herz, 7}, {Joker, 1}, {Herz, 5}});
+    TCard* joker = run.GoTo(1);
+    joker->AsRank = 6;
+    joker->AsSuit = Herz;
+    joker->Selected = 1;
+    run.GoTo(0)->MeldOrder = 1;
+    run.GoTo(2)->MeldOrder = -1;
+
+    // This turn: come out with A-K-Q, lay out the three 6s, then take it all back.
+    game.SetStatus(1);
+    Select(Herz, 14);
+    Select(Herz, 13);
+    Select(Herz, 12);
+    game.PlayerLayOut(-1);
+    Select(Herz, 6);
+    Select(Karo, 6);
+    Select(Kreuz, 6);
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(game.TableMelds.Count(), 3);
+    game.TakeBackTurn();
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+
+    // Discard, let the computer play, then come out and exchange Herz 6 for the joker.
+    game.ClearHandSelection();
+    Select(Kreuz, 2);
+    game.PlayerDiscard();
+    screen.Messages.clear();
+    game.PlayerCameOut = 1;
+    screen.Answers = {true, true, true, true};
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_FALSE(IsJoker(meld.At(1)));
+    EXPECT_EQ(meld.At(1).Rank, 6);
+
+    game.TakeBackTurn();
+    ASSERT_GE(game.TableMelds.Count(), 1);
+    const TCardArray& after = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(after.Count(), 3);
+    EXPECT_EQ(after.At(1).Suit, Herz);
+    EXPECT_EQ(after.At(1).Rank, 6);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
 }  // namespace
