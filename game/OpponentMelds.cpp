@@ -262,6 +262,11 @@ bool LayOffOnto(TGame& game, TCardArray& cards) {
         }
         return false;
     }
+    // A set never holds more than four cards, even one whose joker still
+    // names a suit that a natural card has taken since.
+    if (cards.Count() >= 4) {
+        return false;
+    }
     const int32_t rank = ValueOf(cards.At(0));
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
         ClearMarks(hand);

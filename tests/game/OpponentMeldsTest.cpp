@@ -140,6 +140,11 @@ TEST_F(OpponentTest, LayingOff) {
          "He9 * Bl2",
          {"Kr9 Bl9 *He9 Ka9"},
          "He9 * Bl2"},
+        {"four cards are a full set even when one suit is named twice",
+         {"Kr7 He7 Ka7 *Ka7"},
+         "Bl7 Bl2",
+         {"Kr7 He7 Ka7 *Ka7"},
+         "Bl7 Bl2"},
     };
     for (const LayOffCase& c : cases) {
         SCOPED_TRACE(c.Why);
