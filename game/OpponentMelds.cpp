@@ -42,7 +42,7 @@ bool MoveMarkedInto(TCardArray& hand, TCardArray& meld, int at) {
 
 // A meld showing exactly one suit is a run, any other a set; whoever laid it.
 bool IsRun(const TCardArray& cards) {
-    int32_t firstSuit = SuitOf(cards.At(0));
+    const int32_t firstSuit = SuitOf(cards.At(0));
     for (int i = 1; i < cards.Count(); ++i) {
         if (SuitOf(cards.At(i)) != firstSuit) {
             return false;
