@@ -87,13 +87,24 @@ class TGame {
 
     // --- The computer's turn ---
     void ZugDesGegners();
+    // The draw decision: the discard pile's top card or the stock.
+    void OpponentDraw();
+    // An empty stock is refilled first; if it stays empty the discard pile's
+    // top card is taken, and with no card anywhere nothing is drawn.
     void DrawFromStock();
     void DrawFromDiscardPile();
+    // The hand position the computer throws away; -1 for an empty hand.
+    int32_t ChooseOpponentDiscard();
     void DiscardOpponentCard(int32_t index);
     void SelectOnly(int32_t index);
     bool MarkCard(int32_t rank, int32_t suit, int32_t key);
     int32_t MarkedPoints(bool isSet);
-    void LayOutMarked();
+    // False when no card could be moved onto the table (nothing changed then).
+    bool LayOutMarked();
+    // The three meld phases of the computer's turn, in the order they run.
+    void SearchRuns();
+    void SearchSets();
+    void LayOffCards();
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;
