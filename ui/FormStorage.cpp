@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/ProfileFile.h"
@@ -24,6 +25,10 @@ const QString VisibleKey = "Visible";
 constexpr int32_t ShowNormal = 1;
 constexpr int32_t ShowMinimized = 2;
 constexpr int32_t ShowMaximized = 3;
+
+// Coordinates beyond this are hand-made nonsense; they are cut down before
+// any arithmetic can overflow.
+constexpr int64_t MaxExtent = 1000000;
 
 QScreen* MainScreen() {
     return QGuiApplication::primaryScreen();
@@ -171,19 +176,18 @@ void TFormStorage::RestorePlacement(const TProfileFile& ini) {
         found = false;
     }
     if (found) {
-        if (!IsResizable(Form)) {
-            pos[2] = pos[0] + frame.width();
-            pos[3] = pos[1] + frame.height();
-        }
-        const int64_t width = int64_t{pos[2]} - pos[0];
-        const int64_t height = int64_t{pos[3]} - pos[1];
-        if (width > 0 && height > 0 && width <= 100000 && height <= 100000) {
-            if (IsResizable(Form)) {
+        // A window of fixed size keeps its own size; only left and top count.
+        const bool resizable = IsResizable(Form);
+        const int64_t width = resizable ? int64_t{pos[2]} - pos[0] : frame.width();
+        const int64_t height = resizable ? int64_t{pos[3]} - pos[1] : frame.height();
+        if (width > 0 && height > 0 && width <= MaxExtent && height <= MaxExtent) {
+            if (resizable) {
                 Form->resize(static_cast<int>(width) - (frame.width() - Form->width()),
                              static_cast<int>(height) - (frame.height() - Form->height()));
             }
-            Form->move(OnScreen(
-                QRect(pos[0], pos[1], Form->frameGeometry().width(), Form->frameGeometry().height())));
+            const int x = static_cast<int>(std::clamp<int64_t>(pos[0], -MaxExtent, MaxExtent));
+            const int y = static_cast<int>(std::clamp<int64_t>(pos[1], -MaxExtent, MaxExtent));
+            Form->move(OnScreen(QRect(x, y, Form->frameGeometry().width(), Form->frameGeometry().height())));
             Placed = true;
         }
     }
