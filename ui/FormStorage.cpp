@@ -161,7 +161,7 @@ QString TFormStorage::ReadPosStr(const TProfileFile& ini, const QString& key) co
 
 void TFormStorage::RestorePlacement(const TProfileFile& ini) {
     const QRect frame = Form->frameGeometry();
-    ini.ReadInteger(IniSection, FlagsKey, 0);  // kept for the file's sake; nothing here uses it
+    // "Flags" only concern the platform's own placement call; nothing to apply here.
     bool found = false;
     if (!ReadPosStr(ini, MinMaxPosKey).isEmpty()) {
         found = true;  // the minimised and maximised positions are the desktop's business

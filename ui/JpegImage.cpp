@@ -1,6 +1,7 @@
 #include "ui/JpegImage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <csetjmp>
 #include <cstdio>
 
@@ -83,8 +84,9 @@ QImage DecodeJpeg(const QByteArray& data) {
 }
 
 QImage LoadJpegFile(const QString& path) {
+    // Only plain files: a pipe in the logo's place would block for good.
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
     return DecodeJpeg(file.read(MaxFileSize + 1));

@@ -92,11 +92,13 @@ bool ParseDecimal(const QString& text, int32_t& value) {
 
 TProfileFile::TProfileFile(QString fileName) : Name(std::move(fileName)), Doc(new TProfileDocument) {
     Doc->Ini.SetSpaces(false);
-    QFile file(Name);
-    if (!file.exists()) {
+    const QFileInfo info(Name);
+    if (!info.exists()) {
         return;
     }
-    if (file.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
+    // Folders, pipes and devices are never opened: a pipe would block for good.
+    QFile file(Name);
+    if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
         Writable = false;
         return;
     }

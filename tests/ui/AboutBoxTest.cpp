@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -118,6 +119,8 @@ TEST(AboutBoxTest, BrokenPicturesNeitherCrashNorShow) {
     EXPECT_TRUE(LoadJpegFile("/nonexistent/logo.jpg").isNull());
     QTemporaryDir dir;
     EXPECT_TRUE(LoadJpegFile(dir.path()).isNull());  // a folder
+    ASSERT_EQ(mkfifo((dir.path() + "/pipe.jpg").toUtf8().constData(), 0600), 0);
+    EXPECT_TRUE(LoadJpegFile(dir.path() + "/pipe.jpg").isNull());  // returns at once
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -167,6 +168,15 @@ TEST(ProfileFileTest, UnwritablePlacesFailWithoutHarm) {
         ini.WriteInteger(Section, "Flags", 0);
         EXPECT_FALSE(ini.UpdateFile());
     }
+    // A pipe where the file should be: reading it would wait for ever.
+    ASSERT_EQ(mkfifo(config.IniPath().toUtf8().constData(), 0600), 0);
+    {
+        TProfileFile ini(config.IniPath());
+        EXPECT_EQ(ini.ReadString(Section, "Flags", "x"), "x");
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+    }
+    ASSERT_TRUE(QFile::remove(config.IniPath()));
     // A folder where the file should be.
     ASSERT_TRUE(QDir().mkpath(config.IniPath()));
     {
