@@ -21,6 +21,7 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TAboutBox;
+class THelpViewer;
 class TOptionsForm;
 class TMainForm;
 
@@ -97,6 +98,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;
+    THelpViewer* HelpViewer = nullptr;  // created by the first "&Hilfe..."
 
     // The game and the window's own fields.
     TGame Game;
