@@ -84,6 +84,14 @@ TRect HintFrameArea(const TRect& pile) {
     return {pile.Left - half, pile.Top - half, pile.Right + half, pile.Bottom + half};
 }
 
+std::array<TRect, 4> HintFrameBands(const TRect& pile) {
+    const TRect o = HintFrameArea(pile);
+    constexpr int32_t w = HintFrameWidth;
+    return {TRect{o.Left, o.Top, o.Right, o.Top + w}, TRect{o.Left, o.Bottom - w, o.Right, o.Bottom},
+            TRect{o.Left, o.Top + w, o.Left + w, o.Bottom - w},
+            TRect{o.Right - w, o.Top + w, o.Right, o.Bottom - w}};
+}
+
 TRect HintArea(int32_t paintBoxHeight) {
     const TRect stock = HintFrameArea(StockPileRect(paintBoxHeight));
     const TRect discard = HintFrameArea(DiscardPileRect(paintBoxHeight));

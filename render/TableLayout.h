@@ -2,6 +2,7 @@
 // The painting and the mouse handlers share these, so a card is hit where it is drawn.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/Card.h"
@@ -48,5 +49,7 @@ bool InTableArea(int32_t x, int32_t y, int32_t paintBoxHeight);
 
 // The pixels a draw-hint frame around `pile` covers (the frame straddles its edge).
 TRect HintFrameArea(const TRect& pile);
-// Both piles with their frames: all that differs between blink phases.
+// The frame itself: top, bottom, left and right band.
+std::array<TRect, 4> HintFrameBands(const TRect& pile);
+// Both piles with their frames.
 TRect HintArea(int32_t paintBoxHeight);

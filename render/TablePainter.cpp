@@ -42,12 +42,9 @@ void Invert(QPainter& painter, const QRect& rect) {
 
 // An unfilled rectangle drawn with a pen of `width` pixels centred on its edge.
 void Frame(QPainter& painter, const TDeviceMap& map, const TRect& pile, const QColor& colour) {
-    const TRect outer = HintFrameArea(pile);
-    constexpr int32_t w = HintFrameWidth;
-    painter.fillRect(map.Rect({outer.Left, outer.Top, outer.Right, outer.Top + w}), colour);
-    painter.fillRect(map.Rect({outer.Left, outer.Bottom - w, outer.Right, outer.Bottom}), colour);
-    painter.fillRect(map.Rect({outer.Left, outer.Top + w, outer.Left + w, outer.Bottom - w}), colour);
-    painter.fillRect(map.Rect({outer.Right - w, outer.Top + w, outer.Right, outer.Bottom - w}), colour);
+    for (const TRect& band : HintFrameBands(pile)) {
+        painter.fillRect(map.Rect(band), colour);
+    }
 }
 
 // A filled rectangle with a one-pixel outline on its own edge pixels.

@@ -140,6 +140,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
     void ComposeTable(const TRect* area);
+    void PlaceScrollBar(TTableScene& scene, TTablePainted& painted);
     void CollectTableInputs(std::vector<int64_t>& inputs) const;
 
     TArtwork Artwork;        // the artwork as drawn for ordinary screens

@@ -121,7 +121,24 @@ void TMainForm::ComposeTable(const TRect* area) {
     DiscardRect = painted.DiscardRect;
     PaintCount = NextPaintCount(PaintCount);
 
-    // The scroll bar sits above the hand row and scrolls the melds that do not fit.
+    // A partial painting only redraws the blinking piles: the meld row and its
+    // scroll bar are as the last full painting left them.
+    if (area == nullptr) {
+        PlaceScrollBar(scene, painted);
+    }
+
+    LastStockHint = painted.StockHint;
+    LastDiscardHint = painted.DiscardHint;
+    CollectTableInputs(LastTableInputs);
+    if (painted.WholeTable || area == nullptr) {
+        PaintBox1->update();
+        return;
+    }
+    PaintBox1->update(area->Left, area->Top, area->Right - area->Left, area->Bottom - area->Top);
+}
+
+// The scroll bar sits above the hand row and scrolls the melds that do not fit.
+void TMainForm::PlaceScrollBar(TTableScene& scene, TTablePainted& painted) {
     const int barHeight = ScrollBar1->sizeHint().height();
     const TRect bar = ScrollBarRect(scene.Width, scene.Height, barHeight);
     ScrollBar1->setGeometry(bar.Left, bar.Top, std::max(0, bar.Right - bar.Left), barHeight);
@@ -144,15 +161,6 @@ void TMainForm::ComposeTable(const TRect* area) {
         // this same painting, so picture and hit tests agree.
         scene.ScrollPosition = ScrollBar1->value();
         painted = TablePainter.Paint(Table, Game, scene, nullptr);
-    }
-
-    LastStockHint = painted.StockHint;
-    LastDiscardHint = painted.DiscardHint;
-    CollectTableInputs(LastTableInputs);
-    if (painted.WholeTable || area == nullptr) {
-        PaintBox1->update();
-    } else {
-        PaintBox1->update(area->Left, area->Top, area->Right - area->Left, area->Bottom - area->Top);
     }
 }
 
@@ -198,7 +206,13 @@ void TMainForm::Timer1Timer() {
             PaintCount = NextPaintCount(PaintCount);
             return;
         }
-        const TRect area = HintArea(PaintBox1->height());
+        // Only the frame that comes or goes, and with it the outline of the
+        // empty discard place when no card has set the pen black before it.
+        const int32_t h = PaintBox1->height();
+        TRect area = HintFrameArea(stock != LastStockHint ? StockPileRect(h) : DiscardPileRect(h));
+        if (stock != LastStockHint && (discard != LastDiscardHint || Game.OpponentCards.Empty())) {
+            area = HintArea(h);
+        }
         ComposeTable(&area);
         return;
     }
