@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <limits>
 
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
@@ -131,6 +132,19 @@ TEST_F(TablePainterTest, TheDrawHintFramesTheStockAndThenTheDiscardPile) {
             EXPECT_NE(QColor(Table.pixel(pile.Left + 2, pile.Top + 40)), red);
         }
     }
+}
+
+TEST(PaintCountTest, TheHintPhasesAndTheCountsEnd) {
+    EXPECT_TRUE(StockHintAt(0, 0));
+    EXPECT_TRUE(StockHintAt(0, 60));
+    EXPECT_FALSE(StockHintAt(0, 15));
+    EXPECT_FALSE(StockHintAt(1, 30));
+    EXPECT_TRUE(DiscardHintAt(0, 45, true));
+    EXPECT_FALSE(DiscardHintAt(0, 45, false));
+    EXPECT_FALSE(DiscardHintAt(1, 15, true));
+    EXPECT_EQ(NextPaintCount(0), 1);
+    // Counting on past the largest value would be undefined; it starts again instead.
+    EXPECT_EQ(NextPaintCount(std::numeric_limits<int32_t>::max()), 0);
 }
 
 QImage Inverted(QImage image) {

@@ -177,6 +177,11 @@ TEST_F(PaintTableTest, TheTimerBlinksTheStockAndRecomposesOnlyWhenThePictureChan
     const QRgb before = Form.Table.pixel(10, BH() - 60);
     Form.Timer1Timer();
     EXPECT_EQ(Form.Table.pixel(10, BH() - 60), before ^ 0x00ffffffu);
+    QPalette palette = Form.Panel2->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 128));
+    Form.Panel2->setPalette(palette);
+    Form.Timer1Timer();
+    EXPECT_EQ(QColor(Form.Table.pixel(BW() - 1, 150)), QColor(0, 0, 128));
 
     // While the player lays out, the timer leaves the table alone.
     Form.Game.SetStatus(1);
