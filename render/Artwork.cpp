@@ -4,10 +4,18 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <string_view>
 
 #include "render/ArtworkFiles.h"
 
 namespace {
+
+// The strips are read in this order below.
+constexpr bool StripIs(size_t index, const TArtworkStrip& strip) {
+    return std::string_view(ArtworkStrips[index].Name) == strip.Name;
+}
+static_assert(StripIs(0, SymbolStrip) && StripIs(1, JackStrip) && StripIs(2, QueenStrip) &&
+              StripIs(3, KingStrip) && StripIs(4, JesterStrip) && StripIs(5, BackStrip));
 
 // The picture as it lies on a white working bitmap.
 QImage OnWhite(QImage image) {
