@@ -7,9 +7,13 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "game/Game.h"
 #include "game/GameScreen.h"
+#include "render/Artwork.h"
+#include "render/FaceComposer.h"
+#include "render/TablePainter.h"
 #include "ui/MessageBoxes.h"
 
 class QAction;
@@ -119,6 +123,13 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The table as composed by the last painting; the paint box shows it.
     QImage Table;
 
+    // Reads the card artwork from `directory`. False, with ArtworkError set to
+    // the message for the user, when a file is missing or damaged.
+    bool LoadCardArtwork(const QString& directory);
+    // Shows ArtworkError and ends the program; the window never appears.
+    void ReportArtworkError();
+    QString ArtworkError;
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -126,6 +137,24 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void CreateMenus();
     void CreateControls();
     void CreateCardBack();
+    // Painting.
+    const TArtwork* ArtworkFor(qreal devicePixelRatio) const;
+    void FollowScreenResolution();
+    void UsePictures(qreal devicePixelRatio);
+    void ComposeTable(const TRect* area);
+    void PlaceScrollBar(TTableScene& scene, TTablePainted& painted);
+    void CollectTableInputs(std::vector<int64_t>& inputs) const;
+
+    TArtwork Artwork;        // the artwork as drawn for ordinary screens
+    TArtwork ArtworkHiDpi;   // twice as fine, when present
+    TFaceComposer Composer;  // faces at the screen's pixel ratio
+    TTablePainter TablePainter;
+    // What the last painting showed, so that a timer tick can tell whether its
+    // picture would differ.
+    std::vector<int64_t> LastTableInputs;
+    std::vector<int64_t> TableInputs;
+    bool LastStockHint = false;
+    bool LastDiscardHint = false;
 
     TQtMessageBoxes QtMessageBoxes;
     TMessageBoxes* MessageBoxes = &QtMessageBoxes;

@@ -1,0 +1,126 @@
+// Speed of card faces, table painting and the blink timer.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenuBar>
+
+#include "game/Game.h"
+#include "render/Artwork.h"
+#include "render/CardFace.h"
+#include "render/FaceComposer.h"
+#include "render/TablePainter.h"
+#include "ui/MainForm.h"
+
+namespace {
+
+const TArtwork& Artwork(int32_t scale) {
+    static TArtwork art[3];
+    if (!art[scale].Loaded()) {
+        art[scale] =
+            LoadArtwork(QDir(QCoreApplication::applicationDirPath()).filePath("artwork"), scale).Artwork;
+    }
+    return art[scale];
+}
+
+// A new game in the main window: 110 faces freed and made, 58000 exchanges, the deal.
+void BM_NewGame(benchmark::State& state) {
+    TMainForm form(1);
+    form.Game.NeuesSpiel();  // the faces of this screen are composed once
+    for (auto _ : state) {
+        form.Game.NeuesSpiel();
+        benchmark::DoNotOptimize(form.Game.OwnCards.Count());
+    }
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
+
+// The one-off composition of all 53 faces and the back for a screen.
+void BM_ComposeAllFaces(benchmark::State& state) {
+    const auto dpr = static_cast<qreal>(state.range(0));
+    TFaceComposer composer;
+    for (auto _ : state) {
+        composer.SetUp(&Artwork(dpr > 1 ? 2 : 1), dpr);
+        benchmark::DoNotOptimize(composer.ComposeBack());
+        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+            for (int32_t rank = 2; rank <= Ass; ++rank) {
+                benchmark::DoNotOptimize(composer.Face(suit, rank));
+            }
+        }
+        benchmark::DoNotOptimize(composer.Face(Joker, JokerRank));
+    }
+}
+BENCHMARK(BM_ComposeAllFaces)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+class TBenchScreen : public TGameScreen {
+  public:
+    explicit TBenchScreen(qreal dpr) { Composer.SetUp(&Artwork(dpr > 1 ? 2 : 1), dpr); }
+    void Repaint() override {}
+    void SetStatusLine(const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    CardFace* ComposeFace(int32_t suit, int32_t rank) override {
+        return new CardFace{Composer.Face(suit, rank)};
+    }
+    void FreeFace(CardFace* face) override { delete face; }
+    TFaceComposer Composer;
+};
+
+// A full table at 1280 x 800: 12 + 12 hand cards, piles, six melds, two cards selected.
+void BM_PaintTable(benchmark::State& state) {
+    const auto dpr = static_cast<qreal>(state.range(0));
+    TBenchScreen screen(dpr);
+    TGame game(&screen, 3);
+    game.NeuesSpiel();
+    MoveCard(game.Stock, 0, game.DiscardPile);
+    for (int m = 0; m < 6; ++m) {
+        TMeld* meld = game.TableMelds.Append();
+        meld->Cards = new TCardArray(&game.CurMeldCard);
+        for (int i = 0; i < 3 + m % 2; ++i) {
+            MoveCard(game.Stock, 0, *meld->Cards);
+        }
+    }
+    game.OwnCards.At(3).Selected = 1;
+    game.OwnCards.At(4).Selected = 1;
+    const QImage back = screen.Composer.ComposeBack();
+    TTableScene scene;
+    scene.Width = 1280;
+    scene.Height = 800;
+    scene.DevicePixelRatio = dpr;
+    scene.TableColor = QColor(0, 128, 0);
+    scene.Back = &back;
+    TTablePainter painter;
+    QImage table;
+    for (auto _ : state) {
+        ++scene.PaintCount;
+        benchmark::DoNotOptimize(painter.Paint(table, game, scene));
+    }
+}
+BENCHMARK(BM_PaintTable)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// What the window does per painting at 1280 x 800: table, scroll bar, bookkeeping.
+void BM_MainWindowPaint(benchmark::State& state) {
+    TMainForm form(5);
+    form.resize(1296, 800 + 41 + 24 + 19 + form.menuBar()->sizeHint().height());
+    form.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form.PaintBox1Paint();
+    }
+    state.counters["width"] = form.PaintBox1->width();
+    state.counters["height"] = form.PaintBox1->height();
+}
+BENCHMARK(BM_MainWindowPaint)->Unit(benchmark::kMicrosecond);
+
+// One 10 ms tick of the idle, blinking game (averaged over the blink cycle).
+void BM_IdleTimerTick(benchmark::State& state) {
+    TMainForm form(5);
+    form.resize(1296, 960);
+    form.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form.Timer1Timer();
+    }
+}
+BENCHMARK(BM_IdleTimerTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

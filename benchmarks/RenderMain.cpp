@@ -1,0 +1,22 @@
+// Entry of the benchmark program: a Qt application (fonts, widgets) on the
+// offscreen platform unless another is asked for, then Google Benchmark.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "ui/AppSetup.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "render/Artwork.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <string_view>
+
+#include "render/ArtworkFiles.h"
+
+namespace {
+
+// The strips are read in this order below.
+constexpr bool StripIs(size_t index, const TArtworkStrip& strip) {
+    return std::string_view(ArtworkStrips[index].Name) == strip.Name;
+}
+static_assert(StripIs(0, SymbolStrip) && StripIs(1, JackStrip) && StripIs(2, QueenStrip) &&
+              StripIs(3, KingStrip) && StripIs(4, JesterStrip) && StripIs(5, BackStrip));
+
+// The picture as it lies on a white working bitmap.
+QImage OnWhite(QImage image) {
+    image.setDevicePixelRatio(1);
+    QImage white(image.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QPainter painter(&white);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return white;
+}
+
+}  // namespace
+
+TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
+    TArtworkLoad result;
+    const QDir dir(directory);
+    std::array<QImage, ArtworkStrips.size()> strips;
+    for (size_t i = 0; i < ArtworkStrips.size(); ++i) {
+        const TArtworkStrip& strip = ArtworkStrips[i];
+        const QString name = QString::fromStdString(ArtworkFileName(strip, scale));
+        const QString path = dir.filePath(name);
+        if (directory.isEmpty() || !QFileInfo(path).isFile()) {
+            result.Problems << QString("%1 fehlt").arg(name);
+            continue;
+        }
+        QImageReader reader(path);
+        const QSize expected(strip.Width * strip.Count * scale, strip.Height * scale);
+        // The size is checked before decoding, so that no file can make us decode a giant.
+        if (reader.size() != expected) {
+            result.Problems << QString("%1 ist beschädigt (erwartet %2 x %3 Pixel)")
+                                   .arg(name)
+                                   .arg(expected.width())
+                                   .arg(expected.height());
+            continue;
+        }
+        QImage image = reader.read();
+        if (image.isNull() || image.size() != expected) {
+            result.Problems << QString("%1 ist beschädigt").arg(name);
+            continue;
+        }
+        strips[i] = OnWhite(image);
+    }
+    if (!result.Problems.isEmpty()) {
+        return result;
+    }
+
+    auto cut = [scale](const QImage& strip, const TArtworkStrip& kind, int index) {
+        QImage image = strip.copy(index * kind.Width * scale, 0, kind.Width * scale, kind.Height * scale);
+        image.setDevicePixelRatio(scale);
+        return image;
+    };
+    TArtwork& art = result.Artwork;
+    for (int i = 0; i < SymbolStrip.Count; ++i) {
+        art.Symbols[i] = cut(strips[0], SymbolStrip, i);
+    }
+    for (int i = 0; i < 4; ++i) {
+        art.Jacks[i] = cut(strips[1], JackStrip, i);
+        art.Queens[i] = cut(strips[2], QueenStrip, i);
+        art.Kings[i] = cut(strips[3], KingStrip, i);
+    }
+    art.Jester = cut(strips[4], JesterStrip, 0);
+    art.Back = cut(strips[5], BackStrip, 0);
+    art.Scale = scale;
+    return result;
+}
+
+QString ArtworkProblemText(const QString& directory, const QStringList& problems) {
+    return QString(
+               "Die Kartenbilder fehlen oder sind beschädigt, deshalb kann Brisko nicht starten.\n\n"
+               "Ordner: %1\n%2\n\n"
+               "Bitte installieren Sie das Spiel neu.")
+        .arg(QDir::toNativeSeparators(directory), problems.join('\n'));
+}

@@ -1,0 +1,312 @@
+#include "render/FaceComposer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <vector>
+
+#include "game/Card.h"
+#include "render/ArtworkFiles.h"
+#include "render/TableLayout.h"
+
+namespace {
+
+constexpr int32_t W = CardBitmapWidth;
+constexpr int32_t H = CardBitmapHeight;
+constexpr int32_t FontHeight = 15;
+
+const QColor Red(255, 0, 0);
+const QColor Black(0, 0, 0);
+const QColor White(255, 255, 255);
+
+struct TBox {
+    int32_t Left, Top, Right, Bottom;
+};
+
+// Pip columns: one in the middle, or a pair.
+constexpr int32_t C1 = (W - 19) / 2;
+constexpr int32_t C2 = (W - 40) / 2;
+constexpr int32_t T8 = ((H - 15) / 2 - 15) / 2 + 15;
+constexpr int32_t T9 = (H - 20) / 4 + 10;
+constexpr int32_t T10 = H / 2 - 2 - 15;
+constexpr int32_t U10 = (T10 - 10) / 2 + 10;
+constexpr int32_t CR = (H - 15) / 2;
+
+constexpr TBox Pip(int32_t left, int32_t top) {
+    return {left, top, left + 19, top + 15};
+}
+
+// Pips drawn on the top half before it is mirrored, by rank loop value.
+std::vector<TBox> UpperPips(int32_t value) {
+    switch (value) {
+        case 2:
+        case 3:
+            return {Pip(C1, 15)};
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            return {Pip(C2, 15), Pip(C2 + 20, 15)};
+        case 8:
+            return {Pip(C2, 15), Pip(C2 + 20, 15), Pip(C1, T8)};
+        case 9:
+            return {Pip(C2, 10), Pip(C2 + 20, 10), Pip(C2, T9), Pip(C2 + 20, T9)};
+        case 10:
+            return {Pip(C2, 10), Pip(C2 + 20, 10), Pip(C2, T10), Pip(C2 + 20, T10), Pip(C1, U10)};
+        default:
+            return {};
+    }
+}
+
+// Pips drawn after the mirroring, so only once.
+std::vector<TBox> CentrePips(int32_t value) {
+    switch (value) {
+        case 1:
+        case 3:
+        case 5:
+        case 9:
+            return {Pip(C1, CR)};
+        case 6:
+        case 8:
+            return {Pip(C2, CR), Pip(C2 + 20, CR)};
+        case 7:
+            return {Pip(C1, T8), Pip(C2, CR), Pip(C2 + 20, CR)};
+        default:
+            return {};
+    }
+}
+
+// The suit symbol laid over the top left of a court picture.
+TBox CourtSymbol(int32_t suit, int32_t th) {
+    switch (suit) {
+        case Karo:
+            return {W / 10 + 1, th - 5, W / 10 + 16, th + 9};
+        case Herz:
+            return {W / 10 + 5, th - 3, W / 10 + 16, th + 7};
+        default:
+            return {W / 10 + 6, th - 5, W / 10 + 20, th + 9};
+    }
+}
+
+QString IndexText(int32_t value) {
+    switch (value) {
+        case 1:
+            return "A";
+        case Bube:
+            return "B";
+        case Dame:
+            return "D";
+        case Koenig:
+            return "K";
+        default:
+            return QString::number(value);
+    }
+}
+
+QFont CardFontOfSize(int pixels) {
+    QFont font("Times New Roman");
+    font.setBold(true);
+    font.setPixelSize(std::max(1, pixels));
+    return font;
+}
+
+}  // namespace
+
+void Spiegele(QImage& image) {
+    if (image.depth() != 32) {
+        image = image.convertToFormat(QImage::Format_RGB32);
+    }
+    const int w = image.width();
+    const int h = image.height();
+    uchar* bits = image.bits();  // detaches once, before any pointer is taken
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = 0; y <= h / 2 && y < h; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(bits + y * stride);
+        auto* target = reinterpret_cast<QRgb*>(bits + (h - 1 - y) * stride);
+        for (int x = 0; x < w; ++x) {
+            target[x] = source[w - 1 - x];
+        }
+    }
+}
+
+void TFaceComposer::SetUp(const TArtwork* artwork, qreal devicePixelRatio) {
+    Art = artwork;
+    Dpr = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    CardFont = CardFontOfSize(qRound(FontHeight * Dpr));
+    Th = QFontMetrics(CardFontOfSize(FontHeight)).height();
+    Faces.fill(QImage());
+    Scaled.clear();
+}
+
+QRect TFaceComposer::Device(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+    const int l = qRound(left * Dpr);
+    const int t = qRound(top * Dpr);
+    return QRect(l, t, qRound(right * Dpr) - l, qRound(bottom * Dpr) - t);
+}
+
+int32_t TFaceComposer::DeviceLength(int32_t length) const {
+    return std::max(1, qRound(length * Dpr));
+}
+
+QImage TFaceComposer::NewCard() const {
+    return QImage(qRound(W * Dpr), qRound(H * Dpr), QImage::Format_RGB32);
+}
+
+const QImage& TFaceComposer::Stretched(const QImage& source, QSize size, bool whiteTransparent) {
+    const TScaledKey key{source.cacheKey(), size.width(), size.height(), whiteTransparent};
+    auto found = Scaled.find(key);
+    if (found != Scaled.end()) {
+        return found->second;
+    }
+    QImage plain = source;
+    plain.setDevicePixelRatio(1);
+    QImage scaled = plain.isNull() ? QImage()
+                                   : plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                         .convertToFormat(QImage::Format_RGB32);
+    if (whiteTransparent && !scaled.isNull()) {
+        // White is the transparent colour: those pixels leave the card as it is.
+        scaled = scaled.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < scaled.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+            for (int x = 0; x < scaled.width(); ++x) {
+                if (line[x] == 0xffffffffu) {
+                    line[x] = 0;
+                }
+            }
+        }
+    }
+    scaled.setDevicePixelRatio(1);
+    return Scaled.emplace(key, scaled).first->second;
+}
+
+void TFaceComposer::Stretch(QPainter& painter, const QImage& source, const QRect& target,
+                            bool whiteTransparent) {
+    if (source.isNull() || target.isEmpty()) {
+        return;
+    }
+    painter.drawImage(target.topLeft(), Stretched(source, target.size(), whiteTransparent));
+}
+
+void TFaceComposer::DrawIndex(QPainter& painter, const QString& text, const QColor& colour) {
+    // Opaque text: each text cell first fills its box white.
+    const QFontMetrics metrics(CardFont);
+    const int width = metrics.horizontalAdvance(text);
+    const int height = metrics.height();
+    const int top = DeviceLength(2);
+    const int lefts[2] = {DeviceLength(2), qRound(W * Dpr) - DeviceLength(3) - width};
+    painter.setFont(CardFont);
+    painter.setPen(colour);
+    for (const int left : lefts) {
+        painter.fillRect(QRect(left, top, width, height), White);
+        painter.drawText(left, top + metrics.ascent(), text);
+    }
+}
+
+QImage TFaceComposer::ComposeFace(int32_t suit, int32_t rank) {
+    const int32_t value = rank == Ass ? 1 : rank;
+    const bool joker = suit == Joker;
+    const bool valid = joker || (suit >= Karo && suit <= Kreuz && value >= 1 && value <= Koenig);
+
+    QImage card = NewCard();
+    card.fill(White);
+    QPainter painter(&card);
+    // White card, black outline one (logical) pixel wide.
+    const int pen = DeviceLength(1);
+    const QRect whole = card.rect();
+    painter.fillRect(QRect(0, 0, whole.width(), pen), Black);
+    painter.fillRect(QRect(0, whole.height() - pen, whole.width(), pen), Black);
+    painter.fillRect(QRect(0, 0, pen, whole.height()), Black);
+    painter.fillRect(QRect(whole.width() - pen, 0, pen, whole.height()), Black);
+    if (!valid) {
+        painter.end();
+        card.setDevicePixelRatio(Dpr);
+        return card;
+    }
+    const bool haveArt = Art != nullptr && Art->Loaded();
+    const TArtwork empty;
+    const TArtwork& art = haveArt ? *Art : empty;
+    const QRect leftSymbol = Device(1, Th + 2, 14, Th + 12);
+    const QRect rightSymbol = Device(W - 15, Th + 2, W - 2, Th + 12);
+
+    if (joker) {
+        DrawIndex(painter, "J", Black);
+        // The star keeps its white box.
+        Stretch(painter, art.Symbols[StarSymbol], leftSymbol, false);
+        Stretch(painter, art.Symbols[StarSymbol], rightSymbol, false);
+        painter.end();
+        Spiegele(card);
+        painter.begin(&card);
+        // The jester stands upright over the middle and is never mirrored.
+        Stretch(painter, art.Jester, Device(W / 5, H / 5, W - W / 5, H - H / 5), false);
+        painter.end();
+        card.setDevicePixelRatio(Dpr);
+        return card;
+    }
+
+    if (value >= Bube) {
+        const auto& list = value == Bube ? art.Jacks : value == Dame ? art.Queens : art.Kings;
+        Stretch(painter, list[suit - 1], Device(W / 10, H / 10, W - W / 10, H / 2), false);
+        // Rounded frame, drawn on the pixels just inside its rectangle.
+        const QRectF frame = QRectF(Device(W / 10, H / 10, W - W / 10, H - H / 10))
+                                 .adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+        const qreal radius = std::max(0.0, (W / 10) * Dpr / 2 - pen / 2.0);
+        painter.setPen(QPen(Black, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame, radius, radius);
+    }
+
+    DrawIndex(painter, IndexText(value), suit == Karo || suit == Herz ? Red : Black);
+
+    const QImage& symbol = art.Symbols[4 - suit];
+    Stretch(painter, symbol, leftSymbol, true);
+    Stretch(painter, symbol, rightSymbol, true);
+    for (const TBox& pip : UpperPips(value)) {
+        Stretch(painter, symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true);
+    }
+    if (value >= Bube) {
+        const TBox box = CourtSymbol(suit, Th);
+        Stretch(painter, symbol, Device(box.Left, box.Top, box.Right, box.Bottom), true);
+    }
+    painter.end();
+
+    Spiegele(card);
+
+    painter.begin(&card);
+    for (const TBox& pip : CentrePips(value)) {
+        Stretch(painter, symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true);
+    }
+    painter.end();
+    card.setDevicePixelRatio(Dpr);
+    return card;
+}
+
+QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
+    const int32_t value = rank == Ass ? 1 : rank;
+    if (suit < 0 || suit > 4 || value < 0 || value >= 15) {
+        return ComposeFace(suit, rank);
+    }
+    QImage& face = Faces[suit * 15 + value];
+    if (face.isNull()) {
+        face = ComposeFace(suit, rank);
+    }
+    return face;
+}
+
+QImage TFaceComposer::ComposeBack() {
+    QImage back = NewCard();
+    // Blue under a black one-pixel outline; the pattern covers all but the outline.
+    back.fill(QColor(0, 0, 255));
+    QPainter painter(&back);
+    const int pen = DeviceLength(1);
+    painter.fillRect(QRect(0, 0, back.width(), pen), Black);
+    painter.fillRect(QRect(0, back.height() - pen, back.width(), pen), Black);
+    painter.fillRect(QRect(0, 0, pen, back.height()), Black);
+    painter.fillRect(QRect(back.width() - pen, 0, pen, back.height()), Black);
+    if (Art != nullptr && Art->Loaded()) {
+        Stretch(painter, Art->Back, Device(1, 1, W - 1, H - 1), false);
+    }
+    painter.end();
+    back.setDevicePixelRatio(Dpr);
+    return back;
+}

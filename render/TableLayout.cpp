@@ -1,0 +1,99 @@
+#include "render/TableLayout.h"
+
+namespace {
+
+constexpr int32_t CW = CardBitmapWidth;
+constexpr int32_t CH = CardBitmapHeight;
+
+}  // namespace
+
+int32_t MiddleRowTop(int32_t paintBoxHeight) {
+    // Integer division truncates towards zero, also for boxes lower than three rows.
+    return (paintBoxHeight - 3 * CH - 16) / 2 + CH + 8;
+}
+
+TRect OpponentCardRect(int32_t index) {
+    return {index * HandSlot + 4, 4, index * HandSlot + CW, CH + 4};
+}
+
+TRect HandCardRect(int32_t index, int32_t paintBoxHeight) {
+    return {index * HandSlot + 4, paintBoxHeight - 5 - CH, index * HandSlot + CW, paintBoxHeight - 5};
+}
+
+TRect DraggedCardRect(const TCard& card, int32_t mouseX, int32_t mouseY) {
+    const int32_t left = mouseX + card.DragDX;
+    const int32_t top = mouseY + card.DragDY;
+    return {left, top, left + CW, top + CH};
+}
+
+TRect StockPileRect(int32_t paintBoxHeight) {
+    const int32_t r = MiddleRowTop(paintBoxHeight);
+    return {4, r, CW + 4, r + CH};
+}
+
+TRect DiscardPileRect(int32_t paintBoxHeight) {
+    const int32_t r = MiddleRowTop(paintBoxHeight);
+    return {CW + 8, r, 2 * CW + 8, r + CH};
+}
+
+TRect MeldRowClip(int32_t paintBoxWidth, int32_t paintBoxHeight) {
+    const int32_t r = MiddleRowTop(paintBoxHeight);
+    return {2 * CW + 48, r, paintBoxWidth, r + CH};
+}
+
+int32_t MeldRowStart(int32_t scrollPosition) {
+    return 2 * CW + 48 - scrollPosition;
+}
+
+int32_t LayOutMelds(TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition) {
+    const int32_t r = MiddleRowTop(paintBoxHeight);
+    int32_t x = MeldRowStart(scrollPosition);
+    for (int i = 0; i < melds.Count(); ++i) {
+        TMeld& meld = melds.At(i);
+        const int32_t cards = meld.Cards != nullptr ? meld.Cards->Count() : 0;
+        meld.Bounds.Left = x;
+        meld.Bounds.Top = r;
+        meld.Bounds.Bottom = r + CH;
+        x += cards * MeldCardStep;
+        meld.Bounds.Right = x + (2 * CW) / 3;
+        x += (2 * CW) / 3 + 4;
+    }
+    return x;
+}
+
+TRect MeldCardRect(const TRect& bounds, int32_t index) {
+    const int32_t left = bounds.Left + index * MeldCardStep;
+    return {left, bounds.Top, left + CW, bounds.Top + CH};
+}
+
+int32_t MeldRowOverflow(int32_t rowEnd, int32_t paintBoxWidth, int32_t scrollPosition) {
+    return rowEnd - paintBoxWidth + 4 + scrollPosition;
+}
+
+TRect ScrollBarRect(int32_t paintBoxWidth, int32_t paintBoxHeight, int32_t barHeight) {
+    const int32_t top = paintBoxHeight - 8 - CH - barHeight;
+    return {CW + 8, top, paintBoxWidth, top + barHeight};
+}
+
+bool InTableArea(int32_t x, int32_t y, int32_t paintBoxHeight) {
+    return CH + 8 < y && y < paintBoxHeight - CH - 9 && x > 2 * CW + 12;
+}
+
+TRect HintFrameArea(const TRect& pile) {
+    constexpr int32_t half = HintFrameWidth / 2;
+    return {pile.Left - half, pile.Top - half, pile.Right + half, pile.Bottom + half};
+}
+
+std::array<TRect, 4> HintFrameBands(const TRect& pile) {
+    const TRect o = HintFrameArea(pile);
+    constexpr int32_t w = HintFrameWidth;
+    return {TRect{o.Left, o.Top, o.Right, o.Top + w}, TRect{o.Left, o.Bottom - w, o.Right, o.Bottom},
+            TRect{o.Left, o.Top + w, o.Left + w, o.Bottom - w},
+            TRect{o.Right - w, o.Top + w, o.Right, o.Bottom - w}};
+}
+
+TRect HintArea(int32_t paintBoxHeight) {
+    const TRect stock = HintFrameArea(StockPileRect(paintBoxHeight));
+    const TRect discard = HintFrameArea(DiscardPileRect(paintBoxHeight));
+    return {stock.Left, stock.Top, discard.Right, discard.Bottom};
+}

@@ -1,0 +1,55 @@
+// Where everything lies on the table, in logical pixels of the paint box.
+// The painting and the mouse handlers share these, so a card is hit where it is drawn.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "game/Card.h"
+
+// Every card picture, face or back.
+inline constexpr int32_t CardBitmapWidth = 72;
+inline constexpr int32_t CardBitmapHeight = 108;
+// Hand cards start this far apart; later cards cover earlier ones.
+inline constexpr int32_t HandSlot = CardBitmapWidth / 2 + 4;
+// Meld cards start this far apart.
+inline constexpr int32_t MeldCardStep = CardBitmapWidth / 3;
+// Width of the red frame of the draw hint.
+inline constexpr int32_t HintFrameWidth = 4;
+
+// Top of the middle row (stock, discard pile, melds), R.
+int32_t MiddleRowTop(int32_t paintBoxHeight);
+
+// The computer's card i, face down along the top: 68 x 108.
+TRect OpponentCardRect(int32_t index);
+// The player's card i along the bottom: 68 x 108, 5 pixels above the bottom edge.
+TRect HandCardRect(int32_t index, int32_t paintBoxHeight);
+// A selected hand card while it is dragged: full size, keeping its offset to the mouse.
+TRect DraggedCardRect(const TCard& card, int32_t mouseX, int32_t mouseY);
+
+TRect StockPileRect(int32_t paintBoxHeight);
+TRect DiscardPileRect(int32_t paintBoxHeight);
+
+// The part of the middle row the melds are drawn in, right of the piles.
+TRect MeldRowClip(int32_t paintBoxWidth, int32_t paintBoxHeight);
+// Left edge of the first meld, shifted by the scroll bar.
+int32_t MeldRowStart(int32_t scrollPosition);
+// Sets every meld's Bounds, melds side by side from MeldRowStart, 4 pixels apart.
+// Returns the x after the last meld and its gap (MeldRowStart when there is none).
+int32_t LayOutMelds(TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition);
+// Card j of a meld laid out at `bounds`.
+TRect MeldCardRect(const TRect& bounds, int32_t index);
+// How far the melds reach past the right edge (0 or less: they fit).
+int32_t MeldRowOverflow(int32_t rowEnd, int32_t paintBoxWidth, int32_t scrollPosition);
+// The scroll bar of the meld row, just above the hand row.
+TRect ScrollBarRect(int32_t paintBoxWidth, int32_t paintBoxHeight, int32_t barHeight);
+
+// A drop point on free table: between the two hand rows, right of the piles.
+bool InTableArea(int32_t x, int32_t y, int32_t paintBoxHeight);
+
+// The pixels a draw-hint frame around `pile` covers (the frame straddles its edge).
+TRect HintFrameArea(const TRect& pile);
+// The frame itself: top, bottom, left and right band.
+std::array<TRect, 4> HintFrameBands(const TRect& pile);
+// Both piles with their frames.
+TRect HintArea(int32_t paintBoxHeight);

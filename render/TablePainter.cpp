@@ -1,0 +1,189 @@
+#include "render/TablePainter.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <limits>
+
+#include "render/CardFace.h"
+#include "render/TableLayout.h"
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor HintRed(255, 0, 0);
+
+// Logical table coordinates to device pixels of the off-screen table.
+class TDeviceMap {
+  public:
+    explicit TDeviceMap(qreal dpr) : Dpr(dpr) {}
+    int At(int32_t v) const { return qRound(v * Dpr); }
+    QRect Rect(const TRect& r) const {
+        const int l = At(r.Left);
+        const int t = At(r.Top);
+        return QRect(l, t, std::max(0, At(r.Right) - l), std::max(0, At(r.Bottom) - t));
+    }
+    int Pen(int32_t width) const { return std::max(1, At(width)); }
+
+  private:
+    qreal Dpr;
+};
+
+const QImage* FaceOf(const TCard& card) {
+    return card.Image != nullptr ? &card.Image->Image : nullptr;
+}
+
+void Invert(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(rect, Black);
+    painter.restore();
+}
+
+// An unfilled rectangle drawn with a pen of `width` pixels centred on its edge.
+void Frame(QPainter& painter, const TDeviceMap& map, const TRect& pile, const QColor& colour) {
+    for (const TRect& band : HintFrameBands(pile)) {
+        painter.fillRect(map.Rect(band), colour);
+    }
+}
+
+// A filled rectangle with a one-pixel outline on its own edge pixels.
+void Rectangle(QPainter& painter, const QRect& rect, const QColor& pen, const QColor& brush, int penWidth) {
+    painter.fillRect(rect, brush);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), penWidth), pen);
+    painter.fillRect(QRect(rect.left(), rect.bottom() + 1 - penWidth, rect.width(), penWidth), pen);
+    painter.fillRect(QRect(rect.left(), rect.top(), penWidth, rect.height()), pen);
+    painter.fillRect(QRect(rect.right() + 1 - penWidth, rect.top(), penWidth, rect.height()), pen);
+}
+
+}  // namespace
+
+bool StockHintAt(int32_t gameState, int32_t paintCount) {
+    return gameState == 0 && paintCount % 30 == 0;
+}
+
+bool DiscardHintAt(int32_t gameState, int32_t paintCount, bool discardPileHasCards) {
+    return gameState == 0 && paintCount % 30 == 15 && discardPileHasCards;
+}
+
+int32_t NextPaintCount(int32_t paintCount) {
+    return paintCount == std::numeric_limits<int32_t>::max() ? 0 : paintCount + 1;
+}
+
+const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
+    const auto key = std::make_pair(picture.cacheKey(), std::make_pair(size.width(), size.height()));
+    auto found = FittedCache.find(key);
+    if (found != FittedCache.end()) {
+        return found->second;
+    }
+    // Faces of old games and old screens pile up here otherwise; a few dozen are live.
+    if (FittedCache.size() > 1000) {
+        FittedCache.clear();
+    }
+    QImage plain = picture;
+    plain.setDevicePixelRatio(1);
+    QImage fitted = plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+    return FittedCache.emplace(key, fitted).first->second;
+}
+
+TTablePainted TTablePainter::Paint(QImage& table, TGame& game, const TTableScene& scene, const TRect* area) {
+    const qreal dpr = scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
+    const TDeviceMap map(dpr);
+    const QSize size(std::max(1, qCeil(scene.Width * dpr)), std::max(1, qCeil(scene.Height * dpr)));
+    TTablePainted painted;
+    if (table.size() != size || table.format() != QImage::Format_RGB32) {
+        table = QImage(size, QImage::Format_RGB32);
+        area = nullptr;  // nothing of an earlier table is left to keep
+    }
+    painted.WholeTable = area == nullptr;
+    table.setDevicePixelRatio(1);  // painted in device pixels; the ratio is set again below
+
+    QPainter painter(&table);
+    if (area != nullptr) {
+        painter.setClipRect(map.Rect(*area));
+    }
+    auto draw = [&](const QImage* picture, const TRect& place) {
+        if (picture == nullptr || picture->isNull()) {
+            return;
+        }
+        const QRect target = map.Rect(place);
+        if (target.isEmpty()) {
+            return;
+        }
+        const QImage& image = picture->size() == target.size() ? *picture : Fitted(*picture, target.size());
+        painter.drawImage(target, image, image.rect());
+    };
+
+    // Brush and pen take the table colour; only some steps below set the pen black.
+    painter.fillRect(table.rect(), scene.TableColor);
+    QColor pen = scene.TableColor;
+    const int penWidth = map.Pen(1);
+    const int32_t h = scene.Height;
+
+    for (int i = 0; i < game.OpponentCards.Count(); ++i) {
+        pen = Black;
+        draw(scene.Back, OpponentCardRect(i));
+    }
+
+    // The stock always shows a back, however many cards it holds.
+    painted.StockRect = StockPileRect(h);
+    draw(scene.Back, painted.StockRect);
+    painted.StockHint = StockHintAt(game.GameState, scene.PaintCount);
+    if (painted.StockHint) {
+        Frame(painter, map, painted.StockRect, HintRed);
+        pen = Black;
+    }
+
+    // The empty place is outlined with whatever pen the steps before left:
+    // in the table colour when no card has been drawn yet.
+    painted.DiscardRect = DiscardPileRect(h);
+    Rectangle(painter, map.Rect(painted.DiscardRect), pen, scene.TableColor, penWidth);
+    const bool discards = !game.DiscardPile.Empty();
+    if (discards) {
+        draw(FaceOf(game.DiscardPile.Last()), painted.DiscardRect);
+    }
+    painted.DiscardHint = DiscardHintAt(game.GameState, scene.PaintCount, discards);
+    if (painted.DiscardHint) {
+        Frame(painter, map, painted.DiscardRect, HintRed);
+    }
+
+    // Melds side by side, overlapping by two thirds, clipped to their row.
+    painted.MeldRowEnd = LayOutMelds(game.TableMelds, h, scene.ScrollPosition);
+    const QRect row = map.Rect(MeldRowClip(scene.Width, h));
+    if (!row.isEmpty()) {
+        painter.save();
+        painter.setClipRect(row, Qt::IntersectClip);
+        for (int m = 0; m < game.TableMelds.Count(); ++m) {
+            const TMeld& meld = game.TableMelds.At(m);
+            if (meld.Cards == nullptr) {
+                continue;
+            }
+            for (int j = 0; j < meld.Cards->Count(); ++j) {
+                draw(FaceOf(meld.Cards->At(j)), MeldCardRect(meld.Bounds, j));
+            }
+        }
+        painter.restore();
+    }
+
+    // The hand in its order, so a later card covers an earlier one, dragged or not.
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        const TCard& card = game.OwnCards.At(i);
+        if (scene.Dragging && card.Selected != 0) {
+            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
+            draw(FaceOf(card), place);
+            if (scene.DragMoves <= 3) {
+                Invert(painter, map.Rect(place));
+            }
+        } else {
+            const TRect place = HandCardRect(i, h);
+            draw(FaceOf(card), place);
+            if (card.Selected != 0) {
+                Invert(painter, map.Rect(place));
+            }
+        }
+    }
+    painter.end();
+    table.setDevicePixelRatio(dpr);
+    return painted;
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "render/Artwork.h"
+#include "render/ArtworkFiles.h"
+#include "tests/render/RenderTestSupport.h"
+
+namespace {
+
+QRgb Centre(const QImage& image) {
+    return image.pixel(image.width() / 2, image.height() / 2);
+}
+
+TEST(ArtworkTest, BuiltStripsHaveTheSizesCountsAndContentTheCardsNeed) {
+    for (const int32_t scale : ArtworkScales) {
+        SCOPED_TRACE(scale);
+        const TArtwork& art = BuiltArtwork(scale);
+        ASSERT_TRUE(art.Loaded());
+        EXPECT_EQ(art.Scale, scale);
+
+        for (const QImage& symbol : art.Symbols) {
+            EXPECT_EQ(symbol.deviceIndependentSize().toSize(), QSize(130, 100));
+            EXPECT_EQ(symbol.size(), QSize(130, 100) * scale);
+            EXPECT_TRUE(IsWhite(symbol.pixel(0, 0))) << "symbols lie on white";
+        }
+        // Strip order: club, spade, heart, diamond, star.
+        EXPECT_TRUE(IsDarkInk(Centre(art.Symbols[ClubSymbol])));
+        EXPECT_TRUE(IsDarkInk(Centre(art.Symbols[SpadeSymbol])));
+        EXPECT_TRUE(IsRedInk(Centre(art.Symbols[HeartSymbol])));
+        EXPECT_TRUE(IsRedInk(Centre(art.Symbols[DiamondSymbol])));
+        EXPECT_TRUE(IsDarkInk(Centre(art.Symbols[StarSymbol])));
+
+        for (const auto* list : {&art.Jacks, &art.Queens, &art.Kings}) {
+            for (const QImage& court : *list) {
+                EXPECT_EQ(court.deviceIndependentSize().toSize(), QSize(100, 77));
+                // A figure, not an empty box: dark outlines and some colour.
+                EXPECT_TRUE(AnyPixel(court, court.rect(), IsDarkInk));
+                EXPECT_TRUE(AnyPixel(court, court.rect(), [](QRgb p) {
+                    return std::abs(qRed(p) - qGreen(p)) > 80 || std::abs(qGreen(p) - qBlue(p)) > 80;
+                }));
+            }
+        }
+        // The four suits differ (their courts wear different colours).
+        EXPECT_NE(art.Kings[0], art.Kings[1]);
+
+        EXPECT_EQ(art.Jester.deviceIndependentSize().toSize(), QSize(100, 154));
+        EXPECT_TRUE(IsWhite(art.Jester.pixel(0, 0))) << "transparent parts come out white";
+        EXPECT_TRUE(AnyPixel(art.Jester, art.Jester.rect(), IsDarkInk));
+
+        // The back: violet, and marbled rather than flat.
+        EXPECT_EQ(art.Back.deviceIndependentSize().toSize(), QSize(72, 108));
+        int violet = 0;
+        QRgb darkest = 0xffffffff;
+        QRgb lightest = 0xff000000;
+        for (int y = 0; y < art.Back.height(); ++y) {
+            for (int x = 0; x < art.Back.width(); ++x) {
+                const QRgb p = art.Back.pixel(x, y);
+                violet += qRed(p) > qGreen(p) && qBlue(p) > qGreen(p) ? 1 : 0;
+                darkest = qGray(p) < qGray(darkest) ? p : darkest;
+                lightest = qGray(p) > qGray(lightest) ? p : lightest;
+            }
+        }
+        EXPECT_GT(violet, art.Back.width() * art.Back.height() * 95 / 100);
+        EXPECT_GT(qGray(lightest) - qGray(darkest), 100);
+    }
+}
+
+TEST(ArtworkTest, MissingOrDamagedFilesAreNamedAndNothingIsLoaded) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    TArtworkLoad empty = LoadArtwork(dir.path());
+    EXPECT_FALSE(empty.Artwork.Loaded());
+    ASSERT_EQ(empty.Problems.size(), 6);
+    EXPECT_EQ(empty.Problems[0], "symbols.png fehlt");
+
+    // Copy the good strips, then spoil two of them: one cut short, one not an image.
+    for (const TArtworkStrip& strip : ArtworkStrips) {
+        const QString name = QString::fromStdString(ArtworkFileName(strip, 1));
+        ASSERT_TRUE(QFile::copy(QDir(BuiltArtworkDir()).filePath(name), dir.filePath(name)));
+    }
+    EXPECT_TRUE(LoadArtwork(dir.path()).Problems.isEmpty());
+    ASSERT_TRUE(BuiltArtwork().Kings[0].copy(0, 0, 50, 50).save(dir.filePath("kings.png")));
+    QFile jester(dir.filePath("jester.png"));
+    ASSERT_TRUE(jester.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    jester.write("\x89PNG\r\n\x1a\n this is no picture");
+    jester.close();
+
+    TArtworkLoad spoilt = LoadArtwork(dir.path());
+    EXPECT_FALSE(spoilt.Artwork.Loaded());
+    ASSERT_EQ(spoilt.Problems.size(), 2);
+    EXPECT_TRUE(spoilt.Problems[0].startsWith("kings.png ist beschädigt"))
+        << spoilt.Problems[0].toStdString();
+    EXPECT_TRUE(spoilt.Problems[1].startsWith("jester.png ist beschädigt"))
+        << spoilt.Problems[1].toStdString();
+
+    const QString text = ArtworkProblemText(dir.path(), spoilt.Problems);
+    EXPECT_TRUE(text.contains("Kartenbilder"));
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(dir.path())));
+    EXPECT_TRUE(text.contains("kings.png ist beschädigt"));
+
+    // No folder at all.
+    EXPECT_EQ(LoadArtwork(QString()).Problems.size(), 6);
+    EXPECT_EQ(LoadArtwork(dir.filePath("nowhere"), 2).Problems[0], "symbols@2x.png fehlt");
+}
+
+}  // namespace

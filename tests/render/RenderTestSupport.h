@@ -1,0 +1,45 @@
+// Helpers for the rendering tests: the artwork the build made, a game whose
+// cards carry real faces, and pixel checks.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <functional>
+
+#include "game/Game.h"
+#include "game/GameScreen.h"
+#include "render/Artwork.h"
+#include "render/CardFace.h"
+#include "render/FaceComposer.h"
+
+// The folder next to the test program where the build writes the artwork.
+QString BuiltArtworkDir();
+// The built artwork of one scale; fails the test when it cannot be loaded.
+const TArtwork& BuiltArtwork(int32_t scale = 1);
+
+// A screen that gives every card its composed face.
+class TComposingScreen : public TGameScreen {
+  public:
+    explicit TComposingScreen(qreal dpr = 1);
+    void Repaint() override {}
+    void SetStatusLine(const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    CardFace* ComposeFace(int32_t suit, int32_t rank) override {
+        return new CardFace{Composer.Face(suit, rank)};
+    }
+    void FreeFace(CardFace* face) override { delete face; }
+
+    TFaceComposer Composer;
+};
+
+// Appends a meld of the given cards, taken from the stock by suit and rank.
+void AddMeld(TGame& game, std::initializer_list<std::pair<int32_t, int32_t>> cards);
+
+// True when some pixel of `rect` satisfies `test`.
+bool AnyPixel(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& test);
+bool IsWhite(QRgb pixel);
+bool IsRedInk(QRgb pixel);
+bool IsDarkInk(QRgb pixel);
+// `rect` of `image` turned by 180 degrees.
+QImage Turned(const QImage& image, const QRect& rect);

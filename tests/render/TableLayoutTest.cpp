@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "render/TableLayout.h"
+
+namespace {
+
+TEST(TableLayoutTest, RowsAtTheDesignSizeAndOtherHeights) {
+    struct Case {
+        int32_t Height;
+        int32_t R;
+    };
+    // (BH - 340) div 2 truncates towards zero: -1 at 338 and 339, -70 at 200.
+    const Case cases[] = {{338, 115}, {339, 116}, {337, 115}, {340, 116}, {341, 116},
+                          {342, 117}, {500, 196}, {200, 46},  {0, -54}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Height);
+        EXPECT_EQ(MiddleRowTop(c.Height), c.R);
+        EXPECT_EQ(StockPileRect(c.Height), (TRect{4, c.R, 76, c.R + 108}));
+        EXPECT_EQ(DiscardPileRect(c.Height), (TRect{80, c.R, 152, c.R + 108}));
+        EXPECT_EQ(MeldRowClip(680, c.Height), (TRect{192, c.R, 680, c.R + 108}));
+        EXPECT_EQ(HandCardRect(0, c.Height), (TRect{4, c.Height - 113, 72, c.Height - 5}));
+    }
+}
+
+TEST(TableLayoutTest, HandAndOpponentCardsOverlapFortyPixelsApart) {
+    EXPECT_EQ(HandSlot, 40);
+    EXPECT_EQ(OpponentCardRect(0), (TRect{4, 4, 72, 112}));
+    EXPECT_EQ(OpponentCardRect(11), (TRect{444, 4, 512, 112}));
+    EXPECT_EQ(HandCardRect(1, 338), (TRect{44, 225, 112, 333}));
+    EXPECT_EQ(HandCardRect(15, 338), (TRect{604, 225, 672, 333}));
+    // x = 50 lies on both card 0 and card 1; the handlers take the upper one.
+    EXPECT_TRUE(HandCardRect(0, 338).Contains(50, 300));
+    EXPECT_TRUE(HandCardRect(1, 338).Contains(50, 300));
+    EXPECT_FALSE(HandCardRect(1, 338).Contains(43, 300));
+    EXPECT_FALSE(HandCardRect(0, 338).Contains(72, 300));
+
+    TCard card{};
+    card.DragDX = -30;
+    card.DragDY = -5;
+    EXPECT_EQ(DraggedCardRect(card, 100, 200), (TRect{70, 195, 142, 303}));
+}
+
+TEST(TableLayoutTest, TableAreaIsTheBandBetweenTheHandsRightOfThePiles) {
+    struct Case {
+        int32_t X, Y, Height;
+        bool In;
+    };
+    const Case cases[] = {
+        {157, 117, 338, true},  {156, 117, 338, false}, {157, 116, 338, false},
+        {400, 220, 338, true},  {400, 221, 338, false},  // 221 = 338 - 117
+        {400, 382, 500, true},  {400, 383, 500, false}, {2000, 200, 500, true},
+        {400, 117, 234, false},  // rows meet: no table left
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.X << "," << c.Y << " in " << c.Height);
+        EXPECT_EQ(InTableArea(c.X, c.Y, c.Height), c.In);
+    }
+}
+
+TEST(TableLayoutTest, MeldsLieSideBySideShiftedByTheScrollBar) {
+    TCursor<TMeld> cursor;
+    TCursor<TCard> cardCursor;
+    TMeldArray melds(&cursor);
+    EXPECT_EQ(LayOutMelds(melds, 338, 0), 192) << "no melds: the row ends where it starts";
+    TCardArray three(&cardCursor);
+    TCardArray four(&cardCursor);
+    for (int i = 0; i < 3; ++i) {
+        three.Append();
+    }
+    for (int i = 0; i < 4; ++i) {
+        four.Append();
+    }
+    melds.Append()->Cards = &three;
+    melds.Append()->Cards = &four;
+
+    EXPECT_EQ(LayOutMelds(melds, 338, 0), 464);
+    EXPECT_EQ(melds.At(0).Bounds, (TRect{192, 115, 312, 223}));  // right edge of its last card
+    EXPECT_EQ(melds.At(1).Bounds, (TRect{316, 115, 460, 223}));
+    EXPECT_EQ(MeldCardRect(melds.At(1).Bounds, 3), (TRect{388, 115, 460, 223}));
+
+    EXPECT_EQ(LayOutMelds(melds, 338, 100), 364);
+    EXPECT_EQ(melds.At(0).Bounds, (TRect{92, 115, 212, 223}));
+    EXPECT_EQ(melds.At(1).Bounds, (TRect{216, 115, 360, 223}));
+
+    // Overflow: unscrolled right edge + 8 - width, whatever the position.
+    EXPECT_EQ(MeldRowOverflow(464, 400, 0), 68);
+    EXPECT_EQ(MeldRowOverflow(364, 400, 100), 68);
+    EXPECT_EQ(MeldRowOverflow(464, 468, 0), 0);
+    EXPECT_EQ(MeldRowOverflow(464, 680, 0), -212);
+}
+
+TEST(TableLayoutTest, ScrollBarSitsAboveTheHandFromTheDiscardPileToTheRightEdge) {
+    EXPECT_EQ(ScrollBarRect(680, 338, 17), (TRect{80, 205, 680, 222}));
+    EXPECT_EQ(ScrollBarRect(1000, 600, 20), (TRect{80, 464, 1000, 484}));
+}
+
+TEST(TableLayoutTest, HintFramesStraddleThePileEdges) {
+    EXPECT_EQ(HintFrameArea(StockPileRect(338)), (TRect{2, 113, 78, 225}));
+    EXPECT_EQ(HintArea(338), (TRect{2, 113, 154, 225}));
+}
+
+}  // namespace
