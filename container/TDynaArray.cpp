@@ -1,11 +1,11 @@
 #include "TDynaArray.h"
 
-#include <algorithm>
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -178,7 +178,17 @@ void TDynaArray::Exchange(int32_t a, int32_t b) {
     uint8_t* ra = Storage + static_cast<std::size_t>(a) * size;
     uint8_t* rb = Storage + static_cast<std::size_t>(b) * size;
     if (ra != rb) {
-        std::swap_ranges(ra, ra + size, rb);
+        // Records are small; the scratch buffer lives on the stack for them.
+        uint8_t local[256];
+        std::unique_ptr<uint8_t[]> heap;
+        uint8_t* scratch = local;
+        if (size > sizeof(local)) {
+            heap = std::make_unique<uint8_t[]>(size);
+            scratch = heap.get();
+        }
+        std::memcpy(scratch, ra, size);
+        std::memcpy(ra, rb, size);
+        std::memcpy(rb, scratch, size);
     }
     SetCurrent(b);
 }

@@ -12,6 +12,8 @@
 inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
 inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
 
+enum class TDropVerdict { Fits, NoMeld, TooFewPoints };
+
 class TGame {
   public:
     explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
@@ -44,14 +46,22 @@ class TGame {
     bool RefillEmptyStock();
 
     // --- Meld rules ---
+    // Appends copies of the selected hand cards to the candidate (which may
+    // already hold the target meld's cards) and decides whether all of it is a
+    // set or a run. True: every card has its MeldOrder, every joker its AsRank
+    // and AsSuit. Changes nothing outside the candidate.
     bool passenzusammen(TCardArray& candidate);
     int32_t CountUnplaced(TCardArray& candidate);
+    // direction 0 upwards, 1 downwards.
     bool PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order);
     void PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit);
+    // Points of the cards from the hand, in a candidate sorted by SortThisCards.
     int32_t MeldPoints(TCardArray& candidate);
     // The first-meld check after a valid, sorted and counted candidate; may
-    // move leading jokers. True when the drop may be laid.
+    // move leading jokers. True when the drop may be laid; when false, the
+    // drop stayed below FirstMeldMinimum.
     bool FirstMeldCheck(TCardArray& candidate, int32_t points);
+    // Moves the jokers at the front below the last card, then sorts again.
     void ShiftLeadingJokers(TCardArray& candidate);
 
     // --- Joker exchange ---
@@ -67,6 +77,9 @@ class TGame {
     void ClearHandSelection();
     // The selected cards dropped on the discard pile.
     void PlayerDiscard();
+    // Whether the selected hand cards may be dropped on meld targetMeld (-1: free
+    // table space). Builds and validates the candidate; changes nothing else.
+    TDropVerdict TestDrop(int32_t targetMeld, TCardArray& candidate);
     // The selected cards dropped on meld targetMeld, or on free table space when -1.
     void PlayerLayOut(int32_t targetMeld);
     // "Ausgelegte Karten zurücknehmen".
@@ -74,13 +87,24 @@ class TGame {
 
     // --- The computer's turn ---
     void ZugDesGegners();
+    // The draw decision: the discard pile's top card or the stock.
+    void OpponentDraw();
+    // An empty stock is refilled first; if it stays empty the discard pile's
+    // top card is taken, and with no card anywhere nothing is drawn.
     void DrawFromStock();
     void DrawFromDiscardPile();
+    // The hand position the computer throws away; -1 for an empty hand.
+    int32_t ChooseOpponentDiscard();
     void DiscardOpponentCard(int32_t index);
     void SelectOnly(int32_t index);
     bool MarkCard(int32_t rank, int32_t suit, int32_t key);
     int32_t MarkedPoints(bool isSet);
-    void LayOutMarked();
+    // False when no card could be moved onto the table (nothing changed then).
+    bool LayOutMarked();
+    // The three meld phases of the computer's turn, in the order they run.
+    void SearchRuns();
+    void SearchSets();
+    void LayOffCards();
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;

@@ -1,6 +1,53 @@
 // The player's exchange of a hand card for the table joker that stands for it.
+#include <string>
+#include <utility>
+
 #include "game/Game.h"
+
+namespace {
+
+// A hand card fits a table joker when it is the very card the joker stands for.
+bool Fits(const TCard& handCard, const TCard& joker) {
+    return !IsJoker(handCard) && handCard.Suit >= Karo && handCard.Suit <= Kreuz && handCard.Rank >= 2 &&
+           handCard.Rank <= Ass && handCard.Suit == joker.AsSuit && handCard.Rank == joker.AsRank;
+}
+
+}  // namespace
 
 void TGame::JokerTauschen() {
     Screen->Repaint();
+    if (PlayerCameOut == 0) {
+        return;
+    }
+    bool exchanged = false;
+    for (int m = 0; m < TableMelds.Count(); ++m) {
+        TCardArray* cards = TableMelds.At(m).Cards;
+        if (cards == nullptr) {
+            continue;
+        }
+        for (int c = 0; c < cards->Count(); ++c) {
+            // Once a natural card lies in the joker's place, nothing more is offered for it.
+            for (int h = 0; h < OwnCards.Count() && IsJoker(cards->At(c)); ++h) {
+                if (!Fits(OwnCards.At(h), cards->At(c))) {
+                    continue;
+                }
+                Screen->Repaint();
+                const TCard& joker = cards->At(c);
+                const std::string question = std::string("Möchten Sie Ihre Karte ") +
+                                             SuitNames[joker.AsSuit] + " " + RankNames[joker.AsRank] +
+                                             " gegen den Joker eintauschen?";
+                if (!Screen->AskYesNo(question, "Karte gegen Joker tauschen?")) {
+                    continue;
+                }
+                // Whole records: the joker arrives in the hand with its flags,
+                // the natural card keeps its own in the meld.
+                std::swap(cards->At(c), OwnCards.At(h));
+                exchanged = true;
+            }
+        }
+    }
+    if (exchanged) {
+        SortOwnCards();
+        Screen->Repaint();
+    }
 }

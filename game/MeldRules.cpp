@@ -1,26 +1,278 @@
 // Which cards may lie together on the table, and what they are worth.
+//
+// While a candidate is validated, Selected means "has its place in the meld"
+// and TakeBack on a joker means "placed above the highest natural card on the
+// way up, with no natural card placed since" (an open top that the downward
+// pass may still move to the low end). The caller overwrites both when it
+// stores the meld.
+#include "game/CardValue.h"
 #include "game/Game.h"
+#include "game/Settings.h"
 
-bool TGame::passenzusammen(TCardArray&) {
+namespace {
+
+// A run holds every rank at most once, so it can never be longer than this.
+constexpr int32_t LongestRun = 13;
+
+// Counted once over the whole candidate, table cards included.
+struct TCounters {
+    int32_t Total = 0;
+    int32_t SuitCount[Kreuz + 1] = {};  // jokers under 0
+    int32_t DifferentSuits = 0;         // a joker counts as a suit of its own
+    int32_t RankCount[Ass + 1] = {};    // natural cards only
+    int32_t DifferentRanks = 0;
+    int32_t SetRank = Ass;  // rank of the last natural card
+    bool Malformed = false;
+};
+
+TCounters Count(const TCardArray& candidate) {
+    TCounters counters;
+    counters.Total = candidate.Count();
+    for (int i = 0; i < candidate.Count(); ++i) {
+        const TCard& card = candidate.At(i);
+        if (card.Suit < Joker || card.Suit > Kreuz ||
+            (!IsJoker(card) && (card.Rank < 2 || card.Rank > Ass))) {
+            counters.Malformed = true;
+            continue;
+        }
+        if (counters.SuitCount[card.Suit]++ == 0) {
+            ++counters.DifferentSuits;
+        }
+        if (!IsJoker(card)) {
+            if (counters.RankCount[card.Rank]++ == 0) {
+                ++counters.DifferentRanks;
+            }
+            counters.SetRank = card.Rank;
+        }
+    }
+    return counters;
+}
+
+void AssignJoker(TCard& joker, int32_t rank, int32_t direction, int32_t suit, int32_t order) {
+    joker.Selected = 1;
+    joker.TakeBack = direction == 0 ? 1 : 0;
+    joker.AsRank = rank;
+    joker.AsSuit = suit;
+    joker.MeldOrder = order;
+}
+
+bool IsOpenTop(const TCard& card) {
+    return IsJoker(card) && card.FixedOnTable == 0 && card.Selected != 0 && card.TakeBack != 0;
+}
+
+// The open-top joker of the hand that lies at the very top of the run, or -1.
+// Only that one may move to the low end: taking one from below it would leave
+// a hole in the run under the jokers above.
+int TopOpenJoker(const TCardArray& candidate) {
+    int top = -1;
+    int32_t highest = 0;
+    for (int i = 0; i < candidate.Count(); ++i) {
+        const TCard& card = candidate.At(i);
+        if (card.Selected != 0 && (top == -1 || card.MeldOrder > highest)) {
+            top = i;
+            highest = card.MeldOrder;
+        }
+    }
+    return top != -1 && IsOpenTop(candidate.At(top)) ? top : -1;
+}
+
+}  // namespace
+
+bool TGame::passenzusammen(TCardArray& candidate) {
+    for (int i = 0; i < OwnCards.Count(); ++i) {
+        const TCard card = OwnCards.At(i);
+        if (card.Selected == 0) {
+            continue;
+        }
+        TCard* copy = candidate.Append();
+        if (copy == nullptr) {
+            return false;
+        }
+        *copy = card;
+        copy->Selected = 0;
+        copy->FromTable = 0;
+        copy->FixedOnTable = 0;
+    }
+
+    const TCounters counters = Count(candidate);
+    if (counters.Malformed || counters.Total < 3) {
+        return false;
+    }
+
+    if (counters.DifferentRanks == 1 && counters.Total <= 4) {
+        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+            if (counters.SuitCount[suit] > 1) {
+                return false;
+            }
+        }
+        for (int32_t suit = Kreuz; suit >= Karo; --suit) {
+            if (counters.SuitCount[suit] == 0) {
+                PlaceSetJoker(candidate, counters.SetRank, suit);
+            }
+        }
+        // Natural cards keep whatever AsSuit they carry (normally 0), so the
+        // jokers come first in a stored set.
+        for (int i = 0; i < candidate.Count(); ++i) {
+            TCard& card = candidate.At(i);
+            card.MeldOrder = card.AsSuit;
+        }
+        return true;
+    }
+
+    const int32_t naturalSuits = counters.DifferentSuits - (counters.SuitCount[Joker] > 0 ? 1 : 0);
+    if (naturalSuits != 1 || counters.Total > LongestRun) {
+        return false;
+    }
+
+    // The start card: the first natural card of the lowest rank as stored, so
+    // an ace starts only a run whose natural cards are all aces.
+    int start = -1;
+    for (int i = 0; i < candidate.Count(); ++i) {
+        const TCard& card = candidate.At(i);
+        if (!IsJoker(card) && (start == -1 || card.Rank < candidate.At(start).Rank)) {
+            start = i;
+        }
+    }
+    TCard& startCard = candidate.At(start);
+    startCard.Selected = 1;
+    startCard.MeldOrder = 0;
+    const int32_t suit = startCard.Suit;
+    const int32_t startRank = startCard.Rank;
+
+    bool placing = true;
+    int32_t order = 0;
+    int32_t rank = startRank;
+    while (CountUnplaced(candidate) > 0 && placing) {
+        ++order;
+        rank = RankAbove(rank);
+        placing = PlaceRunCard(candidate, rank, 0, suit, order);
+    }
+    if (CountUnplaced(candidate) > 0) {
+        placing = true;
+        order = 0;
+        rank = startRank;
+        while (CountUnplaced(candidate) > 0 && placing) {
+            --order;
+            rank = RankBelow(rank);
+            placing = PlaceRunCard(candidate, rank, 1, suit, order);
+        }
+    }
+    return CountUnplaced(candidate) == 0;
+}
+
+int32_t TGame::CountUnplaced(TCardArray& candidate) {
+    int32_t unplaced = 0;
+    for (int i = 0; i < candidate.Count(); ++i) {
+        unplaced += candidate.At(i).Selected == 0 ? 1 : 0;
+    }
+    return unplaced;
+}
+
+bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit,
+                         int32_t order) {
+    const int count = candidate.Count();
+    for (int i = 0; i < count; ++i) {
+        TCard& card = candidate.At(i);
+        if (!IsJoker(card) && card.Selected == 0 && card.Rank == rank) {
+            card.Selected = 1;
+            card.MeldOrder = order;
+            // A natural card closes the open top below it.
+            for (int j = 0; j < count; ++j) {
+                candidate.At(j).TakeBack = 0;
+            }
+            return true;
+        }
+    }
+    // A joker from the table keeps the card it stands for.
+    for (int i = 0; i < count; ++i) {
+        TCard& card = candidate.At(i);
+        if (IsJoker(card) && card.FixedOnTable != 0 && card.Selected == 0 && card.AsRank == rank &&
+            card.AsSuit == suit) {
+            AssignJoker(card, rank, direction, suit, order);
+            return true;
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        TCard& card = candidate.At(i);
+        if (IsJoker(card) && card.FixedOnTable == 0 && card.Selected == 0) {
+            AssignJoker(card, rank, direction, suit, order);
+            return true;
+        }
+    }
+    if (direction == 1) {
+        const int top = TopOpenJoker(candidate);
+        if (top != -1) {
+            AssignJoker(candidate.At(top), rank, direction, suit, order);
+            return true;
+        }
+    }
     return false;
 }
 
-int32_t TGame::CountUnplaced(TCardArray&) {
-    return 0;
+void TGame::PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit) {
+    for (int i = 0; i < candidate.Count(); ++i) {
+        TCard& card = candidate.At(i);
+        if (IsJoker(card) && card.FixedOnTable != 0 && card.Selected == 0 && card.AsRank == rank &&
+            card.AsSuit == suit) {
+            card.Selected = 1;
+            return;
+        }
+    }
+    for (int i = 0; i < candidate.Count(); ++i) {
+        TCard& card = candidate.At(i);
+        if (IsJoker(card) && card.FixedOnTable == 0 && card.Selected == 0) {
+            card.Selected = 1;
+            card.AsRank = rank;
+            card.AsSuit = suit;
+            return;
+        }
+    }
 }
 
-bool TGame::PlaceRunCard(TCardArray&, int32_t, int32_t, int32_t, int32_t) {
-    return false;
+int32_t TGame::MeldPoints(TCardArray& candidate) {
+    bool seen[Ass + 1] = {};
+    int32_t naturalRanks = 0;
+    for (int i = 0; i < candidate.Count(); ++i) {
+        const TCard& card = candidate.At(i);
+        if (!IsJoker(card) && card.Rank >= 0 && card.Rank <= Ass && !seen[card.Rank]) {
+            seen[card.Rank] = true;
+            ++naturalRanks;
+        }
+    }
+    int32_t points = 0;
+    const int last = candidate.Count() - 1;
+    for (int i = 0; i <= last; ++i) {
+        const TCard& card = candidate.At(i);
+        if (card.FromTable == 0) {
+            points += MeldCardValue(card, i == last, naturalRanks);
+        }
+    }
+    return points;
 }
 
-void TGame::PlaceSetJoker(TCardArray&, int32_t, int32_t) {}
-
-int32_t TGame::MeldPoints(TCardArray&) {
-    return 0;
+bool TGame::FirstMeldCheck(TCardArray& candidate, int32_t points) {
+    if (PlayerCameOut != 0 || points >= FirstMeldMinimum) {
+        return true;
+    }
+    ShiftLeadingJokers(candidate);
+    return MeldPoints(candidate) >= FirstMeldMinimum;
 }
 
-bool TGame::FirstMeldCheck(TCardArray&, int32_t) {
-    return false;
+void TGame::ShiftLeadingJokers(TCardArray& candidate) {
+    if (candidate.Empty()) {
+        return;
+    }
+    // The jokers at the high end go below the low end, where they may be
+    // worth more (a king below an ace rather than a 2 above it).
+    const TCard& last = candidate.Last();
+    int32_t rank = IsJoker(last) ? last.AsRank : last.Rank;
+    int32_t order = last.MeldOrder;
+    for (int i = 0; i < candidate.Count() && IsJoker(candidate.At(i)); ++i) {
+        TCard& joker = candidate.At(i);
+        rank = RankBelow(rank);
+        --order;
+        joker.AsRank = rank;
+        joker.MeldOrder = order;
+    }
+    SortThisCards(candidate);
 }
-
-void TGame::ShiftLeadingJokers(TCardArray&) {}

@@ -1,14 +1,307 @@
-// The computer's meld search and laying off.
+// The computer's meld search and laying off. The search is greedy: the first
+// candidate in suit, rank and hand order that passes goes onto the table.
+#include <new>
+
 #include "game/Game.h"
+#include "game/Settings.h"
 
-void TGame::SelectOnly(int32_t) {}
+namespace {
 
-bool TGame::MarkCard(int32_t, int32_t, int32_t) {
+// What a card counts as in a meld: a joker stands for its AsRank/AsSuit.
+int32_t ValueOf(const TCard& card) {
+    return IsJoker(card) ? card.AsRank : card.Rank;
+}
+int32_t SuitOf(const TCard& card) {
+    return IsJoker(card) ? card.AsSuit : card.Suit;
+}
+
+void ClearMarks(TCardArray& hand) {
+    for (int i = 0; i < hand.Count(); ++i) {
+        hand.At(i).Selected = 0;
+    }
+}
+
+// Moves the one marked hand card into the meld at position `at` (its end when
+// at is the meld's count). False, and nothing moved, when the meld cannot grow.
+bool MoveMarkedInto(TCardArray& hand, TCardArray& meld, int at) {
+    for (int i = hand.Count() - 1; i >= 0; --i) {
+        if (hand.At(i).Selected == 0) {
+            continue;
+        }
+        TCard* slot = meld.InsertAt(at);
+        if (slot == nullptr) {
+            return false;
+        }
+        *slot = hand.At(i);
+        slot->TakeBack = 0;  // the player's take-back must never reach it
+        hand.DeleteAt(i);
+        return true;
+    }
     return false;
 }
 
-int32_t TGame::MarkedPoints(bool) {
-    return 0;
+// A meld showing exactly one suit is a run, any other a set; whoever laid it.
+bool IsRun(const TCardArray& cards) {
+    const int32_t firstSuit = SuitOf(cards.At(0));
+    for (int i = 1; i < cards.Count(); ++i) {
+        if (SuitOf(cards.At(i)) != firstSuit) {
+            return false;
+        }
+    }
+    return true;
 }
 
-void TGame::LayOutMarked() {}
+bool SetHasSuit(const TCardArray& cards, int32_t suit) {
+    for (int i = 0; i < cards.Count(); ++i) {
+        if (SuitOf(cards.At(i)) == suit) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void TGame::SelectOnly(int32_t index) {
+    ClearMarks(OpponentCards);
+    if (index >= 0 && index < OpponentCards.Count()) {
+        OpponentCards.At(index).Selected = 1;
+    }
+}
+
+bool TGame::MarkCard(int32_t rank, int32_t suit, int32_t key) {
+    const int count = OpponentCards.Count();
+    if (count < 2) {
+        return false;
+    }
+    // Natural card and joker are tried in one pass: an earlier joker wins.
+    for (int i = 0; i < count; ++i) {
+        TCard& card = OpponentCards.At(i);
+        if (card.Selected != 0 || !(IsJoker(card) || (card.Rank == rank && card.Suit == suit))) {
+            continue;
+        }
+        card.Selected = 1;
+        card.MeldOrder = key;
+        card.AsRank = rank;
+        card.AsSuit = suit;
+        ++MarkCount;
+        return true;
+    }
+    return false;
+}
+
+int32_t TGame::MarkedPoints(bool isSet) {
+    // Only a natural king lets the ace of a run count high.
+    bool holdsKing = false;
+    for (int i = 0; i < OpponentCards.Count(); ++i) {
+        const TCard& card = OpponentCards.At(i);
+        holdsKing = holdsKing || (card.Selected != 0 && !IsJoker(card) && card.Rank == Koenig);
+    }
+    int32_t points = 0;
+    for (int i = 0; i < OpponentCards.Count(); ++i) {
+        const TCard& card = OpponentCards.At(i);
+        if (card.Selected == 0) {
+            continue;
+        }
+        const int32_t value = ValueOf(card);
+        if (value == Ass) {
+            points += isSet || holdsKing ? 11 : 1;
+        } else if (value >= Bube) {
+            points += 10;
+        } else {
+            points += value;
+        }
+    }
+    return points;
+}
+
+bool TGame::LayOutMarked() {
+    TMeld* meld = TableMelds.Append();
+    if (meld == nullptr) {
+        return false;
+    }
+    TCardArray* cards = new (std::nothrow) TCardArray(&CurMeldCard);
+    if (cards == nullptr) {
+        TableMelds.DeleteAt(TableMelds.Count() - 1);
+        return false;
+    }
+    meld->Cards = cards;
+    for (int i = OpponentCards.Count() - 1; i >= 0; --i) {
+        if (OpponentCards.At(i).Selected == 0) {
+            continue;
+        }
+        // Only the first append allocates; a card that cannot move stays in the hand.
+        TCard* slot = cards->Append();
+        if (slot == nullptr) {
+            break;
+        }
+        *slot = OpponentCards.At(i);
+        slot->TakeBack = 0;
+        OpponentCards.DeleteAt(i);
+    }
+    if (cards->Empty()) {
+        delete cards;
+        TableMelds.DeleteAt(TableMelds.Count() - 1);
+        return false;
+    }
+    SortThisCards(*cards);
+    return true;
+}
+
+namespace {
+
+enum class TLayOut { Failed, Laid, Stuck };
+
+// The lay-out test: at least three cards, and before coming out one meld that
+// reaches the minimum by itself (points of several melds are never added).
+// Lays the candidate out when it passes.
+TLayOut TryLayOut(TGame& game, bool isSet) {
+    if (game.MarkCount < 3 || (game.OpponentCameOut == 0 && game.MarkedPoints(isSet) < FirstMeldMinimum)) {
+        return TLayOut::Failed;
+    }
+    if (!game.LayOutMarked()) {
+        return TLayOut::Stuck;  // out of memory: no card moved, so stop searching
+    }
+    game.OpponentCameOut = 1;
+    return TLayOut::Laid;
+}
+
+}  // namespace
+
+void TGame::SearchRuns() {
+    bool again = true;
+    while (again) {
+        again = false;
+        for (int32_t suit = Karo; suit <= Kreuz && !again; ++suit) {
+            for (int i = 0; i < OpponentCards.Count() && !again; ++i) {
+                TCard& start = OpponentCards.At(i);
+                if (start.Suit != suit) {
+                    continue;
+                }
+                const int32_t startRank = start.Rank;
+                start.MeldOrder = 0;
+                SelectOnly(i);
+                MarkCount = 1;
+                // Upward first, so free jokers go to the upper end.
+                int32_t key = 0;
+                int32_t rank = startRank;
+                do {
+                    ++key;
+                    rank = RankAbove(rank);
+                } while (MarkCard(rank, suit, key));
+                key = 0;
+                rank = startRank;
+                do {
+                    --key;
+                    rank = RankBelow(rank);
+                } while (MarkCard(rank, suit, key));
+
+                switch (TryLayOut(*this, false)) {
+                    case TLayOut::Laid:
+                        again = true;
+                        break;
+                    case TLayOut::Stuck:
+                        return;
+                    case TLayOut::Failed:
+                        break;
+                }
+            }
+        }
+    }
+}
+
+void TGame::SearchSets() {
+    bool again = true;
+    while (again) {
+        again = false;
+        for (int32_t rank = Ass; rank >= 2 && !again; --rank) {
+            for (int i = 0; i < OpponentCards.Count() && !again; ++i) {
+                if (OpponentCards.At(i).Rank != rank) {
+                    continue;
+                }
+                ClearMarks(OpponentCards);
+                MarkCount = 0;
+                // One call per suit whatever the results: at most one card per suit.
+                for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+                    MarkCard(rank, suit, suit);
+                }
+                switch (TryLayOut(*this, true)) {
+                    case TLayOut::Laid:
+                        again = true;
+                        break;
+                    case TLayOut::Stuck:
+                        return;
+                    case TLayOut::Failed:
+                        break;
+                }
+            }
+        }
+    }
+}
+
+namespace {
+
+// One card onto one meld: a run at its bottom end, else at its top end; a set
+// in the first missing suit. True when a card was laid off.
+bool LayOffOnto(TGame& game, TCardArray& cards) {
+    TCardArray& hand = game.OpponentCards;
+    if (cards.Empty()) {
+        return false;
+    }
+    if (IsRun(cards)) {
+        const TCard& bottom = cards.Last();
+        ClearMarks(hand);
+        if (game.MarkCard(RankBelow(ValueOf(bottom)), SuitOf(bottom), 1)) {
+            return MoveMarkedInto(hand, cards, cards.Count());
+        }
+        const TCard& top = cards.At(0);
+        ClearMarks(hand);
+        if (game.MarkCard(RankAbove(ValueOf(top)), SuitOf(top), 1)) {
+            // The run is not sorted again: the new top keeps MeldOrder 1.
+            return MoveMarkedInto(hand, cards, 0);
+        }
+        return false;
+    }
+    // A set never holds more than four cards, even one whose joker still
+    // names a suit that a natural card has taken since.
+    if (cards.Count() >= 4) {
+        return false;
+    }
+    const int32_t rank = ValueOf(cards.At(0));
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        ClearMarks(hand);
+        if (!game.MarkCard(rank, suit, 0) || SetHasSuit(cards, suit)) {
+            continue;
+        }
+        if (!MoveMarkedInto(hand, cards, cards.Count())) {
+            return false;
+        }
+        TCard& added = cards.At(cards.Count() - 1);
+        if (!IsJoker(added)) {
+            added.AsSuit = added.Suit;
+        }
+        for (int i = 0; i < cards.Count(); ++i) {
+            cards.At(i).MeldOrder = cards.At(i).AsSuit;
+        }
+        game.SortThisCards(cards);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void TGame::LayOffCards() {
+    if (OpponentCameOut == 0) {
+        return;
+    }
+    // One card per pass, from the last meld; the last hand card is never laid off.
+    bool laid = true;
+    while (laid && OpponentCards.Count() > 1) {
+        laid = false;
+        for (int m = TableMelds.Count() - 1; m >= 0 && !laid; --m) {
+            TCardArray* cards = TableMelds.At(m).Cards;
+            laid = cards != nullptr && LayOffOnto(*this, *cards);
+        }
+    }
+}

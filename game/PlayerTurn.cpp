@@ -1,22 +1,199 @@
 // The player's turn: draw, select, lay out, lay off, discard, take back.
+#include <memory>
+#include <string>
+
 #include "game/Game.h"
+#include "game/Settings.h"
+
+namespace {
+
+int SelectedCount(const TCardArray& cards, int* last) {
+    int count = 0;
+    for (int i = 0; i < cards.Count(); ++i) {
+        if (cards.At(i).Selected != 0) {
+            ++count;
+            *last = i;
+        }
+    }
+    return count;
+}
+
+// Fills a fresh meld array from the validated candidate. Null, with nothing
+// changed anywhere, when memory runs out half-way.
+std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<TCard>* cursor) {
+    auto cards = std::make_unique<TCardArray>(cursor);
+    for (int i = 0; i < candidate.Count(); ++i) {
+        TCard* card = cards->Append();
+        if (card == nullptr) {
+            return nullptr;
+        }
+        *card = candidate.At(i);
+        card->TakeBack = candidate.At(i).FromTable != 0 ? 0 : 1;
+    }
+    return cards;
+}
+
+}  // namespace
 
 bool TGame::PlayerDrawFromStock() {
-    return false;
+    if (GameState != 0 || !RefillEmptyStock() || !MoveCard(Stock, 0, OwnCards)) {
+        return false;
+    }
+    OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
+    SortOwnCards();
+    SetStatus(1);
+    StapelAuffrischen();
+    JokerTauschen();
+    Screen->Repaint();
+    return true;
 }
 
 bool TGame::PlayerDrawFromDiscardPile() {
-    return false;
+    if (GameState != 0 || DiscardPile.Empty() || !MoveCard(DiscardPile, DiscardPile.Count() - 1, OwnCards)) {
+        return false;
+    }
+    OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
+    SortOwnCards();
+    SetStatus(1);
+    StapelAuffrischen();
+    JokerTauschen();
+    Screen->Repaint();
+    return true;
 }
 
-bool TGame::ToggleHandCard(int32_t) {
-    return false;
+bool TGame::ToggleHandCard(int32_t index) {
+    if (index < 0 || index >= OwnCards.Count()) {
+        return false;
+    }
+    TCard* card = OwnCards.GoTo(index);
+    card->Selected = card->Selected != 0 ? 0 : 1;
+    return card->Selected != 0;
 }
 
-void TGame::ClearHandSelection() {}
+void TGame::ClearHandSelection() {
+    for (int i = 0; i < OwnCards.Count(); ++i) {
+        OwnCards.GoTo(i)->Selected = 0;
+    }
+}
 
-void TGame::PlayerDiscard() {}
+void TGame::PlayerDiscard() {
+    if (GameState != 1) {
+        return;
+    }
+    int last = -1;
+    const int selected = SelectedCount(OwnCards, &last);
+    if (selected > 1) {
+        Screen->ShowMessage("Sie können nur einen Karte wegwerfen!", "Wegwerfen: zu viele Karten",
+                            TMessageIcon::Error);
+        return;
+    }
+    if (selected == 0 || !MoveCard(OwnCards, last, DiscardPile)) {
+        return;
+    }
+    SetStatus(0);
+    for (int m = 0; m < TableMelds.Count(); ++m) {
+        TCardArray& cards = *TableMelds.GoTo(m)->Cards;
+        for (int c = 0; c < cards.Count(); ++c) {
+            cards.GoTo(c)->TakeBack = 0;
+        }
+    }
+    if (OwnCards.Empty()) {
+        Screen->Repaint();
+        Screen->ShowMessage("Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!", "Sie haben gewonnen!",
+                            TMessageIcon::Information);
+        NeuesSpiel();
+        return;
+    }
+    ZugDesGegners();
+}
 
-void TGame::PlayerLayOut(int32_t) {}
+TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
+    if (targetMeld >= 0 && targetMeld < TableMelds.Count()) {
+        const TCardArray& lying = *TableMelds.At(targetMeld).Cards;
+        for (int i = 0; i < lying.Count(); ++i) {
+            TCard* copy = candidate.Append();
+            if (copy == nullptr) {
+                return TDropVerdict::NoMeld;
+            }
+            *copy = lying.At(i);
+            copy->Selected = 0;
+            copy->FromTable = 1;
+            copy->FixedOnTable = 1;
+        }
+    }
+    if (!passenzusammen(candidate)) {
+        return TDropVerdict::NoMeld;
+    }
+    SortThisCards(candidate);
+    const int32_t points = MeldPoints(candidate);
+    return FirstMeldCheck(candidate, points) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
+}
 
-void TGame::TakeBackTurn() {}
+void TGame::PlayerLayOut(int32_t targetMeld) {
+    if (GameState != 1) {
+        return;
+    }
+    TCardArray candidate(&CurWorkCard);
+    switch (TestDrop(targetMeld, candidate)) {
+        case TDropVerdict::NoMeld:
+            Screen->ShowMessage("Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.",
+                                "Karten passen nicht", TMessageIcon::Error);
+            Screen->Repaint();
+            return;
+        case TDropVerdict::TooFewPoints:
+            Screen->Repaint();
+            Screen->ShowMessage("Sie können beim Ersten Mal erst ab " + std::to_string(FirstMeldMinimum) +
+                                    " Punkte auslegen!",
+                                "Zu wenige Punkte", TMessageIcon::Error);
+            return;
+        case TDropVerdict::Fits:
+            break;
+    }
+    TMeld* target =
+        targetMeld >= 0 && targetMeld < TableMelds.Count() ? TableMelds.GoTo(targetMeld) : nullptr;
+
+    // Everything is built before anything is given up, so that running out of
+    // memory half-way leaves hand and table as they were.
+    std::unique_ptr<TCardArray> cards = StoreCandidate(candidate, &CurMeldCard);
+    if (cards == nullptr) {
+        return;
+    }
+    if (target == nullptr) {
+        target = TableMelds.Append();
+        if (target == nullptr) {
+            return;
+        }
+    } else {
+        delete target->Cards;  // the same cards now lie in the new array
+    }
+    target->Cards = cards.release();
+    PlayerCameOut = 1;
+    for (int i = OwnCards.Count() - 1; i >= 0; --i) {
+        if (OwnCards.At(i).Selected != 0) {
+            OwnCards.DeleteAt(i);
+        }
+    }
+}
+
+void TGame::TakeBackTurn() {
+    PlayerCameOut = ComeOutAtTurnStart;
+    for (int m = TableMelds.Count() - 1; m >= 0; --m) {
+        TCardArray* cards = TableMelds.GoTo(m)->Cards;
+        for (int c = cards->Count() - 1; c >= 0; --c) {
+            if (cards->At(c).TakeBack != 0 && MoveCard(*cards, c, OwnCards)) {
+                TCard* back = OwnCards.GoTo(OwnCards.Count() - 1);
+                back->Selected = 0;
+                // Back in the hand the card is an ordinary hand card again; a
+                // lingering mark would let a later take-back pull it out of a
+                // meld it reached by other means.
+                back->TakeBack = 0;
+            }
+        }
+        if (cards->Empty()) {
+            delete cards;
+            TableMelds.DeleteAt(m);
+        }
+    }
+    SortOwnCards();
+    Screen->Repaint();
+}

@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include "ui/AboutBox.h"
+#include "ui/FormStorage.h"
+#include "ui/HelpViewer.h"
 #include "ui/OptionsForm.h"
 #include "ui/ProgramDir.h"
 
@@ -68,6 +70,9 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 
     AboutBox = new TAboutBox(this);
     OptionsForm = new TOptionsForm(this);
+    OptionsForm->FormStorage1->OnWriteError = [this](const QString& message) {
+        ShowMessage(message.toStdString(), ApplicationTitle, TMessageIcon::Error);
+    };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -78,6 +83,10 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 
 TMainForm::~TMainForm() {
     Timer1->stop();
+    OptionsForm->FormDestroy();
+    if (HelpViewer != nullptr) {
+        HelpViewer->close();
+    }
     Game.ClearAll();
     FreeFace(CardBack);
     CardBack = nullptr;

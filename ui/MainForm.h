@@ -25,6 +25,7 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TAboutBox;
+class THelpViewer;
 class TOptionsForm;
 class TMainForm;
 
@@ -101,6 +102,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;
+    THelpViewer* HelpViewer = nullptr;  // created by the first "&Hilfe..."
 
     // The game and the window's own fields.
     TGame Game;

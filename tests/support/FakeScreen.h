@@ -9,6 +9,7 @@
 #include "game/Card.h"
 #include "game/Game.h"
 #include "game/GameScreen.h"
+#include "game/Invariants.h"
 
 struct TShownMessage {
     std::string Text;
@@ -36,10 +37,6 @@ class TFakeScreen : public TGameScreen {
     int FacesComposed = 0;
     int BadFrees = 0;
 };
-
-// Checks that the 110 cards are all there, each in exactly one place, with
-// 6 jokers and two of every natural card. Empty string when all is well.
-std::string CheckCards(const TGame& game);
 
 // Builds a card outside any deal (test positions).
 TCard MakeCard(int32_t suit, int32_t rank);

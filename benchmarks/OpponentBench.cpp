@@ -1,0 +1,139 @@
+// One whole computer turn (draw, joker exchange, meld search, laying off,
+// discard), on positions sampled from played games. Goal: at most 50 us.
+//
+// Turns that end the game deal anew and turns that refill an empty stock both
+// shuffle (58000 exchanges); they are left out: that cost belongs to the
+// shuffle, not to the computer's play.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <vector>
+
+#include "game/Game.h"
+
+namespace {
+
+class TCountingScreen final : public TGameScreen {
+  public:
+    void Repaint() override {}
+    void SetStatusLine(const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Messages; }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
+    void FreeFace(CardFace*) override {}
+
+    int Messages = 0;
+};
+
+struct TPosition {
+    std::vector<TCard> Own, Opponent, Stock, Discards;
+    std::vector<std::vector<TCard>> Melds;
+    uint8_t OpponentCameOut = 0;
+};
+
+std::vector<TCard> Records(const TCardArray& cards) {
+    std::vector<TCard> out;
+    for (int i = 0; i < cards.Count(); ++i) {
+        out.push_back(cards.At(i));
+    }
+    return out;
+}
+
+void Fill(TCardArray& cards, const std::vector<TCard>& records) {
+    for (const TCard& record : records) {
+        *cards.Append() = record;
+    }
+}
+
+TPosition Take(const TGame& game) {
+    TPosition p;
+    p.Own = Records(game.OwnCards);
+    p.Opponent = Records(game.OpponentCards);
+    p.Stock = Records(game.Stock);
+    p.Discards = Records(game.DiscardPile);
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        p.Melds.push_back(Records(*game.TableMelds.At(m).Cards));
+    }
+    p.OpponentCameOut = game.OpponentCameOut;
+    return p;
+}
+
+// The faces are null (no screen composes them), so records may be copied freely.
+void Restore(TGame& game, const TPosition& p) {
+    game.ClearAll();
+    Fill(game.OwnCards, p.Own);
+    Fill(game.OpponentCards, p.Opponent);
+    Fill(game.Stock, p.Stock);
+    Fill(game.DiscardPile, p.Discards);
+    for (const std::vector<TCard>& cards : p.Melds) {
+        TMeld* meld = game.TableMelds.Append();
+        meld->Cards = new TCardArray(&game.CurMeldCard);
+        Fill(*meld->Cards, cards);
+    }
+    game.OpponentCameOut = p.OpponentCameOut;
+}
+
+// Computer turns against a player who draws and discards at random.
+std::vector<TPosition> SamplePositions(bool onlyOut) {
+    TCountingScreen screen;
+    TGame game(&screen, 77);
+    std::mt19937 player(5);
+    std::vector<TPosition> positions;
+    for (int deal = 0; deal < 40; ++deal) {
+        game.NeuesSpiel();
+        for (int turn = 0; turn < 200; ++turn) {
+            MoveCard(game.Stock, 0, game.OwnCards);
+            game.StapelAuffrischen();
+            MoveCard(game.OwnCards, static_cast<int>(player() % game.OwnCards.Count()), game.DiscardPile);
+            game.SetStatus(0);
+            const bool refill = game.Stock.Empty();
+            TPosition before = Take(game);
+            const int messages = screen.Messages;
+            game.ZugDesGegners();
+            const bool ended = screen.Messages != messages;
+            if (!refill && !ended && (!onlyOut || before.OpponentCameOut != 0)) {
+                positions.push_back(std::move(before));
+            }
+            if (ended || game.Stock.Empty()) {
+                break;
+            }
+        }
+    }
+    return positions;
+}
+
+double TimeTurn(TGame& game, const TPosition& position) {
+    Restore(game, position);
+    const auto start = std::chrono::steady_clock::now();
+    game.ZugDesGegners();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void OpponentTurn(benchmark::State& state) {
+    const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0);
+    TGame game(nullptr, 3);
+    size_t next = 0;
+    for (auto _ : state) {
+        state.SetIterationTime(TimeTurn(game, positions[next++ % positions.size()]));
+    }
+    // The slowest position, each timed at its best of several runs so that
+    // a preempted run does not count.
+    double worst = 0;
+    for (const TPosition& position : positions) {
+        double best = 1;
+        for (int run = 0; run < 20; ++run) {
+            best = std::min(best, TimeTurn(game, position));
+        }
+        worst = std::max(worst, best);
+    }
+    state.counters["positions"] = static_cast<double>(positions.size());
+    state.counters["worst_us"] = worst * 1e6;
+}
+
+}  // namespace
+
+// Argument 0: every sampled turn; 1: only turns after the computer came out
+// (joker exchange and laying off at work).
+BENCHMARK(OpponentTurn)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);

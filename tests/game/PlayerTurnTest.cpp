@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "game/Game.h"
+#include "game/Settings.h"
+#include "tests/support/FakeScreen.h"
+
+namespace {
+
+using Cards = std::vector<std::pair<int, int>>;
+
+class PlayerTurnTest : public ::testing::Test {
+  protected:
+    void SetUp() override { game.NeuesSpiel(); }
+    void TearDown() override { FirstMeldMinimum = 30; }
+
+    // Replaces the player's hand by the given cards, taking them from wherever
+    // they lie, so that the deck stays complete.
+    void SetHand(const Cards& wanted) {
+        while (!game.OwnCards.Empty()) {
+            MoveCard(game.OwnCards, 0, game.Stock);
+        }
+        for (auto [suit, rank] : wanted) {
+            ASSERT_TRUE(Take(suit, rank, game.OwnCards));
+        }
+        game.SortOwnCards();
+    }
+    bool Take(int suit, int rank, TCardArray& into) {
+        for (TCardArray* from : {&game.Stock, &game.OpponentCards, &game.DiscardPile}) {
+            for (int i = 0; i < from->Count(); ++i) {
+                if (from->At(i).Suit == suit && (suit == Joker || from->At(i).Rank == rank)) {
+                    return MoveCard(*from, i, into);
+                }
+            }
+        }
+        return false;
+    }
+    // Lays a meld straight onto the table, as if laid in an earlier turn.
+    TCardArray& PutMeld(const Cards& cards) {
+        TMeld* meld = game.TableMelds.Append();
+        meld->Cards = new TCardArray(&game.CurMeldCard);
+        for (auto [suit, rank] : cards) {
+            EXPECT_TRUE(Take(suit, rank, *meld->Cards));
+        }
+        return *meld->Cards;
+    }
+    void Select(int suit, int rank) {
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            if (game.OwnCards.At(i).Suit == suit && game.OwnCards.At(i).Rank == rank &&
+                game.OwnCards.At(i).Selected == 0) {
+                game.OwnCards.GoTo(i)->Selected = 1;
+                return;
+            }
+        }
+        ADD_FAILURE() << "no such card in the hand";
+    }
+    Cards Hand() const {
+        Cards out;
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            out.emplace_back(game.OwnCards.At(i).Suit, game.OwnCards.At(i).Rank);
+        }
+        return out;
+    }
+    int SelectedInHand() const {
+        int n = 0;
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            n += game.OwnCards.At(i).Selected;
+        }
+        return n;
+    }
+
+    TFakeScreen screen;
+    TGame game{&screen, 5};
+};
+
+TEST_F(PlayerTurnTest, DrawingFromTheStockSelectsTheCardAndOpensTheTurn) {
+    const TCard top = game.Stock.At(0);
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    EXPECT_EQ(game.OwnCards.Count(), 13);
+    EXPECT_EQ(game.Stock.Count(), 85);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(screen.StatusLine, "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
+    ASSERT_EQ(SelectedInHand(), 1);
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        if (game.OwnCards.At(i).Selected != 0) {
+            EXPECT_EQ(game.OwnCards.At(i).Image, top.Image);
+        }
+    }
+    // A second draw in the same turn does nothing.
+    EXPECT_FALSE(game.PlayerDrawFromStock());
+    EXPECT_FALSE(game.PlayerDrawFromDiscardPile());
+    EXPECT_EQ(game.OwnCards.Count(), 13);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, DrawingFromTheDiscardPileTakesItsTopAndRefillsTheStock) {
+    EXPECT_FALSE(game.PlayerDrawFromDiscardPile());  // empty at the start of a game
+    EXPECT_EQ(game.GameState, 0);
+    for (int i = 0; i < 12; ++i) {
+        MoveCard(game.Stock, 0, game.DiscardPile);
+    }
+    const TCard top = game.DiscardPile.Last();
+    ASSERT_TRUE(game.PlayerDrawFromDiscardPile());
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(game.DiscardPile.Count(), 10);  // the oldest went back to the stock
+    EXPECT_EQ(game.Stock.Count(), 86 - 12 + 1);
+    bool found = false;
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        found |= game.OwnCards.At(i).Image == top.Image && game.OwnCards.At(i).Selected == 1;
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, EmptyStockIsRefilledFromTheDiscardsOrDrawsNothing) {
+    while (game.Stock.Count() > 0) {
+        MoveCard(game.Stock, 0, game.DiscardPile);
+    }
+    ASSERT_TRUE(game.PlayerDrawFromStock());  // refilled from all discards but the top one
+    EXPECT_EQ(game.DiscardPile.Count(), 1);
+    EXPECT_EQ(game.Stock.Count(), 84);
+    EXPECT_EQ(CheckCards(game), "");
+
+    // Nothing left to refill from: the click draws nothing and the player must still draw.
+    game.NeuesSpiel();
+    while (game.Stock.Count() > 0) {
+        MoveCard(game.Stock, 0, game.OpponentCards);
+    }
+    MoveCard(game.OpponentCards, 0, game.DiscardPile);
+    EXPECT_FALSE(game.PlayerDrawFromStock());
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    EXPECT_EQ(game.OwnCards.Count(), 12);
+    EXPECT_TRUE(game.PlayerDrawFromDiscardPile());  // the discard pile may still be taken
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, SelectionTogglesAndClears) {
+    EXPECT_TRUE(game.ToggleHandCard(3));
+    EXPECT_FALSE(game.ToggleHandCard(3));
+    EXPECT_FALSE(game.ToggleHandCard(-1));
+    EXPECT_FALSE(game.ToggleHandCard(12));
+    game.ToggleHandCard(0);
+    game.ToggleHandCard(5);
+    game.ClearHandSelection();
+    EXPECT_EQ(SelectedInHand(), 0);
+}
+
+TEST_F(PlayerTurnTest, DiscardingTwoCardsIsRefused) {
+    game.PlayerDrawFromStock();
+    game.ToggleHandCard(0);
+    const Cards before = Hand();
+    game.PlayerDiscard();
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Sie können nur einen Karte wegwerfen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Wegwerfen: zu viele Karten");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(Hand(), before);
+    EXPECT_EQ(SelectedInHand(), 2);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_TRUE(game.DiscardPile.Empty());
+}
+
+TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
+    game.PlayerDrawFromStock();
+    TCardArray& meld = PutMeld({{Herz, 6}, {Herz, 7}, {Herz, 8}});
+    meld.GoTo(1)->TakeBack = 1;
+    game.ClearHandSelection();
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        const TCardArray& cards = *game.TableMelds.At(m).Cards;
+        for (int c = 0; c < cards.Count(); ++c) {
+            EXPECT_EQ(cards.At(c).TakeBack, 0);
+        }
+    }
+    EXPECT_TRUE(screen.Messages.empty());
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
+    SetHand({{Kreuz, 9}});
+    game.SetStatus(1);
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Sie haben gewonnen!");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Information);
+    EXPECT_EQ(game.OwnCards.Count(), 12);  // the new deal
+    EXPECT_TRUE(game.DiscardPile.Empty());
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
+    game.SetStatus(1);
+    // A computer's meld with one card the player laid off this turn, and a new meld of the player.
+    TCardArray& old = PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    old.GoTo(0)->TakeBack = 1;
+    TCardArray& fresh = PutMeld({{Karo, 5}, {Herz, 5}, {Blatt, 5}});
+    for (int i = 0; i < 3; ++i) {
+        fresh.GoTo(i)->TakeBack = 1;
+        fresh.GoTo(i)->Selected = 1;
+    }
+    game.PlayerCameOut = 1;
+    const int handBefore = game.OwnCards.Count();
+
+    game.TakeBackTurn();
+    EXPECT_EQ(game.PlayerCameOut, 0);
+    ASSERT_EQ(game.TableMelds.Count(), 1);  // the emptied meld is gone
+    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 2);
+    EXPECT_EQ(game.OwnCards.Count(), handBefore + 4);
+    EXPECT_EQ(SelectedInHand(), 0);
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        EXPECT_EQ(game.OwnCards.At(i).TakeBack, 0);
+    }
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(CheckCards(game), "");
+
+    // Nothing marked: nothing moves.
+    const Cards hand = Hand();
+    game.TakeBackTurn();
+    EXPECT_EQ(Hand(), hand);
+    EXPECT_EQ(game.TableMelds.Count(), 1);
+}
+
+TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted) {
+    SetHand({{Karo, 9}, {Karo, 8}, {Karo, 7}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Blatt, 2}, {Kreuz, 3}});
+    game.SetStatus(1);
+    Select(Karo, 9);
+    Select(Karo, 8);
+    Select(Karo, 7);  // 24 points
+    const Cards before = Hand();
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
+    EXPECT_EQ(screen.Messages[0].Caption, "Zu wenige Punkte");
+    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(Hand(), before);
+    EXPECT_EQ(SelectedInHand(), 3);  // still selected
+    EXPECT_TRUE(game.TableMelds.Empty());
+    EXPECT_EQ(game.PlayerCameOut, 0);
+
+    game.ClearHandSelection();
+    Select(Herz, 14);
+    Select(Herz, 13);
+    Select(Herz, 12);  // 31 points
+    game.PlayerLayOut(-1);
+    EXPECT_EQ(screen.Messages.size(), 1u);
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(meld.Count(), 3);
+    EXPECT_EQ(meld.At(0).Rank, 14);  // stored from the top of the run down
+    EXPECT_EQ(meld.At(2).Rank, 12);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(meld.At(i).TakeBack, 1);
+    }
+    EXPECT_EQ(game.PlayerCameOut, 1);
+    EXPECT_EQ(game.OwnCards.Count(), 5);
+
+    // Once out, the weaker meld goes too, and a single card may be laid off.
+    Select(Karo, 9);
+    Select(Karo, 8);
+    Select(Karo, 7);
+    game.PlayerLayOut(-1);
+    EXPECT_EQ(game.TableMelds.Count(), 2);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, CardsThatDoNotFitAreRefusedWithoutChange) {
+    SetHand({{Karo, 9}, {Herz, 2}, {Kreuz, 13}, {Blatt, 5}});
+    game.SetStatus(1);
+    Select(Karo, 9);
+    Select(Herz, 2);
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Messages[0].Text,
+              "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.");
+    EXPECT_EQ(screen.Messages[0].Caption, "Karten passen nicht");
+    EXPECT_EQ(game.OwnCards.Count(), 4);
+    EXPECT_EQ(SelectedInHand(), 2);
+    EXPECT_TRUE(game.TableMelds.Empty());
+}
+
+TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
+    SetHand({{Herz, 9}, {Kreuz, 2}, {Kreuz, 3}});
+    PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    game.TableMelds.GoTo(0)->Cards->GoTo(0)->MeldOrder = 2;
+    game.TableMelds.GoTo(0)->Cards->GoTo(1)->MeldOrder = 1;
+    game.PlayerCameOut = 1;
+    game.SetStatus(0);  // out since an earlier turn
+    game.SetStatus(1);
+    Select(Herz, 9);
+    game.PlayerLayOut(0);
+    ASSERT_TRUE(screen.Messages.empty());
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(meld.Count(), 4);
+    std::vector<int> ranks;
+    for (int i = 0; i < 4; ++i) {
+        ranks.push_back(meld.At(i).Rank);
+        EXPECT_EQ(meld.At(i).TakeBack, meld.At(i).Rank == 9 ? 1 : 0);
+    }
+    EXPECT_EQ(ranks, (std::vector<int>{9, 8, 7, 6}));
+    EXPECT_EQ(game.OwnCards.Count(), 2);
+
+    game.TakeBackTurn();
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 3);
+    EXPECT_EQ(Hand(), (Cards{{Kreuz, 3}, {Kreuz, 2}, {Herz, 9}}));
+    EXPECT_EQ(game.PlayerCameOut, 1);  // it was out at the start of the turn
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
+    SetHand({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}});
+    game.SetStatus(1);
+    for (int i = 0; i < 3; ++i) {
+        game.ToggleHandCard(i);
+    }
+    game.PlayerLayOut(-1);
+    EXPECT_TRUE(game.OwnCards.Empty());
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_TRUE(screen.Messages.empty());  // no win without a discard
+    game.PlayerDiscard();
+    EXPECT_EQ(game.GameState, 1);
+    game.TakeBackTurn();
+    EXPECT_EQ(game.OwnCards.Count(), 3);
+    EXPECT_TRUE(game.TableMelds.Empty());
+    EXPECT_EQ(game.PlayerCameOut, 0);
+}
+
+// A card that was laid out and taken back is an ordinary hand card again: when
+// it later replaces a table joker, the next take-back must leave it in the meld.
+TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
+    SetHand({{Herz, 6}, {Karo, 6}, {Kreuz, 6}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Kreuz, 2}});
+    // An earlier meld on the table: Herz 7, joker (as Herz 6), Herz 5.
+    TCardArray& run = PutMeld({{Herz, 7}, {Joker, 1}, {Herz, 5}});
+    TCard* joker = run.GoTo(1);
+    joker->AsRank = 6;
+    joker->AsSuit = Herz;
+    joker->Selected = 1;
+    run.GoTo(0)->MeldOrder = 1;
+    run.GoTo(2)->MeldOrder = -1;
+
+    // This turn: come out with A-K-Q, lay out the three 6s, then take it all back.
+    game.SetStatus(1);
+    Select(Herz, 14);
+    Select(Herz, 13);
+    Select(Herz, 12);
+    game.PlayerLayOut(-1);
+    Select(Herz, 6);
+    Select(Karo, 6);
+    Select(Kreuz, 6);
+    game.PlayerLayOut(-1);
+    ASSERT_EQ(game.TableMelds.Count(), 3);
+    game.TakeBackTurn();
+    ASSERT_EQ(game.TableMelds.Count(), 1);
+
+    // Discard, let the computer play, then come out and exchange Herz 6 for the joker.
+    game.ClearHandSelection();
+    Select(Kreuz, 2);
+    game.PlayerDiscard();
+    screen.Messages.clear();
+    game.PlayerCameOut = 1;
+    screen.Answers = {true, true, true, true};
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    const TCardArray& meld = *game.TableMelds.At(0).Cards;
+    ASSERT_FALSE(IsJoker(meld.At(1)));
+    EXPECT_EQ(meld.At(1).Rank, 6);
+
+    game.TakeBackTurn();
+    ASSERT_GE(game.TableMelds.Count(), 1);
+    const TCardArray& after = *game.TableMelds.At(0).Cards;
+    ASSERT_EQ(after.Count(), 3);
+    EXPECT_EQ(after.At(1).Suit, Herz);
+    EXPECT_EQ(after.At(1).Rank, 6);
+    EXPECT_EQ(CheckCards(game), "");
+}
+
+}  // namespace

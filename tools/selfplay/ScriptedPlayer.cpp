@@ -1,0 +1,171 @@
+#include "ScriptedPlayer.h"
+
+#include <algorithm>
+
+TScriptedPlayer::TScriptedPlayer(TGame& game, uint64_t seed) : Game(game), Rng(seed) {}
+
+bool TScriptedPlayer::PlayTurn() {
+    if (!Draw()) {
+        return false;
+    }
+    while (Game.GameState == 1 && LayOutOne()) {
+        ++MeldsLaid;
+    }
+    while (Game.GameState == 1 && LayOffOne()) {
+        ++CardsLaidOff;
+    }
+    if (Game.GameState == 1) {
+        Discard();
+    }
+    return true;
+}
+
+bool TScriptedPlayer::Draw() {
+    const bool jokerOnTop = !Game.DiscardPile.Empty() && IsJoker(Game.DiscardPile.Last());
+    if (jokerOnTop && Game.PlayerDrawFromDiscardPile()) {
+        return true;
+    }
+    return Game.PlayerDrawFromStock() || Game.PlayerDrawFromDiscardPile();
+}
+
+void TScriptedPlayer::Select(const std::vector<int>& hand) {
+    Game.ClearHandSelection();
+    for (int i : hand) {
+        Game.ToggleHandCard(i);
+    }
+}
+
+bool TScriptedPlayer::Fits(const std::vector<int>& hand, int32_t targetMeld) {
+    Select(hand);
+    TCardArray candidate(&Game.CurWorkCard);
+    return Game.TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
+}
+
+// Sets of one rank in different suits, and runs of one suit with at most one
+// gap, each filled out with jokers where the hand has them.
+std::vector<std::vector<int>> TScriptedPlayer::MeldIdeas() const {
+    const TCardArray& hand = Game.OwnCards;
+    std::vector<int> jokers;
+    for (int i = 0; i < hand.Count(); ++i) {
+        if (IsJoker(hand.At(i))) {
+            jokers.push_back(i);
+        }
+    }
+    std::vector<std::vector<int>> ideas;
+    for (int32_t rank = 2; rank <= Ass; ++rank) {
+        std::vector<int> set;
+        int suitsSeen = 0;
+        for (int i = 0; i < hand.Count(); ++i) {
+            const TCard& card = hand.At(i);
+            if (!IsJoker(card) && card.Rank == rank && (suitsSeen & (1 << card.Suit)) == 0) {
+                suitsSeen |= 1 << card.Suit;
+                set.push_back(i);
+            }
+        }
+        for (size_t j = 0; set.size() < 3 && j < jokers.size(); ++j) {
+            set.push_back(jokers[j]);
+        }
+        if (set.size() >= 3) {
+            ideas.push_back(set);
+        }
+    }
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        int byRank[15];
+        std::fill(std::begin(byRank), std::end(byRank), -1);
+        for (int i = 0; i < hand.Count(); ++i) {
+            if (hand.At(i).Suit == suit) {
+                byRank[hand.At(i).Rank] = i;
+            }
+        }
+        for (int32_t start = 2; start <= Ass; ++start) {
+            if (byRank[start] < 0) {
+                continue;
+            }
+            std::vector<int> run{byRank[start]};
+            size_t jokersUsed = 0;
+            int32_t rank = start;
+            for (int step = 0; step < 12; ++step) {
+                rank = RankAbove(rank);
+                if (byRank[rank] >= 0) {
+                    run.push_back(byRank[rank]);
+                } else if (jokersUsed < jokers.size() && jokersUsed < 1) {
+                    run.push_back(jokers[jokersUsed++]);
+                } else {
+                    break;
+                }
+            }
+            if (!run.empty() && IsJoker(hand.At(run.back()))) {
+                run.pop_back();  // a joker at the open end only costs a joker
+                --jokersUsed;
+            }
+            if (run.size() >= 3) {
+                ideas.push_back(run);
+            }
+        }
+    }
+    std::stable_sort(ideas.begin(), ideas.end(),
+                     [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    return ideas;
+}
+
+bool TScriptedPlayer::LayOutOne() {
+    for (const std::vector<int>& idea : MeldIdeas()) {
+        // Keep a card for the discard: the game is won by discarding, not by laying out.
+        if (static_cast<int>(idea.size()) >= Game.OwnCards.Count()) {
+            continue;
+        }
+        if (Fits(idea, -1)) {
+            Game.PlayerLayOut(-1);
+            return true;
+        }
+    }
+    Game.ClearHandSelection();
+    return false;
+}
+
+bool TScriptedPlayer::LayOffOne() {
+    if (Game.OwnCards.Count() < 2) {
+        return false;
+    }
+    for (int i = 0; i < Game.OwnCards.Count(); ++i) {
+        for (int32_t m = 0; m < Game.TableMelds.Count(); ++m) {
+            if (Fits({i}, m)) {
+                Game.PlayerLayOut(m);
+                return true;
+            }
+        }
+    }
+    Game.ClearHandSelection();
+    return false;
+}
+
+// Throws away a random natural card that has no partner of its rank or
+// neighbour in its suit; failing that any natural card; jokers last.
+void TScriptedPlayer::Discard() {
+    const TCardArray& hand = Game.OwnCards;
+    std::vector<int> loners;
+    std::vector<int> naturals;
+    for (int i = 0; i < hand.Count(); ++i) {
+        const TCard& card = hand.At(i);
+        if (IsJoker(card)) {
+            continue;
+        }
+        naturals.push_back(i);
+        bool partnered = false;
+        for (int j = 0; j < hand.Count() && !partnered; ++j) {
+            const TCard& other = hand.At(j);
+            partnered = j != i && !IsJoker(other) &&
+                        (other.Rank == card.Rank ||
+                         (other.Suit == card.Suit &&
+                          (other.Rank == RankAbove(card.Rank) || other.Rank == RankBelow(card.Rank))));
+        }
+        if (!partnered) {
+            loners.push_back(i);
+        }
+    }
+    const std::vector<int>& pool = !loners.empty() ? loners : naturals;
+    const int choice = pool.empty() ? static_cast<int>(Rng.Below(static_cast<uint32_t>(hand.Count())))
+                                    : pool[Rng.Below(static_cast<uint32_t>(pool.size()))];
+    Select({choice});
+    Game.PlayerDiscard();
+}

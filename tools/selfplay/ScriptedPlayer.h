@@ -1,0 +1,33 @@
+// A simple automatic player that plays the human's side through the game's own API.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "game/Game.h"
+#include "game/Random.h"
+
+class TScriptedPlayer {
+  public:
+    TScriptedPlayer(TGame& game, uint64_t seed);
+
+    // One whole turn: draw, lay out what it finds, lay off, discard.
+    // False when there was nothing to draw.
+    bool PlayTurn();
+
+    int MeldsLaid = 0;
+    int CardsLaidOff = 0;
+
+  private:
+    bool Draw();
+    bool LayOutOne();
+    bool LayOffOne();
+    void Discard();
+    // Selects exactly the given hand cards.
+    void Select(const std::vector<int>& hand);
+    bool Fits(const std::vector<int>& hand, int32_t targetMeld);
+    std::vector<std::vector<int>> MeldIdeas() const;
+
+    TGame& Game;
+    TRandom Rng;
+};
