@@ -6,46 +6,19 @@
 #include "game/Game.h"
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
+#include "tests/support/Positions.h"
 
 namespace {
 
-using Cards = std::vector<std::pair<int, int>>;
+using Cards = TCardList;
 
 class PlayerTurnTest : public ::testing::Test {
   protected:
     void SetUp() override { game.NeuesSpiel(); }
     void TearDown() override { FirstMeldMinimum = 30; }
 
-    // Replaces the player's hand by the given cards, taking them from wherever
-    // they lie, so that the deck stays complete.
-    void SetHand(const Cards& wanted) {
-        while (!game.OwnCards.Empty()) {
-            MoveCard(game.OwnCards, 0, game.Stock);
-        }
-        for (auto [suit, rank] : wanted) {
-            ASSERT_TRUE(Take(suit, rank, game.OwnCards));
-        }
-        game.SortOwnCards();
-    }
-    bool Take(int suit, int rank, TCardArray& into) {
-        for (TCardArray* from : {&game.Stock, &game.OpponentCards, &game.DiscardPile}) {
-            for (int i = 0; i < from->Count(); ++i) {
-                if (from->At(i).Suit == suit && (suit == Joker || from->At(i).Rank == rank)) {
-                    return MoveCard(*from, i, into);
-                }
-            }
-        }
-        return false;
-    }
-    // Lays a meld straight onto the table, as if laid in an earlier turn.
-    TCardArray& PutMeld(const Cards& cards) {
-        TMeld* meld = game.TableMelds.Append();
-        meld->Cards = new TCardArray(&game.CurMeldCard);
-        for (auto [suit, rank] : cards) {
-            EXPECT_TRUE(Take(suit, rank, *meld->Cards));
-        }
-        return *meld->Cards;
-    }
+    void SetHand(const Cards& cards) { ::SetHand(game, cards); }
+    TCardArray& PutMeld(const Cards& cards) { return ::PutMeld(game, cards); }
     void Select(int suit, int rank) {
         for (int i = 0; i < game.OwnCards.Count(); ++i) {
             if (game.OwnCards.At(i).Suit == suit && game.OwnCards.At(i).Rank == rank &&
@@ -56,20 +29,8 @@ class PlayerTurnTest : public ::testing::Test {
         }
         ADD_FAILURE() << "no such card in the hand";
     }
-    Cards Hand() const {
-        Cards out;
-        for (int i = 0; i < game.OwnCards.Count(); ++i) {
-            out.emplace_back(game.OwnCards.At(i).Suit, game.OwnCards.At(i).Rank);
-        }
-        return out;
-    }
-    int SelectedInHand() const {
-        int n = 0;
-        for (int i = 0; i < game.OwnCards.Count(); ++i) {
-            n += game.OwnCards.At(i).Selected;
-        }
-        return n;
-    }
+    Cards Hand() const { return HandCards(game); }
+    int SelectedInHand() const { return SelectedCount(game); }
 
     TFakeScreen screen;
     TGame game{&screen, 5};

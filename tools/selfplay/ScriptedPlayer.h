@@ -15,6 +15,9 @@ class TScriptedPlayer {
     // False when there was nothing to draw.
     bool PlayTurn();
 
+    // Hand indices of sets and runs worth trying, the largest first.
+    std::vector<std::vector<int>> MeldIdeas() const;
+
     int MeldsLaid = 0;
     int CardsLaidOff = 0;
 
@@ -26,7 +29,6 @@ class TScriptedPlayer {
     // Selects exactly the given hand cards.
     void Select(const std::vector<int>& hand);
     bool Fits(const std::vector<int>& hand, int32_t targetMeld);
-    std::vector<std::vector<int>> MeldIdeas() const;
 
     TGame& Game;
     TRandom Rng;

@@ -1,0 +1,179 @@
+#include "SoakRun.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <vector>
+
+#include "ScriptedPlayer.h"
+#include "game/Invariants.h"
+#include "game/Random.h"
+#include "render/TableLayout.h"
+#include "ui/MainForm.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+class TRandomBoxes final : public TMessageBoxes {
+  public:
+    explicit TRandomBoxes(TRandom& rng) : Rng(rng) {}
+    void Show(QWidget*, const QString&, const QString&, TMessageIcon) override {}
+    bool Ask(QWidget*, const QString&, const QString&) override { return Rng.Below(2) == 0; }
+
+  private:
+    TRandom& Rng;
+};
+
+class TSoak {
+  public:
+    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(Form.Game, seed) {
+        Form.SetMessageBoxes(&Boxes);
+        Form.Timer1->stop();  // ticks come as events of their own
+        Form.show();
+    }
+
+    std::string Step();
+    int MeldsLaid() const { return Form.Game.TableMelds.Count(); }
+
+  private:
+    int Pick(int n) { return static_cast<int>(Rng.Below(static_cast<uint32_t>(n))); }
+    QWidget* Table() { return Form.PaintBox1; }
+    int Width() { return Form.PaintBox1->width(); }
+    int Height() { return Form.PaintBox1->height(); }
+    QPoint Inside(const TRect& r) {
+        const int w = std::max(1, r.Right - r.Left);
+        const int h = std::max(1, r.Bottom - r.Top);
+        return QPoint(r.Left + Pick(w), r.Top + Pick(h));
+    }
+    QPoint HandCard(int i) {
+        const TRect r = HandCardRect(i, Height());
+        return QPoint(r.Left + Pick(HandSlot), r.Top + Pick(r.Bottom - r.Top));
+    }
+    // Somewhere worth pressing or letting go: piles, hand cards, melds, free table, anywhere.
+    QPoint Somewhere() {
+        switch (Pick(7)) {
+            case 0:
+                return Inside(Form.StockRect);
+            case 1:
+                return Inside(Form.DiscardRect);
+            case 2:
+            case 3:
+                return HandCard(Pick(Form.Game.OwnCards.Count() + 1));
+            case 4:
+                if (!Form.Game.TableMelds.Empty()) {
+                    return Inside(Form.Game.TableMelds.At(Pick(Form.Game.TableMelds.Count())).Bounds);
+                }
+                [[fallthrough]];
+            case 5: {
+                const int top = CardBitmapHeight + 9;
+                const int bottom = std::max(top + 1, Height() - CardBitmapHeight - 9);
+                return QPoint(2 * CardBitmapWidth + 13 + Pick(std::max(1, Width() - 160)),
+                              top + Pick(bottom - top));
+            }
+            default:
+                return QPoint(Pick(Width() + 40) - 20, Pick(Height() + 40) - 20);
+        }
+    }
+    Qt::MouseButton Button() {
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        return buttons[Pick(4)];
+    }
+    Qt::KeyboardModifiers Modifiers() {
+        const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier,
+                                              Qt::ControlModifier};
+        return mods[Pick(4)];
+    }
+    void Press(QPoint p) {
+        Held = Button();
+        QTest::mousePress(Table(), Held, Modifiers(), p);
+    }
+    void Release(QPoint p) {
+        QTest::mouseRelease(Table(), Held, Modifiers(), p);
+        Held = Qt::LeftButton;
+    }
+    // Selects the cards of a meld the hand holds and drops them on the table or a meld.
+    void PlayAMeld();
+
+    TRandom Rng;
+    TRandomBoxes Boxes;
+    TMainForm Form;
+    TScriptedPlayer Player;
+    Qt::MouseButton Held = Qt::LeftButton;
+};
+
+void TSoak::PlayAMeld() {
+    if (Form.Game.GameState != 1) {
+        Press(Inside(Form.StockRect));
+        Release(Inside(Form.StockRect));
+        return;
+    }
+    const std::vector<std::vector<int>> ideas = Player.MeldIdeas();
+    if (ideas.empty()) {
+        return;
+    }
+    // Indices shift as nothing leaves the hand before the drop, so they stay valid.
+    const std::vector<int>& idea = ideas[Pick(static_cast<int>(ideas.size()))];
+    Form.Game.ClearHandSelection();
+    for (size_t k = 0; k + 1 < idea.size(); ++k) {
+        const QPoint p = HandCard(idea[k]);
+        Press(p);
+        Release(p);
+    }
+    Press(HandCard(idea.back()));
+    const QPoint to = Somewhere();
+    QTest::mouseMove(Table(), to);
+    Release(to);
+}
+
+std::string TSoak::Step() {
+    const int roll = Pick(100);
+    if (roll < 30) {
+        Press(Somewhere());
+    } else if (roll < 50) {
+        QTest::mouseMove(Table(), Somewhere());
+    } else if (roll < 72) {
+        Release(Somewhere());
+    } else if (roll < 82) {
+        PlayAMeld();
+    } else if (roll < 86) {
+        QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
+    } else if (roll < 88) {
+        Form.NeuesSpiel1->trigger();
+    } else if (roll < 92) {
+        if (Form.ScrollBar1->isVisible()) {
+            Form.ScrollBar1->setValue(Pick(Form.ScrollBar1->maximum() + 1));
+        }
+    } else if (roll < 94) {
+        Form.resize(300 + Pick(1300), 250 + Pick(900));
+    } else {
+        Form.Timer1Timer();
+    }
+
+    std::string broken = CheckCards(Form.Game);
+    if (Form.Game.GameState != 0 && Form.Game.GameState != 1) {
+        broken += "game state " + std::to_string(Form.Game.GameState) + "; ";
+    }
+    return broken;
+}
+
+}  // namespace
+
+TSoakResult RunSoak(uint64_t seed, int events, void (*progress)(int event)) {
+    TSoakResult result;
+    TSoak soak(seed);
+    for (int n = 1; n <= events; ++n) {
+        const std::string broken = soak.Step();
+        result.Events = n;
+        result.MeldsLaid = std::max(result.MeldsLaid, soak.MeldsLaid());
+        if (!broken.empty()) {
+            result.Failure = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + ": " + broken;
+            break;
+        }
+        if (progress != nullptr && n % 1000 == 0) {
+            progress(n);
+        }
+    }
+    return result;
+}

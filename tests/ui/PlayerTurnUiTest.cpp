@@ -1,0 +1,268 @@
+// The player's turn driven through the real mouse handlers of the table.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "game/Invariants.h"
+#include "game/Settings.h"
+#include "render/TableLayout.h"
+#include "tests/support/Positions.h"
+#include "tests/support/ScriptedBoxes.h"
+#include "ui/MainForm.h"
+
+namespace {
+
+QPoint Centre(const TRect& r) {
+    return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+class PlayerTurnUiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form.SetMessageBoxes(&boxes);
+        form.show();
+        form.Timer1->stop();  // the blinking would only add paintings
+    }
+    void TearDown() override { FirstMeldMinimum = 30; }
+
+    QWidget* Table() { return form.PaintBox1; }
+    int Height() { return form.PaintBox1->height(); }
+    QPoint HandCard(int i) {
+        const TRect r = HandCardRect(i, Height());
+        return QPoint(r.Left + 10, r.Top + 40);  // left part: this card lies on top there
+    }
+    QPoint FreeTable() { return QPoint(form.PaintBox1->width() - 60, MiddleRowTop(Height()) + 50); }
+
+    void Press(QPoint p) { QTest::mousePress(Table(), Qt::LeftButton, {}, p); }
+    void Release(QPoint p) { QTest::mouseRelease(Table(), Qt::LeftButton, {}, p); }
+    void Click(QPoint p) {
+        Press(p);
+        Release(p);
+    }
+    // Presses on a hand card and lets go of the selection at `to`.
+    void Drag(int card, QPoint to) {
+        Press(HandCard(card));
+        QTest::mouseMove(Table(), to);
+        Release(to);
+    }
+    // Puts the game into the player's turn with the given hand.
+    void StartTurn(const TCardList& hand) {
+        SetHand(form.Game, hand);
+        form.Game.SetStatus(1);
+        form.PaintBox1Paint();
+    }
+    void SelectByClick(int suit, int rank) {
+        const int i = HandIndex(form.Game, suit, rank);
+        ASSERT_GE(i, 0);
+        ASSERT_EQ(form.Game.OwnCards.At(i).Selected, 0);
+        Click(HandCard(i));
+    }
+    // Selects the cards and drops them at `to`, dragging by the last one.
+    void DropCards(const TCardList& cards, QPoint to) {
+        for (size_t k = 0; k + 1 < cards.size(); ++k) {
+            SelectByClick(cards[k].first, cards[k].second);
+        }
+        const int last = HandIndex(form.Game, cards.back().first, cards.back().second);
+        ASSERT_GE(last, 0);
+        Drag(last, to);
+    }
+    QStringList Captions() const {
+        QStringList out;
+        for (const TBoxShown& box : boxes.Shown) {
+            out << box.Caption;
+        }
+        return out;
+    }
+
+    TScriptedBoxes boxes;
+    TMainForm form{9};
+};
+
+TEST_F(PlayerTurnUiTest, DrawsFromTheStockOrTheDiscardPileOnly) {
+    ASSERT_EQ(form.Game.GameState, 0);
+    Click(Centre(form.DiscardRect));  // empty discard pile
+    Click(HandCard(3));
+    Click(FreeTable());
+    EXPECT_EQ(form.Game.OwnCards.Count(), 12);
+    EXPECT_EQ(form.Game.GameState, 0);
+
+    Click(Centre(form.StockRect));
+    EXPECT_EQ(form.Game.OwnCards.Count(), 13);
+    EXPECT_EQ(form.Game.Stock.Count(), 85);
+    EXPECT_EQ(form.Game.GameState, 1);
+    EXPECT_EQ(SelectedCount(form.Game), 1);
+    EXPECT_EQ(form.StatusPanel->text(), "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
+    Click(Centre(form.StockRect));  // drawn already: this only clears the selection
+    EXPECT_EQ(form.Game.OwnCards.Count(), 13);
+    EXPECT_EQ(SelectedCount(form.Game), 0);
+
+    // Next turn, from the discard pile.
+    form.Game.SetStatus(0);
+    MoveCard(form.Game.Stock, 0, form.Game.DiscardPile);
+    const CardFace* top = form.Game.DiscardPile.Last().Image;
+    form.PaintBox1Paint();
+    Click(Centre(form.DiscardRect));
+    EXPECT_TRUE(form.Game.DiscardPile.Empty());
+    EXPECT_EQ(form.Game.OwnCards.Count(), 14);
+    bool found = false;
+    for (int i = 0; i < form.Game.OwnCards.Count(); ++i) {
+        found |= form.Game.OwnCards.At(i).Image == top && form.Game.OwnCards.At(i).Selected == 1;
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(CheckCards(form.Game), "");
+}
+
+TEST_F(PlayerTurnUiTest, ClicksToggleTheTopmostCardAndBesideAllCardsClear) {
+    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}, {Herz, 5}, {Karo, 2}});
+    const int y = HandCardRect(0, Height()).Top + 50;
+    Click(QPoint(50, y));  // inside cards 0 and 1: the upper one, 1
+    EXPECT_EQ(form.Game.OwnCards.At(0).Selected, 0);
+    EXPECT_EQ(form.Game.OwnCards.At(1).Selected, 1);
+    EXPECT_EQ(form.Dragging, 0);  // released
+
+    Press(QPoint(50, y));  // a selected card is deselected and starts no drag
+    EXPECT_EQ(form.Game.OwnCards.At(1).Selected, 0);
+    EXPECT_EQ(form.Dragging, 0);
+    Release(QPoint(50, y));
+
+    Click(HandCard(0));
+    Click(HandCard(4));
+    EXPECT_EQ(SelectedCount(form.Game), 2);
+    Press(FreeTable());  // beside every hand card
+    EXPECT_EQ(SelectedCount(form.Game), 0);
+    EXPECT_EQ(form.Dragging, 0);
+    Release(FreeTable());
+}
+
+TEST_F(PlayerTurnUiTest, DiscardingTwoCardsIsRefusedAndDropsElsewhereDoNothing) {
+    StartTurn({{Kreuz, 14}, {Kreuz, 9}, {Herz, 5}, {Karo, 2}});
+    SelectByClick(Kreuz, 9);
+    Drag(HandIndex(form.Game, Herz, 5), Centre(form.DiscardRect));
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, "Sie können nur einen Karte wegwerfen!");
+    EXPECT_EQ(boxes.Shown[0].Caption, "Wegwerfen: zu viele Karten");
+    EXPECT_EQ(boxes.Shown[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(form.Game.OwnCards.Count(), 4);
+    EXPECT_EQ(SelectedCount(form.Game), 2);
+    EXPECT_TRUE(form.Game.DiscardPile.Empty());
+
+    // On the stock, the hand row and the computer's row nothing happens.
+    const TCardList hand = HandCards(form.Game);
+    const TRect opponent = OpponentCardRect(2);
+    for (QPoint to : {Centre(form.StockRect), HandCard(3), Centre(opponent)}) {
+        form.Game.ClearHandSelection();
+        Drag(0, to);
+        EXPECT_EQ(HandCards(form.Game), hand);
+        EXPECT_EQ(SelectedCount(form.Game), 1);
+    }
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_TRUE(form.Game.TableMelds.Empty());
+    EXPECT_EQ(form.Game.GameState, 1);
+}
+
+TEST_F(PlayerTurnUiTest, FirstMeldNeedsTheMinimumInOneDrop) {
+    StartTurn({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Karo, 2}});
+    DropCards({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}}, FreeTable());  // 29 points
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
+    EXPECT_EQ(boxes.Shown[0].Caption, "Zu wenige Punkte");
+    EXPECT_EQ(form.Game.OwnCards.Count(), 7);
+    EXPECT_EQ(SelectedCount(form.Game), 3);
+    EXPECT_TRUE(form.Game.TableMelds.Empty());
+
+    Press(FreeTable());  // deselect
+    Release(FreeTable());
+    DropCards({{Herz, 14}, {Herz, 13}, {Herz, 12}}, FreeTable());  // 31 points
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+    ASSERT_EQ(form.Game.TableMelds.Count(), 1);
+    EXPECT_EQ(form.Game.PlayerCameOut, 1);
+
+    // Now out: the 29 points go too, and single cards may be laid off.
+    DropCards({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}}, FreeTable());
+    EXPECT_EQ(form.Game.TableMelds.Count(), 2);
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(CheckCards(form.Game), "");
+}
+
+TEST_F(PlayerTurnUiTest, LaysOffOntoAComputersMeldAndTakesItBack) {
+    StartTurn({{Herz, 9}, {Kreuz, 2}, {Kreuz, 3}});
+    PutMeld(form.Game, {{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    form.Game.PlayerCameOut = 1;
+    form.Game.ComeOutAtTurnStart = 1;
+    form.PaintBox1Paint();
+    const TRect meld = form.Game.TableMelds.At(0).Bounds;
+    Drag(HandIndex(form.Game, Herz, 9), QPoint(meld.Left + 5, meld.Top + 50));
+    EXPECT_TRUE(boxes.Shown.empty());
+    ASSERT_EQ(form.Game.TableMelds.At(0).Cards->Count(), 4);
+    EXPECT_EQ(form.Game.TableMelds.At(0).Cards->At(0).Rank, 9);
+    EXPECT_EQ(form.Game.OwnCards.Count(), 2);
+
+    QTest::mouseClick(form.UndoBtn, Qt::LeftButton);
+    EXPECT_EQ(form.Game.TableMelds.At(0).Cards->Count(), 3);
+    EXPECT_EQ(HandCards(form.Game), (TCardList{{Kreuz, 3}, {Kreuz, 2}, {Herz, 9}}));
+    EXPECT_EQ(SelectedCount(form.Game), 0);
+    EXPECT_EQ(form.Game.GameState, 1);
+}
+
+TEST_F(PlayerTurnUiTest, LayingOutTheWholeHandThenTakingItBack) {
+    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}});
+    DropCards({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}}, FreeTable());
+    EXPECT_TRUE(form.Game.OwnCards.Empty());
+    EXPECT_EQ(form.Game.GameState, 1);
+    EXPECT_TRUE(boxes.Shown.empty());  // nothing to discard, no win
+
+    QTest::mouseClick(form.UndoBtn, Qt::LeftButton);
+    EXPECT_TRUE(form.Game.TableMelds.Empty());
+    EXPECT_EQ(form.Game.OwnCards.Count(), 3);
+    EXPECT_EQ(form.Game.PlayerCameOut, 0);
+}
+
+TEST_F(PlayerTurnUiTest, DiscardEndsTheTurnAndNothingCanBeTakenBackAfterIt) {
+    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}, {Herz, 5}, {Karo, 9}});
+    DropCards({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}}, FreeTable());
+    ASSERT_EQ(form.Game.TableMelds.Count(), 1);
+    Drag(HandIndex(form.Game, Karo, 9), Centre(form.DiscardRect));
+    EXPECT_EQ(form.Game.GameState, 0);
+    EXPECT_EQ(form.StatusPanel->text(), "Ziehen Sie eine Karte!");
+    for (int m = 0; m < form.Game.TableMelds.Count(); ++m) {
+        const TCardArray& cards = *form.Game.TableMelds.At(m).Cards;
+        for (int c = 0; c < cards.Count(); ++c) {
+            EXPECT_EQ(cards.At(c).TakeBack, 0);
+        }
+    }
+    const int melds = form.Game.TableMelds.Count();
+    const int hand = form.Game.OwnCards.Count();
+    QTest::mouseClick(form.UndoBtn, Qt::LeftButton);
+    EXPECT_EQ(form.Game.TableMelds.Count(), melds);
+    EXPECT_EQ(form.Game.OwnCards.Count(), hand);
+    EXPECT_EQ(CheckCards(form.Game), "");
+}
+
+TEST_F(PlayerTurnUiTest, ScrolledMeldsAreHitWhereTheyAreDrawn) {
+    // Enough melds on the table to overflow the row.
+    for (int rank = 2; rank <= 10; ++rank) {
+        PutMeld(form.Game, {{Karo, rank}, {Herz, rank}, {Blatt, rank}});
+    }
+    StartTurn({{Kreuz, 9}, {Kreuz, 2}, {Herz, 3}});
+    form.Game.PlayerCameOut = 1;
+    form.PaintBox1Paint();
+    ASSERT_TRUE(form.ScrollBar1->isVisible());
+    const TRect before = form.Game.TableMelds.At(7).Bounds;
+
+    form.ScrollBar1->setValue(100);
+    const TRect after = form.Game.TableMelds.At(7).Bounds;
+    EXPECT_EQ(after.Left, before.Left - 100);
+    EXPECT_EQ(after.Right, before.Right - 100);
+
+    // Drop the Kreuz 9 where the set of 9s is drawn now.
+    Drag(HandIndex(form.Game, Kreuz, 9), QPoint(after.Left + 30, after.Top + 40));
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_EQ(form.Game.TableMelds.At(7).Cards->Count(), 4);
+    EXPECT_EQ(form.Game.OwnCards.Count(), 2);
+}
+
+}  // namespace
