@@ -9,7 +9,19 @@
 #include "SoakRun.h"
 #include "ui/AppSetup.h"
 
+namespace {
+
+// Resizing on the offscreen platform warns each time; that says nothing here.
+void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (!message.contains("propagateSizeHints")) {
+        std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(message));
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietHandler);
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
