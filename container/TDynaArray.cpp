@@ -1,11 +1,11 @@
 #include "TDynaArray.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -49,7 +49,9 @@ TDynaArray::TDynaArray(int32_t elementSize, void** cursorVar)
       Position(-1),
       Capacity(0),
       BlockSize(100),
-      ElementSize(elementSize) {}
+      ElementSize(elementSize) {
+    assert(elementSize > 0);
+}
 
 TDynaArray::~TDynaArray() {
     std::free(Storage);
@@ -178,17 +180,14 @@ void TDynaArray::Exchange(int32_t a, int32_t b) {
     uint8_t* ra = Storage + static_cast<std::size_t>(a) * size;
     uint8_t* rb = Storage + static_cast<std::size_t>(b) * size;
     if (ra != rb) {
-        // Records are small; the scratch buffer lives on the stack for them.
-        uint8_t local[256];
-        std::unique_ptr<uint8_t[]> heap;
-        uint8_t* scratch = local;
-        if (size > sizeof(local)) {
-            heap = std::make_unique<uint8_t[]>(size);
-            scratch = heap.get();
+        // Through a scratch buffer, piecewise for records larger than it.
+        uint8_t scratch[256];
+        for (std::size_t done = 0; done < size; done += sizeof(scratch)) {
+            const std::size_t part = std::min(sizeof(scratch), size - done);
+            std::memcpy(scratch, ra + done, part);
+            std::memcpy(ra + done, rb + done, part);
+            std::memcpy(rb + done, scratch, part);
         }
-        std::memcpy(scratch, ra, size);
-        std::memcpy(ra, rb, size);
-        std::memcpy(rb, scratch, size);
     }
     SetCurrent(b);
 }
