@@ -187,7 +187,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
-    if (SettingsLoaded != 0) {
+    // Without card pictures the window is never shown and no game is dealt.
+    if (SettingsLoaded != 0 || !ArtworkError.isEmpty()) {
         return;
     }
     OptionsForm->RestoreSettings();
