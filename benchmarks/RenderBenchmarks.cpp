@@ -65,9 +65,10 @@ class TBenchScreen : public TGameScreen {
     TFaceComposer Composer;
 };
 
-// A full table at 1280 x 800: 12 + 12 hand cards, piles, six melds, two cards selected.
+// A full table: 12 + 12 hand cards, piles, six melds, two cards selected.
+// Arguments: width, height, device pixel ratio.
 void BM_PaintTable(benchmark::State& state) {
-    const auto dpr = static_cast<qreal>(state.range(0));
+    const auto dpr = static_cast<qreal>(state.range(2));
     TBenchScreen screen(dpr);
     TGame game(&screen, 3);
     game.NeuesSpiel();
@@ -83,8 +84,8 @@ void BM_PaintTable(benchmark::State& state) {
     game.OwnCards.At(4).Selected = 1;
     const QImage back = screen.Composer.ComposeBack();
     TTableScene scene;
-    scene.Width = 1280;
-    scene.Height = 800;
+    scene.Width = static_cast<int>(state.range(0));
+    scene.Height = static_cast<int>(state.range(1));
     scene.DevicePixelRatio = dpr;
     scene.TableColor = QColor(0, 128, 0);
     scene.Back = &back;
@@ -95,7 +96,13 @@ void BM_PaintTable(benchmark::State& state) {
         benchmark::DoNotOptimize(painter.Paint(table, game, scene));
     }
 }
-BENCHMARK(BM_PaintTable)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintTable)
+    ->ArgNames({"width", "height", "dpr"})
+    ->Args({680, 338, 1})
+    ->Args({1280, 800, 1})
+    ->Args({1920, 1080, 1})
+    ->Args({1280, 800, 2})
+    ->Unit(benchmark::kMicrosecond);
 
 // What the window does per painting at 1280 x 800: table, scroll bar, bookkeeping.
 void BM_MainWindowPaint(benchmark::State& state) {

@@ -7,21 +7,11 @@
 #include <cstdlib>
 
 #include "SoakRun.h"
+#include "tests/support/QuietOffscreen.h"
 #include "ui/AppSetup.h"
 
-namespace {
-
-// Resizing on the offscreen platform warns each time; that says nothing here.
-void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (!message.contains("propagateSizeHints")) {
-        std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(message));
-    }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    qInstallMessageHandler(QuietHandler);
+    qInstallMessageHandler(QuietOffscreenHandler);
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);

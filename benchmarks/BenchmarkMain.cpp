@@ -1,15 +1,22 @@
 // Entry of the benchmark program: a Qt application (fonts, widgets) on the
 // offscreen platform unless another is asked for, then Google Benchmark.
+// Main windows made here save their settings into a temporary folder, never
+// into the user's own.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
+#include "tests/support/QuietOffscreen.h"
 #include "ui/AppSetup.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qInstallMessageHandler(QuietOffscreenHandler);
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     SetUpApplication(app);
     benchmark::Initialize(&argc, argv);
