@@ -1,6 +1,7 @@
 // The settings, help and info commands of the main window.
 #include <QFrame>
 #include <QPalette>
+#include <QScreen>
 #include <algorithm>
 
 #include "game/Settings.h"
@@ -28,8 +29,15 @@ void TMainForm::Einstellungen1Click() {
 void TMainForm::Hilfe2Click() {
     if (HelpViewer == nullptr) {
         HelpViewer = new THelpViewer(this);
-        HelpViewer->move(frameGeometry().center() -
-                         QPoint(HelpViewer->width() / 2, HelpViewer->height() / 2));
+        // Over the middle of the game, but wholly on the screen.
+        QRect place(QPoint(0, 0), HelpViewer->size());
+        place.moveCenter(frameGeometry().center());
+        const QRect screenArea = screen()->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), screenArea.left(),
+                                  std::max(screenArea.left(), screenArea.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), screenArea.top(),
+                                 std::max(screenArea.top(), screenArea.bottom() - place.height())));
+        HelpViewer->move(place.topLeft());
     }
     HelpViewer->ShowPage(THelpViewer::HomePage);
     HelpViewer->show();
