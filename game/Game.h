@@ -129,6 +129,9 @@ class TGame {
     TRandom Rng;
 
   private:
+    // The player takes card `index` of `from`: the rest of the draw is the same for both piles.
+    bool PlayerDraw(TCardArray& from, int32_t index);
+
     TGameScreen* Screen;
 };
 

@@ -36,20 +36,15 @@ std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<
 }  // namespace
 
 bool TGame::PlayerDrawFromStock() {
-    if (GameState != 0 || !RefillEmptyStock() || !MoveCard(Stock, 0, OwnCards)) {
-        return false;
-    }
-    OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
-    SortOwnCards();
-    SetStatus(1);
-    StapelAuffrischen();
-    JokerTauschen();
-    Screen->Repaint();
-    return true;
+    return GameState == 0 && RefillEmptyStock() && PlayerDraw(Stock, 0);
 }
 
 bool TGame::PlayerDrawFromDiscardPile() {
-    if (GameState != 0 || DiscardPile.Empty() || !MoveCard(DiscardPile, DiscardPile.Count() - 1, OwnCards)) {
+    return GameState == 0 && !DiscardPile.Empty() && PlayerDraw(DiscardPile, DiscardPile.Count() - 1);
+}
+
+bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
+    if (!MoveCard(from, index, OwnCards)) {
         return false;
     }
     OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;

@@ -206,19 +206,29 @@ void TFormStorage::RestorePlacement(const TProfileFile& ini) {
     Form->setWindowState(state);
 }
 
-void TFormStorage::RestoreProperty(const TProfileFile& ini, const QString& entry) {
+// The component and property that a stored entry names; false when the dialog has no such thing.
+bool TFormStorage::FindProperty(const QString& entry, QObject*& target, QMetaProperty& meta) const {
     QString component;
     QString property;
     SplitEntry(entry, component, property);
-    QObject* target = Form->findChild<QObject*>(component);
+    target = Form->findChild<QObject*>(component);
     if (target == nullptr) {
-        return;
+        return false;
     }
     const int index = target->metaObject()->indexOfProperty(property.toLatin1().constData());
     if (index < 0) {
+        return false;
+    }
+    meta = target->metaObject()->property(index);
+    return true;
+}
+
+void TFormStorage::RestoreProperty(const TProfileFile& ini, const QString& entry) {
+    QObject* target = nullptr;
+    QMetaProperty meta;
+    if (!FindProperty(entry, target, meta)) {
         return;
     }
-    const QMetaProperty meta = target->metaObject()->property(index);
     const QVariant current = meta.read(target);
     const QString key = PropertyKey(entry);
     switch (meta.metaType().id()) {
@@ -312,18 +322,11 @@ void TFormStorage::SavePlacement(TProfileFile& ini, bool destroying) {
 }
 
 void TFormStorage::SaveProperty(TProfileFile& ini, const QString& entry) {
-    QString component;
-    QString property;
-    SplitEntry(entry, component, property);
-    const QObject* target = Form->findChild<QObject*>(component);
-    if (target == nullptr) {
+    QObject* target = nullptr;
+    QMetaProperty meta;
+    if (!FindProperty(entry, target, meta)) {
         return;
     }
-    const int index = target->metaObject()->indexOfProperty(property.toLatin1().constData());
-    if (index < 0) {
-        return;
-    }
-    const QMetaProperty meta = target->metaObject()->property(index);
     const QVariant value = meta.read(target);
     const QString key = PropertyKey(entry);
     switch (meta.metaType().id()) {

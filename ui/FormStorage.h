@@ -2,6 +2,7 @@
 // settings file, one section per window.
 #pragma once
 
+#include <QMetaProperty>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,7 @@ class TFormStorage final : public QObject {
   private:
     bool Save(bool destroying);
     void RestorePlacement(const TProfileFile& ini);
+    bool FindProperty(const QString& entry, QObject*& target, QMetaProperty& meta) const;
     void RestoreProperty(const TProfileFile& ini, const QString& entry);
     void SavePlacement(TProfileFile& ini, bool destroying);
     void SaveProperty(TProfileFile& ini, const QString& entry);

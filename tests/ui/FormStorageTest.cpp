@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "game/Settings.h"
+#include "tests/support/ScriptedBoxes.h"
 #include "tests/ui/ProfileTestSupport.h"
 #include "ui/FormStorage.h"
 #include "ui/MainForm.h"
@@ -258,7 +259,7 @@ TEST_F(FormStorageTest, StoredPropsDropsComponentsTheDialogLacks) {
 TEST_F(FormStorageTest, FailedWriteIsReportedAndTheGameGoesOn) {
     TTempConfig config;
     config.WriteIni(Properties("13", "255", "True", "False"));
-    TRecordingBoxes boxes;
+    TScriptedBoxes boxes;
     {
         TMainForm form(1);
         form.SetMessageBoxes(&boxes);

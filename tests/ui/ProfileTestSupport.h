@@ -39,22 +39,3 @@ class TTempConfig {
     QTemporaryDir Dir;
     QByteArray Previous;
 };
-
-struct TShownBox {
-    QString Text;
-    QString Caption;
-    TMessageIcon Icon;
-};
-
-// Message boxes that record instead of blocking.
-class TRecordingBoxes final : public TMessageBoxes {
-  public:
-    void Show(QWidget*, const QString& text, const QString& caption, TMessageIcon icon) override {
-        Shown.push_back({text, caption, icon});
-    }
-    bool Ask(QWidget*, const QString& text, const QString& caption) override {
-        Shown.push_back({text, caption, TMessageIcon::Question});
-        return false;
-    }
-    std::vector<TShownBox> Shown;
-};
