@@ -16,30 +16,30 @@ std::string Question(const char* suit, const char* rank) {
 }
 
 // (Suit, Rank) for natural cards; (0, AsRank) for jokers, with AsSuit given separately.
-struct TSpec {
+struct TLaidCard {
     int32_t Suit;
     int32_t Rank;
     int32_t AsSuit = 0;
 };
 
-TSpec J(int32_t asSuit, int32_t asRank) {
+TLaidCard J(int32_t asSuit, int32_t asRank) {
     return {Joker, asRank, asSuit};
 }
 
 class JokerExchangeTest : public ::testing::Test {
   protected:
     // A meld as validation leaves it: jokers placed, standing for their card.
-    TCardArray& Meld(std::vector<TSpec> stored) {
+    TCardArray& Meld(std::vector<TLaidCard> stored) {
         TMeld* meld = game.TableMelds.Append();
         meld->Cards = new TCardArray(&game.CurMeldCard);
         int32_t order = static_cast<int32_t>(stored.size());
-        for (const TSpec& spec : stored) {
-            TCard* card = game.NewCard(*meld->Cards, spec.Suit, spec.Suit == Joker ? JokerRank : spec.Rank);
+        for (const TLaidCard& laid : stored) {
+            TCard* card = game.NewCard(*meld->Cards, laid.Suit, laid.Suit == Joker ? JokerRank : laid.Rank);
             card->Selected = 1;
             card->MeldOrder = --order;
-            if (spec.Suit == Joker) {
-                card->AsRank = spec.Rank;
-                card->AsSuit = spec.AsSuit;
+            if (laid.Suit == Joker) {
+                card->AsRank = laid.Rank;
+                card->AsSuit = laid.AsSuit;
             }
         }
         return *meld->Cards;
