@@ -8,6 +8,7 @@
 #include "game/Game.h"
 #include "render/Artwork.h"
 #include "render/CardFace.h"
+#include "render/ComposingScreen.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
 #include "ui/MainForm.h"
@@ -51,25 +52,11 @@ void BM_ComposeAllFaces(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeAllFaces)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
-class TBenchScreen : public TGameScreen {
-  public:
-    explicit TBenchScreen(qreal dpr) { Composer.SetUp(&Artwork(dpr > 1 ? 2 : 1), dpr); }
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    CardFace* ComposeFace(int32_t suit, int32_t rank) override {
-        return new CardFace{Composer.Face(suit, rank)};
-    }
-    void FreeFace(CardFace* face) override { delete face; }
-    TFaceComposer Composer;
-};
-
 // A full table: 12 + 12 hand cards, piles, six melds, two cards selected.
 // Arguments: width, height, device pixel ratio.
 void BM_PaintTable(benchmark::State& state) {
     const auto dpr = static_cast<qreal>(state.range(2));
-    TBenchScreen screen(dpr);
+    TComposingScreen screen(Artwork(dpr > 1 ? 2 : 1), dpr);
     TGame game(&screen, 3);
     game.NeuesSpiel();
     MoveCard(game.Stock, 0, game.DiscardPile);

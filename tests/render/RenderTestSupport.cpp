@@ -21,8 +21,8 @@ const TArtwork& BuiltArtwork(int32_t scale) {
     return found->second;
 }
 
-TComposingScreen::TComposingScreen(qreal dpr) {
-    Composer.SetUp(&BuiltArtwork(dpr > 1 ? 2 : 1), dpr);
+TComposingScreen BuiltArtworkScreen(qreal dpr) {
+    return TComposingScreen(BuiltArtwork(dpr > 1 ? 2 : 1), dpr);
 }
 
 void AddMeld(TGame& game, std::initializer_list<std::pair<int32_t, int32_t>> cards) {

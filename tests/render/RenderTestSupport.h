@@ -10,6 +10,7 @@
 #include "game/GameScreen.h"
 #include "render/Artwork.h"
 #include "render/CardFace.h"
+#include "render/ComposingScreen.h"
 #include "render/FaceComposer.h"
 
 // The folder next to the test program where the build writes the artwork.
@@ -17,21 +18,8 @@ QString BuiltArtworkDir();
 // The built artwork of one scale; fails the test when it cannot be loaded.
 const TArtwork& BuiltArtwork(int32_t scale = 1);
 
-// A screen that gives every card its composed face.
-class TComposingScreen : public TGameScreen {
-  public:
-    explicit TComposingScreen(qreal dpr = 1);
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    CardFace* ComposeFace(int32_t suit, int32_t rank) override {
-        return new CardFace{Composer.Face(suit, rank)};
-    }
-    void FreeFace(CardFace* face) override { delete face; }
-
-    TFaceComposer Composer;
-};
+// A screen that composes every card's face from the built artwork.
+TComposingScreen BuiltArtworkScreen(qreal dpr = 1);
 
 // Appends a meld of the given cards, taken from the stock by suit and rank.
 void AddMeld(TGame& game, std::initializer_list<std::pair<int32_t, int32_t>> cards);

@@ -35,7 +35,7 @@ class TablePainterTest : public testing::Test {
             .convertToFormat(QImage::Format_RGB32);
     }
 
-    TComposingScreen Screen;
+    TComposingScreen Screen = BuiltArtworkScreen();
     TGame Game;
     QImage Back;
     TTableScene Scene;
@@ -265,7 +265,7 @@ TEST_F(TablePainterTest, PaintingAnAreaGivesThosepixelsOfAFullPaintingAndNoOther
 }
 
 TEST_F(TablePainterTest, HiDpiTablesAreFinerButLaidOutInLogicalPixels) {
-    TComposingScreen fine(2);
+    TComposingScreen fine = BuiltArtworkScreen(2);
     TGame game(&fine, 7);
     game.NeuesSpiel();
     MoveCard(game.Stock, 0, game.DiscardPile);
