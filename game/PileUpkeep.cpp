@@ -16,26 +16,29 @@ void TGame::Mischeln() {
     }
 }
 
-void TGame::StapelAuffrischen() {
+namespace {
+
+// Moves the oldest discards to the end of the stock until `keep` remain, then
+// shuffles the whole stock if anything moved.
+void ReturnOldDiscards(TGame& game, int keep) {
     bool moved = false;
-    while (DiscardPile.Count() > 10 && MoveCard(DiscardPile, 0, Stock)) {
+    while (game.DiscardPile.Count() > keep && MoveCard(game.DiscardPile, 0, game.Stock)) {
         moved = true;
     }
     if (moved) {
-        Mischeln();
+        game.Mischeln();
     }
 }
 
+}  // namespace
+
+void TGame::StapelAuffrischen() {
+    ReturnOldDiscards(*this, 10);
+}
+
 bool TGame::RefillEmptyStock() {
-    if (!Stock.Empty()) {
-        return true;
-    }
-    bool moved = false;
-    while (DiscardPile.Count() > 1 && MoveCard(DiscardPile, 0, Stock)) {
-        moved = true;
-    }
-    if (moved) {
-        Mischeln();
+    if (Stock.Empty()) {
+        ReturnOldDiscards(*this, 1);
     }
     return !Stock.Empty();
 }
