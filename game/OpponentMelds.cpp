@@ -262,15 +262,13 @@ bool LayOffOnto(TGame& game, TCardArray& cards) {
         }
         return false;
     }
-    // A set never holds more than four cards, even one whose joker still
-    // names a suit that a natural card has taken since.
-    if (cards.Count() >= 4) {
-        return false;
-    }
     const int32_t rank = ValueOf(cards.At(0));
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        // The marks are made whether or not the card can join: they stay on the
+        // hand. A set never holds more than four cards, even one whose joker
+        // still names a suit that a natural card has taken since.
         ClearMarks(hand);
-        if (!game.MarkCard(rank, suit, 0) || SetHasSuit(cards, suit)) {
+        if (!game.MarkCard(rank, suit, 0) || SetHasSuit(cards, suit) || cards.Count() >= 4) {
             continue;
         }
         if (!MoveMarkedInto(hand, cards, cards.Count())) {

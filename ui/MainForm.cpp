@@ -28,6 +28,10 @@ TPaintBox::TPaintBox(TMainForm* form, QWidget* parent) : QWidget(parent), Form(f
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize TPaintBox::sizeHint() const {
+    return DesignTableSize;
+}
+
 void TPaintBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!Form->Table.isNull()) {
@@ -57,7 +61,6 @@ void TPaintBox::resizeEvent(QResizeEvent*) {
 TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game(nullptr, seed) {
     setObjectName("MainForm");
     setWindowTitle("Taldrin Brisko 1.0");
-    resize(696, 480);
     move(214, 146);
 
     ProgramDir = ProgramDirectory();
@@ -65,6 +68,9 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 
     CreateMenus();
     CreateControls();
+    // The table was designed at 680 x 338; the window grows around it by
+    // whatever the desktop's menu bar, panels and status bar need.
+    resize(sizeHint());
     CreateCardBack();
     Game.SetScreen(this);
 
@@ -136,8 +142,10 @@ void TMainForm::CreateControls() {
     StatusPanel = new QLabel(central);
     StatusPanel->setObjectName("StatusPanel");
     StatusPanel->setFixedHeight(24);
-    StatusPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // Lowered outside, raised inside: an etched frame.
+    StatusPanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     StatusPanel->setLineWidth(1);
+    StatusPanel->setMidLineWidth(0);
     StatusPanel->setAlignment(Qt::AlignCenter);
     StatusPanel->setAutoFillBackground(true);
     QPalette statusPalette = StatusPanel->palette();
@@ -159,6 +167,7 @@ void TMainForm::CreateControls() {
     auto* tableLayout = new QVBoxLayout(Panel2);
     tableLayout->setContentsMargins(0, 0, 0, 0);
     PaintBox1 = new TPaintBox(this, Panel2);
+    PaintBox1->setMinimumSize(MinimumTableSize);
     tableLayout->addWidget(PaintBox1);
     column->addWidget(Panel2, 1);
 

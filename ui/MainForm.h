@@ -29,12 +29,19 @@ class THelpViewer;
 class TOptionsForm;
 class TMainForm;
 
+// The table's size at the window's first showing.
+inline const QSize DesignTableSize(680, 338);
+// Lower than this, the hand row would cover the middle row; narrower, the
+// piles and the start of the meld row would no longer fit.
+inline const QSize MinimumTableSize(400, 334);
+
 // The playing surface. It shows the table the main window composed last and
 // hands its mouse events to the main window.
 class TPaintBox final : public QWidget {
     Q_OBJECT
   public:
     explicit TPaintBox(TMainForm* form, QWidget* parent);
+    QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -265,6 +265,8 @@ const TFirstMeldCase FirstMeldCases[] = {
     {"set of 2s turns its jokers into A K Q", "", "d2 * * *", 0, 30, true, "d2 *cA *sK *hQ", 33},
     {"K A and a joker", "", "hK hA *", 0, 30, true, "hA hK *hQ", 31},
     {"K A and a joker under 40", "", "hK hA *", 0, 40, false, "hA hK *hQ", 31},
+    // Exactly the minimum is enough.
+    {"10 J and a joker at exactly 30", "", "h10 hJ *", 0, 30, true, "*hQ hJ h10", 30},
     {"shifting can lose points", "", "d7 * *", 0, 30, false, "d7 *c6 *s5", 18},
     // The joker that becomes the ace lies last and counts 1.
     {"joker becomes a low ace", "", "h2 h3 *", 0, 30, false, "h3 h2 *hA", 6},

@@ -94,6 +94,7 @@ TEST_F(OpponentTest, RunsThenSets) {
          ""},
         {"a set under the minimum stays in the hand", "Ka5 He5 Bl5", false, 30, {}, "Ka5 He5 Bl5"},
         {"runs come before sets", "He5 He6 He7 Kr7 Ka7", true, 30, {"He7 He6 He5"}, "Kr7 Ka7"},
+        {"the set search reaches the 2s", "Ka2 He2 Bl2 Kr9", true, 30, {"Bl2 He2 Ka2"}, "Kr9"},
     };
     for (const SearchCase& c : cases) {
         SCOPED_TRACE(c.Why);

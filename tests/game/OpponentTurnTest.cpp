@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "tests/game/OpponentTestKit.h"
 
@@ -147,6 +149,55 @@ TEST_F(OpponentTest, AJokerWonAfterTheDrawIsLaidOutInTheSameTurn) {
     EXPECT_EQ(ShowMeld(game, 1), "*Kr4 Kr3 Kr2");
     EXPECT_EQ(ShowHand(game.OpponentCards), "He5 Bl8 Kr9");
     EXPECT_EQ(Show(game.DiscardPile), "Bl10 Ka9");
+}
+
+// Every field the computer's search writes, for a whole-turn comparison.
+std::string Fields(const TCard& card) {
+    return (IsJoker(card) ? std::string("*") : Name(card)) + " sel" + std::to_string(card.Selected) + " ord" +
+           std::to_string(card.MeldOrder) + " as" + std::to_string(card.AsRank) + "/" +
+           std::to_string(card.AsSuit) + " tb" + std::to_string(card.TakeBack) + " ft" +
+           std::to_string(card.FromTable) + " fx" + std::to_string(card.FixedOnTable);
+}
+
+std::vector<std::string> AllFields(const TCardArray& cards) {
+    std::vector<std::string> out;
+    for (int i = 0; i < cards.Count(); ++i) {
+        out.push_back(Fields(cards.At(i)));
+    }
+    return out;
+}
+
+// A full set takes no card, but the search still marks the hand for each
+// suit, and those marks travel with the cards into the hand and the discard.
+TEST_F(OpponentTest, AFullSetStillMarksTheHandForEverySuit) {
+    const struct {
+        const char* Hand;
+        std::vector<std::string> HandAfter;
+        std::string Discarded;
+    } cases[] = {
+        {"He3 He3",
+         {"He3 sel0 ord0 as3/2 tb0 ft0 fx0", "Kr9 sel0 ord4 as9/4 tb0 ft0 fx0"},
+         "He3 sel0 ord2 as3/2 tb0 ft0 fx0"},
+        // The joker is marked for each suit in turn and keeps the last, Kreuz.
+        {"He3 He3 *",
+         {"He3 sel0 ord0 as3/2 tb0 ft0 fx0", "* sel1 ord0 as2/4 tb0 ft0 fx0",
+          "Kr9 sel0 ord4 as9/4 tb0 ft0 fx0"},
+         "He3 sel0 ord2 as3/2 tb0 ft0 fx0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Hand);
+        game.ClearAll();
+        game.OpponentCameOut = 1;
+        AddMeld(game, "Kr2 Bl2 He2 Ka2");
+        Put(game, game.OpponentCards, c.Hand);
+        Put(game, game.Stock, "Kr9");
+        Put(game, game.DiscardPile, "Bl5");
+        game.ZugDesGegners();
+        EXPECT_EQ(ShowMeld(game, 0), "Kr2 Bl2 He2 Ka2");
+        EXPECT_EQ(AllFields(game.OpponentCards), c.HandAfter);
+        ASSERT_EQ(game.DiscardPile.Count(), 2);
+        EXPECT_EQ(Fields(game.DiscardPile.Last()), c.Discarded);
+    }
 }
 
 // Whole turns against a player who only draws and discards at random.

@@ -160,6 +160,21 @@ TEST_F(FaceTest, TheAceHasOneCentrePipAndNothingElseInTheMiddle) {
     }
 }
 
+// Column 35 runs between the pip pairs, so in the middle rows only a centre
+// pip can put ink there: the ace, 3, 5 and 9 have one, no other rank has.
+TEST_F(FaceTest, OnlyTheAceThreeFiveAndNineHaveACentrePip) {
+    const QRect centreColumn(35, 49, 1, 9);
+    const auto ink = [](QRgb p) { return !IsWhite(p); };
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        for (int32_t rank = 2; rank <= 10; ++rank) {
+            SCOPED_TRACE(testing::Message() << "suit " << suit << " rank " << rank);
+            const bool centrePip = rank == 3 || rank == 5 || rank == 9;
+            EXPECT_EQ(AnyPixel(Composer.Face(suit, rank), centreColumn, ink), centrePip);
+        }
+        EXPECT_TRUE(AnyPixel(Composer.Face(suit, Ass), centreColumn, ink));
+    }
+}
+
 TEST_F(FaceTest, TheSevenHasItsExtraPipAboveTheMiddlePairOnly) {
     const auto ink = [](QRgb p) { return !IsWhite(p); };
     const QRect above(26, 30, 19, 15);

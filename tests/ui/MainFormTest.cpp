@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "render/TableLayout.h"
 #include "tests/support/FakeScreen.h"
 #include "ui/MainForm.h"
 
@@ -26,7 +27,6 @@ QStringList MenuTexts(QMenu* menu) {
 TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     TMainForm form(1);
     EXPECT_EQ(form.windowTitle(), "Taldrin Brisko 1.0");
-    EXPECT_EQ(form.size(), QSize(696, 480));
 
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
@@ -54,6 +54,46 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(form.StatusPanel->text(), "");  // empty until the first deal
     EXPECT_TRUE(form.ProgramDir.endsWith('/'));
     EXPECT_TRUE(form.HelpFile.endsWith("/brisko.hlp"));
+}
+
+TEST(MainFormTest, TheTableHasItsDesignSizeAtTheFirstShowingAndAFloorBelowWhichRowsWouldOverlap) {
+    TMainForm form(1);
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(form.PaintBox1->size(), QSize(680, 338));
+    EXPECT_EQ(MiddleRowTop(form.PaintBox1->height()), 115);
+
+    form.resize(100, 100);
+    QApplication::processEvents();
+    const int h = form.PaintBox1->height();
+    EXPECT_GE(form.PaintBox1->width(), 400);
+    // The hand row starts where the middle row ends, or lower.
+    EXPECT_GE(HandCardRect(0, h).Top, StockPileRect(h).Bottom);
+    EXPECT_LT(HandCardRect(0, h - 1).Top, StockPileRect(h - 1).Bottom);
+}
+
+TEST(MainFormTest, TheStatusLineIsLoweredOutsideAndRaisedInside) {
+    TMainForm form(1);
+    form.show();
+    QApplication::processEvents();
+    const QImage line = form.StatusPanel->grab().toImage();
+    const QPalette& palette = form.StatusPanel->palette();
+    const QRgb dark = palette.color(QPalette::Dark).rgb();
+    const QRgb light = palette.color(QPalette::Light).rgb();
+    ASSERT_NE(dark, light);
+    const int r = line.width() - 1;
+    const int b = line.height() - 1;
+    const int mid = line.width() / 2;
+    // Outer ring: shadow at the top and left, light at the bottom and right.
+    EXPECT_EQ(line.pixel(mid, 0) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(0, b / 2) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(mid, b) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(r, b / 2) & 0xffffff, light & 0xffffff);
+    // Inner ring the other way round.
+    EXPECT_EQ(line.pixel(mid, 1) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(1, b / 2) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(mid, b - 1) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(r - 1, b / 2) & 0xffffff, dark & 0xffffff);
 }
 
 TEST(MainFormTest, FirstShowingDealsOnceLaterShowingsNothing) {
