@@ -15,4 +15,12 @@ TEST(SelfPlayTest, WholeGamesKeepTheDeckWhole) {
     }
 }
 
+// The rules and both players decide exactly as they did when this figure was
+// taken: any change of any decision, mark or card order shows here.
+TEST(SelfPlayTest, FixedSeedsGiveTheRecordedGames) {
+    const TSelfPlayResult result = PlayGames(40, 7);
+    EXPECT_EQ(result.Failure, "");
+    EXPECT_EQ(result.Signature, 0x103514a1c540e189ull);
+}
+
 }  // namespace

@@ -29,6 +29,43 @@ class TTallyScreen final : public TGameScreen {
     int Refusals = 0;
 };
 
+// FNV-1a over the fields the rules read and write; faces and drag offsets are the screen's.
+class TSignature {
+  public:
+    void Add(int64_t value) {
+        for (int i = 0; i < 8; ++i) {
+            Hash = (Hash ^ static_cast<uint8_t>(value >> (8 * i))) * 1099511628211ull;
+        }
+    }
+    void Add(const TCardArray& cards) {
+        Add(cards.Count());
+        for (int i = 0; i < cards.Count(); ++i) {
+            const TCard& c = cards.At(i);
+            for (int64_t v : {int64_t{c.Suit}, int64_t{c.Rank}, int64_t{c.FromTable}, int64_t{c.FixedOnTable},
+                              int64_t{c.TakeBack}, int64_t{c.Selected}, int64_t{c.MeldOrder},
+                              int64_t{c.AsRank}, int64_t{c.AsSuit}}) {
+                Add(v);
+            }
+        }
+    }
+    void Add(const TGame& game) {
+        Add(game.OwnCards);
+        Add(game.OpponentCards);
+        Add(game.Stock);
+        Add(game.DiscardPile);
+        Add(game.TableMelds.Count());
+        for (int m = 0; m < game.TableMelds.Count(); ++m) {
+            Add(*game.TableMelds.At(m).Cards);
+        }
+        for (int64_t v : {int64_t{game.GameState}, int64_t{game.PlayerCameOut}, int64_t{game.OpponentCameOut},
+                          int64_t{game.ComeOutAtTurnStart}}) {
+            Add(v);
+        }
+    }
+
+    uint64_t Hash = 14695981039346656037ull;
+};
+
 }  // namespace
 
 TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
@@ -36,6 +73,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
     TTallyScreen screen;
     TGame game(&screen, seed);
     TScriptedPlayer player(game, seed ^ 0x5DEECE66Dull);
+    TSignature signature;
     for (int g = 0; g < games && result.Failure.empty(); ++g) {
         game.NeuesSpiel();
         const int endsBefore = screen.PlayerWins + screen.ComputerWins;
@@ -46,6 +84,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
                 break;
             }
             ++turn;
+            signature.Add(game);
             std::string broken = CheckCards(game);
             if (game.GameState != 0 && game.GameState != 1) {
                 broken += "game state " + std::to_string(game.GameState) + "; ";
@@ -62,6 +101,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
         result.Turns += turn;
         ++result.Games;
     }
+    result.Signature = signature.Hash;
     result.PlayerWins = screen.PlayerWins;
     result.ComputerWins = screen.ComputerWins;
     return result;

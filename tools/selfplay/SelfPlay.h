@@ -11,6 +11,9 @@ struct TSelfPlayResult {
     int Unfinished = 0;  // stopped at the turn limit
     long Turns = 0;
     std::string Failure;  // empty, or the broken invariant with seed, game and turn
+    // A hash of every card's place and fields after every turn: equal for equal
+    // games, so it tells at once whether a change altered any decision.
+    uint64_t Signature = 0;
 };
 
 // Plays the given number of games from one seed; stops at the first broken invariant.

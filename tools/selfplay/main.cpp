@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
             100.0 * result.PlayerWins / result.Games, 100.0 * result.ComputerWins / result.Games,
             100.0 * result.Unfinished / result.Games, static_cast<double>(result.Turns) / result.Games);
     }
+    std::printf("signature %016llx\n", static_cast<unsigned long long>(result.Signature));
     if (!result.Failure.empty()) {
         std::printf("BROKEN: %s\n", result.Failure.c_str());
         return 1;
