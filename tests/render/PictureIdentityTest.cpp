@@ -1,0 +1,117 @@
+// Fixed positions painted at both pixel ratios must give exactly the pictures
+// stored in golden/. With BRISKO_WRITE_GOLDEN=1 the test writes them instead.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <functional>
+
+#include "render/TablePainter.h"
+#include "tests/render/RenderTestSupport.h"
+
+namespace {
+
+struct TPosition {
+    const char* Name;
+    int32_t Width;
+    int32_t Height;
+    std::function<void(TGame&, TTableScene&)> SetUp;
+};
+
+void Discard(TGame& game, int cards) {
+    for (int i = 0; i < cards; ++i) {
+        MoveCard(game.Stock, 0, game.DiscardPile);
+    }
+}
+
+const TPosition Positions[] = {
+    {"dealt", 680, 338,
+     [](TGame& game, TTableScene& scene) {
+         game.NeuesSpiel();
+         scene.PaintCount = 0;  // the stock is framed
+     }},
+    {"playing", 680, 338,
+     [](TGame& game, TTableScene& scene) {
+         game.NeuesSpiel();
+         Discard(game, 5);
+         AddMeld(game, {{Herz, 5}, {Herz, 6}, {Herz, 7}});
+         AddMeld(game, {{Kreuz, Dame}, {Blatt, Dame}, {Karo, Dame}});
+         MoveCard(game.Stock, 0, game.OwnCards);
+         game.SetStatus(1);
+         game.OwnCards.At(2).Selected = 1;
+         game.OwnCards.At(7).Selected = 1;
+         scene.PaintCount = 15;  // no hint while the player plays
+     }},
+    {"scrolled-and-dragging", 900, 560,
+     [](TGame& game, TTableScene& scene) {
+         game.NeuesSpiel();
+         Discard(game, 3);
+         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+             AddMeld(game, {{suit, 2}, {suit, 3}, {suit, 4}, {suit, 5}});
+             AddMeld(game, {{suit, 9}, {suit, 10}, {suit, Bube}});
+         }
+         while (!game.OpponentCards.Empty()) {
+             MoveCard(game.OpponentCards, 0, game.Stock);
+         }
+         game.OwnCards.At(1).Selected = 1;
+         game.OwnCards.At(4).Selected = 1;
+         for (int i = 0; i < game.OwnCards.Count(); ++i) {
+             game.OwnCards.At(i).DragDX = -30 - 40 * i;
+             game.OwnCards.At(i).DragDY = -40;
+         }
+         scene.Dragging = true;
+         scene.DragMoves = 2;
+         scene.MouseX = 500;
+         scene.MouseY = 260;
+         scene.ScrollPosition = 100;
+         scene.PaintCount = 15;  // the discard pile is framed
+     }},
+    {"empty", 680, 338,
+     [](TGame& game, TTableScene& scene) {
+         game.ClearAll();
+         scene.PaintCount = 30;
+     }},
+};
+
+QString GoldenPath(const char* name, int dpr) {
+    return QDir(BRISKO_TEST_SOURCE_DIR).filePath(QString("render/golden/%1@%2x.png").arg(name).arg(dpr));
+}
+
+TEST(PictureIdentityTest, FixedPositionsGiveTheStoredPictures) {
+    const bool write = qEnvironmentVariableIntValue("BRISKO_WRITE_GOLDEN") == 1;
+    for (const int dpr : {1, 2}) {
+        for (const TPosition& position : Positions) {
+            SCOPED_TRACE(testing::Message() << position.Name << " at " << dpr << "x");
+            TComposingScreen screen = BuiltArtworkScreen(dpr);
+            TGame game(&screen, 7);
+            const QImage back = screen.Composer.ComposeBack();
+            TTableScene scene;
+            scene.Width = position.Width;
+            scene.Height = position.Height;
+            scene.DevicePixelRatio = dpr;
+            scene.TableColor = QColor(0, 128, 0);
+            scene.Back = &back;
+            position.SetUp(game, scene);
+            QImage table;
+            TTablePainter painter;
+            painter.Paint(table, game, scene);
+            table.setDevicePixelRatio(1);
+            const QString path = GoldenPath(position.Name, dpr);
+            if (write) {
+                ASSERT_TRUE(table.save(path));
+                continue;
+            }
+            const QImage golden(path);
+            ASSERT_FALSE(golden.isNull()) << path.toStdString();
+            if (table.convertToFormat(QImage::Format_RGB32) != golden.convertToFormat(QImage::Format_RGB32)) {
+                const QString actual =
+                    QDir::temp().filePath(QString("%1@%2x.png").arg(position.Name).arg(dpr));
+                table.save(actual);
+                ADD_FAILURE() << "differs from " << path.toStdString()
+                              << "; painted: " << actual.toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
