@@ -87,7 +87,7 @@ std::vector<TPosition> SamplePositions(bool onlyOut) {
             MoveCard(game.Stock, 0, game.OwnCards);
             game.StapelAuffrischen();
             MoveCard(game.OwnCards, static_cast<int>(player() % game.OwnCards.Count()), game.DiscardPile);
-            game.SetStatus(0);
+            game.SetStatus(MustDraw);
             const bool refill = game.Stock.Empty();
             TPosition before = Take(game);
             const int messages = screen.Messages;

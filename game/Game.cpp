@@ -100,17 +100,17 @@ void TGame::NeuesSpiel() {
         }
     }
     SortOwnCards();
-    SetStatus(0);
+    SetStatus(MustDraw);
 }
 
 void TGame::SetStatus(int32_t value) {
     GameState = value;
     switch (value) {
-        case 0:
+        case MustDraw:
             StatusText = DrawStatusText;
             ComeOutAtTurnStart = PlayerCameOut;
             break;
-        case 1:
+        case MayLayOut:
             StatusText = PlayStatusText;
             break;
         default:

@@ -14,6 +14,10 @@ inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann
 
 enum class TDropVerdict { Fits, NoMeld, TooFewPoints };
 
+// The turn states. GameState keeps them as a signed 32-bit value, as the status
+// line's writer sets it.
+enum : int32_t { MustDraw = 0, MayLayOut = 1 };
+
 class TGame {
   public:
     explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
@@ -118,7 +122,7 @@ class TGame {
     TCursor<TCard> CurOpponentCard;
     TCursor<TCard> CurStockCard;
     TCursor<TCard> CurDiscardCard;
-    int32_t GameState = 0;  // 0 the player must draw, 1 may lay out and must discard
+    int32_t GameState = MustDraw;
     uint8_t ComeOutAtTurnStart = 0;
     uint8_t PlayerCameOut = 0;
     uint8_t OpponentCameOut = 0;

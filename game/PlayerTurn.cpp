@@ -36,11 +36,11 @@ std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<
 }  // namespace
 
 bool TGame::PlayerDrawFromStock() {
-    return GameState == 0 && RefillEmptyStock() && PlayerDraw(Stock, 0);
+    return GameState == MustDraw && RefillEmptyStock() && PlayerDraw(Stock, 0);
 }
 
 bool TGame::PlayerDrawFromDiscardPile() {
-    return GameState == 0 && !DiscardPile.Empty() && PlayerDraw(DiscardPile, DiscardPile.Count() - 1);
+    return GameState == MustDraw && !DiscardPile.Empty() && PlayerDraw(DiscardPile, DiscardPile.Count() - 1);
 }
 
 bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
@@ -49,7 +49,7 @@ bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
     }
     OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
     SortOwnCards();
-    SetStatus(1);
+    SetStatus(MayLayOut);
     StapelAuffrischen();
     JokerTauschen();
     Screen->Repaint();
@@ -72,7 +72,7 @@ void TGame::ClearHandSelection() {
 }
 
 void TGame::PlayerDiscard() {
-    if (GameState != 1) {
+    if (GameState != MayLayOut) {
         return;
     }
     int last = -1;
@@ -85,7 +85,7 @@ void TGame::PlayerDiscard() {
     if (selected == 0 || !MoveCard(OwnCards, last, DiscardPile)) {
         return;
     }
-    SetStatus(0);
+    SetStatus(MustDraw);
     for (int m = 0; m < TableMelds.Count(); ++m) {
         TCardArray& cards = *TableMelds.GoTo(m)->Cards;
         for (int c = 0; c < cards.Count(); ++c) {
@@ -125,7 +125,7 @@ TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
 }
 
 void TGame::PlayerLayOut(int32_t targetMeld) {
-    if (GameState != 1) {
+    if (GameState != MayLayOut) {
         return;
     }
     TCardArray candidate(&CurWorkCard);

@@ -7,6 +7,18 @@ constexpr int32_t CH = CardBitmapHeight;
 
 }  // namespace
 
+TTableLayout LayOutTable(TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition) {
+    TTableLayout layout;
+    layout.Width = width;
+    layout.Height = height;
+    layout.ScrollPosition = scrollPosition;
+    layout.StockRect = StockPileRect(height);
+    layout.DiscardRect = DiscardPileRect(height);
+    layout.MeldRowEnd = LayOutMelds(melds, height, scrollPosition);
+    layout.Overflow = MeldRowOverflow(layout.MeldRowEnd, width, scrollPosition);
+    return layout;
+}
+
 int32_t MiddleRowTop(int32_t paintBoxHeight) {
     // Integer division truncates towards zero, also for boxes lower than three rows.
     return (paintBoxHeight - 3 * CH - 16) / 2 + CH + 8;

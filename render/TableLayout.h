@@ -17,6 +17,24 @@ inline constexpr int32_t MeldCardStep = CardBitmapWidth / 3;
 // Width of the red frame of the draw hint.
 inline constexpr int32_t HintFrameWidth = 4;
 
+// Where one painting puts everything: the fields the mouse handlers hit-test
+// and the reach of the meld row. The melds' own Bounds are written into the game.
+struct TTableLayout {
+    int32_t Width = 0;  // paint box, logical pixels
+    int32_t Height = 0;
+    int32_t ScrollPosition = 0;  // the meld row is shifted left by this
+    int32_t CardWidth = CardBitmapWidth;
+    int32_t CardHeight = CardBitmapHeight;
+    TRect StockRect{};
+    TRect DiscardRect{};
+    int32_t MeldRowEnd = 0;  // x after the last meld and its gap
+    int32_t Overflow = 0;    // how far the melds reach past the right edge; 0 or less: they fit
+};
+
+// Lays out a paint box of width x height with the meld row scrolled by
+// scrollPosition, writing every meld's Bounds.
+TTableLayout LayOutTable(TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition);
+
 // Top of the middle row (stock, discard pile, melds), R.
 int32_t MiddleRowTop(int32_t paintBoxHeight);
 

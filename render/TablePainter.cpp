@@ -59,11 +59,11 @@ void Rectangle(QPainter& painter, const QRect& rect, const QColor& pen, const QC
 }  // namespace
 
 bool StockHintAt(int32_t gameState, int32_t paintCount) {
-    return gameState == 0 && paintCount % 30 == 0;
+    return gameState == MustDraw && paintCount % 30 == 0;
 }
 
 bool DiscardHintAt(int32_t gameState, int32_t paintCount, bool discardPileHasCards) {
-    return gameState == 0 && paintCount % 30 == 15 && discardPileHasCards;
+    return gameState == MustDraw && paintCount % 30 == 15 && discardPileHasCards;
 }
 
 int32_t NextPaintCount(int32_t paintCount) {
@@ -87,16 +87,67 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
     return FittedCache.emplace(key, fitted).first->second;
 }
 
-TTablePainted TTablePainter::Paint(QImage& table, TGame& game, const TTableScene& scene, const TRect* area) {
+void TTablePainter::Paint(QImage& table, const TGame& game, const TTableLayout& layout,
+                          const TTableScene& scene) {
+    Draw(table, game, layout, scene, nullptr);
+}
+
+std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCount) const {
+    if (!DrawState.Painted) {
+        return std::nullopt;
+    }
+    const bool stock = StockHintAt(game.GameState, paintCount);
+    const bool discard = DiscardHintAt(game.GameState, paintCount, !game.DiscardPile.Empty());
+    const bool stockChanges = stock != DrawState.StockHint;
+    const bool discardChanges = discard != DrawState.DiscardHint;
+    const int32_t h = DrawState.Layout.Height;
+    // The stock's frame leaves the pen black for the outline of the empty
+    // discard place; with no card of the computer's before it, that outline
+    // comes and goes with the stock's frame.
+    if (stockChanges && (discardChanges || game.OpponentCards.Empty())) {
+        return HintArea(h);
+    }
+    if (stockChanges) {
+        return HintFrameArea(StockPileRect(h));
+    }
+    if (discardChanges) {
+        return HintFrameArea(DiscardPileRect(h));
+    }
+    return std::nullopt;
+}
+
+std::optional<TRect> TTablePainter::PaintBlink(QImage& table, const TGame& game, int32_t paintCount) {
+    const std::optional<TRect> area = BlinkArea(game, paintCount);
+    if (area) {
+        TTableScene scene = DrawState.Scene;
+        scene.PaintCount = paintCount;
+        const TTableLayout layout = DrawState.Layout;
+        Draw(table, game, layout, scene, &*area);
+    }
+    return area;
+}
+
+int32_t TTablePainter::PaintingsUntilBlink(const TGame& game, int32_t paintCount) const {
+    // The hint repeats every 30 paintings; one cycle tells whether it ever changes.
+    int32_t count = paintCount;
+    for (int32_t n = 0; n <= 30; ++n) {
+        if (BlinkArea(game, count)) {
+            return n;
+        }
+        count = NextPaintCount(count);
+    }
+    return -1;
+}
+
+void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& layout,
+                         const TTableScene& scene, const TRect* area) {
     const qreal dpr = scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
     const TDeviceMap map(dpr);
-    const QSize size(std::max(1, qCeil(scene.Width * dpr)), std::max(1, qCeil(scene.Height * dpr)));
-    TTablePainted painted;
+    const QSize size(std::max(1, qCeil(layout.Width * dpr)), std::max(1, qCeil(layout.Height * dpr)));
     if (table.size() != size || table.format() != QImage::Format_RGB32) {
         table = QImage(size, QImage::Format_RGB32);
         area = nullptr;  // nothing of an earlier table is left to keep
     }
-    painted.WholeTable = area == nullptr;
     table.setDevicePixelRatio(1);  // painted in device pixels; the ratio is set again below
 
     QPainter painter(&table);
@@ -119,7 +170,7 @@ TTablePainted TTablePainter::Paint(QImage& table, TGame& game, const TTableScene
     painter.fillRect(table.rect(), scene.TableColor);
     QColor pen = scene.TableColor;
     const int penWidth = map.Pen(1);
-    const int32_t h = scene.Height;
+    const int32_t h = layout.Height;
 
     for (int i = 0; i < game.OpponentCards.Count(); ++i) {
         pen = Black;
@@ -127,30 +178,27 @@ TTablePainted TTablePainter::Paint(QImage& table, TGame& game, const TTableScene
     }
 
     // The stock always shows a back, however many cards it holds.
-    painted.StockRect = StockPileRect(h);
-    draw(scene.Back, painted.StockRect);
-    painted.StockHint = StockHintAt(game.GameState, scene.PaintCount);
-    if (painted.StockHint) {
-        Frame(painter, map, painted.StockRect, HintRed);
+    draw(scene.Back, layout.StockRect);
+    const bool stockHint = StockHintAt(game.GameState, scene.PaintCount);
+    if (stockHint) {
+        Frame(painter, map, layout.StockRect, HintRed);
         pen = Black;
     }
 
     // The empty place is outlined with whatever pen the steps before left:
     // in the table colour when no card has been drawn yet.
-    painted.DiscardRect = DiscardPileRect(h);
-    Rectangle(painter, map.Rect(painted.DiscardRect), pen, scene.TableColor, penWidth);
+    Rectangle(painter, map.Rect(layout.DiscardRect), pen, scene.TableColor, penWidth);
     const bool discards = !game.DiscardPile.Empty();
     if (discards) {
-        draw(FaceOf(game.DiscardPile.Last()), painted.DiscardRect);
+        draw(FaceOf(game.DiscardPile.Last()), layout.DiscardRect);
     }
-    painted.DiscardHint = DiscardHintAt(game.GameState, scene.PaintCount, discards);
-    if (painted.DiscardHint) {
-        Frame(painter, map, painted.DiscardRect, HintRed);
+    const bool discardHint = DiscardHintAt(game.GameState, scene.PaintCount, discards);
+    if (discardHint) {
+        Frame(painter, map, layout.DiscardRect, HintRed);
     }
 
     // Melds side by side, overlapping by two thirds, clipped to their row.
-    painted.MeldRowEnd = LayOutMelds(game.TableMelds, h, scene.ScrollPosition);
-    const QRect row = map.Rect(MeldRowClip(scene.Width, h));
+    const QRect row = map.Rect(MeldRowClip(layout.Width, h));
     if (!row.isEmpty()) {
         painter.save();
         painter.setClipRect(row, Qt::IntersectClip);
@@ -185,5 +233,10 @@ TTablePainted TTablePainter::Paint(QImage& table, TGame& game, const TTableScene
     }
     painter.end();
     table.setDevicePixelRatio(dpr);
-    return painted;
+
+    DrawState.Painted = true;
+    DrawState.Layout = layout;
+    DrawState.Scene = scene;
+    DrawState.StockHint = stockHint;
+    DrawState.DiscardHint = discardHint;
 }

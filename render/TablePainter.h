@@ -1,40 +1,40 @@
 // Paints the whole table off-screen: the computer's hand face down, stock and
 // discard pile, the meld row, the player's hand; selected cards inverted, dragged
-// cards at the mouse, and the blinking red frame of the draw hint.
+// cards at the mouse, and the blinking red frame of the draw hint. It only reads
+// the game and the layout, and remembers what it drew, so that it can tell what
+// a blink tick changes.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "game/Card.h"
 #include "game/Game.h"
+#include "render/TableLayout.h"
 
-// What one painting reads besides the game.
+// What one painting reads besides the game and its layout.
 struct TTableScene {
-    int32_t Width = 0;  // paint box, logical pixels
-    int32_t Height = 0;
     qreal DevicePixelRatio = 1;
     QColor TableColor;
     const QImage* Back = nullptr;
     int32_t PaintCount = 0;
-    int32_t ScrollPosition = 0;
     bool Dragging = false;
     int32_t DragMoves = 0;
     int32_t MouseX = 0;
     int32_t MouseY = 0;
 };
 
-// What one painting wrote besides the picture and the melds' Bounds.
-struct TTablePainted {
-    TRect StockRect{};
-    TRect DiscardRect{};
-    int32_t MeldRowEnd = 0;  // x after the last meld
+// What the last painting drew, as far as a blink tick needs to know it.
+struct TTableDrawState {
+    bool Painted = false;
+    TTableLayout Layout;
+    TTableScene Scene;
     bool StockHint = false;
     bool DiscardHint = false;
-    bool WholeTable = true;  // false when only the asked-for area was painted
 };
 
 // The draw hint: the stock is framed on one painting in 30, the discard pile
@@ -46,14 +46,29 @@ int32_t NextPaintCount(int32_t paintCount);
 
 class TTablePainter {
   public:
-    // Paints into `table`, which is (re)made at the paint box's device size when
-    // needed, and writes every meld's Bounds. With `area` only the pixels of that
-    // logical rectangle are touched: they come out as in a full painting.
-    TTablePainted Paint(QImage& table, TGame& game, const TTableScene& scene, const TRect* area = nullptr);
+    // Paints the whole table into `table`, which is (re)made at the paint box's
+    // device size when needed.
+    void Paint(QImage& table, const TGame& game, const TTableLayout& layout, const TTableScene& scene);
+
+    // What a painting at `paintCount` would change on the last one, when nothing
+    // but the draw hint has changed since: the frame that comes or goes, or nothing.
+    std::optional<TRect> BlinkArea(const TGame& game, int32_t paintCount) const;
+    // Paints the draw hint of `paintCount` over the last painting, touching only
+    // the pixels BlinkArea names, which come out as in a full painting; returns them.
+    std::optional<TRect> PaintBlink(QImage& table, const TGame& game, int32_t paintCount);
+    // How many paintings after one at `paintCount` the first that looks
+    // different comes, nothing else changing: 0 when that one already does; -1
+    // when none ever does (the player is not to draw).
+    int32_t PaintingsUntilBlink(const TGame& game, int32_t paintCount) const;
+
+    const TTableDrawState& Drawn() const { return DrawState; }
 
   private:
+    void Draw(QImage& table, const TGame& game, const TTableLayout& layout, const TTableScene& scene,
+              const TRect* area);
     // The picture at the device size of its place on the table.
     const QImage& Fitted(const QImage& picture, QSize size);
 
+    TTableDrawState DrawState;
     std::map<std::pair<qint64, std::pair<int, int>>, QImage> FittedCache;
 };

@@ -33,6 +33,9 @@ QSize TPaintBox::sizeHint() const {
 }
 
 void TPaintBox::paintEvent(QPaintEvent*) {
+    if (!Form->Table.isNull() && Form->Table.devicePixelRatio() != devicePixelRatioF()) {
+        Form->PaintBox1Paint();  // moved to a screen of another pixel ratio
+    }
     QPainter painter(this);
     if (!Form->Table.isNull()) {
         painter.drawImage(0, 0, Form->Table);
@@ -80,11 +83,14 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
         ShowMessage(message.toStdString(), ApplicationTitle, TMessageIcon::Error);
     };
 
+    // Armed by each painting for the next tick at which the draw hint changes.
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(10);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    Timer1->start();
+    BlinkElapsed.start();
+    BlinkClock = [this] { return BlinkElapsed.elapsed(); };
 }
 
 TMainForm::~TMainForm() {

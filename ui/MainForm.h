@@ -1,11 +1,13 @@
 // The one main window: menu, take-back button, status line, the table and its scroll bar.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -130,6 +132,15 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The table as composed by the last painting; the paint box shows it.
     QImage Table;
 
+    // The timer's tick. Ticks are counted from the window's creation on
+    // BlinkClock (milliseconds), which tests may replace.
+    static constexpr int64_t BlinkTickMs = 10;
+    std::function<int64_t()> BlinkClock;
+    int64_t CurrentTick() const;
+    int64_t TicksCounted = 0;    // the last tick counted into PaintCount
+    bool TicksPaint = false;     // the ticks since the last painting would have painted
+    int64_t NextBlinkTick = -1;  // when the timer is due; -1 while it sleeps for good
+
     // Reads the card artwork from `directory`. False, with ArtworkError set to
     // the message for the user, when a file is missing or damaged.
     bool LoadCardArtwork(const QString& directory);
@@ -148,20 +159,16 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     const TArtwork* ArtworkFor(qreal devicePixelRatio) const;
     void FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
-    void ComposeTable(const TRect* area);
-    void PlaceScrollBar(TTableScene& scene, TTablePainted& painted);
-    void CollectTableInputs(std::vector<int64_t>& inputs) const;
+    bool PlaceScrollBar(const TTableLayout& layout);
+    // The draw hint's blink.
+    void CountQuietTicks(int64_t tick);
+    void ArmBlink();
 
     TArtwork Artwork;        // the artwork as drawn for ordinary screens
     TArtwork ArtworkHiDpi;   // twice as fine, when present
     TFaceComposer Composer;  // faces at the screen's pixel ratio
     TTablePainter TablePainter;
-    // What the last painting showed, so that a timer tick can tell whether its
-    // picture would differ.
-    std::vector<int64_t> LastTableInputs;
-    std::vector<int64_t> TableInputs;
-    bool LastStockHint = false;
-    bool LastDiscardHint = false;
+    QElapsedTimer BlinkElapsed;
 
     TQtMessageBoxes QtMessageBoxes;
     TMessageBoxes* MessageBoxes = &QtMessageBoxes;

@@ -4,7 +4,7 @@
 #include "ui/MainForm.h"
 
 void TMainForm::PaintBox1MouseDown(int x, int y) {
-    if (Game.GameState == 0) {
+    if (Game.GameState == MustDraw) {
         if (StockRect.Contains(x, y)) {
             Game.PlayerDrawFromStock();
         } else if (!Game.DiscardPile.Empty() && DiscardRect.Contains(x, y)) {
@@ -12,7 +12,7 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
         }
         return;
     }
-    if (Game.GameState != 1) {
+    if (Game.GameState != MayLayOut) {
         return;
     }
 

@@ -4,6 +4,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
+#include <limits>
+#include <optional>
 
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
@@ -96,125 +99,106 @@ void TMainForm::Repaint() {
 }
 
 void TMainForm::PaintBox1Paint() {
-    ComposeTable(nullptr);
-}
-
-void TMainForm::ComposeTable(const TRect* area) {
+    CountQuietTicks(CurrentTick());
     FollowScreenResolution();
-    CardWidth = CardBitmapWidth;
-    CardHeight = CardBitmapHeight;
+    TTableLayout layout =
+        LayOutTable(Game.TableMelds, PaintBox1->width(), PaintBox1->height(), ScrollBar1->value());
+    if (PlaceScrollBar(layout)) {
+        // The new range moved the bar: the melds and their Bounds follow it in
+        // this same painting, so picture and hit tests agree.
+        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+    }
+    CardWidth = layout.CardWidth;
+    CardHeight = layout.CardHeight;
+    StockRect = layout.StockRect;
+    DiscardRect = layout.DiscardRect;
 
     TTableScene scene;
-    scene.Width = PaintBox1->width();
-    scene.Height = PaintBox1->height();
     scene.DevicePixelRatio = devicePixelRatioF();
     scene.TableColor = Panel2->palette().color(QPalette::Window);
     scene.Back = CardBack != nullptr ? &CardBack->Image : nullptr;
     scene.PaintCount = PaintCount;
-    scene.ScrollPosition = ScrollBar1->value();
     scene.Dragging = Dragging != 0;
     scene.DragMoves = DragMoves;
     scene.MouseX = MouseX;
     scene.MouseY = MouseY;
-    TTablePainted painted = TablePainter.Paint(Table, Game, scene, area);
-    StockRect = painted.StockRect;
-    DiscardRect = painted.DiscardRect;
+    TablePainter.Paint(Table, Game, layout, scene);
     PaintCount = NextPaintCount(PaintCount);
-
-    // A partial painting only redraws the blinking piles: the meld row and its
-    // scroll bar are as the last full painting left them.
-    if (area == nullptr) {
-        PlaceScrollBar(scene, painted);
-    }
-
-    LastStockHint = painted.StockHint;
-    LastDiscardHint = painted.DiscardHint;
-    CollectTableInputs(LastTableInputs);
-    if (painted.WholeTable || area == nullptr) {
-        PaintBox1->update();
-        return;
-    }
-    PaintBox1->update(area->Left, area->Top, area->Right - area->Left, area->Bottom - area->Top);
+    PaintBox1->update();
+    ArmBlink();
 }
 
 // The scroll bar sits above the hand row and scrolls the melds that do not fit.
-void TMainForm::PlaceScrollBar(TTableScene& scene, TTablePainted& painted) {
+// True when the new range moved the bar.
+bool TMainForm::PlaceScrollBar(const TTableLayout& layout) {
     const int barHeight = ScrollBar1->sizeHint().height();
-    const TRect bar = ScrollBarRect(scene.Width, scene.Height, barHeight);
+    const TRect bar = ScrollBarRect(layout.Width, layout.Height, barHeight);
     ScrollBar1->setGeometry(bar.Left, bar.Top, std::max(0, bar.Right - bar.Left), barHeight);
-    const int32_t overflow = MeldRowOverflow(painted.MeldRowEnd, scene.Width, scene.ScrollPosition);
-    {
-        // Setting the range is not the user scrolling: no change event.
-        const QSignalBlocker quiet(ScrollBar1);
-        if (overflow > 0) {
-            ScrollBar1->setMaximum(overflow);
-            ScrollBar1->setEnabled(true);
-            ScrollBar1->setVisible(true);
-        } else {
-            ScrollBar1->setEnabled(false);
-            ScrollBar1->setVisible(false);
-            ScrollBar1->setValue(0);
-        }
+    // Setting the range is not the user scrolling: no change event.
+    const QSignalBlocker quiet(ScrollBar1);
+    if (layout.Overflow > 0) {
+        ScrollBar1->setMaximum(layout.Overflow);
+        ScrollBar1->setEnabled(true);
+        ScrollBar1->setVisible(true);
+    } else {
+        ScrollBar1->setEnabled(false);
+        ScrollBar1->setVisible(false);
+        ScrollBar1->setValue(0);
     }
-    if (ScrollBar1->value() != scene.ScrollPosition) {
-        // The new range moved the bar: the melds and their Bounds follow it in
-        // this same painting, so picture and hit tests agree.
-        scene.ScrollPosition = ScrollBar1->value();
-        painted = TablePainter.Paint(Table, Game, scene, nullptr);
-    }
+    return ScrollBar1->value() != layout.ScrollPosition;
 }
 
-// Everything the picture of the table depends on, except PaintCount.
-void TMainForm::CollectTableInputs(std::vector<int64_t>& inputs) const {
-    inputs.clear();
-    auto faceKey = [](const TCard& card) { return card.Image != nullptr ? card.Image->Image.cacheKey() : 0; };
-    inputs.insert(inputs.end(),
-                  {PaintBox1->width(), PaintBox1->height(), qRound64(devicePixelRatioF() * 1000),
-                   Panel2->palette().color(QPalette::Window).rgba(),
-                   CardBack != nullptr ? CardBack->Image.cacheKey() : 0, Table.cacheKey(),
-                   ScrollBar1->value(), Game.GameState, Dragging, DragMoves <= 3 ? 1 : 0, MouseX, MouseY,
-                   Game.OpponentCards.Count(), Game.DiscardPile.Count()});
-    if (!Game.DiscardPile.Empty()) {
-        inputs.push_back(faceKey(Game.DiscardPile.Last()));
+// --- The draw hint's blink ---
+// While the player has to draw, the table is repainted every tick of 10 ms,
+// and a tick's painting differs from the one before only when a red frame comes
+// or goes. The timer therefore sleeps until such a tick; the ticks in between
+// are counted into PaintCount as the paintings they would have been.
+
+int64_t TMainForm::CurrentTick() const {
+    return BlinkClock() / BlinkTickMs;
+}
+
+void TMainForm::CountQuietTicks(int64_t tick) {
+    if (tick <= TicksCounted) {
+        return;
     }
-    inputs.push_back(Game.TableMelds.Count());
-    for (int m = 0; m < Game.TableMelds.Count(); ++m) {
-        const TCardArray* cards = Game.TableMelds.At(m).Cards;
-        inputs.push_back(cards != nullptr ? cards->Count() : -1);
-        for (int j = 0; cards != nullptr && j < cards->Count(); ++j) {
-            inputs.push_back(faceKey(cards->At(j)));
-        }
+    if (TicksPaint) {
+        // As many steps of NextPaintCount: counting from 0 again past the largest value.
+        constexpr int64_t period = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+        PaintCount = static_cast<int32_t>((PaintCount + (tick - TicksCounted)) % period);
     }
-    inputs.push_back(Game.OwnCards.Count());
-    for (int i = 0; i < Game.OwnCards.Count(); ++i) {
-        const TCard& card = Game.OwnCards.At(i);
-        inputs.insert(inputs.end(), {faceKey(card), card.Selected, card.DragDX, card.DragDY});
+    TicksCounted = tick;
+}
+
+void TMainForm::ArmBlink() {
+    TicksPaint = Game.GameState == MustDraw;
+    const int32_t quiet = TicksPaint ? TablePainter.PaintingsUntilBlink(Game, PaintCount) : -1;
+    if (quiet < 0) {
+        Timer1->stop();
+        NextBlinkTick = -1;
+        return;
     }
+    NextBlinkTick = TicksCounted + 1 + quiet;
+    Timer1->start(static_cast<int>(std::max<int64_t>(0, NextBlinkTick * BlinkTickMs - BlinkClock())));
 }
 
 void TMainForm::Timer1Timer() {
-    if (Game.GameState != 0) {
+    const int64_t now = CurrentTick();
+    if (NextBlinkTick < 0 || now < NextBlinkTick) {
+        ArmBlink();  // woken early: sleep on until the tick is due
         return;
     }
-    // A tick only makes the draw hint blink. When nothing else changed since the
-    // last painting, only the piles can look different, and mostly not even they.
-    CollectTableInputs(TableInputs);
-    if (TableInputs == LastTableInputs) {
-        const bool stock = StockHintAt(Game.GameState, PaintCount);
-        const bool discard = DiscardHintAt(Game.GameState, PaintCount, !Game.DiscardPile.Empty());
-        if (stock == LastStockHint && discard == LastDiscardHint) {
-            PaintCount = NextPaintCount(PaintCount);
+    CountQuietTicks(now - 1);
+    TicksCounted = now;
+    if (TicksPaint) {
+        if (devicePixelRatioF() != TablePainter.Drawn().Scene.DevicePixelRatio) {
+            PaintBox1Paint();  // another screen: every picture is made anew
             return;
         }
-        // Only the frame that comes or goes, and with it the outline of the
-        // empty discard place when no card has set the pen black before it.
-        const int32_t h = PaintBox1->height();
-        TRect area = HintFrameArea(stock != LastStockHint ? StockPileRect(h) : DiscardPileRect(h));
-        if (stock != LastStockHint && (discard != LastDiscardHint || Game.OpponentCards.Empty())) {
-            area = HintArea(h);
+        if (const std::optional<TRect> area = TablePainter.PaintBlink(Table, Game, PaintCount)) {
+            PaintBox1->update(area->Left, area->Top, area->Right - area->Left, area->Bottom - area->Top);
         }
-        ComposeTable(&area);
-        return;
+        PaintCount = NextPaintCount(PaintCount);
     }
-    PaintBox1Paint();
+    ArmBlink();
 }

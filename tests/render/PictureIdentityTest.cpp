@@ -15,7 +15,7 @@ struct TPosition {
     const char* Name;
     int32_t Width;
     int32_t Height;
-    std::function<void(TGame&, TTableScene&)> SetUp;
+    std::function<void(TGame&, TTableScene&, int32_t& scroll)> SetUp;
 };
 
 void Discard(TGame& game, int cards) {
@@ -26,12 +26,12 @@ void Discard(TGame& game, int cards) {
 
 const TPosition Positions[] = {
     {"dealt", 680, 338,
-     [](TGame& game, TTableScene& scene) {
+     [](TGame& game, TTableScene& scene, int32_t&) {
          game.NeuesSpiel();
          scene.PaintCount = 0;  // the stock is framed
      }},
     {"playing", 680, 338,
-     [](TGame& game, TTableScene& scene) {
+     [](TGame& game, TTableScene& scene, int32_t&) {
          game.NeuesSpiel();
          Discard(game, 5);
          AddMeld(game, {{Herz, 5}, {Herz, 6}, {Herz, 7}});
@@ -43,7 +43,7 @@ const TPosition Positions[] = {
          scene.PaintCount = 15;  // no hint while the player plays
      }},
     {"scrolled-and-dragging", 900, 560,
-     [](TGame& game, TTableScene& scene) {
+     [](TGame& game, TTableScene& scene, int32_t& scroll) {
          game.NeuesSpiel();
          Discard(game, 3);
          for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
@@ -63,11 +63,11 @@ const TPosition Positions[] = {
          scene.DragMoves = 2;
          scene.MouseX = 500;
          scene.MouseY = 260;
-         scene.ScrollPosition = 100;
+         scroll = 100;
          scene.PaintCount = 15;  // the discard pile is framed
      }},
     {"empty", 680, 338,
-     [](TGame& game, TTableScene& scene) {
+     [](TGame& game, TTableScene& scene, int32_t&) {
          game.ClearAll();
          scene.PaintCount = 30;
      }},
@@ -86,15 +86,15 @@ TEST(PictureIdentityTest, FixedPositionsGiveTheStoredPictures) {
             TGame game(&screen, 7);
             const QImage back = screen.Composer.ComposeBack();
             TTableScene scene;
-            scene.Width = position.Width;
-            scene.Height = position.Height;
             scene.DevicePixelRatio = dpr;
             scene.TableColor = QColor(0, 128, 0);
             scene.Back = &back;
-            position.SetUp(game, scene);
+            int32_t scroll = 0;
+            position.SetUp(game, scene, scroll);
             QImage table;
             TTablePainter painter;
-            painter.Paint(table, game, scene);
+            painter.Paint(table, game, LayOutTable(game.TableMelds, position.Width, position.Height, scroll),
+                          scene);
             table.setDevicePixelRatio(1);
             const QString path = GoldenPath(position.Name, dpr);
             if (write) {

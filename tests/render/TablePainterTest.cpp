@@ -19,14 +19,17 @@ class TablePainterTest : public testing::Test {
   protected:
     TablePainterTest() : Game(&Screen, 7) {
         Back = Screen.Composer.ComposeBack();
-        Scene.Width = 680;
-        Scene.Height = 338;
         Scene.TableColor = Green;
         Scene.Back = &Back;
         Scene.PaintCount = 1;  // no hint frame
     }
 
-    TTablePainted Paint() { return Painter.Paint(Table, Game, Scene); }
+    // Lays the table out and paints it, as the window does.
+    const TTableDrawState& Paint() {
+        const TTableLayout layout = LayOutTable(Game.TableMelds, Width, Height, ScrollPosition);
+        Painter.Paint(Table, Game, layout, Scene);
+        return Painter.Drawn();
+    }
 
     QImage Picture(const TRect& place) const { return Table.copy(ToQRect(place)); }
 
@@ -39,17 +42,20 @@ class TablePainterTest : public testing::Test {
     TGame Game;
     QImage Back;
     TTableScene Scene;
+    int32_t Width = 680;
+    int32_t Height = 338;
+    int32_t ScrollPosition = 0;
     TTablePainter Painter;
     QImage Table;
 };
 
 TEST_F(TablePainterTest, AnEmptyTableShowsTheTableColourAndTheStocksBackOnly) {
-    const TTablePainted painted = Paint();
+    const TTableDrawState& painted = Paint();
     ASSERT_EQ(Table.size(), QSize(680, 338));
-    EXPECT_EQ(painted.StockRect, (TRect{4, 115, 76, 223}));
-    EXPECT_EQ(painted.DiscardRect, (TRect{80, 115, 152, 223}));
-    EXPECT_EQ(painted.MeldRowEnd, 192);
-    EXPECT_EQ(Picture(painted.StockRect), Back);
+    EXPECT_EQ(painted.Layout.StockRect, (TRect{4, 115, 76, 223}));
+    EXPECT_EQ(painted.Layout.DiscardRect, (TRect{80, 115, 152, 223}));
+    EXPECT_EQ(painted.Layout.MeldRowEnd, 192);
+    EXPECT_EQ(Picture(painted.Layout.StockRect), Back);
     // The discard outline is drawn with the pen of the table colour: invisible.
     for (int x = 80; x < 152; ++x) {
         ASSERT_EQ(QColor(Table.pixel(x, 115)), Green) << x;
@@ -81,8 +87,7 @@ TEST_F(TablePainterTest, TheDiscardOutlineTakesThePenTheStepsBeforeLeft) {
         }
         Game.GameState = c.GameState;
         Scene.PaintCount = c.PaintCount;
-        const TTablePainted painted = Paint();
-        const QRect discard = ToQRect(painted.DiscardRect);
+        const QRect discard = ToQRect(Paint().Layout.DiscardRect);
         const QColor edge = c.Outlined ? QColor(Qt::black) : Green;
         EXPECT_EQ(QColor(Table.pixel(discard.left(), discard.top() + 50)), edge);
         EXPECT_EQ(QColor(Table.pixel(discard.right(), discard.top() + 50)), edge);
@@ -117,12 +122,12 @@ TEST_F(TablePainterTest, TheDrawHintFramesTheStockAndThenTheDiscardPile) {
         }
         Game.GameState = c.GameState;
         Scene.PaintCount = c.PaintCount;
-        const TTablePainted painted = Paint();
+        const TTableDrawState& painted = Paint();
         EXPECT_EQ(painted.StockHint, c.StockFrame);
         EXPECT_EQ(painted.DiscardHint, c.DiscardFrame);
         // The frame is 4 pixels wide, centred on the pile's edge.
-        for (const auto& [pile, framed] :
-             {std::pair{painted.StockRect, c.StockFrame}, std::pair{painted.DiscardRect, c.DiscardFrame}}) {
+        for (const auto& [pile, framed] : {std::pair{painted.Layout.StockRect, c.StockFrame},
+                                           std::pair{painted.Layout.DiscardRect, c.DiscardFrame}}) {
             const QColor outside = QColor(Table.pixel(pile.Left - 2, pile.Top + 40));
             const QColor inside = QColor(Table.pixel(pile.Left + 1, pile.Top + 40));
             const QColor corner = QColor(Table.pixel(pile.Right + 1, pile.Bottom + 1));
@@ -211,8 +216,7 @@ TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
     AddMeld(Game, {{Herz, 5}, {Herz, 6}, {Herz, 7}});
     AddMeld(Game, {{Karo, Dame}, {Herz, Dame}, {Blatt, Dame}, {Kreuz, Dame}});
     ASSERT_EQ(Game.TableMelds.At(1).Cards->Count(), 4);
-    TTablePainted painted = Paint();
-    EXPECT_EQ(painted.MeldRowEnd, 464);
+    EXPECT_EQ(Paint().Layout.MeldRowEnd, 464);
     EXPECT_EQ(Game.TableMelds.At(0).Bounds, (TRect{192, 115, 312, 223}));
     EXPECT_EQ(Game.TableMelds.At(1).Bounds, (TRect{316, 115, 460, 223}));
     EXPECT_EQ(Table.copy(388, 115, 72, 108), Game.TableMelds.At(1).Cards->At(3).Image->Image);
@@ -220,9 +224,8 @@ TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
               Game.TableMelds.At(0).Cards->At(0).Image->Image.copy(0, 0, 24, 108));
     EXPECT_EQ(QColor(Table.pixel(314, 150)), Green) << "4 pixels between melds";
 
-    Scene.ScrollPosition = 100;
-    painted = Paint();
-    EXPECT_EQ(painted.MeldRowEnd, 364);
+    ScrollPosition = 100;
+    EXPECT_EQ(Paint().Layout.MeldRowEnd, 364);
     EXPECT_EQ(Game.TableMelds.At(0).Bounds, (TRect{92, 115, 212, 223}));
     // Clipped on the left at x = 192: the gap after the discard pile stays empty.
     for (int x = 152; x < 192; ++x) {
@@ -232,14 +235,14 @@ TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
               Game.TableMelds.At(0).Cards->At(2).Image->Image.copy(52, 0, 20, 108));
 
     // A narrow table has no meld row at all, but the Bounds are still written.
-    Scene.Width = 150;
-    Scene.ScrollPosition = 0;
-    painted = Paint();
+    Width = 150;
+    ScrollPosition = 0;
+    Paint();
     EXPECT_EQ(Game.TableMelds.At(1).Bounds.Left, 316);
     EXPECT_EQ(Table.size(), QSize(150, 338));
 }
 
-TEST_F(TablePainterTest, PaintingAnAreaGivesThosepixelsOfAFullPaintingAndNoOthers) {
+TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingWould) {
     Game.NeuesSpiel();
     MoveCard(Game.Stock, 0, Game.DiscardPile);
     Game.OwnCards.At(0).Selected = 1;
@@ -247,21 +250,49 @@ TEST_F(TablePainterTest, PaintingAnAreaGivesThosepixelsOfAFullPaintingAndNoOther
     Paint();
     const QImage before = Table.copy();
 
-    Scene.PaintCount = 15;
-    const TRect area = HintArea(338);
-    const TTablePainted painted = Painter.Paint(Table, Game, Scene, &area);
-    EXPECT_FALSE(painted.WholeTable);
-    EXPECT_TRUE(painted.DiscardHint);
+    // 1 to 14 look alike; 15 frames the discard pile.
+    EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 2), 13);
+    EXPECT_FALSE(Painter.BlinkArea(Game, 14));
+    ASSERT_TRUE(Painter.BlinkArea(Game, 15));
+    EXPECT_EQ(*Painter.BlinkArea(Game, 15), HintFrameArea(DiscardPileRect(338)));
+    const std::optional<TRect> area = Painter.PaintBlink(Table, Game, 15);
+    ASSERT_TRUE(area);
+    EXPECT_TRUE(Painter.Drawn().DiscardHint);
     QImage full;
     TTablePainter other;
-    other.Paint(full, Game, Scene);
+    Scene.PaintCount = 15;
+    other.Paint(full, Game, LayOutTable(Game.TableMelds, 680, 338, 0), Scene);
     EXPECT_EQ(Table, full);
     EXPECT_NE(Table, before);
+    // Only inside the area.
+    for (int y = 0; y < 338; y += 3) {
+        for (int x = 0; x < 680; x += 3) {
+            if (!area->Contains(x, y)) {
+                ASSERT_EQ(Table.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+    // 16 takes the frame away again; 30 brings the stock's.
+    EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 16), 0);
+    Painter.PaintBlink(Table, Game, 16);
+    EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 17), 13);
 
-    // Another size cannot keep anything: the whole table is painted.
-    Scene.Height = 400;
-    EXPECT_TRUE(Painter.Paint(Table, Game, Scene, &area).WholeTable);
-    EXPECT_EQ(Table.size(), QSize(680, 400));
+    // With no card of the computer's, the stock's frame also blackens the empty discard place's outline.
+    while (!Game.DiscardPile.Empty()) {
+        MoveCard(Game.DiscardPile, 0, Game.Stock);
+    }
+    while (!Game.OpponentCards.Empty()) {
+        MoveCard(Game.OpponentCards, 0, Game.Stock);
+    }
+    Scene.PaintCount = 29;
+    Paint();
+    EXPECT_EQ(*Painter.BlinkArea(Game, 30), HintArea(338));
+
+    // While the player plays, nothing ever blinks.
+    Game.SetStatus(MayLayOut);
+    Paint();
+    EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 0), -1);
+    EXPECT_FALSE(Painter.PaintBlink(Table, Game, 0));
 }
 
 TEST_F(TablePainterTest, HiDpiTablesAreFinerButLaidOutInLogicalPixels) {
@@ -272,10 +303,11 @@ TEST_F(TablePainterTest, HiDpiTablesAreFinerButLaidOutInLogicalPixels) {
     const QImage back = fine.Composer.ComposeBack();
     Scene.Back = &back;
     Scene.DevicePixelRatio = 2;
-    const TTablePainted painted = Painter.Paint(Table, game, Scene);
+    const TTableLayout layout = LayOutTable(game.TableMelds, 680, 338, 0);
+    Painter.Paint(Table, game, layout, Scene);
     EXPECT_EQ(Table.size(), QSize(1360, 676));
     EXPECT_EQ(Table.devicePixelRatio(), 2.0);
-    EXPECT_EQ(painted.StockRect, (TRect{4, 115, 76, 223}));
+    EXPECT_EQ(layout.StockRect, (TRect{4, 115, 76, 223}));
     QImage stock = Table.copy(8, 230, 144, 216);
     stock.setDevicePixelRatio(2);
     EXPECT_EQ(stock, back);

@@ -10,8 +10,10 @@
 #include <map>
 #include <vector>
 
+#include "game/Random.h"
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
+#include "render/TablePainter.h"
 #include "ui/MainForm.h"
 
 namespace {
@@ -151,59 +153,80 @@ TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero)
     EXPECT_EQ(Form.Game.TableMelds.At(0).Bounds.Left, 192);
 }
 
-TEST_F(PaintTableTest, TheTimerBlinksTheStockAndRecomposesOnlyWhenThePictureChanges) {
-    EXPECT_EQ(Form.Timer1->interval(), 10);
-    EXPECT_TRUE(Form.Timer1->isActive());
-    ASSERT_EQ(Form.Game.GameState, 0);
-    ASSERT_TRUE(Form.Game.DiscardPile.Empty());
-    const QRect frame(Form.StockRect.Left - 2, Form.StockRect.Top - 2, 2, 2);  // outside the card
-    int compositions = 0;
-    int framed = 0;
-    for (int tick = 0; tick < 90; ++tick) {
-        const int32_t count = Form.PaintCount;
-        const qint64 key = Form.Table.cacheKey();
-        Form.Timer1Timer();
-        ASSERT_EQ(Form.PaintCount, count + 1);
-        compositions += Form.Table.cacheKey() != key ? 1 : 0;
-        const bool red = QColor(Form.Table.pixel(frame.topLeft())) == QColor(255, 0, 0);
-        ASSERT_EQ(red, count % 30 == 0) << count;
-        framed += red ? 1 : 0;
+// The table as a timer of 10 ms that repaints every tick would show it, with
+// the count each painting used.
+struct TTickModel {
+    int32_t Count = 0;   // what the next painting uses
+    int32_t Shown = -1;  // what the last one used
+    void Paint() {
+        Shown = Count;
+        Count = NextPaintCount(Count);
     }
-    EXPECT_EQ(framed, 3);
-    EXPECT_EQ(compositions, 6) << "frame on and off, three times";
+};
 
-    // A change nobody painted is still shown by the next tick.
-    Form.Game.OwnCards.At(0).Selected = 1;
-    const QRgb before = Form.Table.pixel(10, BH() - 60);
-    Form.Timer1Timer();
-    EXPECT_EQ(Form.Table.pixel(10, BH() - 60), before ^ 0x00ffffffu);
-    QPalette palette = Form.Panel2->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 128));
-    Form.Panel2->setPalette(palette);
-    Form.Timer1Timer();
-    EXPECT_EQ(QColor(Form.Table.pixel(BW() - 1, 150)), QColor(0, 0, 128));
+// A simulated idle minute against a timer that would repaint every tick: the
+// same frames at every moment, the same PaintCount after every painting, and a
+// wake-up only where a frame comes or goes.
+TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetween) {
+    ASSERT_EQ(Form.Game.GameState, MustDraw);
+    int64_t now = Form.TicksCounted * TMainForm::BlinkTickMs;
+    Form.BlinkClock = [&now] { return now; };
+    const QPoint stockFrame(Form.StockRect.Left - 2, Form.StockRect.Top + 50);
+    const QPoint discardFrame(Form.DiscardRect.Left - 2, Form.DiscardRect.Top + 50);
+    auto red = [this](QPoint p) { return QColor(Form.Table.pixel(p)) == QColor(255, 0, 0); };
 
-    // While the player lays out, the timer leaves the table alone.
-    Form.Game.SetStatus(1);
+    for (const bool discards : {false, true}) {
+        for (const bool events : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "discards " << discards << ", events " << events);
+            if (discards && Form.Game.DiscardPile.Empty()) {
+                MoveCard(Form.Game.Stock, 0, Form.Game.DiscardPile);
+            }
+            Form.PaintBox1Paint();
+            TTickModel model;
+            model.Shown = Form.PaintCount - 1;
+            model.Count = Form.PaintCount;
+            TRandom rng(7);
+            int wakeUps = 0;
+            for (int tick = 0; tick < 6000; ++tick) {
+                now += TMainForm::BlinkTickMs;
+                model.Paint();
+                if (Form.Timer1->isActive() && Form.CurrentTick() >= Form.NextBlinkTick) {
+                    const QImage before = Form.Table.copy();
+                    Form.Timer1Timer();
+                    ++wakeUps;
+                    ASSERT_NE(Form.Table, before) << "woken for nothing at " << tick;
+                    ASSERT_EQ(Form.PaintCount, model.Count);
+                    // Armed on the same clock for the next change.
+                    ASSERT_EQ(Form.Timer1->interval(), Form.NextBlinkTick * TMainForm::BlinkTickMs - now);
+                }
+                if (events && rng.Below(50) == 0) {
+                    Form.PaintBox1Paint();  // a repaint for another reason
+                    model.Paint();
+                    ASSERT_EQ(Form.PaintCount, model.Count) << tick;
+                }
+                ASSERT_EQ(red(stockFrame), StockHintAt(MustDraw, model.Shown)) << tick;
+                ASSERT_EQ(red(discardFrame), DiscardHintAt(MustDraw, model.Shown, discards)) << tick;
+            }
+            // Frame on and frame off, once or twice a cycle of 30 ticks; events may add a few.
+            if (!events) {
+                EXPECT_EQ(wakeUps, 6000 / 30 * (discards ? 4 : 2));
+            }
+        }
+    }
+
+    // While the player lays out, the timer sleeps and nothing counts.
+    Form.Game.SetStatus(MayLayOut);
+    Form.PaintBox1Paint();
+    EXPECT_FALSE(Form.Timer1->isActive());
     const int32_t count = Form.PaintCount;
-    const qint64 key = Form.Table.cacheKey();
-    for (int tick = 0; tick < 40; ++tick) {
-        Form.Timer1Timer();
-    }
-    EXPECT_EQ(Form.PaintCount, count);
-    EXPECT_EQ(Form.Table.cacheKey(), key);
-}
-
-TEST_F(PaintTableTest, TheDiscardPileBlinksHalfACycleLater) {
-    MoveCard(Form.Game.Stock, 0, Form.Game.DiscardPile);
-    Form.PaintCount = 14;
-    Form.PaintBox1Paint();  // 14: no frame
-    const QPoint outside(Form.DiscardRect.Left - 2, Form.DiscardRect.Top + 50);
-    EXPECT_NE(QColor(Form.Table.pixel(outside)), QColor(255, 0, 0));
-    Form.Timer1Timer();  // 15
-    EXPECT_EQ(QColor(Form.Table.pixel(outside)), QColor(255, 0, 0));
-    Form.Timer1Timer();  // 16
-    EXPECT_NE(QColor(Form.Table.pixel(outside)), QColor(255, 0, 0));
+    now += 100000;
+    Form.Timer1Timer();
+    Form.PaintBox1Paint();
+    EXPECT_EQ(Form.PaintCount, count + 1);
+    // Back to drawing, it blinks again.
+    Form.Game.SetStatus(MustDraw);
+    Form.PaintBox1Paint();
+    EXPECT_TRUE(Form.Timer1->isActive());
 }
 
 TEST_F(PaintTableTest, DraggedCardsAreDrawnAtTheMouseFromTheWindowsDragState) {

@@ -8,13 +8,13 @@ bool TScriptedPlayer::PlayTurn() {
     if (!Draw()) {
         return false;
     }
-    while (Game.GameState == 1 && LayOutOne()) {
+    while (Game.GameState == MayLayOut && LayOutOne()) {
         ++MeldsLaid;
     }
-    while (Game.GameState == 1 && LayOffOne()) {
+    while (Game.GameState == MayLayOut && LayOffOne()) {
         ++CardsLaidOff;
     }
-    if (Game.GameState == 1) {
+    if (Game.GameState == MayLayOut) {
         Discard();
     }
     return true;

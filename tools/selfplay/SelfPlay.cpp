@@ -86,7 +86,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
             ++turn;
             signature.Add(game);
             std::string broken = CheckCards(game);
-            if (game.GameState != 0 && game.GameState != 1) {
+            if (game.GameState != MustDraw && game.GameState != MayLayOut) {
                 broken += "game state " + std::to_string(game.GameState) + "; ";
             }
             if (screen.Refusals != 0) {
