@@ -72,6 +72,21 @@ inline bool IsJoker(const TCard& card) {
     return card.Suit == Joker;
 }
 
+// What a card counts as in a meld: a joker the card it stands for.
+inline int32_t RankInMeld(const TCard& card) {
+    return IsJoker(card) ? card.AsRank : card.Rank;
+}
+inline int32_t SuitInMeld(const TCard& card) {
+    return IsJoker(card) ? card.AsSuit : card.Suit;
+}
+
+// A natural card may take a table joker's place when it is the very card the
+// joker stands for. Both sides exchange by this.
+inline bool FitsJoker(const TCard& card, const TCard& joker) {
+    return !IsJoker(card) && card.Suit >= Karo && card.Suit <= Kreuz && card.Rank >= 2 && card.Rank <= 14 &&
+           card.Suit == joker.AsSuit && card.Rank == joker.AsRank;
+}
+
 // The circular rank order: after the ace comes the 2.
 inline int32_t RankAbove(int32_t rank) {
     return rank + 1 > 14 ? rank + 1 - 13 : rank + 1;

@@ -8,6 +8,9 @@ struct CardFace;
 
 enum class TMessageIcon { Error, Information, Question };
 
+// How a game ended: always by a discard of the last card.
+enum class TGameEnd { PlayerWon, ComputerWon };
+
 class TGameScreen {
   public:
     virtual ~TGameScreen() = default;
@@ -18,6 +21,12 @@ class TGameScreen {
     virtual void SetStatusLine(const std::string& text) = 0;
     // Modal message box with an OK button.
     virtual void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) = 0;
+    // The end of a game, with the message that announces it; a new deal follows
+    // once it returns. Shown as an information box unless a screen wants more.
+    virtual void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {
+        (void)end;
+        ShowMessage(text, caption, TMessageIcon::Information);
+    }
     // Modal Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // A new face picture for a card, owned by the card until FreeFace.

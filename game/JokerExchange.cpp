@@ -4,16 +4,6 @@
 
 #include "game/Game.h"
 
-namespace {
-
-// A hand card fits a table joker when it is the very card the joker stands for.
-bool Fits(const TCard& handCard, const TCard& joker) {
-    return !IsJoker(handCard) && handCard.Suit >= Karo && handCard.Suit <= Kreuz && handCard.Rank >= 2 &&
-           handCard.Rank <= Ass && handCard.Suit == joker.AsSuit && handCard.Rank == joker.AsRank;
-}
-
-}  // namespace
-
 void TGame::JokerTauschen() {
     Screen->Repaint();
     if (PlayerCameOut == 0) {
@@ -28,7 +18,7 @@ void TGame::JokerTauschen() {
         for (int c = 0; c < cards->Count(); ++c) {
             // Once a natural card lies in the joker's place, nothing more is offered for it.
             for (int h = 0; h < OwnCards.Count() && IsJoker(cards->At(c)); ++h) {
-                if (!Fits(OwnCards.At(h), cards->At(c))) {
+                if (!FitsJoker(OwnCards.At(h), cards->At(c))) {
                     continue;
                 }
                 Screen->Repaint();

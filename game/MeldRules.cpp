@@ -56,6 +56,22 @@ void AssignJoker(TCard& joker, int32_t rank, int32_t direction, int32_t suit, in
     joker.MeldOrder = order;
 }
 
+// The first joker that may take the place (rank, suit): one that lay on the
+// table only at the very card it already stands for, one from the hand at any
+// place. -1 when there is none.
+int FindJoker(const TCardArray& candidate, bool fromTable, int32_t rank, int32_t suit) {
+    for (int i = 0; i < candidate.Count(); ++i) {
+        const TCard& card = candidate.At(i);
+        if (!IsJoker(card) || card.Selected != 0 || (card.FixedOnTable != 0) != fromTable) {
+            continue;
+        }
+        if (!fromTable || (card.AsRank == rank && card.AsSuit == suit)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 bool IsOpenTop(const TCard& card) {
     return IsJoker(card) && card.FixedOnTable == 0 && card.Selected != 0 && card.TakeBack != 0;
 }
@@ -184,18 +200,10 @@ bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction,
         }
     }
     // A joker from the table keeps the card it stands for.
-    for (int i = 0; i < count; ++i) {
-        TCard& card = candidate.At(i);
-        if (IsJoker(card) && card.FixedOnTable != 0 && card.Selected == 0 && card.AsRank == rank &&
-            card.AsSuit == suit) {
-            AssignJoker(card, rank, direction, suit, order);
-            return true;
-        }
-    }
-    for (int i = 0; i < count; ++i) {
-        TCard& card = candidate.At(i);
-        if (IsJoker(card) && card.FixedOnTable == 0 && card.Selected == 0) {
-            AssignJoker(card, rank, direction, suit, order);
+    for (const bool fromTable : {true, false}) {
+        const int joker = FindJoker(candidate, fromTable, rank, suit);
+        if (joker != -1) {
+            AssignJoker(candidate.At(joker), rank, direction, suit, order);
             return true;
         }
     }
@@ -210,22 +218,18 @@ bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction,
 }
 
 void TGame::PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit) {
-    for (int i = 0; i < candidate.Count(); ++i) {
-        TCard& card = candidate.At(i);
-        if (IsJoker(card) && card.FixedOnTable != 0 && card.Selected == 0 && card.AsRank == rank &&
-            card.AsSuit == suit) {
-            card.Selected = 1;
-            return;
-        }
+    // A joker from the table keeps what it stands for.
+    const int fixed = FindJoker(candidate, true, rank, suit);
+    if (fixed != -1) {
+        candidate.At(fixed).Selected = 1;
+        return;
     }
-    for (int i = 0; i < candidate.Count(); ++i) {
-        TCard& card = candidate.At(i);
-        if (IsJoker(card) && card.FixedOnTable == 0 && card.Selected == 0) {
-            card.Selected = 1;
-            card.AsRank = rank;
-            card.AsSuit = suit;
-            return;
-        }
+    const int free = FindJoker(candidate, false, rank, suit);
+    if (free != -1) {
+        TCard& joker = candidate.At(free);
+        joker.Selected = 1;
+        joker.AsRank = rank;
+        joker.AsSuit = suit;
     }
 }
 
@@ -265,7 +269,7 @@ void TGame::ShiftLeadingJokers(TCardArray& candidate) {
     // The jokers at the high end go below the low end, where they may be
     // worth more (a king below an ace rather than a 2 above it).
     const TCard& last = candidate.Last();
-    int32_t rank = IsJoker(last) ? last.AsRank : last.Rank;
+    int32_t rank = RankInMeld(last);
     int32_t order = last.MeldOrder;
     for (int i = 0; i < candidate.Count() && IsJoker(candidate.At(i)); ++i) {
         TCard& joker = candidate.At(i);

@@ -139,8 +139,8 @@ void TGame::DiscardOpponentCard(int32_t index) {
     }
     if (OpponentCards.Empty()) {
         Screen->Repaint();
-        Screen->ShowMessage("Tut mir Leid, Sie haben leider verloren!", "Sie haben verloren!",
-                            TMessageIcon::Information);
+        Screen->ShowGameEnd(TGameEnd::ComputerWon, "Tut mir Leid, Sie haben leider verloren!",
+                            "Sie haben verloren!");
         NeuesSpiel();
     }
 }

@@ -19,7 +19,7 @@ void TGame::JokerTauschenEvil() {
             }
             for (int h = 0; h < OpponentCards.Count(); ++h) {
                 TCard& card = OpponentCards.At(h);
-                if (!IsJoker(card) && card.Suit == slot.AsSuit && card.Rank == slot.AsRank) {
+                if (FitsJoker(card, slot)) {
                     // Whole records change places: the joker keeps what it stood for.
                     std::swap(slot, card);
                     slot.TakeBack = 0;

@@ -2,18 +2,11 @@
 // candidate in suit, rank and hand order that passes goes onto the table.
 #include <new>
 
+#include "game/CardValue.h"
 #include "game/Game.h"
 #include "game/Settings.h"
 
 namespace {
-
-// What a card counts as in a meld: a joker stands for its AsRank/AsSuit.
-int32_t ValueOf(const TCard& card) {
-    return IsJoker(card) ? card.AsRank : card.Rank;
-}
-int32_t SuitOf(const TCard& card) {
-    return IsJoker(card) ? card.AsSuit : card.Suit;
-}
 
 void ClearMarks(TCardArray& hand) {
     for (int i = 0; i < hand.Count(); ++i) {
@@ -42,9 +35,9 @@ bool MoveMarkedInto(TCardArray& hand, TCardArray& meld, int at) {
 
 // A meld showing exactly one suit is a run, any other a set; whoever laid it.
 bool IsRun(const TCardArray& cards) {
-    const int32_t firstSuit = SuitOf(cards.At(0));
+    const int32_t firstSuit = SuitInMeld(cards.At(0));
     for (int i = 1; i < cards.Count(); ++i) {
-        if (SuitOf(cards.At(i)) != firstSuit) {
+        if (SuitInMeld(cards.At(i)) != firstSuit) {
             return false;
         }
     }
@@ -53,7 +46,7 @@ bool IsRun(const TCardArray& cards) {
 
 bool SetHasSuit(const TCardArray& cards, int32_t suit) {
     for (int i = 0; i < cards.Count(); ++i) {
-        if (SuitOf(cards.At(i)) == suit) {
+        if (SuitInMeld(cards.At(i)) == suit) {
             return true;
         }
     }
@@ -100,16 +93,8 @@ int32_t TGame::MarkedPoints(bool isSet) {
     int32_t points = 0;
     for (int i = 0; i < OpponentCards.Count(); ++i) {
         const TCard& card = OpponentCards.At(i);
-        if (card.Selected == 0) {
-            continue;
-        }
-        const int32_t value = ValueOf(card);
-        if (value == Ass) {
-            points += isSet || holdsKing ? 11 : 1;
-        } else if (value >= Bube) {
-            points += 10;
-        } else {
-            points += value;
+        if (card.Selected != 0) {
+            points += CardValue(RankInMeld(card), !isSet && !holdsKing);
         }
     }
     return points;
@@ -166,37 +151,24 @@ TLayOut TryLayOut(TGame& game, bool isSet) {
     return TLayOut::Laid;
 }
 
-}  // namespace
-
-void TGame::SearchRuns() {
+// The shape both searches share: for each key in order, and each hand position
+// whose card has that key, build a candidate and try it. After a meld is laid
+// the search starts again from the first key; it ends when a whole pass lays
+// nothing (or nothing more can be stored).
+template <class Matches, class Build>
+void SearchAndLayOut(TGame& game, int32_t firstKey, int32_t lastKey, bool isSet, Matches matches,
+                     Build build) {
+    const int32_t step = firstKey <= lastKey ? 1 : -1;
     bool again = true;
     while (again) {
         again = false;
-        for (int32_t suit = Karo; suit <= Kreuz && !again; ++suit) {
-            for (int i = 0; i < OpponentCards.Count() && !again; ++i) {
-                TCard& start = OpponentCards.At(i);
-                if (start.Suit != suit) {
+        for (int32_t key = firstKey; key != lastKey + step && !again; key += step) {
+            for (int i = 0; i < game.OpponentCards.Count() && !again; ++i) {
+                if (!matches(game.OpponentCards.At(i), key)) {
                     continue;
                 }
-                const int32_t startRank = start.Rank;
-                start.MeldOrder = 0;
-                SelectOnly(i);
-                MarkCount = 1;
-                // Upward first, so free jokers go to the upper end.
-                int32_t key = 0;
-                int32_t rank = startRank;
-                do {
-                    ++key;
-                    rank = RankAbove(rank);
-                } while (MarkCard(rank, suit, key));
-                key = 0;
-                rank = startRank;
-                do {
-                    --key;
-                    rank = RankBelow(rank);
-                } while (MarkCard(rank, suit, key));
-
-                switch (TryLayOut(*this, false)) {
+                build(i, key);
+                switch (TryLayOut(game, isSet)) {
                     case TLayOut::Laid:
                         again = true;
                         break;
@@ -210,33 +182,44 @@ void TGame::SearchRuns() {
     }
 }
 
+}  // namespace
+
+void TGame::SearchRuns() {
+    SearchAndLayOut(
+        *this, Karo, Kreuz, false, [](const TCard& card, int32_t suit) { return card.Suit == suit; },
+        [this](int i, int32_t suit) {
+            TCard& start = OpponentCards.At(i);
+            const int32_t startRank = start.Rank;
+            start.MeldOrder = 0;
+            SelectOnly(i);
+            MarkCount = 1;
+            // Upward first, so free jokers go to the upper end.
+            int32_t key = 0;
+            int32_t rank = startRank;
+            do {
+                ++key;
+                rank = RankAbove(rank);
+            } while (MarkCard(rank, suit, key));
+            key = 0;
+            rank = startRank;
+            do {
+                --key;
+                rank = RankBelow(rank);
+            } while (MarkCard(rank, suit, key));
+        });
+}
+
 void TGame::SearchSets() {
-    bool again = true;
-    while (again) {
-        again = false;
-        for (int32_t rank = Ass; rank >= 2 && !again; --rank) {
-            for (int i = 0; i < OpponentCards.Count() && !again; ++i) {
-                if (OpponentCards.At(i).Rank != rank) {
-                    continue;
-                }
-                ClearMarks(OpponentCards);
-                MarkCount = 0;
-                // One call per suit whatever the results: at most one card per suit.
-                for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-                    MarkCard(rank, suit, suit);
-                }
-                switch (TryLayOut(*this, true)) {
-                    case TLayOut::Laid:
-                        again = true;
-                        break;
-                    case TLayOut::Stuck:
-                        return;
-                    case TLayOut::Failed:
-                        break;
-                }
+    SearchAndLayOut(
+        *this, Ass, 2, true, [](const TCard& card, int32_t rank) { return card.Rank == rank; },
+        [this](int, int32_t rank) {
+            ClearMarks(OpponentCards);
+            MarkCount = 0;
+            // One call per suit whatever the results: at most one card per suit.
+            for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+                MarkCard(rank, suit, suit);
             }
-        }
-    }
+        });
 }
 
 namespace {
@@ -251,18 +234,18 @@ bool LayOffOnto(TGame& game, TCardArray& cards) {
     if (IsRun(cards)) {
         const TCard& bottom = cards.Last();
         ClearMarks(hand);
-        if (game.MarkCard(RankBelow(ValueOf(bottom)), SuitOf(bottom), 1)) {
+        if (game.MarkCard(RankBelow(RankInMeld(bottom)), SuitInMeld(bottom), 1)) {
             return MoveMarkedInto(hand, cards, cards.Count());
         }
         const TCard& top = cards.At(0);
         ClearMarks(hand);
-        if (game.MarkCard(RankAbove(ValueOf(top)), SuitOf(top), 1)) {
+        if (game.MarkCard(RankAbove(RankInMeld(top)), SuitInMeld(top), 1)) {
             // The run is not sorted again: the new top keeps MeldOrder 1.
             return MoveMarkedInto(hand, cards, 0);
         }
         return false;
     }
-    const int32_t rank = ValueOf(cards.At(0));
+    const int32_t rank = RankInMeld(cards.At(0));
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
         // The marks are made whether or not the card can join: they stay on the
         // hand. A set never holds more than four cards, even one whose joker

@@ -94,8 +94,8 @@ void TGame::PlayerDiscard() {
     }
     if (OwnCards.Empty()) {
         Screen->Repaint();
-        Screen->ShowMessage("Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!", "Sie haben gewonnen!",
-                            TMessageIcon::Information);
+        Screen->ShowGameEnd(TGameEnd::PlayerWon, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!",
+                            "Sie haben gewonnen!");
         NeuesSpiel();
         return;
     }

@@ -30,7 +30,9 @@ class TSoak {
   public:
     TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(Form.Game, seed) {
         Form.SetMessageBoxes(&Boxes);
-        Form.Timer1->stop();  // ticks come as events of their own
+        // Time passes only with the events: each step takes a tick or a few.
+        Now = Form.TicksCounted * TMainForm::BlinkTickMs;
+        Form.BlinkClock = [this] { return Now; };
         Form.show();
     }
 
@@ -39,6 +41,7 @@ class TSoak {
 
   private:
     int Pick(int n) { return static_cast<int>(Rng.Below(static_cast<uint32_t>(n))); }
+    int64_t Now = 0;
     QWidget* Table() { return Form.PaintBox1; }
     int Width() { return Form.PaintBox1->width(); }
     int Height() { return Form.PaintBox1->height(); }
@@ -128,6 +131,7 @@ void TSoak::PlayAMeld() {
 }
 
 std::string TSoak::Step() {
+    Now += TMainForm::BlinkTickMs * Pick(4);
     const int roll = Pick(100);
     if (roll < 30) {
         Press(Somewhere());
@@ -148,6 +152,8 @@ std::string TSoak::Step() {
     } else if (roll < 94) {
         Form.resize(300 + Pick(1300), 250 + Pick(900));
     } else {
+        // The timer's own wake-up, at its time or (as timers may) a little late.
+        Now = std::max(Now, Form.NextBlinkTick * TMainForm::BlinkTickMs) + Pick(3);
         Form.Timer1Timer();
     }
 

@@ -6,19 +6,14 @@
 
 namespace {
 
-// Counts the ends of games by the captions of their messages.
+// Counts the ends of games, and every other message as a refusal.
 class TTallyScreen final : public TGameScreen {
   public:
     void Repaint() override {}
     void SetStatusLine(const std::string&) override {}
-    void ShowMessage(const std::string&, const std::string& caption, TMessageIcon) override {
-        if (caption == "Sie haben gewonnen!") {
-            ++PlayerWins;
-        } else if (caption == "Sie haben verloren!") {
-            ++ComputerWins;
-        } else {
-            ++Refusals;
-        }
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
+    void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
+        ++(end == TGameEnd::PlayerWon ? PlayerWins : ComputerWins);
     }
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
     CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
