@@ -12,91 +12,7 @@
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
 
-// Cards are written as suit letter and rank: d = Karo, h = Herz, s = Blatt,
-// c = Kreuz; 2..10, J, Q, K, A. A joker is "*", and "*h6" is a joker that
-// stands for the 6 of Herz.
 namespace {
-
-int32_t SuitOf(char letter) {
-    switch (letter) {
-        case 'd':
-            return Karo;
-        case 'h':
-            return Herz;
-        case 's':
-            return Blatt;
-        case 'c':
-            return Kreuz;
-    }
-    ADD_FAILURE() << "bad suit " << letter;
-    return Karo;
-}
-
-int32_t RankOf(const std::string& text) {
-    if (text == "J")
-        return Bube;
-    if (text == "Q")
-        return Dame;
-    if (text == "K")
-        return Koenig;
-    if (text == "A")
-        return Ass;
-    return std::stoi(text);
-}
-
-std::string RankText(int32_t rank) {
-    switch (rank) {
-        case Bube:
-            return "J";
-        case Dame:
-            return "Q";
-        case Koenig:
-            return "K";
-        case Ass:
-            return "A";
-    }
-    return std::to_string(rank);
-}
-
-TCard Parse(const std::string& text) {
-    if (text[0] == '*') {
-        TCard joker = MakeCard(Joker, JokerRank);
-        if (text.size() > 1) {
-            joker.AsSuit = SuitOf(text[1]);
-            joker.AsRank = RankOf(text.substr(2));
-        }
-        return joker;
-    }
-    return MakeCard(SuitOf(text[0]), RankOf(text.substr(1)));
-}
-
-std::vector<TCard> ParseAll(const std::string& text) {
-    std::vector<TCard> cards;
-    std::istringstream words(text);
-    std::string word;
-    while (words >> word) {
-        cards.push_back(Parse(word));
-    }
-    return cards;
-}
-
-const char SuitLetters[] = "?dhsc";
-
-std::string Show(const TCardArray& cards) {
-    std::string out;
-    for (int i = 0; i < cards.Count(); ++i) {
-        const TCard& card = cards.At(i);
-        out += i == 0 ? "" : " ";
-        if (IsJoker(card)) {
-            out += "*";
-            out += card.AsSuit >= Karo && card.AsSuit <= Kreuz ? SuitLetters[card.AsSuit] : '?';
-            out += RankText(card.AsRank);
-        } else {
-            out += SuitLetters[card.Suit] + RankText(card.Rank);
-        }
-    }
-    return out;
-}
 
 class MeldRulesTest : public ::testing::Test {
   protected:
@@ -106,7 +22,7 @@ class MeldRulesTest : public ::testing::Test {
     // The player's hand: the cards to drop, selected, and one unselected card
     // that must stay out of every meld.
     void Hand(const std::string& selected) {
-        for (const TCard& card : ParseAll(selected)) {
+        for (const TCard& card : ParseCards(selected)) {
             TCard* added = game.NewCard(game.OwnCards, card.Suit, card.Rank);
             added->Selected = 1;
         }
@@ -115,7 +31,7 @@ class MeldRulesTest : public ::testing::Test {
     // What the caller puts into the candidate for a lay-off: the target meld's
     // cards in stored order, marked as lying on the table.
     void Target(const std::string& stored) {
-        for (const TCard& card : ParseAll(stored)) {
+        for (const TCard& card : ParseCards(stored)) {
             TCard* copy = candidate.Append();
             *copy = card;
             copy->FromTable = 1;
@@ -149,67 +65,67 @@ struct TMeldCase {
 
 const TMeldCase MeldCases[] = {
     // Too few cards, or nothing natural.
-    {"two cards", "", "h5 h6", false, "", 0},
+    {"two cards", "", "He5 He6", false, "", 0},
     {"three jokers", "", "* * *", false, "", 0},
     {"four jokers", "", "* * * *", false, "", 0},
     {"five jokers", "", "* * * * *", false, "", 0},
     // Sets.
-    {"plain set", "", "d7 h7 s7", true, "d7 h7 s7", 21},
-    {"set of four", "", "d7 h7 s7 c7", true, "d7 h7 s7 c7", 28},
-    {"suit twice", "", "h7 h7 *", false, "", 0},
-    {"one natural two jokers", "", "d7 * *", true, "*c7 *s7 d7", 21},
-    {"one natural three jokers", "", "d2 * * *", true, "*c2 *s2 *h2 d2", 8},
-    {"jokers take the highest missing suits", "", "h7 * s7", true, "*c7 h7 s7", 21},
-    {"set of aces counts 11 each, also last", "", "hA dA *", true, "*cA dA hA", 33},
-    {"set of two suits twice", "", "h7 h7 d7 d7", false, "", 0},
-    {"five of a rank judged as a run", "", "d7 h7 s7 c7 *", false, "", 0},
+    {"plain set", "", "Ka7 He7 Bl7", true, "Ka7 He7 Bl7", 21},
+    {"set of four", "", "Ka7 He7 Bl7 Kr7", true, "Ka7 He7 Bl7 Kr7", 28},
+    {"suit twice", "", "He7 He7 *", false, "", 0},
+    {"one natural two jokers", "", "Ka7 * *", true, "*Kr7 *Bl7 Ka7", 21},
+    {"one natural three jokers", "", "Ka2 * * *", true, "*Kr2 *Bl2 *He2 Ka2", 8},
+    {"jokers take the highest missing suits", "", "He7 * Bl7", true, "*Kr7 He7 Bl7", 21},
+    {"set of aces counts 11 each, also last", "", "HeA KaA *", true, "*KrA KaA HeA", 33},
+    {"set of two suits twice", "", "He7 He7 Ka7 Ka7", false, "", 0},
+    {"five of a rank judged as a run", "", "Ka7 He7 Bl7 Kr7 *", false, "", 0},
     // Runs.
-    {"plain run", "", "h6 h4 h5", true, "h6 h5 h4", 15},
-    {"Q K A", "", "hQ hK hA", true, "hA hK hQ", 31},
-    {"A 2 3", "", "hA h2 h3", true, "h3 h2 hA", 6},
-    {"K A 2", "", "hK hA h2", true, "h2 hA hK", 23},
-    {"K A 2 3 wraps downwards", "", "hK hA h2 h3", true, "h3 h2 hA hK", 26},
-    {"joker in the gap", "", "h5 h7 *", true, "h7 *h6 h5", 18},
-    {"joker on top of an ace", "", "hQ hK *", true, "*hA hK hQ", 31},
-    {"joker between ace and 2", "", "hA h3 *", true, "h3 *h2 hA", 6},
-    {"jokers in the gap and on top", "", "h9 * hJ *", true, "*hQ hJ *h10 h9", 39},
-    {"2 Q with one joker", "", "h2 hQ *", false, "", 0},
-    {"2 Q with two jokers", "", "h2 hQ * *", true, "h2 *hA *hK hQ", 33},
+    {"plain run", "", "He6 He4 He5", true, "He6 He5 He4", 15},
+    {"Q K A", "", "HeD HeK HeA", true, "HeA HeK HeD", 31},
+    {"A 2 3", "", "HeA He2 He3", true, "He3 He2 HeA", 6},
+    {"K A 2", "", "HeK HeA He2", true, "He2 HeA HeK", 23},
+    {"K A 2 3 wraps downwards", "", "HeK HeA He2 He3", true, "He3 He2 HeA HeK", 26},
+    {"joker in the gap", "", "He5 He7 *", true, "He7 *He6 He5", 18},
+    {"joker on top of an ace", "", "HeD HeK *", true, "*HeA HeK HeD", 31},
+    {"joker between ace and 2", "", "HeA He3 *", true, "He3 *He2 HeA", 6},
+    {"jokers in the gap and on top", "", "He9 * HeB *", true, "*HeD HeB *He10 He9", 39},
+    {"2 Q with one joker", "", "He2 HeD *", false, "", 0},
+    {"2 Q with two jokers", "", "He2 HeD * *", true, "He2 *HeA *HeK HeD", 33},
     // Only the top joker may go down: the other keeps its place right above the 2.
-    {"2 K with two jokers", "", "h2 hK * *", true, "*h3 h2 *hA hK", 26},
-    {"duplicate rank", "", "h5 h5 h6", false, "", 0},
-    {"duplicate ace", "", "hA hA hK", false, "", 0},
-    {"two suits", "", "h5 h6 d7", false, "", 0},
-    {"two suits with a joker", "", "h5 * d7", false, "", 0},
-    {"set with a stranger", "", "h7 d7 s8", false, "", 0},
-    {"ace with four jokers is a run", "", "hA * * * *", true, "*h5 *h4 *h3 *h2 hA", 25},
-    {"gap too wide", "", "h5 h9 * *", false, "", 0},
-    {"whole suit", "", "h7 hA h2 hK h9 h3 hJ h5 h10 h4 hQ h6 h8", true,
-     "hA hK hQ hJ h10 h9 h8 h7 h6 h5 h4 h3 h2", 95},
+    {"2 K with two jokers", "", "He2 HeK * *", true, "*He3 He2 *HeA HeK", 26},
+    {"duplicate rank", "", "He5 He5 He6", false, "", 0},
+    {"duplicate ace", "", "HeA HeA HeK", false, "", 0},
+    {"two suits", "", "He5 He6 Ka7", false, "", 0},
+    {"two suits with a joker", "", "He5 * Ka7", false, "", 0},
+    {"set with a stranger", "", "He7 Ka7 Bl8", false, "", 0},
+    {"ace with four jokers is a run", "", "HeA * * * *", true, "*He5 *He4 *He3 *He2 HeA", 25},
+    {"gap too wide", "", "He5 He9 * *", false, "", 0},
+    {"whole suit", "", "He7 HeA He2 HeK He9 He3 HeB He5 He10 He4 HeD He6 He8", true,
+     "HeA HeK HeD HeB He10 He9 He8 He7 He6 He5 He4 He3 He2", 95},
     // Round the corner the run would meet itself: no card twice.
-    {"whole suit and one more", "", "h7 hA h2 hK h9 h3 hJ h5 h10 h4 hQ h6 h8 h2", false, "", 0},
-    {"whole suit and a joker", "", "h7 hA h2 hK h9 h3 hJ h5 h10 h4 hQ h6 h8 *", false, "", 0},
+    {"whole suit and one more", "", "He7 HeA He2 HeK He9 He3 HeB He5 He10 He4 HeD He6 He8 He2", false, "", 0},
+    {"whole suit and a joker", "", "He7 HeA He2 HeK He9 He3 HeB He5 He10 He4 HeD He6 He8 *", false, "", 0},
     // Lay-offs: only the hand's cards count.
-    {"run extended downwards", "h8 h7 h6", "h5", true, "h8 h7 h6 h5", 5},
-    {"run extended upwards", "h8 h7 h6", "h9", true, "h9 h8 h7 h6", 9},
-    {"joker laid off on a run", "h8 h7 h6", "*", true, "*h9 h8 h7 h6", 9},
-    {"run extended round the corner", "hA hK hQ", "h2 h3", true, "h3 h2 hA hK hQ", 5},
-    {"run of another suit", "h8 h7 h6", "d9", false, "", 0},
-    {"card already in the run", "h8 h7 h6", "h7", false, "", 0},
-    {"table joker in the middle stays", "h8 *h7 h6", "h9", true, "h9 h8 *h7 h6", 9},
-    {"table joker blocks its own card", "h8 *h7 h6", "h7", false, "", 0},
-    {"table joker on top stays on top", "*h9 h8 h7", "h6", true, "*h9 h8 h7 h6", 6},
-    {"card above a table joker", "*h9 h8 h7", "h10", true, "h10 *h9 h8 h7", 10},
-    {"table joker at the low end", "h3 h2 *hA", "h4", true, "h4 h3 h2 *hA", 4},
-    {"set completed", "s7 h7 d7", "c7", true, "s7 h7 d7 c7", 7},
-    {"set completed by a joker", "*c7 s7 h7", "*", true, "*c7 *d7 h7 s7", 7},
-    {"natural card for the set's missing suit", "*c7 s7 h7", "d7", true, "*c7 s7 h7 d7", 7},
+    {"run extended downwards", "He8 He7 He6", "He5", true, "He8 He7 He6 He5", 5},
+    {"run extended upwards", "He8 He7 He6", "He9", true, "He9 He8 He7 He6", 9},
+    {"joker laid off on a run", "He8 He7 He6", "*", true, "*He9 He8 He7 He6", 9},
+    {"run extended round the corner", "HeA HeK HeD", "He2 He3", true, "He3 He2 HeA HeK HeD", 5},
+    {"run of another suit", "He8 He7 He6", "Ka9", false, "", 0},
+    {"card already in the run", "He8 He7 He6", "He7", false, "", 0},
+    {"table joker in the middle stays", "He8 *He7 He6", "He9", true, "He9 He8 *He7 He6", 9},
+    {"table joker blocks its own card", "He8 *He7 He6", "He7", false, "", 0},
+    {"table joker on top stays on top", "*He9 He8 He7", "He6", true, "*He9 He8 He7 He6", 6},
+    {"card above a table joker", "*He9 He8 He7", "He10", true, "He10 *He9 He8 He7", 10},
+    {"table joker at the low end", "He3 He2 *HeA", "He4", true, "He4 He3 He2 *HeA", 4},
+    {"set completed", "Bl7 He7 Ka7", "Kr7", true, "Bl7 He7 Ka7 Kr7", 7},
+    {"set completed by a joker", "*Kr7 Bl7 He7", "*", true, "*Kr7 *Ka7 He7 Bl7", 7},
+    {"natural card for the set's missing suit", "*Kr7 Bl7 He7", "Ka7", true, "*Kr7 Bl7 He7 Ka7", 7},
     // The table joker keeps standing for Kreuz even though Kreuz is now there.
-    {"natural card of the table joker's suit", "*c7 s7 h7", "c7", true, "*c7 s7 h7 c7", 7},
-    {"suit twice on a set", "s7 h7 d7", "h7", false, "", 0},
-    {"fifth card on a set of four", "c7 s7 h7 d7", "*", false, "", 0},
-    {"fifth natural on a set of four", "c7 s7 h7 d7", "c7", false, "", 0},
-    {"other rank on a set", "s7 h7 d7", "h8", false, "", 0},
+    {"natural card of the table joker's suit", "*Kr7 Bl7 He7", "Kr7", true, "*Kr7 Bl7 He7 Kr7", 7},
+    {"suit twice on a set", "Bl7 He7 Ka7", "He7", false, "", 0},
+    {"fifth card on a set of four", "Kr7 Bl7 He7 Ka7", "*", false, "", 0},
+    {"fifth natural on a set of four", "Kr7 Bl7 He7 Ka7", "Kr7", false, "", 0},
+    {"other rank on a set", "Bl7 He7 Ka7", "He8", false, "", 0},
 };
 
 void PrintTo(const TMeldCase& c, std::ostream* out) {
@@ -222,11 +138,11 @@ TEST_P(MeldCaseTest, ValidityStoredOrderAndPoints) {
     const TMeldCase& c = GetParam();
     Target(c.Table);
     Hand(c.Hand);
-    ASSERT_EQ(Validate(), c.Valid) << Show(candidate);
+    ASSERT_EQ(Validate(), c.Valid) << ShowCards(candidate);
     if (!c.Valid) {
         return;
     }
-    EXPECT_EQ(Show(candidate), c.Stored);
+    EXPECT_EQ(ShowCards(candidate), c.Stored);
     EXPECT_EQ(points, c.Points);
     for (int i = 0; i < candidate.Count(); ++i) {
         if (IsJoker(candidate.At(i))) {
@@ -256,25 +172,25 @@ struct TFirstMeldCase {
 };
 
 const TFirstMeldCase FirstMeldCases[] = {
-    {"enough at once", "", "hQ hK hA", 0, 30, true, "hA hK hQ", 31},
-    {"not enough, no jokers", "", "hQ hK hA", 0, 40, false, "hA hK hQ", 31},
-    {"A 2 3 rejected", "", "hA h2 h3", 0, 30, false, "h3 h2 hA", 6},
-    {"came out: anything goes", "", "hA h2 h3", 1, 30, true, "h3 h2 hA", 6},
-    {"ace with four jokers", "", "hA * * * *", 0, 30, true, "hA *hK *hQ *hJ *h10", 51},
-    {"ace with four jokers under 40", "", "hA * * * *", 0, 40, true, "hA *hK *hQ *hJ *h10", 51},
-    {"set of 2s turns its jokers into A K Q", "", "d2 * * *", 0, 30, true, "d2 *cA *sK *hQ", 33},
-    {"K A and a joker", "", "hK hA *", 0, 30, true, "hA hK *hQ", 31},
-    {"K A and a joker under 40", "", "hK hA *", 0, 40, false, "hA hK *hQ", 31},
+    {"enough at once", "", "HeD HeK HeA", 0, 30, true, "HeA HeK HeD", 31},
+    {"not enough, no jokers", "", "HeD HeK HeA", 0, 40, false, "HeA HeK HeD", 31},
+    {"A 2 3 rejected", "", "HeA He2 He3", 0, 30, false, "He3 He2 HeA", 6},
+    {"came out: anything goes", "", "HeA He2 He3", 1, 30, true, "He3 He2 HeA", 6},
+    {"ace with four jokers", "", "HeA * * * *", 0, 30, true, "HeA *HeK *HeD *HeB *He10", 51},
+    {"ace with four jokers under 40", "", "HeA * * * *", 0, 40, true, "HeA *HeK *HeD *HeB *He10", 51},
+    {"set of 2s turns its jokers into A K Q", "", "Ka2 * * *", 0, 30, true, "Ka2 *KrA *BlK *HeD", 33},
+    {"K A and a joker", "", "HeK HeA *", 0, 30, true, "HeA HeK *HeD", 31},
+    {"K A and a joker under 40", "", "HeK HeA *", 0, 40, false, "HeA HeK *HeD", 31},
     // Exactly the minimum is enough.
-    {"10 J and a joker at exactly 30", "", "h10 hJ *", 0, 30, true, "*hQ hJ h10", 30},
-    {"shifting can lose points", "", "d7 * *", 0, 30, false, "d7 *c6 *s5", 18},
+    {"10 J and a joker at exactly 30", "", "He10 HeB *", 0, 30, true, "*HeD HeB He10", 30},
+    {"shifting can lose points", "", "Ka7 * *", 0, 30, false, "Ka7 *Kr6 *Bl5", 18},
     // The joker that becomes the ace lies last and counts 1.
-    {"joker becomes a low ace", "", "h2 h3 *", 0, 30, false, "h3 h2 *hA", 6},
-    {"lay-off below the minimum", "h8 h7 h6", "h5", 0, 30, false, "h8 h7 h6 h5", 5},
-    {"lay-off after coming out", "h8 h7 h6", "h5", 1, 30, true, "h8 h7 h6 h5", 5},
-    {"lay-off onto a set counts the new card", "s7 h7 d7", "c7", 0, 30, false, "s7 h7 d7 c7", 7},
+    {"joker becomes a low ace", "", "He2 He3 *", 0, 30, false, "He3 He2 *HeA", 6},
+    {"lay-off below the minimum", "He8 He7 He6", "He5", 0, 30, false, "He8 He7 He6 He5", 5},
+    {"lay-off after coming out", "He8 He7 He6", "He5", 1, 30, true, "He8 He7 He6 He5", 5},
+    {"lay-off onto a set counts the new card", "Bl7 He7 Ka7", "Kr7", 0, 30, false, "Bl7 He7 Ka7 Kr7", 7},
     // The shift does not ask where a joker came from: the table's joker moves too.
-    {"lay-off of three jokers", "*h4 h3 h2", "* * *", 0, 30, true, "h3 h2 *hA *hK *hQ *hJ", 31},
+    {"lay-off of three jokers", "*He4 He3 He2", "* * *", 0, 30, true, "He3 He2 *HeA *HeK *HeD *HeB", 31},
 };
 
 void PrintTo(const TFirstMeldCase& c, std::ostream* out) {
@@ -291,7 +207,7 @@ TEST_P(FirstMeldCaseTest, AcceptanceAndShiftedJokers) {
     FirstMeldMinimum = c.Minimum;
     ASSERT_TRUE(Validate());
     EXPECT_EQ(game.FirstMeldCheck(candidate, points), c.Accepted);
-    EXPECT_EQ(Show(candidate), c.Stored);
+    EXPECT_EQ(ShowCards(candidate), c.Stored);
     EXPECT_EQ(game.MeldPoints(candidate), c.Points);
     EXPECT_EQ(FirstMeldMinimum, c.Minimum);
     EXPECT_EQ(game.PlayerCameOut, c.CameOut);  // the caller sets it on acceptance
@@ -323,7 +239,7 @@ TEST(CardValueTest, FaceValuesCourtCardsAndTheAce) {
 }
 
 TEST_F(MeldRulesTest, ValidationChangesNothingOutsideTheCandidate) {
-    Hand("h2 hQ * *");
+    Hand("He2 HeD * *");
     game.OwnCards.GoTo(1);
     std::vector<TCard> before;
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
@@ -339,7 +255,7 @@ TEST_F(MeldRulesTest, ValidationChangesNothingOutsideTheCandidate) {
 }
 
 TEST_F(MeldRulesTest, HandCopiesStartUnplacedWhateverTheyCarried) {
-    Hand("h2 hQ * *");
+    Hand("He2 HeD * *");
     // Stale marks from earlier turns: a taken-back joker, a card once in a meld.
     for (int i = 0; i < 4; ++i) {
         TCard* card = game.OwnCards.GoTo(i);
@@ -351,7 +267,7 @@ TEST_F(MeldRulesTest, HandCopiesStartUnplacedWhateverTheyCarried) {
         card->AsSuit = Kreuz;
     }
     ASSERT_TRUE(Validate());
-    EXPECT_EQ(Show(candidate), "h2 *hA *hK hQ");
+    EXPECT_EQ(ShowCards(candidate), "He2 *HeA *HeK HeD");
     EXPECT_EQ(points, 33);
     for (int i = 0; i < candidate.Count(); ++i) {
         EXPECT_EQ(candidate.At(i).FromTable, 0);
@@ -360,17 +276,17 @@ TEST_F(MeldRulesTest, HandCopiesStartUnplacedWhateverTheyCarried) {
 }
 
 TEST_F(MeldRulesTest, NaturalCardsOfASetSortByTheSuitTheyCarry) {
-    Hand("d7 * h7");
+    Hand("Ka7 * He7");
     game.OwnCards.GoTo(0)->AsSuit = Kreuz;  // left by the computer's meld building
     ASSERT_TRUE(Validate());
     // The joker stands for Kreuz 7 (the missing suits are Kreuz and Blatt) and ties with the Karo 7.
-    EXPECT_EQ(Show(candidate), "d7 *c7 h7");
+    EXPECT_EQ(ShowCards(candidate), "Ka7 *Kr7 He7");
     EXPECT_EQ(candidate.At(0).MeldOrder, Kreuz);
     EXPECT_EQ(points, 21);
 }
 
 TEST_F(MeldRulesTest, JokersFirstInHandOrderGetTheHigherSuits) {
-    Hand("* h5 *");
+    Hand("* He5 *");
     game.OwnCards.GoTo(0)->DragDX = 1;  // tells the two jokers apart
     game.OwnCards.GoTo(2)->DragDX = 2;
     ASSERT_TRUE(game.passenzusammen(candidate));
@@ -382,7 +298,7 @@ TEST_F(MeldRulesTest, JokersFirstInHandOrderGetTheHigherSuits) {
 }
 
 TEST_F(MeldRulesTest, StartCardIsTheFirstOfTheLowestRank) {
-    Hand("h6 h5 h5");
+    Hand("He6 He5 He5");
     ASSERT_FALSE(game.passenzusammen(candidate));
     // The first 5 starts the run; the second one is what stays unplaced.
     EXPECT_EQ(candidate.At(1).Selected, 1);
@@ -393,7 +309,7 @@ TEST_F(MeldRulesTest, StartCardIsTheFirstOfTheLowestRank) {
 
 TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
     // Lay out 5, joker, 7 as the caller would, then lay off the 8 onto it.
-    Hand("h5 h7 *");
+    Hand("He5 He7 *");
     ASSERT_TRUE(Validate());
     TCardArray stored;
     for (int i = 0; i < candidate.Count(); ++i) {
@@ -410,15 +326,15 @@ TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
     }
     game.NewCard(game.OwnCards, Herz, 8)->Selected = 1;
     ASSERT_TRUE(Validate());
-    EXPECT_EQ(Show(candidate), "h8 h7 *h6 h5");
+    EXPECT_EQ(ShowCards(candidate), "He8 He7 *He6 He5");
     EXPECT_EQ(points, 8);
 }
 
 TEST_F(MeldRulesTest, ShiftLeadingJokersOnARunWithoutLeadingJokersOnlySorts) {
-    Hand("h9 h10 hJ");
+    Hand("He9 He10 HeB");
     ASSERT_TRUE(Validate());
     game.ShiftLeadingJokers(candidate);
-    EXPECT_EQ(Show(candidate), "hJ h10 h9");
+    EXPECT_EQ(ShowCards(candidate), "HeB He10 He9");
     TCardArray empty;
     game.ShiftLeadingJokers(empty);
     EXPECT_EQ(game.MeldPoints(empty), 0);

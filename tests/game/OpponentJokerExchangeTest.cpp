@@ -13,12 +13,12 @@ TEST_F(OpponentTest, JokerExchangeOnlyOnceOut) {
     game.OpponentCards.At(3).TakeBack = 1;
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "*He7 He6 He5");
-    EXPECT_EQ(Show(game.OpponentCards), "Kr2 Bl5 Ka3 He7");
+    EXPECT_EQ(ShowCards(game.OpponentCards), "Kr2 Bl5 Ka3 He7");
 
     game.OpponentCameOut = 1;
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
-    EXPECT_EQ(Show(game.OpponentCards), "Kr2 Bl5 Ka3 *He7");  // the joker still says what it stood for
+    EXPECT_EQ(ShowCards(game.OpponentCards), "Kr2 Bl5 Ka3 *He7");  // the joker still says what it stood for
     EXPECT_EQ(game.TableMelds.At(0).Cards->At(0).TakeBack, 0);
 }
 
@@ -29,7 +29,7 @@ TEST_F(OpponentTest, TheCardJustDrawnIsExchangedAtOnce) {
     Put(game, game.Stock, "He7");
     game.OpponentDraw();
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
-    EXPECT_EQ(Show(game.OpponentCards), "Kr2 *He7");
+    EXPECT_EQ(ShowCards(game.OpponentCards), "Kr2 *He7");
 }
 
 TEST_F(OpponentTest, TwoTableJokersTakeBothCopiesInTableAndHandOrder) {
@@ -44,7 +44,7 @@ TEST_F(OpponentTest, TwoTableJokersTakeBothCopiesInTableAndHandOrder) {
     EXPECT_EQ(ShowMeld(game, 1), "Kr7 He7 Ka7");
     EXPECT_EQ(game.TableMelds.At(0).Cards->At(0).Image, first);
     EXPECT_EQ(game.TableMelds.At(1).Cards->At(1).Image, second);
-    EXPECT_EQ(Show(game.OpponentCards), "*He7 Bl2 *He7");
+    EXPECT_EQ(ShowCards(game.OpponentCards), "*He7 Bl2 *He7");
 }
 
 TEST_F(OpponentTest, ASetJokerWantsItsExactSuit) {
@@ -53,12 +53,12 @@ TEST_F(OpponentTest, ASetJokerWantsItsExactSuit) {
     Put(game, game.OpponentCards, "BlK HeK *");
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "*KrK HeK KaK");
-    EXPECT_EQ(Show(game.OpponentCards), "BlK HeK *");
+    EXPECT_EQ(ShowCards(game.OpponentCards), "BlK HeK *");
 
     game.NewCard(game.OpponentCards, Kreuz, Koenig);
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "KrK HeK KaK");
-    EXPECT_EQ(Show(game.OpponentCards), "BlK HeK * *KrK");
+    EXPECT_EQ(ShowCards(game.OpponentCards), "BlK HeK * *KrK");
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST_F(OpponentTest, DrawDecision) {
         const int cardsBefore = game.Stock.Count() + game.DiscardPile.Count();
         game.OpponentDraw();
         EXPECT_EQ(ShowHand(game.OpponentCards), *c.Drawn ? std::string(c.Hand) + " " + c.Drawn : c.Hand);
-        EXPECT_EQ(Show(game.DiscardPile), c.DiscardsAfter);
+        EXPECT_EQ(ShowCards(game.DiscardPile), c.DiscardsAfter);
         EXPECT_EQ(game.Stock.Count() + game.DiscardPile.Count(), cardsBefore - (*c.Drawn ? 1 : 0));
     }
 }
@@ -101,16 +101,16 @@ TEST_F(OpponentTest, MeldsThatEmptyTheHandEndTheTurnWithoutDiscardThenTheNextDis
     game.ZugDesGegners();
     EXPECT_EQ(ShowMeld(game, 0), "KrA KrK KrD");
     EXPECT_TRUE(game.OpponentCards.Empty());
-    EXPECT_EQ(Show(game.DiscardPile), "He5");
-    EXPECT_TRUE(screen.Messages.empty());
+    EXPECT_EQ(ShowCards(game.DiscardPile), "He5");
+    EXPECT_TRUE(screen.Shown.empty());
     EXPECT_EQ(screen.Repaints, 1);
 
     // Its next turn: one card drawn, no meld possible, discarded: the player has lost.
     game.ZugDesGegners();
-    ASSERT_EQ(screen.Messages.size(), 1u);
-    EXPECT_EQ(screen.Messages[0].Text, "Tut mir Leid, Sie haben leider verloren!");
-    EXPECT_EQ(screen.Messages[0].Caption, "Sie haben verloren!");
-    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Information);
+    ASSERT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(screen.Shown[0].Text, "Tut mir Leid, Sie haben leider verloren!");
+    EXPECT_EQ(screen.Shown[0].Caption, "Sie haben verloren!");
+    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Information);
     EXPECT_EQ(screen.RepaintsBeforeMessage, 2);  // the table was shown with the discard first
     EXPECT_EQ(screen.HandAtMessage, "");
     EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
@@ -135,7 +135,7 @@ TEST_F(OpponentTest, CardsLaidByTheComputerCannotBeTakenBackByThePlayer) {
         EXPECT_EQ(game.TableMelds.At(0).Cards->At(i).TakeBack, 0);
     }
     EXPECT_EQ(ShowHand(game.OpponentCards), "Kr2");
-    EXPECT_EQ(Show(game.DiscardPile), "Bl3");
+    EXPECT_EQ(ShowCards(game.DiscardPile), "Bl3");
 }
 
 TEST_F(OpponentTest, AJokerWonAfterTheDrawIsLaidOutInTheSameTurn) {
@@ -148,13 +148,13 @@ TEST_F(OpponentTest, AJokerWonAfterTheDrawIsLaidOutInTheSameTurn) {
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
     EXPECT_EQ(ShowMeld(game, 1), "*Kr4 Kr3 Kr2");
     EXPECT_EQ(ShowHand(game.OpponentCards), "He5 Bl8 Kr9");
-    EXPECT_EQ(Show(game.DiscardPile), "Bl10 Ka9");
+    EXPECT_EQ(ShowCards(game.DiscardPile), "Bl10 Ka9");
 }
 
 // Every field the computer's search writes, for a whole-turn comparison.
 std::string Fields(const TCard& card) {
-    return (IsJoker(card) ? std::string("*") : Name(card)) + " sel" + std::to_string(card.Selected) + " ord" +
-           std::to_string(card.MeldOrder) + " as" + std::to_string(card.AsRank) + "/" +
+    return (IsJoker(card) ? std::string("*") : CardName(card)) + " sel" + std::to_string(card.Selected) +
+           " ord" + std::to_string(card.MeldOrder) + " as" + std::to_string(card.AsRank) + "/" +
            std::to_string(card.AsSuit) + " tb" + std::to_string(card.TakeBack) + " ft" +
            std::to_string(card.FromTable) + " fx" + std::to_string(card.FixedOnTable);
 }
@@ -209,8 +209,8 @@ TEST(OpponentPlayTest, ManyTurnsKeepEveryCardAndLayOnlySoundMelds) {
     int melds = 0;
     for (int deal = 0; deal < 60; ++deal) {
         game.NeuesSpiel();
-        const size_t messagesBefore = screen.Messages.size();
-        for (int turn = 0; turn < 400 && screen.Messages.size() == messagesBefore; ++turn) {
+        const size_t messagesBefore = screen.Shown.size();
+        for (int turn = 0; turn < 400 && screen.Shown.size() == messagesBefore; ++turn) {
             if (game.Stock.Empty()) {
                 game.RefillEmptyStock();
             }
@@ -243,18 +243,18 @@ TEST(OpponentPlayTest, ManyTurnsKeepEveryCardAndLayOnlySoundMelds) {
                     EXPECT_TRUE(suit(i) >= Karo && suit(i) <= Kreuz && value(i) >= 2 && value(i) <= Ass);
                 }
                 if (oneSuit) {
-                    EXPECT_TRUE(consecutive) << "run " << Show(cards);
+                    EXPECT_TRUE(consecutive) << "run " << ShowCards(cards);
                 } else {
-                    EXPECT_EQ(suits.size(), static_cast<size_t>(cards.Count())) << "set " << Show(cards);
+                    EXPECT_EQ(suits.size(), static_cast<size_t>(cards.Count())) << "set " << ShowCards(cards);
                     EXPECT_LE(cards.Count(), 4);
                     for (int i = 1; i < cards.Count(); ++i) {
-                        EXPECT_EQ(value(i), value(0)) << "set " << Show(cards);
+                        EXPECT_EQ(value(i), value(0)) << "set " << ShowCards(cards);
                     }
                 }
             }
             melds = std::max(melds, game.TableMelds.Count());
         }
-        losses += screen.Messages.size() > messagesBefore;
+        losses += screen.Shown.size() > messagesBefore;
     }
     // The sample must really reach melds, lay-offs and lost games.
     EXPECT_GT(losses, 10);

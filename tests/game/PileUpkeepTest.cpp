@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "game/Game.h"
@@ -9,30 +10,19 @@ namespace {
 
 class PileUpkeepTest : public ::testing::Test {
   protected:
-    void Add(TCardArray& into, std::vector<std::pair<int, int>> cards) {
-        for (auto [suit, rank] : cards) {
-            game.NewCard(into, suit, rank);
-        }
-    }
-    static std::vector<std::pair<int, int>> Cards(const TCardArray& cards) {
-        std::vector<std::pair<int, int>> out;
-        for (int i = 0; i < cards.Count(); ++i) {
-            out.emplace_back(cards.At(i).Suit, cards.At(i).Rank);
-        }
-        return out;
-    }
+    void Add(TCardArray& into, const std::string& cards) { PutCards(game, into, cards, TFrom::Nowhere); }
 
     TFakeScreen screen;
     TGame game{&screen, 11};
 };
 
 TEST_F(PileUpkeepTest, ShuffleOfTwoCardsKeepsTheirOrderAndOfFewerReturns) {
-    Add(game.Stock, {{Karo, 5}, {Herz, 9}});
+    Add(game.Stock, "Ka5 He9");
     game.Mischeln();  // 58000 swaps of the same two cards
-    EXPECT_EQ(Cards(game.Stock), (std::vector<std::pair<int, int>>{{Karo, 5}, {Herz, 9}}));
+    EXPECT_EQ(ShowHand(game.Stock), "Ka5 He9");
     game.ClearTCard(game.Stock);
     game.Mischeln();
-    Add(game.Stock, {{Karo, 5}});
+    Add(game.Stock, "Ka5");
     game.Mischeln();
     EXPECT_EQ(game.Stock.Count(), 1);
 }
@@ -46,20 +36,20 @@ TEST_F(PileUpkeepTest, ShuffleDependsOnTheSeedOnly) {
     }
     game.Mischeln();
     other.Mischeln();
-    EXPECT_EQ(Cards(game.Stock), Cards(other.Stock));
+    EXPECT_EQ(ShowHand(game.Stock), ShowHand(other.Stock));
     other.Rng.Seed(12);
     other.Mischeln();
-    EXPECT_NE(Cards(game.Stock), Cards(other.Stock));
+    EXPECT_NE(ShowHand(game.Stock), ShowHand(other.Stock));
 }
 
 TEST_F(PileUpkeepTest, RefillKeepsTheTenNewestDiscards) {
-    Add(game.Stock, {{Kreuz, 2}, {Kreuz, 3}, {Kreuz, 4}});
+    Add(game.Stock, "Kr2 Kr3 Kr4");
     for (int r = 2; r <= 11; ++r) {
         game.NewCard(game.DiscardPile, Herz, r);
     }
     game.StapelAuffrischen();  // ten: nothing happens, no shuffle
     EXPECT_EQ(game.DiscardPile.Count(), 10);
-    EXPECT_EQ(Cards(game.Stock), (std::vector<std::pair<int, int>>{{Kreuz, 2}, {Kreuz, 3}, {Kreuz, 4}}));
+    EXPECT_EQ(ShowHand(game.Stock), "Kr2 Kr3 Kr4");
 
     game.NewCard(game.DiscardPile, Herz, 12);
     game.NewCard(game.DiscardPile, Herz, 13);
@@ -70,14 +60,15 @@ TEST_F(PileUpkeepTest, RefillKeepsTheTenNewestDiscards) {
     }
     ASSERT_EQ(game.Stock.Count(), 5);
     int returned = 0;
-    for (auto [suit, rank] : Cards(game.Stock)) {
-        returned += suit == Herz && (rank == 2 || rank == 3);
+    for (int i = 0; i < game.Stock.Count(); ++i) {
+        const TCard& card = game.Stock.At(i);
+        returned += card.Suit == Herz && (card.Rank == 2 || card.Rank == 3);
     }
     EXPECT_EQ(returned, 2);
 }
 
 TEST_F(PileUpkeepTest, EmptyStockRefillsFromAllButTheTopDiscard) {
-    Add(game.DiscardPile, {{Karo, 2}, {Karo, 3}, {Karo, 4}});
+    Add(game.DiscardPile, "Ka2 Ka3 Ka4");
     EXPECT_TRUE(game.RefillEmptyStock());
     EXPECT_EQ(game.Stock.Count(), 2);
     ASSERT_EQ(game.DiscardPile.Count(), 1);
@@ -94,16 +85,15 @@ TEST_F(PileUpkeepTest, EmptyStockRefillsFromAllButTheTopDiscard) {
 }
 
 TEST_F(PileUpkeepTest, HandOrderIsSuitThenRankDescendingWithJokersLast) {
-    Add(game.OwnCards, {{Karo, 5}, {Joker, 1}, {Kreuz, 2}, {Herz, 14}, {Karo, 14}});
+    Add(game.OwnCards, "Ka5 * Kr2 HeA KaA");
     game.OwnCards.GoTo(1)->Selected = 1;
     game.SortOwnCards();
-    EXPECT_EQ(Cards(game.OwnCards),
-              (std::vector<std::pair<int, int>>{{Kreuz, 2}, {Herz, 14}, {Karo, 14}, {Karo, 5}, {Joker, 1}}));
+    EXPECT_EQ(ShowHand(game.OwnCards), "Kr2 HeA KaA Ka5 *");
     EXPECT_EQ(game.OwnCards.At(4).Selected, 1);  // flags travel with their card
 }
 
 TEST_F(PileUpkeepTest, MeldSortIsDescendingMeldOrder) {
-    Add(game.OwnCards, {{Herz, 5}, {Herz, 7}, {Herz, 4}, {Herz, 6}});
+    Add(game.OwnCards, "He5 He7 He4 He6");
     const int orders[] = {0, 2, -1, 1};
     for (int i = 0; i < 4; ++i) {
         game.OwnCards.GoTo(i)->MeldOrder = orders[i];

@@ -6,22 +6,20 @@
 #include "game/Game.h"
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/Positions.h"
 
 namespace {
-
-using Cards = TCardList;
 
 class PlayerTurnTest : public ::testing::Test {
   protected:
     void SetUp() override { game.NeuesSpiel(); }
     void TearDown() override { FirstMeldMinimum = 30; }
 
-    void SetHand(const Cards& cards) { ::SetHand(game, cards); }
-    TCardArray& PutMeld(const Cards& cards) { return ::PutMeld(game, cards); }
-    void Select(int suit, int rank) {
+    void SetHand(const std::string& cards) { ::SetHand(game, cards); }
+    TCardArray& PutMeld(const std::string& cards) { return ::PutMeld(game, cards, TFrom::Deck); }
+    void Select(const std::string& name) {
+        const TCard wanted = ParseCard(name);
         for (int i = 0; i < game.OwnCards.Count(); ++i) {
-            if (game.OwnCards.At(i).Suit == suit && game.OwnCards.At(i).Rank == rank &&
+            if (game.OwnCards.At(i).Suit == wanted.Suit && game.OwnCards.At(i).Rank == wanted.Rank &&
                 game.OwnCards.At(i).Selected == 0) {
                 game.OwnCards.GoTo(i)->Selected = 1;
                 return;
@@ -29,7 +27,7 @@ class PlayerTurnTest : public ::testing::Test {
         }
         ADD_FAILURE() << "no such card in the hand";
     }
-    Cards Hand() const { return HandCards(game); }
+    std::string Hand() const { return ShowHand(game.OwnCards); }
     int SelectedInHand() const { return SelectedCount(game); }
 
     TFakeScreen screen;
@@ -112,12 +110,12 @@ TEST_F(PlayerTurnTest, SelectionTogglesAndClears) {
 TEST_F(PlayerTurnTest, DiscardingTwoCardsIsRefused) {
     game.PlayerDrawFromStock();
     game.ToggleHandCard(0);
-    const Cards before = Hand();
+    const std::string before = Hand();
     game.PlayerDiscard();
-    ASSERT_EQ(screen.Messages.size(), 1u);
-    EXPECT_EQ(screen.Messages[0].Text, "Sie können nur einen Karte wegwerfen!");
-    EXPECT_EQ(screen.Messages[0].Caption, "Wegwerfen: zu viele Karten");
-    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    ASSERT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(screen.Shown[0].Text, "Sie können nur einen Karte wegwerfen!");
+    EXPECT_EQ(screen.Shown[0].Caption, "Wegwerfen: zu viele Karten");
+    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Error);
     EXPECT_EQ(Hand(), before);
     EXPECT_EQ(SelectedInHand(), 2);
     EXPECT_EQ(game.GameState, 1);
@@ -126,7 +124,7 @@ TEST_F(PlayerTurnTest, DiscardingTwoCardsIsRefused) {
 
 TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
     game.PlayerDrawFromStock();
-    TCardArray& meld = PutMeld({{Herz, 6}, {Herz, 7}, {Herz, 8}});
+    TCardArray& meld = PutMeld("He6 He7 He8");
     meld.GoTo(1)->TakeBack = 1;
     game.ClearHandSelection();
     game.ToggleHandCard(0);
@@ -139,19 +137,19 @@ TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
             EXPECT_EQ(cards.At(c).TakeBack, 0);
         }
     }
-    EXPECT_TRUE(screen.Messages.empty());
+    EXPECT_TRUE(screen.Shown.empty());
     EXPECT_EQ(CheckCards(game), "");
 }
 
 TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
-    SetHand({{Kreuz, 9}});
+    SetHand("Kr9");
     game.SetStatus(1);
     game.ToggleHandCard(0);
     game.PlayerDiscard();
-    ASSERT_EQ(screen.Messages.size(), 1u);
-    EXPECT_EQ(screen.Messages[0].Text, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!");
-    EXPECT_EQ(screen.Messages[0].Caption, "Sie haben gewonnen!");
-    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Information);
+    ASSERT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(screen.Shown[0].Text, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!");
+    EXPECT_EQ(screen.Shown[0].Caption, "Sie haben gewonnen!");
+    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Information);
     EXPECT_EQ(game.OwnCards.Count(), 12);  // the new deal
     EXPECT_TRUE(game.DiscardPile.Empty());
     EXPECT_EQ(game.GameState, 0);
@@ -161,9 +159,9 @@ TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
 TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
     game.SetStatus(1);
     // A computer's meld with one card the player laid off this turn, and a new meld of the player.
-    TCardArray& old = PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    TCardArray& old = PutMeld("He8 He7 He6");
     old.GoTo(0)->TakeBack = 1;
-    TCardArray& fresh = PutMeld({{Karo, 5}, {Herz, 5}, {Blatt, 5}});
+    TCardArray& fresh = PutMeld("Ka5 He5 Bl5");
     for (int i = 0; i < 3; ++i) {
         fresh.GoTo(i)->TakeBack = 1;
         fresh.GoTo(i)->Selected = 1;
@@ -184,35 +182,35 @@ TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
     EXPECT_EQ(CheckCards(game), "");
 
     // Nothing marked: nothing moves.
-    const Cards hand = Hand();
+    const std::string hand = Hand();
     game.TakeBackTurn();
     EXPECT_EQ(Hand(), hand);
     EXPECT_EQ(game.TableMelds.Count(), 1);
 }
 
 TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted) {
-    SetHand({{Karo, 9}, {Karo, 8}, {Karo, 7}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Blatt, 2}, {Kreuz, 3}});
+    SetHand("Ka9 Ka8 Ka7 HeA HeK HeD Bl2 Kr3");
     game.SetStatus(1);
-    Select(Karo, 9);
-    Select(Karo, 8);
-    Select(Karo, 7);  // 24 points
-    const Cards before = Hand();
+    Select("Ka9");
+    Select("Ka8");
+    Select("Ka7");  // 24 points
+    const std::string before = Hand();
     game.PlayerLayOut(-1);
-    ASSERT_EQ(screen.Messages.size(), 1u);
-    EXPECT_EQ(screen.Messages[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
-    EXPECT_EQ(screen.Messages[0].Caption, "Zu wenige Punkte");
-    EXPECT_EQ(screen.Messages[0].Icon, TMessageIcon::Error);
+    ASSERT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(screen.Shown[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
+    EXPECT_EQ(screen.Shown[0].Caption, "Zu wenige Punkte");
+    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Error);
     EXPECT_EQ(Hand(), before);
     EXPECT_EQ(SelectedInHand(), 3);  // still selected
     EXPECT_TRUE(game.TableMelds.Empty());
     EXPECT_EQ(game.PlayerCameOut, 0);
 
     game.ClearHandSelection();
-    Select(Herz, 14);
-    Select(Herz, 13);
-    Select(Herz, 12);  // 31 points
+    Select("HeA");
+    Select("HeK");
+    Select("HeD");  // 31 points
     game.PlayerLayOut(-1);
-    EXPECT_EQ(screen.Messages.size(), 1u);
+    EXPECT_EQ(screen.Shown.size(), 1u);
     ASSERT_EQ(game.TableMelds.Count(), 1);
     const TCardArray& meld = *game.TableMelds.At(0).Cards;
     ASSERT_EQ(meld.Count(), 3);
@@ -225,9 +223,9 @@ TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted
     EXPECT_EQ(game.OwnCards.Count(), 5);
 
     // Once out, the weaker meld goes too, and a single card may be laid off.
-    Select(Karo, 9);
-    Select(Karo, 8);
-    Select(Karo, 7);
+    Select("Ka9");
+    Select("Ka8");
+    Select("Ka7");
     game.PlayerLayOut(-1);
     EXPECT_EQ(game.TableMelds.Count(), 2);
     EXPECT_EQ(game.GameState, 1);
@@ -235,31 +233,30 @@ TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted
 }
 
 TEST_F(PlayerTurnTest, CardsThatDoNotFitAreRefusedWithoutChange) {
-    SetHand({{Karo, 9}, {Herz, 2}, {Kreuz, 13}, {Blatt, 5}});
+    SetHand("Ka9 He2 KrK Bl5");
     game.SetStatus(1);
-    Select(Karo, 9);
-    Select(Herz, 2);
+    Select("Ka9");
+    Select("He2");
     game.PlayerLayOut(-1);
-    ASSERT_EQ(screen.Messages.size(), 1u);
-    EXPECT_EQ(screen.Messages[0].Text,
-              "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.");
-    EXPECT_EQ(screen.Messages[0].Caption, "Karten passen nicht");
+    ASSERT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(screen.Shown[0].Text, "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.");
+    EXPECT_EQ(screen.Shown[0].Caption, "Karten passen nicht");
     EXPECT_EQ(game.OwnCards.Count(), 4);
     EXPECT_EQ(SelectedInHand(), 2);
     EXPECT_TRUE(game.TableMelds.Empty());
 }
 
 TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
-    SetHand({{Herz, 9}, {Kreuz, 2}, {Kreuz, 3}});
-    PutMeld({{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    SetHand("He9 Kr2 Kr3");
+    PutMeld("He8 He7 He6");
     game.TableMelds.GoTo(0)->Cards->GoTo(0)->MeldOrder = 2;
     game.TableMelds.GoTo(0)->Cards->GoTo(1)->MeldOrder = 1;
     game.PlayerCameOut = 1;
     game.SetStatus(0);  // out since an earlier turn
     game.SetStatus(1);
-    Select(Herz, 9);
+    Select("He9");
     game.PlayerLayOut(0);
-    ASSERT_TRUE(screen.Messages.empty());
+    ASSERT_TRUE(screen.Shown.empty());
     const TCardArray& meld = *game.TableMelds.At(0).Cards;
     ASSERT_EQ(meld.Count(), 4);
     std::vector<int> ranks;
@@ -273,13 +270,13 @@ TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
     game.TakeBackTurn();
     ASSERT_EQ(game.TableMelds.Count(), 1);
     EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 3);
-    EXPECT_EQ(Hand(), (Cards{{Kreuz, 3}, {Kreuz, 2}, {Herz, 9}}));
+    EXPECT_EQ(Hand(), "Kr3 Kr2 He9");
     EXPECT_EQ(game.PlayerCameOut, 1);  // it was out at the start of the turn
     EXPECT_EQ(CheckCards(game), "");
 }
 
 TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
-    SetHand({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}});
+    SetHand("KrA KrK KrD");
     game.SetStatus(1);
     for (int i = 0; i < 3; ++i) {
         game.ToggleHandCard(i);
@@ -287,7 +284,7 @@ TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
     game.PlayerLayOut(-1);
     EXPECT_TRUE(game.OwnCards.Empty());
     EXPECT_EQ(game.GameState, 1);
-    EXPECT_TRUE(screen.Messages.empty());  // no win without a discard
+    EXPECT_TRUE(screen.Shown.empty());  // no win without a discard
     game.PlayerDiscard();
     EXPECT_EQ(game.GameState, 1);
     game.TakeBackTurn();
@@ -299,9 +296,9 @@ TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
 // A card that was laid out and taken back is an ordinary hand card again: when
 // it later replaces a table joker, the next take-back must leave it in the meld.
 TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
-    SetHand({{Herz, 6}, {Karo, 6}, {Kreuz, 6}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Kreuz, 2}});
+    SetHand("He6 Ka6 Kr6 HeA HeK HeD Kr2");
     // An earlier meld on the table: Herz 7, joker (as Herz 6), Herz 5.
-    TCardArray& run = PutMeld({{Herz, 7}, {Joker, 1}, {Herz, 5}});
+    TCardArray& run = PutMeld("He7 * He5");
     TCard* joker = run.GoTo(1);
     joker->AsRank = 6;
     joker->AsSuit = Herz;
@@ -311,13 +308,13 @@ TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
 
     // This turn: come out with A-K-Q, lay out the three 6s, then take it all back.
     game.SetStatus(1);
-    Select(Herz, 14);
-    Select(Herz, 13);
-    Select(Herz, 12);
+    Select("HeA");
+    Select("HeK");
+    Select("HeD");
     game.PlayerLayOut(-1);
-    Select(Herz, 6);
-    Select(Karo, 6);
-    Select(Kreuz, 6);
+    Select("He6");
+    Select("Ka6");
+    Select("Kr6");
     game.PlayerLayOut(-1);
     ASSERT_EQ(game.TableMelds.Count(), 3);
     game.TakeBackTurn();
@@ -325,9 +322,9 @@ TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
 
     // Discard, let the computer play, then come out and exchange Herz 6 for the joker.
     game.ClearHandSelection();
-    Select(Kreuz, 2);
+    Select("Kr2");
     game.PlayerDiscard();
-    screen.Messages.clear();
+    screen.Shown.clear();
     game.PlayerCameOut = 1;
     screen.Answers = {true, true, true, true};
     ASSERT_TRUE(game.PlayerDrawFromStock());

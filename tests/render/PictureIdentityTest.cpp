@@ -8,6 +8,7 @@
 
 #include "render/TablePainter.h"
 #include "tests/render/RenderTestSupport.h"
+#include "tests/support/TestCards.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ const TPosition Positions[] = {
      [](TGame& game, TTableScene& scene, int32_t&) {
          game.NeuesSpiel();
          Discard(game, 5);
-         AddMeld(game, {{Herz, 5}, {Herz, 6}, {Herz, 7}});
-         AddMeld(game, {{Kreuz, Dame}, {Blatt, Dame}, {Karo, Dame}});
+         PutMeld(game, "He5 He6 He7", TFrom::Deck);
+         PutMeld(game, "KrD BlD KaD", TFrom::Deck);
          MoveCard(game.Stock, 0, game.OwnCards);
          game.SetStatus(1);
          game.OwnCards.At(2).Selected = 1;
@@ -46,9 +47,9 @@ const TPosition Positions[] = {
      [](TGame& game, TTableScene& scene, int32_t& scroll) {
          game.NeuesSpiel();
          Discard(game, 3);
-         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-             AddMeld(game, {{suit, 2}, {suit, 3}, {suit, 4}, {suit, 5}});
-             AddMeld(game, {{suit, 9}, {suit, 10}, {suit, Bube}});
+         for (const char* meld : {"Ka2 Ka4 Ka5", "Ka9 Ka10 KaB", "He2 He3 He4 He5", "He9 HeB",
+                                  "Bl2 Bl3 Bl4 Bl5", "Bl9 Bl10 BlB", "Kr2 Kr3 Kr4 Kr5", "Kr9 Kr10 KrB"}) {
+             PutMeld(game, meld, TFrom::Deck);
          }
          while (!game.OpponentCards.Empty()) {
              MoveCard(game.OpponentCards, 0, game.Stock);

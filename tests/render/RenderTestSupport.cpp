@@ -25,19 +25,6 @@ TComposingScreen BuiltArtworkScreen(qreal dpr) {
     return TComposingScreen(BuiltArtwork(dpr > 1 ? 2 : 1), dpr);
 }
 
-void AddMeld(TGame& game, std::initializer_list<std::pair<int32_t, int32_t>> cards) {
-    TMeld* meld = game.TableMelds.Append();
-    meld->Cards = new TCardArray(&game.CurMeldCard);
-    for (const auto& [suit, rank] : cards) {
-        for (int i = 0; i < game.Stock.Count(); ++i) {
-            if (game.Stock.At(i).Suit == suit && game.Stock.At(i).Rank == rank) {
-                MoveCard(game.Stock, i, *meld->Cards);
-                break;
-            }
-        }
-    }
-}
-
 bool AnyPixel(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& test) {
     const QRect r = rect.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {

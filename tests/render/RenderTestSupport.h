@@ -21,9 +21,6 @@ const TArtwork& BuiltArtwork(int32_t scale = 1);
 // A screen that composes every card's face from the built artwork.
 TComposingScreen BuiltArtworkScreen(qreal dpr = 1);
 
-// Appends a meld of the given cards, taken from the stock by suit and rank.
-void AddMeld(TGame& game, std::initializer_list<std::pair<int32_t, int32_t>> cards);
-
 // True when some pixel of `rect` satisfies `test`.
 bool AnyPixel(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& test);
 bool IsWhite(QRgb pixel);

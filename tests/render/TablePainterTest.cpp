@@ -6,6 +6,7 @@
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/render/RenderTestSupport.h"
+#include "tests/support/TestCards.h"
 
 namespace {
 
@@ -213,8 +214,8 @@ TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
 
 TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
     Game.NeuesSpiel();
-    AddMeld(Game, {{Herz, 5}, {Herz, 6}, {Herz, 7}});
-    AddMeld(Game, {{Karo, Dame}, {Herz, Dame}, {Blatt, Dame}, {Kreuz, Dame}});
+    PutMeld(Game, "He5 He6 He7", TFrom::Deck);
+    PutMeld(Game, "KaD HeD BlD KrD", TFrom::Deck);
     ASSERT_EQ(Game.TableMelds.At(1).Cards->Count(), 4);
     EXPECT_EQ(Paint().Layout.MeldRowEnd, 464);
     EXPECT_EQ(Game.TableMelds.At(0).Bounds, (TRect{192, 115, 312, 223}));

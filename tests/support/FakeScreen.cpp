@@ -17,20 +17,6 @@ TFakeScreen::~TFakeScreen() {
     }
 }
 
-void TFakeScreen::ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) {
-    Messages.push_back({text, caption, icon});
-}
-
-bool TFakeScreen::AskYesNo(const std::string& text, const std::string& caption) {
-    Questions.push_back({text, caption, TMessageIcon::Question});
-    if (Answers.empty()) {
-        return false;
-    }
-    const bool answer = Answers.front();
-    Answers.pop_front();
-    return answer;
-}
-
 CardFace* TFakeScreen::ComposeFace(int32_t suit, int32_t rank) {
     auto* face = reinterpret_cast<CardFace*>(new FakeFace{suit, rank});
     LiveFaces.insert(face);
@@ -44,11 +30,4 @@ void TFakeScreen::FreeFace(CardFace* face) {
         return;
     }
     delete reinterpret_cast<FakeFace*>(face);
-}
-
-TCard MakeCard(int32_t suit, int32_t rank) {
-    TCard card{};
-    card.Suit = suit;
-    card.Rank = rank;
-    return card;
 }

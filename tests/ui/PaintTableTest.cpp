@@ -14,23 +14,10 @@
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
+#include "tests/support/ScriptedBoxes.h"
 #include "ui/MainForm.h"
 
 namespace {
-
-class TScriptedBoxes final : public TMessageBoxes {
-  public:
-    struct TShown {
-        QString Text;
-        QString Caption;
-        TMessageIcon Icon;
-    };
-    void Show(QWidget*, const QString& text, const QString& caption, TMessageIcon icon) override {
-        Shown.push_back({text, caption, icon});
-    }
-    bool Ask(QWidget*, const QString&, const QString&) override { return false; }
-    std::vector<TShown> Shown;
-};
 
 // A dealt game in a shown window of the given size, painted once.
 class PaintTableTest : public testing::Test {

@@ -10,8 +10,8 @@
 #include "game/Invariants.h"
 #include "game/Settings.h"
 #include "render/TableLayout.h"
-#include "tests/support/Positions.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TestCards.h"
 #include "ui/MainForm.h"
 
 namespace {
@@ -50,29 +50,30 @@ class PlayerTurnUiTest : public ::testing::Test {
         Release(to);
     }
     // Puts the game into the player's turn with the given hand.
-    void StartTurn(const TCardList& hand) {
+    void StartTurn(const std::string& hand) {
         SetHand(form.Game, hand);
         form.Game.SetStatus(1);
         form.PaintBox1Paint();
     }
-    void SelectByClick(int suit, int rank) {
-        const int i = HandIndex(form.Game, suit, rank);
+    void SelectByClick(const std::string& card) {
+        const int i = HandIndex(form.Game, card);
         ASSERT_GE(i, 0);
         ASSERT_EQ(form.Game.OwnCards.At(i).Selected, 0);
         Click(HandCard(i));
     }
     // Selects the cards and drops them at `to`, dragging by the last one.
-    void DropCards(const TCardList& cards, QPoint to) {
+    void DropCards(const std::string& text, QPoint to) {
+        const std::vector<TCard> cards = ParseCards(text);
         for (size_t k = 0; k + 1 < cards.size(); ++k) {
-            SelectByClick(cards[k].first, cards[k].second);
+            SelectByClick(CardName(cards[k]));
         }
-        const int last = HandIndex(form.Game, cards.back().first, cards.back().second);
+        const int last = HandIndex(form.Game, CardName(cards.back()));
         ASSERT_GE(last, 0);
         Drag(last, to);
     }
     QStringList Captions() const {
         QStringList out;
-        for (const TBoxShown& box : boxes.Shown) {
+        for (const auto& box : boxes.Shown) {
             out << box.Caption;
         }
         return out;
@@ -117,7 +118,7 @@ TEST_F(PlayerTurnUiTest, DrawsFromTheStockOrTheDiscardPileOnly) {
 }
 
 TEST_F(PlayerTurnUiTest, ClicksToggleTheTopmostCardAndBesideAllCardsClear) {
-    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}, {Herz, 5}, {Karo, 2}});
+    StartTurn("KrA KrK KrD He5 Ka2");
     const int y = HandCardRect(0, Height()).Top + 50;
     Click(QPoint(50, y));  // inside cards 0 and 1: the upper one, 1
     EXPECT_EQ(form.Game.OwnCards.At(0).Selected, 0);
@@ -139,9 +140,9 @@ TEST_F(PlayerTurnUiTest, ClicksToggleTheTopmostCardAndBesideAllCardsClear) {
 }
 
 TEST_F(PlayerTurnUiTest, DiscardingTwoCardsIsRefusedAndDropsElsewhereDoNothing) {
-    StartTurn({{Kreuz, 14}, {Kreuz, 9}, {Herz, 5}, {Karo, 2}});
-    SelectByClick(Kreuz, 9);
-    Drag(HandIndex(form.Game, Herz, 5), Centre(form.DiscardRect));
+    StartTurn("KrA Kr9 He5 Ka2");
+    SelectByClick("Kr9");
+    Drag(HandIndex(form.Game, "He5"), Centre(form.DiscardRect));
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Text, "Sie können nur einen Karte wegwerfen!");
     EXPECT_EQ(boxes.Shown[0].Caption, "Wegwerfen: zu viele Karten");
@@ -151,12 +152,12 @@ TEST_F(PlayerTurnUiTest, DiscardingTwoCardsIsRefusedAndDropsElsewhereDoNothing) 
     EXPECT_TRUE(form.Game.DiscardPile.Empty());
 
     // On the stock, the hand row and the computer's row nothing happens.
-    const TCardList hand = HandCards(form.Game);
+    const std::string hand = ShowHand(form.Game.OwnCards);
     const TRect opponent = OpponentCardRect(2);
     for (QPoint to : {Centre(form.StockRect), HandCard(3), Centre(opponent)}) {
         form.Game.ClearHandSelection();
         Drag(0, to);
-        EXPECT_EQ(HandCards(form.Game), hand);
+        EXPECT_EQ(ShowHand(form.Game.OwnCards), hand);
         EXPECT_EQ(SelectedCount(form.Game), 1);
     }
     EXPECT_EQ(boxes.Shown.size(), 1u);
@@ -165,8 +166,8 @@ TEST_F(PlayerTurnUiTest, DiscardingTwoCardsIsRefusedAndDropsElsewhereDoNothing) 
 }
 
 TEST_F(PlayerTurnUiTest, FirstMeldNeedsTheMinimumInOneDrop) {
-    StartTurn({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}, {Herz, 14}, {Herz, 13}, {Herz, 12}, {Karo, 2}});
-    DropCards({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}}, FreeTable());  // 29 points
+    StartTurn("BlB Bl10 Bl9 HeA HeK HeD Ka2");
+    DropCards("BlB Bl10 Bl9", FreeTable());  // 29 points
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
     EXPECT_EQ(boxes.Shown[0].Caption, "Zu wenige Punkte");
@@ -176,26 +177,26 @@ TEST_F(PlayerTurnUiTest, FirstMeldNeedsTheMinimumInOneDrop) {
 
     Press(FreeTable());  // deselect
     Release(FreeTable());
-    DropCards({{Herz, 14}, {Herz, 13}, {Herz, 12}}, FreeTable());  // 31 points
+    DropCards("HeA HeK HeD", FreeTable());  // 31 points
     EXPECT_EQ(boxes.Shown.size(), 1u);
     ASSERT_EQ(form.Game.TableMelds.Count(), 1);
     EXPECT_EQ(form.Game.PlayerCameOut, 1);
 
     // Now out: the 29 points go too, and single cards may be laid off.
-    DropCards({{Blatt, 11}, {Blatt, 10}, {Blatt, 9}}, FreeTable());
+    DropCards("BlB Bl10 Bl9", FreeTable());
     EXPECT_EQ(form.Game.TableMelds.Count(), 2);
     EXPECT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(CheckCards(form.Game), "");
 }
 
 TEST_F(PlayerTurnUiTest, LaysOffOntoAComputersMeldAndTakesItBack) {
-    StartTurn({{Herz, 9}, {Kreuz, 2}, {Kreuz, 3}});
-    PutMeld(form.Game, {{Herz, 8}, {Herz, 7}, {Herz, 6}});
+    StartTurn("He9 Kr2 Kr3");
+    PutMeld(form.Game, "He8 He7 He6", TFrom::Deck);
     form.Game.PlayerCameOut = 1;
     form.Game.ComeOutAtTurnStart = 1;
     form.PaintBox1Paint();
     const TRect meld = form.Game.TableMelds.At(0).Bounds;
-    Drag(HandIndex(form.Game, Herz, 9), QPoint(meld.Left + 5, meld.Top + 50));
+    Drag(HandIndex(form.Game, "He9"), QPoint(meld.Left + 5, meld.Top + 50));
     EXPECT_TRUE(boxes.Shown.empty());
     ASSERT_EQ(form.Game.TableMelds.At(0).Cards->Count(), 4);
     EXPECT_EQ(form.Game.TableMelds.At(0).Cards->At(0).Rank, 9);
@@ -203,14 +204,14 @@ TEST_F(PlayerTurnUiTest, LaysOffOntoAComputersMeldAndTakesItBack) {
 
     QTest::mouseClick(form.UndoBtn, Qt::LeftButton);
     EXPECT_EQ(form.Game.TableMelds.At(0).Cards->Count(), 3);
-    EXPECT_EQ(HandCards(form.Game), (TCardList{{Kreuz, 3}, {Kreuz, 2}, {Herz, 9}}));
+    EXPECT_EQ(ShowHand(form.Game.OwnCards), "Kr3 Kr2 He9");
     EXPECT_EQ(SelectedCount(form.Game), 0);
     EXPECT_EQ(form.Game.GameState, 1);
 }
 
 TEST_F(PlayerTurnUiTest, LayingOutTheWholeHandThenTakingItBack) {
-    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}});
-    DropCards({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}}, FreeTable());
+    StartTurn("KrA KrK KrD");
+    DropCards("KrA KrK KrD", FreeTable());
     EXPECT_TRUE(form.Game.OwnCards.Empty());
     EXPECT_EQ(form.Game.GameState, 1);
     EXPECT_TRUE(boxes.Shown.empty());  // nothing to discard, no win
@@ -222,10 +223,10 @@ TEST_F(PlayerTurnUiTest, LayingOutTheWholeHandThenTakingItBack) {
 }
 
 TEST_F(PlayerTurnUiTest, DiscardEndsTheTurnAndNothingCanBeTakenBackAfterIt) {
-    StartTurn({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}, {Herz, 5}, {Karo, 9}});
-    DropCards({{Kreuz, 14}, {Kreuz, 13}, {Kreuz, 12}}, FreeTable());
+    StartTurn("KrA KrK KrD He5 Ka9");
+    DropCards("KrA KrK KrD", FreeTable());
     ASSERT_EQ(form.Game.TableMelds.Count(), 1);
-    Drag(HandIndex(form.Game, Karo, 9), Centre(form.DiscardRect));
+    Drag(HandIndex(form.Game, "Ka9"), Centre(form.DiscardRect));
     EXPECT_EQ(form.Game.GameState, 0);
     EXPECT_EQ(form.StatusPanel->text(), "Ziehen Sie eine Karte!");
     for (int m = 0; m < form.Game.TableMelds.Count(); ++m) {
@@ -245,9 +246,10 @@ TEST_F(PlayerTurnUiTest, DiscardEndsTheTurnAndNothingCanBeTakenBackAfterIt) {
 TEST_F(PlayerTurnUiTest, ScrolledMeldsAreHitWhereTheyAreDrawn) {
     // Enough melds on the table to overflow the row.
     for (int rank = 2; rank <= 10; ++rank) {
-        PutMeld(form.Game, {{Karo, rank}, {Herz, rank}, {Blatt, rank}});
+        const std::string r = std::to_string(rank);
+        PutMeld(form.Game, "Ka" + r + " He" + r + " Bl" + r, TFrom::Deck);
     }
-    StartTurn({{Kreuz, 9}, {Kreuz, 2}, {Herz, 3}});
+    StartTurn("Kr9 Kr2 He3");
     form.Game.PlayerCameOut = 1;
     form.PaintBox1Paint();
     ASSERT_TRUE(form.ScrollBar1->isVisible());
@@ -259,7 +261,7 @@ TEST_F(PlayerTurnUiTest, ScrolledMeldsAreHitWhereTheyAreDrawn) {
     EXPECT_EQ(after.Right, before.Right - 100);
 
     // Drop the Kreuz 9 where the set of 9s is drawn now.
-    Drag(HandIndex(form.Game, Kreuz, 9), QPoint(after.Left + 30, after.Top + 40));
+    Drag(HandIndex(form.Game, "Kr9"), QPoint(after.Left + 30, after.Top + 40));
     EXPECT_TRUE(boxes.Shown.empty());
     EXPECT_EQ(form.Game.TableMelds.At(7).Cards->Count(), 4);
     EXPECT_EQ(form.Game.OwnCards.Count(), 2);

@@ -1,0 +1,172 @@
+#include "tests/support/TestCards.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "game/Game.h"
+
+namespace {
+
+const char* const SuitCodes[] = {"", "Ka", "He", "Bl", "Kr"};
+const char* const RankCodes[] = {"", "", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K", "A"};
+
+bool Natural(int32_t suit, int32_t rank) {
+    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
+}
+
+// Suit and rank of a natural card's code; false when it is none.
+bool ParseNatural(const std::string& text, int32_t& suit, int32_t& rank) {
+    for (int32_t s = Karo; s <= Kreuz; ++s) {
+        if (text.rfind(SuitCodes[s], 0) != 0) {
+            continue;
+        }
+        for (int32_t r = 2; r <= Ass; ++r) {
+            if (text.substr(2) == RankCodes[r]) {
+                suit = s;
+                rank = r;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Moves the first card like `wanted` from the stock, the computer's hand or the
+// discard pile into `into`; any joker will do for a joker.
+bool TakeCard(TGame& game, const TCard& wanted, TCardArray& into) {
+    for (TCardArray* from : {&game.Stock, &game.OpponentCards, &game.DiscardPile}) {
+        for (int i = 0; i < from->Count(); ++i) {
+            const TCard& card = from->At(i);
+            if (card.Suit == wanted.Suit && (IsJoker(wanted) || card.Rank == wanted.Rank)) {
+                return MoveCard(*from, i, into);
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TCard MakeCard(int32_t suit, int32_t rank) {
+    TCard card{};
+    card.Suit = suit;
+    card.Rank = rank;
+    return card;
+}
+
+TCard ParseCard(const std::string& text) {
+    int32_t suit = Karo;
+    int32_t rank = 2;
+    if (!text.empty() && text[0] == '*') {
+        TCard joker = MakeCard(Joker, JokerRank);
+        if (text.size() > 1) {
+            if (ParseNatural(text.substr(1), suit, rank)) {
+                joker.AsSuit = suit;
+                joker.AsRank = rank;
+            } else {
+                ADD_FAILURE() << "bad joker " << text;
+            }
+        }
+        return joker;
+    }
+    if (!ParseNatural(text, suit, rank)) {
+        ADD_FAILURE() << "bad card " << text;
+    }
+    return MakeCard(suit, rank);
+}
+
+std::vector<TCard> ParseCards(const std::string& text) {
+    std::vector<TCard> cards;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        cards.push_back(ParseCard(word));
+    }
+    return cards;
+}
+
+std::string CardName(const TCard& card) {
+    if (!IsJoker(card)) {
+        return Natural(card.Suit, card.Rank) ? std::string(SuitCodes[card.Suit]) + RankCodes[card.Rank] : "?";
+    }
+    if (!Natural(card.AsSuit, card.AsRank)) {
+        return "*";
+    }
+    return std::string("*") + SuitCodes[card.AsSuit] + RankCodes[card.AsRank];
+}
+
+std::string ShowCards(const TCardArray& cards) {
+    std::string out;
+    for (int i = 0; i < cards.Count(); ++i) {
+        out += (i > 0 ? " " : "") + CardName(cards.At(i));
+    }
+    return out;
+}
+
+std::string ShowHand(const TCardArray& cards) {
+    std::string out;
+    for (int i = 0; i < cards.Count(); ++i) {
+        out += (i > 0 ? " " : "") + (IsJoker(cards.At(i)) ? std::string("*") : CardName(cards.At(i)));
+    }
+    return out;
+}
+
+void PutCards(TGame& game, TCardArray& into, const std::string& cards, TFrom from, TMarks marks) {
+    for (const TCard& wanted : ParseCards(cards)) {
+        TCard* card = nullptr;
+        if (from == TFrom::Nowhere) {
+            card = game.NewCard(into, wanted.Suit, wanted.Rank);
+        } else if (TakeCard(game, wanted, into)) {
+            card = &into.At(into.Count() - 1);
+        }
+        if (card == nullptr) {
+            ADD_FAILURE() << "no card " << CardName(wanted) << " to take";
+            continue;
+        }
+        if (IsJoker(*card)) {
+            card->AsSuit = wanted.AsSuit;
+            card->AsRank = wanted.AsRank;
+        } else if (marks == TMarks::Own) {
+            card->AsSuit = card->Suit;
+            card->AsRank = card->Rank;
+        }
+    }
+}
+
+TCardArray& PutMeld(TGame& game, const std::string& cards, TFrom from, TMarks marks) {
+    TMeld* meld = game.TableMelds.Append();
+    meld->Cards = new TCardArray(&game.CurMeldCard);
+    PutCards(game, *meld->Cards, cards, from, marks);
+    for (int i = 0; i < meld->Cards->Count(); ++i) {
+        meld->Cards->At(i).MeldOrder = meld->Cards->Count() - i;
+    }
+    return *meld->Cards;
+}
+
+void SetHand(TGame& game, const std::string& cards) {
+    while (!game.OwnCards.Empty()) {
+        MoveCard(game.OwnCards, 0, game.Stock);
+    }
+    PutCards(game, game.OwnCards, cards, TFrom::Deck);
+    game.SortOwnCards();
+}
+
+int HandIndex(const TGame& game, const std::string& card) {
+    const TCard wanted = ParseCard(card);
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        const TCard& held = game.OwnCards.At(i);
+        if (held.Suit == wanted.Suit && (IsJoker(wanted) || held.Rank == wanted.Rank)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int SelectedCount(const TGame& game) {
+    int n = 0;
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        n += game.OwnCards.At(i).Selected;
+    }
+    return n;
+}
