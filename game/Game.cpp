@@ -2,6 +2,8 @@
 
 #include "game/Settings.h"
 
+#include <utility>
+
 namespace {
 
 // Stands in when no screen is attached (headless games, benchmarks).
@@ -76,6 +78,7 @@ TCard* TGame::NewCard(TCardArray& into, int32_t suit, int32_t rank) {
 void TGame::NeuesSpiel() {
     PlayerCameOut = 0;
     OpponentCameOut = 0;
+    OpponentTurn = {};
     ClearAll();
 
     for (int i = 0; i < 6; ++i) {
@@ -118,6 +121,11 @@ void TGame::SetStatus(int32_t value) {
             break;
     }
     Screen->SetStatusLine(StatusText);
+}
+
+void TGame::NoteOpponentStep(TTurnStep step) {
+    OpponentTurn.Steps.push_back(std::move(step));
+    Screen->OpponentStep(OpponentTurn);
 }
 
 bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {

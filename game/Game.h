@@ -8,6 +8,7 @@
 #include "game/Card.h"
 #include "game/GameScreen.h"
 #include "game/Random.h"
+#include "game/TurnRecord.h"
 
 inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
 inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
@@ -129,8 +130,12 @@ class TGame {
     TCursor<TCard> CurWorkCard;  // cursor of the meld candidate
     int32_t MarkCount = 0;       // cards in the computer's candidate meld
     std::string StatusText;      // what the status line shows
+    TTurnRecord OpponentTurn;    // the computer's last turn, until a new game
 
     TRandom Rng;
+
+    // Adds a step to OpponentTurn and shows it to the screen.
+    void NoteOpponentStep(TTurnStep step);
 
   private:
     // The player takes card `index` of `from`: the rest of the draw is the same for both piles.

@@ -5,6 +5,7 @@
 #include <string>
 
 struct CardFace;
+struct TTurnRecord;
 
 enum class TMessageIcon { Error, Information, Question };
 
@@ -27,6 +28,9 @@ class TGameScreen {
         (void)end;
         ShowMessage(text, caption, TMessageIcon::Information);
     }
+    // The computer's turn so far: called as it begins (no steps yet) and after
+    // each step. A screen that plays the turn out takes its pictures here.
+    virtual void OpponentStep(const TTurnRecord& record) { (void)record; }
     // Modal Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // A new face picture for a card, owned by the card until FreeFace.

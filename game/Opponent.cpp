@@ -24,6 +24,8 @@ bool SameCard(const TCard& a, const TCard& b) {
 }  // namespace
 
 void TGame::ZugDesGegners() {
+    OpponentTurn = {};
+    Screen->OpponentStep(OpponentTurn);
     OpponentDraw();
     SearchRuns();
     SearchSets();
@@ -74,6 +76,7 @@ void TGame::DrawFromStock() {
         return;
     }
     if (MoveCard(Stock, 0, OpponentCards)) {
+        NoteOpponentStep(TTurnStep(TStepKind::DrawFromStock));
         JokerTauschenEvil();
     }
 }
@@ -83,6 +86,7 @@ void TGame::DrawFromDiscardPile() {
         return;
     }
     if (MoveCard(DiscardPile, DiscardPile.Count() - 1, OpponentCards)) {
+        NoteOpponentStep(TTurnStep(TStepKind::DrawFromDiscardPile, OpponentCards.Last()));
         JokerTauschenEvil();
     }
 }
@@ -137,6 +141,8 @@ void TGame::DiscardOpponentCard(int32_t index) {
     if (!MoveCard(OpponentCards, index, DiscardPile)) {
         return;
     }
+    OpponentTurn.Won = OpponentCards.Empty();
+    NoteOpponentStep(TTurnStep(TStepKind::Discard, DiscardPile.Last()));
     if (OpponentCards.Empty()) {
         Screen->Repaint();
         Screen->ShowGameEnd(TGameEnd::ComputerWon, "Tut mir Leid, Sie haben leider verloren!",

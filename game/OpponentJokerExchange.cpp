@@ -23,6 +23,7 @@ void TGame::JokerTauschenEvil() {
                     // Whole records change places: the joker keeps what it stood for.
                     std::swap(slot, card);
                     slot.TakeBack = 0;
+                    NoteOpponentStep(TTurnStep(TStepKind::ExchangeJoker, slot, m));
                     break;
                 }
             }

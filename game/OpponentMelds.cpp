@@ -130,6 +130,12 @@ bool TGame::LayOutMarked() {
         return false;
     }
     SortThisCards(*cards);
+    TTurnStep step(TStepKind::LayOut);
+    for (int i = 0; i < cards->Count(); ++i) {
+        step.Cards.push_back(cards->At(i));
+    }
+    step.Meld = TableMelds.Count() - 1;
+    NoteOpponentStep(std::move(step));
     return true;
 }
 
@@ -224,24 +230,29 @@ void TGame::SearchSets() {
 
 namespace {
 
-// One card onto one meld: a run at its bottom end, else at its top end; a set
+// One card onto meld m: a run at its bottom end, else at its top end; a set
 // in the first missing suit. True when a card was laid off.
-bool LayOffOnto(TGame& game, TCardArray& cards) {
+bool LayOffOnto(TGame& game, int m) {
     TCardArray& hand = game.OpponentCards;
+    TCardArray& cards = *game.TableMelds.At(m).Cards;
     if (cards.Empty()) {
         return false;
     }
+    auto note = [&](const TCard& card, TMeldEnd end) {
+        game.NoteOpponentStep(TTurnStep(TStepKind::LayOff, card, m, end));
+        return true;
+    };
     if (IsRun(cards)) {
         const TCard& bottom = cards.Last();
         ClearMarks(hand);
         if (game.MarkCard(RankBelow(RankInMeld(bottom)), SuitInMeld(bottom), 1)) {
-            return MoveMarkedInto(hand, cards, cards.Count());
+            return MoveMarkedInto(hand, cards, cards.Count()) && note(cards.Last(), TMeldEnd::Bottom);
         }
         const TCard& top = cards.At(0);
         ClearMarks(hand);
         if (game.MarkCard(RankAbove(RankInMeld(top)), SuitInMeld(top), 1)) {
             // The run is not sorted again: the new top keeps MeldOrder 1.
-            return MoveMarkedInto(hand, cards, 0);
+            return MoveMarkedInto(hand, cards, 0) && note(cards.At(0), TMeldEnd::Top);
         }
         return false;
     }
@@ -264,8 +275,9 @@ bool LayOffOnto(TGame& game, TCardArray& cards) {
         for (int i = 0; i < cards.Count(); ++i) {
             cards.At(i).MeldOrder = cards.At(i).AsSuit;
         }
+        const TCard joined = added;
         game.SortThisCards(cards);
-        return true;
+        return note(joined, TMeldEnd::Set);
     }
     return false;
 }
@@ -281,8 +293,7 @@ void TGame::LayOffCards() {
     while (laid && OpponentCards.Count() > 1) {
         laid = false;
         for (int m = TableMelds.Count() - 1; m >= 0 && !laid; --m) {
-            TCardArray* cards = TableMelds.At(m).Cards;
-            laid = cards != nullptr && LayOffOnto(*this, *cards);
+            laid = TableMelds.At(m).Cards != nullptr && LayOffOnto(*this, m);
         }
     }
 }

@@ -1,0 +1,42 @@
+// What the computer did in its last turn, step by step, as plain data: the
+// screen tells it, marks it on the table and can play it out. Noting it
+// changes nothing in the game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/Card.h"
+
+enum class TStepKind { DrawFromStock, DrawFromDiscardPile, ExchangeJoker, LayOut, LayOff, Discard };
+
+// Where a card laid off joined its meld.
+enum class TMeldEnd { Bottom, Top, Set };
+
+struct TTurnStep {
+    TTurnStep() = default;
+    explicit TTurnStep(TStepKind kind, const TCard& card = TCard{}, int32_t meld = -1,
+                       TMeldEnd end = TMeldEnd::Bottom)
+        : Kind(kind), Card(card), Meld(meld), End(end) {}
+
+    TStepKind Kind = TStepKind::DrawFromStock;
+    TCard Card{};              // taken from the discard pile, swapped in, laid off or discarded
+    std::vector<TCard> Cards;  // a meld laid out, in the order it lies
+    int32_t Meld = -1;         // the meld it concerns, by its place on the table
+    TMeldEnd End = TMeldEnd::Bottom;
+};
+
+struct TTurnRecord {
+    std::vector<TTurnStep> Steps;
+    bool Won = false;  // the discard emptied the computer's hand
+};
+
+// The computer's turn in one German sentence, e.g. "Computer: zieht Herz 7 vom
+// Ablagestapel, legt Karo 4, 5, 6 aus, wirft Kreuz 2 ab." Empty for no steps.
+std::string TurnSentence(const TTurnRecord& record);
+
+// A card as the player reads it: "Herz Dame", "Joker".
+std::string CardWords(const TCard& card);
+// A card lying in a meld: a joker also says what it stands for, "Joker für Herz Dame".
+std::string MeldCardWords(const TCard& card);
