@@ -1,6 +1,7 @@
 #include "ui/ProgramDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 QString WithTrailingSeparator(const QString& path) {
@@ -13,7 +14,10 @@ QString ProgramDirectory() {
 
 QString FindDataPath(const QString& relative) {
     const QString dir = ProgramDirectory();
-    for (const QString& candidate : {dir + relative, dir + "../share/brisko/" + relative}) {
+    // Installed: the data folder as seen from the program's folder (absolute if
+    // installed to a fixed place), e.g. ../share/brisko or ../share/games/brisko.
+    const QString installed = QDir(dir).filePath(QStringLiteral(BRISKO_DATA_FROM_PROGRAM));
+    for (const QString& candidate : {dir + relative, WithTrailingSeparator(installed) + relative}) {
         if (QFileInfo::exists(candidate)) {
             return QFileInfo(candidate).absoluteFilePath();
         }
