@@ -97,8 +97,12 @@ TRect HintFrameArea(const TRect& pile) {
 }
 
 std::array<TRect, 4> HintFrameBands(const TRect& pile) {
-    const TRect o = HintFrameArea(pile);
-    constexpr int32_t w = HintFrameWidth;
+    return FrameBands(pile, -HintFrameWidth / 2, HintFrameWidth / 2);
+}
+
+std::array<TRect, 4> FrameBands(const TRect& r, int32_t inner, int32_t outer) {
+    const TRect o{r.Left - outer, r.Top - outer, r.Right + outer, r.Bottom + outer};
+    const int32_t w = outer - inner;
     return {TRect{o.Left, o.Top, o.Right, o.Top + w}, TRect{o.Left, o.Bottom - w, o.Right, o.Bottom},
             TRect{o.Left, o.Top + w, o.Left + w, o.Bottom - w},
             TRect{o.Right - w, o.Top + w, o.Right, o.Bottom - w}};

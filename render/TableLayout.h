@@ -69,5 +69,8 @@ bool InTableArea(int32_t x, int32_t y, int32_t paintBoxHeight);
 TRect HintFrameArea(const TRect& pile);
 // The frame itself: top, bottom, left and right band.
 std::array<TRect, 4> HintFrameBands(const TRect& pile);
+// A frame around `r` from `inner` to `outer` pixels outside its edge (negative:
+// inside): top, bottom, left and right band.
+std::array<TRect, 4> FrameBands(const TRect& r, int32_t inner, int32_t outer);
 // Both piles with their frames.
 TRect HintArea(int32_t paintBoxHeight);

@@ -40,10 +40,32 @@ void Invert(QPainter& painter, const QRect& rect) {
     painter.restore();
 }
 
+void Bands(QPainter& painter, const TDeviceMap& map, const std::array<TRect, 4>& bands,
+           const QColor& colour) {
+    for (const TRect& band : bands) {
+        painter.fillRect(map.Rect(band), colour);
+    }
+}
+
 // An unfilled rectangle drawn with a pen of `width` pixels centred on its edge.
 void Frame(QPainter& painter, const TDeviceMap& map, const TRect& pile, const QColor& colour) {
-    for (const TRect& band : HintFrameBands(pile)) {
-        painter.fillRect(map.Rect(band), colour);
+    Bands(painter, map, HintFrameBands(pile), colour);
+}
+
+void DrawMark(QPainter& painter, const TDeviceMap& map, const TRect& place, TMarkStyle style,
+              const QColor& table) {
+    switch (style) {
+        case TMarkStyle::Move:
+            Bands(painter, map, FrameBands(place, 0, 2), MoveMarkColour(table));
+            break;
+        case TMarkStyle::Hint:
+            Frame(painter, map, place, HintRed);
+            break;
+        case TMarkStyle::Focus:
+            // Black and white: seen on every table and every card.
+            Bands(painter, map, FrameBands(place, 3, 5), Black);
+            Bands(painter, map, FrameBands(place, 4, 5), QColor(255, 255, 255));
+            break;
     }
 }
 
@@ -229,6 +251,12 @@ void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& l
             if (card.Selected != 0) {
                 Invert(painter, map.Rect(place));
             }
+        }
+    }
+    for (const TTableMark& mark : scene.Marks) {
+        const TRect place = MarkedRect(mark, game, layout);
+        if (place.Right > place.Left && place.Bottom > place.Top) {
+            DrawMark(painter, map, place, mark.Style, scene.TableColor);
         }
     }
     painter.end();

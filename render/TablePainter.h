@@ -11,10 +11,12 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "game/Card.h"
 #include "game/Game.h"
 #include "render/TableLayout.h"
+#include "render/TableMarks.h"
 
 // What one painting reads besides the game and its layout.
 struct TTableScene {
@@ -26,6 +28,7 @@ struct TTableScene {
     int32_t DragMoves = 0;
     int32_t MouseX = 0;
     int32_t MouseY = 0;
+    std::vector<TTableMark> Marks;  // drawn over everything else, in this order
 };
 
 // What the last painting drew, as far as a blink tick needs to know it.

@@ -190,6 +190,12 @@ void TMainForm::CreateControls() {
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setFixedHeight(19);
     StatusBar1->setSizeGripEnabled(true);
+    // A label, not a transient message, so that assistive technology reads it
+    // like the status line.
+    StatusBarText = new QLabel(StatusBar1);
+    StatusBarText->setObjectName("StatusBarText");
+    StatusBarText->setTextFormat(Qt::PlainText);
+    StatusBar1->addWidget(StatusBarText, 1);
 }
 
 void TMainForm::SetMessageBoxes(TMessageBoxes* boxes) {
@@ -228,6 +234,11 @@ void TMainForm::UndoBtnClick() {
 
 void TMainForm::ScrollBar1Change(int) {
     PaintBox1Paint();
+}
+
+void TMainForm::ShowInStatusBar(const QString& text) {
+    StatusBarText->setText(text);
+    StatusBarText->setAccessibleName(text);
 }
 
 void TMainForm::SetStatusLine(const std::string& text) {

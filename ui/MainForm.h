@@ -92,6 +92,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
     // Copies the settings dialog's values into the game.
     void ApplySettings();
+    // The sentence in the status bar; empty clears it.
+    void ShowInStatusBar(const QString& text);
 
     // Controls.
     QMenu* SpielMenu;
@@ -108,6 +110,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     TPaintBox* PaintBox1;
     QScrollBar* ScrollBar1;
     QStatusBar* StatusBar1;
+    QLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;

@@ -1,0 +1,76 @@
+#include "render/TableMarks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The right edge of what shows of card `index` of a row: the next card's left
+// edge, or its own right edge when it lies last.
+int32_t VisibleRight(const TRect& card, int32_t index, int32_t count, int32_t nextLeft) {
+    return index + 1 < count ? nextLeft : card.Right;
+}
+
+double Luminance(const QColor& colour) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
+}
+
+}  // namespace
+
+TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& layout) {
+    switch (mark.Place) {
+        case TMarkPlace::Stock:
+            return layout.StockRect;
+        case TMarkPlace::DiscardPile:
+            return layout.DiscardRect;
+        case TMarkPlace::HandCard: {
+            const int32_t count = game.OwnCards.Count();
+            if (mark.First < 0 || mark.First >= count) {
+                return {};
+            }
+            TRect card = HandCardRect(mark.First, layout.Height);
+            card.Right =
+                VisibleRight(card, mark.First, count, HandCardRect(mark.First + 1, layout.Height).Left);
+            return card;
+        }
+        case TMarkPlace::MeldCards: {
+            if (mark.Meld < 0 || mark.Meld >= game.TableMelds.Count() ||
+                game.TableMelds.At(mark.Meld).Cards == nullptr) {
+                return {};
+            }
+            const TMeld& meld = game.TableMelds.At(mark.Meld);
+            const int32_t count = meld.Cards->Count();
+            const int32_t first = std::max(0, mark.First);
+            const int32_t last = std::min(count - 1, mark.Last);
+            if (first > last) {
+                return {};
+            }
+            TRect cards = MeldCardRect(meld.Bounds, first);
+            const TRect end = MeldCardRect(meld.Bounds, last);
+            cards.Right = VisibleRight(end, last, count, MeldCardRect(meld.Bounds, last + 1).Left);
+            return cards;
+        }
+        case TMarkPlace::FreeTable: {
+            const int32_t top = MiddleRowTop(layout.Height);
+            return {layout.MeldRowEnd, top, layout.MeldRowEnd + layout.CardWidth, top + layout.CardHeight};
+        }
+    }
+    return {};
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor MoveMarkColour(const QColor& table) {
+    const QColor gold(255, 215, 0);
+    const QColor deepBlue(0, 0, 170);
+    return ContrastRatio(gold, table) >= ContrastRatio(deepBlue, table) ? gold : deepBlue;
+}
