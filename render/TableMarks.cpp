@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -61,6 +62,51 @@ TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& 
         }
     }
     return {};
+}
+
+std::vector<TTableMark> MoveMarks(const TGame& game, const TTurnRecord& record) {
+    // Cards are told apart by their faces: each card owns its own.
+    std::set<const CardFace*> placed;
+    const CardFace* discarded = nullptr;
+    for (const TTurnStep& step : record.Steps) {
+        switch (step.Kind) {
+            case TStepKind::LayOut:
+                for (const TCard& card : step.Cards) {
+                    placed.insert(card.Image);
+                }
+                break;
+            case TStepKind::LayOff:
+            case TStepKind::ExchangeJoker:
+                placed.insert(step.Card.Image);
+                break;
+            case TStepKind::Discard:
+                discarded = step.Card.Image;
+                break;
+            case TStepKind::DrawFromStock:
+            case TStepKind::DrawFromDiscardPile:
+                break;
+        }
+    }
+    placed.erase(nullptr);
+    std::vector<TTableMark> marks;
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        const TCardArray* cards = game.TableMelds.At(m).Cards;
+        for (int j = 0; cards != nullptr && j < cards->Count(); ++j) {
+            if (placed.count(cards->At(j).Image) == 0) {
+                continue;
+            }
+            if (!marks.empty() && marks.back().Place == TMarkPlace::MeldCards && marks.back().Meld == m &&
+                marks.back().Last == j - 1) {
+                marks.back().Last = j;
+            } else {
+                marks.push_back({TMarkStyle::Move, TMarkPlace::MeldCards, m, j, j});
+            }
+        }
+    }
+    if (discarded != nullptr && !game.DiscardPile.Empty() && game.DiscardPile.Last().Image == discarded) {
+        marks.push_back({TMarkStyle::Move, TMarkPlace::DiscardPile});
+    }
+    return marks;
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <cstdint>
+#include <vector>
 
 #include "game/Game.h"
 #include "render/TableLayout.h"
@@ -28,6 +29,11 @@ struct TTableMark {
 // What a mark frames, in table coordinates: the visible part of its cards, or
 // the place where a new meld would go. Empty when there is nothing to frame.
 TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& layout);
+
+// Every card the computer put on the table in the turn of `record` (melds laid
+// out, cards laid off, natural cards swapped in for jokers) and its discard,
+// as Move marks; neighbouring marked cards of a meld share one frame.
+std::vector<TTableMark> MoveMarks(const TGame& game, const TTurnRecord& record);
 
 // The colour of the computer's marks on a table of this colour: gold on dark
 // tables, deep blue on light ones, whichever stands out more.
