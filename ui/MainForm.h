@@ -84,6 +84,15 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // Copies the settings dialog's values into the game.
     void ApplySettings();
 
+    // The one save of the settings at program end, by "Beenden", the close
+    // box or a signal; later calls do nothing.
+    void SaveSettingsAtExit();
+    // A signal ends the program: the settings are saved once, with failures
+    // going to standard error, every open box and dialog goes away without
+    // an answer, and the event loop ends.
+    void QuitOnSignal();
+    bool QuittingOnSignal() const { return SignalQuit; }
+
     // Controls.
     QMenu* SpielMenu;
     QAction* NeuesSpiel1;
@@ -132,8 +141,11 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A settings file problem: a box while playing, standard error while quitting on a signal.
+    void ReportSettingsProblem(const QString& message, TMessageIcon icon);
     void CreateMenus();
     void CreateControls();
     void CreateCardBack();
@@ -158,4 +170,6 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
     TQtMessageBoxes QtMessageBoxes;
     TMessageBoxes* MessageBoxes = &QtMessageBoxes;
+    bool SettingsSavedAtExit = false;
+    bool SignalQuit = false;
 };
