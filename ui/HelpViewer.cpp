@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStyle>
@@ -91,16 +92,28 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
         url = (source().isLocalFile() ? source() : QUrl::fromLocalFile(Folder + "/")).resolved(url);
     }
     QByteArray data;
-    if (!url.isLocalFile() || !ReadHelpFile(Folder, url.toLocalFile(), MaxFileSize, data)) {
-        if (type == QTextDocument::HtmlResource) {
-            return THelpViewer::MissingPageHtml(url.isLocalFile() ? url.toLocalFile() : url.toString());
+    const bool found = url.isLocalFile() && ReadHelpFile(Folder, url.toLocalFile(), MaxFileSize, data);
+    // Never an empty answer: Qt would then open the file itself, and wait on
+    // a pipe for good. An image that cannot be shown is one clear pixel.
+    switch (type) {
+        case QTextDocument::HtmlResource:
+            return found
+                       ? QString::fromUtf8(data)
+                       : THelpViewer::MissingPageHtml(url.isLocalFile() ? url.toLocalFile() : url.toString());
+        case QTextDocument::ImageResource: {
+            QImage image = QImage::fromData(data);
+            if (image.isNull()) {
+                image = QImage(1, 1, QImage::Format_ARGB32);
+                image.fill(Qt::transparent);
+            }
+            return image;
         }
-        return {};
+        case QTextDocument::StyleSheetResource:
+        case QTextDocument::MarkdownResource:
+            return QString::fromUtf8(data);
+        default:
+            return data;
     }
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::MarkdownResource) {
-        return QString::fromUtf8(data);
-    }
-    return data;
 }
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -164,7 +177,7 @@ QString THelpViewer::MissingPageHtml(const QString& path) {
 }
 
 void THelpViewer::ShowPage(const QString& page) {
-    const QUrl url = QUrl::fromLocalFile(HelpFolder() + "/" + page);
+    const QUrl url = QUrl::fromLocalFile(Browser->Folder + "/" + page);
     if (Browser->source() == url) {
         Browser->reload();
     } else {

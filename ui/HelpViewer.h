@@ -12,7 +12,7 @@ class QToolButton;
 // bounded size, found there after links and ".." are resolved; pages, images
 // and style sheets alike. A page that is not there gives a page saying so, an
 // image that is not there gives none. Pipes, devices and huge files are never
-// read, so nothing a page links to can stall the game.
+// opened for reading, so nothing a page links to can stall the game.
 class THelpBrowser final : public QTextBrowser {
     Q_OBJECT
   public:
