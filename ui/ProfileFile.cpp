@@ -199,20 +199,31 @@ bool TProfileFile::UpdateFile() {
     if (Doc->Ini.Save(text, false) < 0) {
         return false;
     }
-    if (Damaged && !KeepAside()) {
+    QString kept;
+    if (Damaged && !KeepAside(kept)) {
         return false;
     }
-    if (!ReplaceFile(Target, QByteArray::fromStdString(text))) {
-        return false;
+    const bool written = ReplaceFile(Target, QByteArray::fromStdString(text));
+    if (written) {
+        Damaged = false;
     }
-    Damaged = false;
-    return true;
+    // Told once the file is written (or has failed to be): a box opened
+    // earlier could let another save run in between.
+    if (!kept.isEmpty()) {
+        if (OnNotice) {
+            OnNotice(KeptAsideMessage(Name, kept));
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(KeptAsideMessage(Name, kept)));
+        }
+    }
+    return written;
 }
 
 // Copies the file as read to the first backup name that is free, unless one
 // of the taken ones holds exactly these bytes already (an earlier save that
-// failed after keeping it). An older backup is never replaced.
-bool TProfileFile::KeepAside() {
+// failed after keeping it). An older backup is never replaced. `kept` names
+// a new backup.
+bool TProfileFile::KeepAside(QString& kept) {
     // The backup is as private as the file was.
     struct stat st {};
     const unsigned permissions = ::stat(QFile::encodeName(Target).constData(), &st) == 0 ? st.st_mode : 0600;
@@ -220,11 +231,7 @@ bool TProfileFile::KeepAside() {
         const QString backup = Target + ".bak" + (i == 0 ? QString() : QString::number(i));
         switch (WriteNewFile(backup, Original, permissions)) {
             case TNewFile::Written:
-                if (OnNotice) {
-                    OnNotice(KeptAsideMessage(Name, backup));
-                } else {
-                    std::fprintf(stderr, "%s\n", qPrintable(KeptAsideMessage(Name, backup)));
-                }
+                kept = backup;
                 return true;
             case TNewFile::Failed:
                 return false;

@@ -56,7 +56,7 @@ class TProfileFile {
     static QString KeptAsideMessage(const QString& fileName, const QString& backupName);
 
   private:
-    bool KeepAside();
+    bool KeepAside(QString& kept);
 
     QString Name;
     QString Target;  // the file itself, symbolic links followed

@@ -113,10 +113,10 @@ TEST(HelpViewerTest, OnlyRegularFilesInsideTheHelpFolderAreRead) {
     ASSERT_TRUE(picture.save(folder + "/ok.png"));
     ASSERT_TRUE(picture.save(root.path() + "/outside.png"));
     ASSERT_TRUE(QFile::copy(folder + "/ok.png", root.path() + "/outside.html"));
-    for (const QString& name : {"pipe.png", "pipe.html"}) {
+    for (const QString name : {"pipe.png", "pipe.html"}) {
         ASSERT_EQ(mkfifo((folder + "/" + name).toUtf8().constData(), 0600), 0);
     }
-    for (const QString& name : {"zero.png", "zero.html"}) {
+    for (const QString name : {"zero.png", "zero.html"}) {
         ASSERT_TRUE(QFile::link("/dev/zero", folder + "/" + name));
         // Sparse: big on paper, no room on the disk.
         QFile huge(folder + "/huge" + name.mid(4));
