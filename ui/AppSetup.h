@@ -5,7 +5,3 @@ class QApplication;
 
 // Name, font substitutes, German standard texts, the out-of-memory message box.
 void SetUpApplication(QApplication& app);
-
-// SIGTERM, SIGINT and SIGHUP close the windows and end the event loop, so that
-// the settings are saved as on "Beenden" (a desktop logging out sends SIGTERM).
-void QuitGracefullyOnSignals(QApplication& app);

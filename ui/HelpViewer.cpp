@@ -1,13 +1,20 @@
 #include "ui/HelpViewer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ui/ProgramDir.h"
 
@@ -34,6 +41,44 @@ QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QStr
     return button;
 }
 
+// The bytes of `path` if it is a regular file inside `folder` of at most
+// `limit` bytes. The file is opened without waiting (a pipe would block) and
+// checked again once open.
+bool ReadHelpFile(const QString& folder, const QString& path, qint64 limit, QByteArray& data) {
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const QString file = QFileInfo(path).canonicalFilePath();
+    if (root.isEmpty() || file.isEmpty() || !file.startsWith(root + '/')) {
+        return false;
+    }
+    const int fd = ::open(QFile::encodeName(file).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= limit;
+    if (ok) {
+        // One byte more than the file holds, to see that it did not grow.
+        data.resize(static_cast<qsizetype>(st.st_size) + 1);
+        qsizetype got = 0;
+        while (got < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + got, static_cast<size_t>(data.size() - got));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            got += n;
+        }
+        ok = ok && got < data.size();
+        data.truncate(got);
+    }
+    ::close(fd);
+    return ok;
+}
+
 }  // namespace
 
 THelpBrowser::THelpBrowser(QWidget* parent) : QTextBrowser(parent) {
@@ -42,14 +87,33 @@ THelpBrowser::THelpBrowser(QWidget* parent) : QTextBrowser(parent) {
 }
 
 QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
-    if (type == QTextDocument::HtmlResource) {
-        const QString path = name.isLocalFile() ? name.toLocalFile() : name.toString();
-        const QFileInfo info(path);
-        if (!info.isFile() || !info.isReadable()) {
-            return THelpViewer::MissingPageHtml(path);
-        }
+    QUrl url = name;
+    if (url.isRelative()) {
+        url = (source().isLocalFile() ? source() : QUrl::fromLocalFile(Folder + "/")).resolved(url);
     }
-    return QTextBrowser::loadResource(type, name);
+    QByteArray data;
+    const bool found = url.isLocalFile() && ReadHelpFile(Folder, url.toLocalFile(), MaxFileSize, data);
+    // Never an empty answer: Qt would then open the file itself, and wait on
+    // a pipe for good. An image that cannot be shown is one clear pixel.
+    switch (type) {
+        case QTextDocument::HtmlResource:
+            return found
+                       ? QString::fromUtf8(data)
+                       : THelpViewer::MissingPageHtml(url.isLocalFile() ? url.toLocalFile() : url.toString());
+        case QTextDocument::ImageResource: {
+            QImage image = QImage::fromData(data);
+            if (image.isNull()) {
+                image = QImage(1, 1, QImage::Format_ARGB32);
+                image.fill(Qt::transparent);
+            }
+            return image;
+        }
+        case QTextDocument::StyleSheetResource:
+        case QTextDocument::MarkdownResource:
+            return QString::fromUtf8(data);
+        default:
+            return data;
+    }
 }
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -77,6 +141,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
         item->setData(Qt::UserRole, QString::fromUtf8(topic.File));
     }
     Browser = new THelpBrowser(splitter);
+    Browser->Folder = HelpFolder();
     splitter->addWidget(Contents);
     splitter->addWidget(Browser);
     splitter->setStretchFactor(1, 1);
@@ -112,7 +177,7 @@ QString THelpViewer::MissingPageHtml(const QString& path) {
 }
 
 void THelpViewer::ShowPage(const QString& page) {
-    const QUrl url = QUrl::fromLocalFile(HelpFolder() + "/" + page);
+    const QUrl url = QUrl::fromLocalFile(Browser->Folder + "/" + page);
     if (Browser->source() == url) {
         Browser->reload();
     } else {

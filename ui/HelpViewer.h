@@ -8,12 +8,20 @@
 class QListWidget;
 class QToolButton;
 
-// Reports a page that is not there instead of showing nothing.
+// Shows only what lies in the help folder: regular, readable files of a
+// bounded size, found there after links and ".." are resolved; pages, images
+// and style sheets alike. A page that is not there gives a page saying so, an
+// image that is not there gives none. Pipes, devices and huge files are never
+// opened for reading, so nothing a page links to can stall the game.
 class THelpBrowser final : public QTextBrowser {
     Q_OBJECT
   public:
+    static constexpr qint64 MaxFileSize = 2 << 20;
+
     explicit THelpBrowser(QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;
+
+    QString Folder;  // the help folder
 };
 
 class THelpViewer final : public QWidget {

@@ -1,6 +1,8 @@
 #include "ui/MainForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
@@ -16,11 +18,13 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <cstdio>
 
 #include "ui/AboutBox.h"
 #include "ui/FormStorage.h"
 #include "ui/HelpViewer.h"
 #include "ui/OptionsForm.h"
+#include "ui/ProfileFile.h"
 #include "ui/ProgramDir.h"
 
 TPaintBox::TPaintBox(TMainForm* form, QWidget* parent) : QWidget(parent), Form(form) {
@@ -80,7 +84,10 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     AboutBox = new TAboutBox(this);
     OptionsForm = new TOptionsForm(this);
     OptionsForm->FormStorage1->OnWriteError = [this](const QString& message) {
-        ShowMessage(message.toStdString(), ApplicationTitle, TMessageIcon::Error);
+        ReportSettingsProblem(message, TMessageIcon::Error);
+    };
+    TProfileFile::OnNotice = [this](const QString& message) {
+        ReportSettingsProblem(message, TMessageIcon::Information);
     };
 
     // Armed by each painting for the next tick at which the draw hint changes.
@@ -95,7 +102,8 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 
 TMainForm::~TMainForm() {
     Timer1->stop();
-    OptionsForm->FormDestroy();
+    SaveSettingsAtExit();
+    TProfileFile::OnNotice = nullptr;
     if (HelpViewer != nullptr) {
         HelpViewer->close();
     }
@@ -228,6 +236,50 @@ void TMainForm::Beenden1Click() {
     close();
 }
 
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // While the window is still there, so that a failure can be told.
+    SaveSettingsAtExit();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::SaveSettingsAtExit() {
+    if (SettingsSavedAtExit) {
+        return;
+    }
+    SettingsSavedAtExit = true;
+    OptionsForm->FormDestroy();
+}
+
+void TMainForm::QuitOnSignal() {
+    if (SignalQuit) {
+        return;
+    }
+    SignalQuit = true;
+    // An open settings dialog saves what it shows, as closing it would.
+    if (OptionsForm->isVisible()) {
+        OptionsForm->AnzCardEd->CommitText();
+    }
+    SaveSettingsAtExit();
+    // Hidden, not closed: closing would answer them, and a dialog that refuses
+    // to close would stop the quitting. Each one's event loop ends with it.
+    for (int i = 0; i < 100; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            break;
+        }
+        modal->hide();
+    }
+    QApplication::quit();
+}
+
+void TMainForm::ReportSettingsProblem(const QString& message, TMessageIcon icon) {
+    if (SignalQuit) {
+        std::fprintf(stderr, "brisko: %s\n", qPrintable(message));
+        return;
+    }
+    ShowMessage(message.toStdString(), ApplicationTitle, icon);
+}
+
 void TMainForm::UndoBtnClick() {
     Game.TakeBackTurn();
 }
@@ -246,9 +298,16 @@ void TMainForm::SetStatusLine(const std::string& text) {
 }
 
 void TMainForm::ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) {
+    // No new box while the program is ending; a question counts as "No".
+    if (SignalQuit) {
+        return;
+    }
     MessageBoxes->Show(this, QString::fromStdString(text), QString::fromStdString(caption), icon);
 }
 
 bool TMainForm::AskYesNo(const std::string& text, const std::string& caption) {
+    if (SignalQuit) {
+        return false;
+    }
     return MessageBoxes->Ask(this, QString::fromStdString(text), QString::fromStdString(caption));
 }

@@ -95,6 +95,15 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
 
+    // The one save of the settings at program end, by "Beenden", the close
+    // box or a signal; later calls do nothing.
+    void SaveSettingsAtExit();
+    // A signal ends the program: the settings are saved once, with failures
+    // going to standard error, every open box and dialog goes away without
+    // an answer, and the event loop ends.
+    void QuitOnSignal();
+    bool QuittingOnSignal() const { return SignalQuit; }
+
     // Controls.
     QMenu* SpielMenu;
     QAction* NeuesSpiel1;
@@ -153,8 +162,11 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A settings file problem: a box while playing, standard error while quitting on a signal.
+    void ReportSettingsProblem(const QString& message, TMessageIcon icon);
     void CreateMenus();
     void CreateControls();
     void CreateCardBack();
@@ -175,4 +187,6 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
     TQtMessageBoxes QtMessageBoxes;
     TMessageBoxes* MessageBoxes = &QtMessageBoxes;
+    bool SettingsSavedAtExit = false;
+    bool SignalQuit = false;
 };

@@ -156,6 +156,7 @@ void TOptionsForm::RestoreSettings() {
 
 void TOptionsForm::FormDestroy() {
     FormStorage1->FormDestroy();
+    ProgramEnding = true;
 }
 
 QColor TOptionsForm::TableColor() const {
@@ -174,6 +175,8 @@ void TOptionsForm::setVisible(bool visible) {
 
 void TOptionsForm::done(int result) {
     AnzCardEd->CommitText();
-    FormStorage1->SaveFormPlacement();
+    if (!ProgramEnding) {
+        FormStorage1->SaveFormPlacement();
+    }
     QDialog::done(result);
 }

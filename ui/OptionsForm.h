@@ -57,7 +57,8 @@ class TOptionsForm final : public QDialog {
 
     // Reads the stored values into the controls (the main window's first showing).
     void RestoreSettings();
-    // At program end: saves unless saved since the last restore.
+    // At program end: saves unless saved since the last restore. Closing the
+    // dialog saves no more after that.
     void FormDestroy();
     QColor TableColor() const;
 
@@ -82,4 +83,6 @@ class TOptionsForm final : public QDialog {
   private:
     void Restore();
     void CenterOnScreen();
+
+    bool ProgramEnding = false;
 };

@@ -10,8 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
+#include <cstdio>
 #include <string>
+
+#include <sys/stat.h>
+
+#include "ui/SafeFile.h"
+#include "ui/SettingsText.h"
 
 class TProfileDocument {
   public:
@@ -90,26 +96,45 @@ bool ParseDecimal(const QString& text, int32_t& value) {
     return true;
 }
 
-TProfileFile::TProfileFile(QString fileName) : Name(std::move(fileName)), Doc(new TProfileDocument) {
+std::function<void(const QString&)> TProfileFile::OnNotice;
+
+QString TProfileFile::KeptAsideMessage(const QString& fileName, const QString& backupName) {
+    return QString(
+               "Die Einstellungsdatei %1 war beschädigt und ließ sich nicht vollständig lesen. Die alte "
+               "Datei ist unverändert als %2 aufbewahrt; Brisko speichert die Einstellungen nun neu.")
+        .arg(fileName, backupName);
+}
+
+TProfileFile::TProfileFile(QString fileName)
+    : Name(std::move(fileName)), Target(Name), Doc(new TProfileDocument) {
     Doc->Ini.SetSpaces(false);
     const QFileInfo info(Name);
+    // A linked settings file is written where the link points, and the link stays.
+    if (info.isSymLink()) {
+        Target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+    }
+    static QSet<QString> cleared;
+    if (!cleared.contains(Target)) {
+        cleared.insert(Target);
+        RemoveStaleTemporaries(Target);
+    }
     if (!info.exists()) {
         return;
     }
     // Folders, pipes and devices are never opened: a pipe would block for good.
-    QFile file(Name);
+    QFile file(Target);
     if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
         Writable = false;
         return;
     }
-    const QByteArray data = file.read(MaxFileSize + 1);
-    if (data.size() > MaxFileSize || file.error() != QFileDevice::NoError) {
+    Original = file.read(MaxFileSize + 1);
+    if (Original.size() > MaxFileSize || file.error() != QFileDevice::NoError) {
         Writable = false;
         return;
     }
-    // Parsing stops at a NUL byte, so a binary file reads as whatever text
-    // precedes it.
-    if (Doc->Ini.LoadData(data.constData(), static_cast<size_t>(data.size())) < 0) {
+    const TSettingsText text = DecodeSettingsText(Original);
+    Damaged = !text.Whole;
+    if (Doc->Ini.LoadData(text.Utf8.constData(), static_cast<size_t>(text.Utf8.size())) < 0) {
         Doc->Ini.Reset();
         Writable = false;
     }
@@ -161,7 +186,7 @@ bool TProfileFile::UpdateFile() {
     if (!Writable) {
         return false;
     }
-    const QFileInfo info(Name);
+    const QFileInfo info(Target);
     // A write-protected file stays as it is, even where its folder would let
     // us replace it.
     if (info.exists() && (!info.isFile() || !info.isWritable())) {
@@ -174,14 +199,51 @@ bool TProfileFile::UpdateFile() {
     if (Doc->Ini.Save(text, false) < 0) {
         return false;
     }
-    QSaveFile file(Name);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString kept;
+    if (Damaged && !KeepAside(kept)) {
         return false;
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
+    const bool written = ReplaceFile(Target, QByteArray::fromStdString(text));
+    if (written) {
+        Damaged = false;
     }
-    return file.commit();
+    // Told once the file is written (or has failed to be): a box opened
+    // earlier could let another save run in between.
+    if (!kept.isEmpty()) {
+        if (OnNotice) {
+            OnNotice(KeptAsideMessage(Name, kept));
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(KeptAsideMessage(Name, kept)));
+        }
+    }
+    return written;
+}
+
+// Copies the file as read to the first backup name that is free, unless one
+// of the taken ones holds exactly these bytes already (an earlier save that
+// failed after keeping it). An older backup is never replaced. `kept` names
+// a new backup.
+bool TProfileFile::KeepAside(QString& kept) {
+    // The backup is as private as the file was.
+    struct stat st {};
+    const unsigned permissions = ::stat(QFile::encodeName(Target).constData(), &st) == 0 ? st.st_mode : 0600;
+    for (int i = 0; i < 1000; ++i) {
+        const QString backup = Target + ".bak" + (i == 0 ? QString() : QString::number(i));
+        switch (WriteNewFile(backup, Original, permissions)) {
+            case TNewFile::Written:
+                kept = backup;
+                return true;
+            case TNewFile::Failed:
+                return false;
+            case TNewFile::Exists:
+                break;
+        }
+        const QFileInfo taken(backup);
+        QFile same(backup);
+        if (taken.isFile() && taken.size() == Original.size() && same.open(QIODevice::ReadOnly) &&
+            same.readAll() == Original) {
+            return true;
+        }
+    }
+    return false;
 }

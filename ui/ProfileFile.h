@@ -4,8 +4,10 @@
 // surrounding quotes is stripped on reading. Built on SimpleIni.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TProfileDocument;
@@ -18,7 +20,8 @@ QString SettingsFilePath();
 class TProfileFile {
   public:
     // Reads the file once. A missing, unreadable, oversized or garbled file
-    // reads as (partly) empty; it never throws.
+    // reads as (partly) empty; it never throws. The first file read in a run
+    // also clears away what an interrupted save left beside it.
     explicit TProfileFile(QString fileName);
     ~TProfileFile();
     TProfileFile(const TProfileFile&) = delete;
@@ -37,17 +40,30 @@ class TProfileFile {
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int32_t value);
 
-    // Writes the whole file in one step (the old file stays intact on
-    // failure). False when it could not be written.
+    // Writes the whole file in one step, every section alike; the old file
+    // stays byte for byte as it was on failure. A file that was no clean text
+    // is first kept aside as "<name>.bak" (or .bak1, .bak2, ... when that is
+    // taken), and the player is told so. False when it could not be written.
     bool UpdateFile();
 
     // Files above this size are not read, and not overwritten either.
     static constexpr int64_t MaxFileSize = 1 << 20;
 
+    // Where the player is told about a file kept aside; without it the
+    // message goes to standard error.
+    static std::function<void(const QString& message)> OnNotice;
+    // That message.
+    static QString KeptAsideMessage(const QString& fileName, const QString& backupName);
+
   private:
+    bool KeepAside(QString& kept);
+
     QString Name;
+    QString Target;  // the file itself, symbolic links followed
     std::unique_ptr<TProfileDocument> Doc;
-    bool Writable = true;  // false when an existing file could not be read whole
+    QByteArray Original;   // the bytes as read, for keeping them aside
+    bool Writable = true;  // false when an existing file could not be read at all
+    bool Damaged = false;  // read only in part: kept aside before it is replaced
 };
 
 // Parses a decimal integer the strict way: optional sign, digits, nothing else

@@ -2,10 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 #include "tests/ui/ProfileTestSupport.h"
 #include "ui/HelpViewer.h"
@@ -95,6 +99,62 @@ TEST(HelpViewerTest, MissingPageIsReportedInTheWindow) {
     EXPECT_TRUE(PageText(viewer).contains("fehlt.html"));
     viewer.ShowPage(THelpViewer::HomePage);
     EXPECT_TRUE(PageText(viewer).contains("Willkommen bei Brisko"));
+}
+
+// Whatever a help page links to, only regular files inside the help folder
+// are read; pipes, devices, huge files and anything outside never are, and
+// nothing waits. A page that regressed here would hang this test.
+TEST(HelpViewerTest, OnlyRegularFilesInsideTheHelpFolderAreRead) {
+    QTemporaryDir root;
+    const QString folder = root.path() + "/help";
+    ASSERT_TRUE(QDir().mkpath(folder + "/sub"));
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(folder + "/ok.png"));
+    ASSERT_TRUE(picture.save(root.path() + "/outside.png"));
+    ASSERT_TRUE(QFile::copy(folder + "/ok.png", root.path() + "/outside.html"));
+    for (const QString name : {"pipe.png", "pipe.html"}) {
+        ASSERT_EQ(mkfifo((folder + "/" + name).toUtf8().constData(), 0600), 0);
+    }
+    for (const QString name : {"zero.png", "zero.html"}) {
+        ASSERT_TRUE(QFile::link("/dev/zero", folder + "/" + name));
+        // Sparse: big on paper, no room on the disk.
+        QFile huge(folder + "/huge" + name.mid(4));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(THelpBrowser::MaxFileSize + 1));
+    }
+    ASSERT_TRUE(QFile::link(root.path() + "/outside.png", folder + "/linked.png"));
+    QFile index(folder + "/index.html");
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write(
+        "<html><body><p>Bilder</p><img src=\"ok.png\"><img src=\"pipe.png\"><img src=\"zero.png\">"
+        "<img src=\"huge.png\"><img src=\"../outside.png\"><img src=\"linked.png\">"
+        "<img src=\"/dev/zero\"><img src=\"file:///dev/zero\"></body></html>");
+    index.close();
+
+    THelpViewer viewer(nullptr);
+    viewer.Browser->Folder = folder;
+    viewer.ShowPage("index.html");
+    EXPECT_TRUE(PageText(viewer).contains("Bilder"));
+    viewer.grab();  // lays out and paints the page with its images
+    const auto imageSize = [&viewer](const char* name) {
+        return viewer.Browser->loadResource(QTextDocument::ImageResource, QUrl(name)).value<QImage>().size();
+    };
+    for (const char* image : {"ok.png", "sub/../ok.png"}) {
+        EXPECT_EQ(imageSize(image), QSize(2, 2)) << image;
+    }
+    // No image: one clear pixel, never an empty answer that Qt would follow up by itself.
+    for (const char* image :
+         {"pipe.png", "zero.png", "huge.png", "../outside.png", "linked.png", "/dev/zero", "file:///dev/zero",
+          "sub", "missing.png", "index.html", "http://example.org/a.png"}) {
+        EXPECT_EQ(imageSize(image), QSize(1, 1)) << image;
+    }
+    for (const char* page : {"pipe.html", "zero.html", "huge.html", "../outside.html", "sub"}) {
+        viewer.ShowPage(page);
+        EXPECT_TRUE(PageText(viewer).contains("Hilfe nicht gefunden")) << page;
+    }
+    viewer.ShowPage("sub/../index.html");
+    EXPECT_TRUE(PageText(viewer).contains("Bilder"));
 }
 
 TEST(HelpViewerTest, HelpCommandShowsOneWindow) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
+#include <csignal>
 
 #include "tests/ui/ProfileTestSupport.h"
 #include "ui/ProfileFile.h"
@@ -25,6 +28,47 @@ class TConfigEnvironment final : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new TConfigEnvironment);
 
 const QString Section = "TOptionsForm";
+
+// Files of this process may grow to `bytes` only, as on a disk that is full
+// after that many bytes; a write beyond fails instead of raising SIGXFSZ.
+// Unlike permissions, this binds root too.
+class TFileSizeLimit {
+  public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &Previous);
+        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, Previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &Previous);
+        std::signal(SIGXFSZ, PreviousHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+  private:
+    rlimit Previous{};
+    void (*PreviousHandler)(int) = nullptr;
+};
+
+QStringList FolderEntries(const TTempConfig& config) {
+    return QDir(config.Path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// What TProfileFile tells the player, collected.
+class TNotices {
+  public:
+    TNotices() {
+        TProfileFile::OnNotice = [this](const QString& message) { Messages << message; };
+    }
+    ~TNotices() { TProfileFile::OnNotice = nullptr; }
+    TNotices(const TNotices&) = delete;
+    TNotices& operator=(const TNotices&) = delete;
+
+    QStringList Messages;
+};
 
 TEST(ProfileFileTest, SettingsFileLiesInTheConfigurationFolder) {
     TTempConfig config;
@@ -200,6 +244,198 @@ TEST(ProfileFileTest, WriteProtectedFileStaysAsItIs) {
     EXPECT_FALSE(ini.UpdateFile());
     QFile::setPermissions(config.IniPath(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(config.ReadIni(), "[TOptionsForm]\nFlags=3\n");
+}
+
+TEST(ProfileFileTest, SaveOnAFullDiskKeepsTheOldFile) {
+    TTempConfig config;
+    const QByteArray old = "[Other]\nA=1\n[TOptionsForm]\nFlags=3\n";
+    // Full from the start, full after a part of the new text, full at its last byte.
+    for (const rlim_t room : {rlim_t{0}, rlim_t{16}, rlim_t{100}}) {
+        config.WriteIni(old);
+        TProfileFile ini(config.IniPath());
+        ini.WriteString(Section, "Long", QString(100, 'x'));
+        {
+            const TFileSizeLimit full(room);
+            EXPECT_FALSE(ini.UpdateFile()) << room;
+        }
+        EXPECT_EQ(config.ReadIni(), old) << room;
+        EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"}) << room;
+        // With room again the same object saves.
+        EXPECT_TRUE(ini.UpdateFile());
+        EXPECT_TRUE(config.IniLines().contains("Long=" + QString(100, 'x')));
+    }
+    // No file before: none after.
+    ASSERT_TRUE(QFile::remove(config.IniPath()));
+    TProfileFile fresh(config.IniPath());
+    fresh.WriteInteger(Section, "Flags", 0);
+    const TFileSizeLimit full(8);
+    EXPECT_FALSE(fresh.UpdateFile());
+    EXPECT_TRUE(FolderEntries(config).isEmpty());
+}
+
+TEST(ProfileFileTest, SaveNeverWritesInPlace) {
+    // A folder that cannot be written, with the file itself writable: the old
+    // way wrote into the file directly.
+    if (geteuid() != 0) {
+        TTempConfig config;
+        config.WriteIni("[TOptionsForm]\nFlags=3\n");
+        QFile::setPermissions(config.Path(), QFile::ReadOwner | QFile::ExeOwner);
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+        QFile::setPermissions(config.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(config.ReadIni(), "[TOptionsForm]\nFlags=3\n");
+        EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
+    }
+    // A settings file linked to a device is neither read nor written; nothing
+    // is created beside the device either.
+    {
+        TTempConfig config;
+        ASSERT_TRUE(QFile::link("/dev/full", config.IniPath()));
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+        EXPECT_TRUE(QDir("/dev").entryList({"full.*"}, QDir::AllEntries | QDir::System).isEmpty());
+    }
+    // A settings file linked elsewhere is saved there, and stays a link.
+    {
+        TTempConfig config;
+        ASSERT_TRUE(QDir(config.Path()).mkdir("kept"));
+        const QString real = config.Path() + "/kept/brisko.INI";
+        ASSERT_TRUE(QFile::link(real, config.IniPath()));
+        for (const int32_t flags : {5, 6}) {  // the file linked to is missing, then there
+            TProfileFile ini(config.IniPath());
+            ini.WriteInteger(Section, "Flags", flags);
+            ASSERT_TRUE(ini.UpdateFile());
+            EXPECT_EQ(QFileInfo(config.IniPath()).symLinkTarget(), real);
+            EXPECT_EQ(TProfileFile(real).ReadInteger(Section, "Flags", 0), flags);
+        }
+    }
+}
+
+TEST(ProfileFileTest, StaleTemporariesOfOursAreRemovedOnFirstRead) {
+    TTempConfig config;
+    const QStringList ours = {"brisko.INI.aB3dE9.tmp", "brisko.INI.abcdef.tmp"};
+    const QStringList others = {"brisko.INI.bak",        "brisko.INI.bak123",     "brisko.INI.backup",
+                                "brisko.INI.abcdef",     "brisko.INI.abcde.tmp",  "brisko.INI.abcdefg.tmp",
+                                "brisko.INI.ab-def.tmp", "brisko.INI.ABCDEF.TMP", "other.INI.abcdef.tmp"};
+    for (const QString& name : ours + others) {
+        QFile file(config.Path() + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // Folders and links of the pattern are not ours; a link's target stays too.
+    ASSERT_TRUE(QDir(config.Path()).mkdir("brisko.INI.folder.tmp"));
+    ASSERT_TRUE(QFile::link(config.Path() + "/brisko.INI.backup", config.Path() + "/brisko.INI.linked.tmp"));
+    config.WriteIni("[TOptionsForm]\nFlags=3\n");
+
+    const TProfileFile ini(config.IniPath());
+    EXPECT_EQ(ini.ReadInteger(Section, "Flags", 0), 3);
+    QStringList expected =
+        others + QStringList{"brisko.INI", "brisko.INI.folder.tmp", "brisko.INI.linked.tmp"};
+    expected.sort();
+    EXPECT_EQ(FolderEntries(config), expected);
+}
+
+TEST(ProfileFileTest, OtherUnicodeEncodingsAreReadAndSavedAsUtf8) {
+    const QString text = "[Ansicht]\nName=Jürgen\n[TOptionsForm]\nAnzCardEd_Value=14\n";
+    const QStringConverter::Encoding encodings[] = {QStringConverter::Utf8, QStringConverter::Utf16LE,
+                                                    QStringConverter::Utf16BE, QStringConverter::Utf32LE,
+                                                    QStringConverter::Utf32BE};
+    TNotices notices;
+    for (const auto encoding : encodings) {
+        for (const bool mark : {false, true}) {
+            TTempConfig config;
+            QStringEncoder encoder(encoding,
+                                   mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+            config.WriteIni(encoder.encode(text));
+            const std::string label = std::to_string(encoding) + (mark ? " with mark" : "");
+            TProfileFile ini(config.IniPath());
+            EXPECT_EQ(ini.ReadInteger(Section, "AnzCardEd_Value", 0), 14) << label;
+            EXPECT_EQ(ini.ReadString("Ansicht", "Name", ""), "Jürgen") << label;
+            ini.WriteInteger(Section, "Flags", 0);
+            ASSERT_TRUE(ini.UpdateFile()) << label;
+            EXPECT_EQ(config.IniLines(), (QStringList{"[Ansicht]", "Name=Jürgen", "[TOptionsForm]",
+                                                      "AnzCardEd_Value=14", "Flags=0"}))
+                << label;
+            EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"}) << label;  // nothing kept aside
+        }
+    }
+    EXPECT_TRUE(notices.Messages.isEmpty());
+}
+
+TEST(ProfileFileTest, DamagedFileIsKeptAsideBeforeTheFirstSave) {
+    const QByteArray cases[] = {
+        "[Ansicht]\nA=1" + QByteArray(3, '\0') + "\n[TOptionsForm]\nAnzCardEd_Value=14\n",  // NUL bytes
+        "[Ansicht]\nA=1\n[TOptionsForm]\nAnzCardEd_Value=14\n;J\xFCrgen\n",                 // no UTF-8
+        "[Ansicht]\nA=1\n[TOptionsForm]\nAnzCardEd_Value=14\n;J\xC3\xBCr\xFCgen\n",         // damaged UTF-8
+        QByteArray("\xFF\xFE[\0T\0]\0\n", 9),                                               // odd UTF-16
+    };
+    for (const QByteArray& damaged : cases) {
+        TTempConfig config;
+        TNotices notices;
+        config.WriteIni(damaged);
+        const bool readable = damaged.contains("AnzCardEd");
+        {
+            TProfileFile ini(config.IniPath());
+            // What could be read counts, and nothing else is lost on saving.
+            EXPECT_EQ(ini.ReadInteger(Section, "AnzCardEd_Value", 0), readable ? 14 : 0);
+            EXPECT_EQ(ini.ReadInteger("Ansicht", "A", 0), readable ? 1 : 0);
+            ini.WriteInteger(Section, "Flags", 0);
+            ASSERT_TRUE(ini.UpdateFile());
+        }
+        QFile backup(config.IniPath() + ".bak");
+        ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+        EXPECT_EQ(backup.readAll(), damaged);
+        ASSERT_EQ(notices.Messages.size(), 1);
+        EXPECT_EQ(notices.Messages[0],
+                  TProfileFile::KeptAsideMessage(config.IniPath(), config.IniPath() + ".bak"));
+        EXPECT_TRUE(config.IniLines().contains("Flags=0"));
+        if (readable) {
+            EXPECT_TRUE(config.IniLines().contains("AnzCardEd_Value=14"));
+            EXPECT_TRUE(config.IniLines().contains("A=1"));
+        }
+        // The file is clean now: the next save keeps nothing more aside.
+        TProfileFile again(config.IniPath());
+        again.WriteInteger(Section, "Flags", 1);
+        ASSERT_TRUE(again.UpdateFile());
+        EXPECT_EQ(notices.Messages.size(), 1);
+        EXPECT_EQ(FolderEntries(config), (QStringList{"brisko.INI", "brisko.INI.bak"}));
+    }
+}
+
+TEST(ProfileFileTest, OlderBackupsAreNeverReplaced) {
+    TTempConfig config;
+    TNotices notices;
+    const QByteArray damaged("[TOptionsForm]\nFlags=3\0\n", 23);
+    const auto writeFile = [&config](const QString& name, const QByteArray& content) {
+        QFile file(config.Path() + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    writeFile("brisko.INI.bak", "older");
+    writeFile("brisko.INI.bak1", "old");
+    config.WriteIni(damaged);
+    {
+        TProfileFile ini(config.IniPath());
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(FolderEntries(config),
+              (QStringList{"brisko.INI", "brisko.INI.bak", "brisko.INI.bak1", "brisko.INI.bak2"}));
+    QFile older(config.Path() + "/brisko.INI.bak");
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), "older");
+    ASSERT_EQ(notices.Messages.size(), 1);
+    EXPECT_TRUE(notices.Messages[0].contains("brisko.INI.bak2"));
+
+    // A save that failed after keeping the file aside: the next one finds its
+    // backup and neither makes another nor tells again.
+    config.WriteIni(damaged);
+    {
+        TProfileFile ini(config.IniPath());
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(FolderEntries(config).size(), 4);
+    EXPECT_EQ(notices.Messages.size(), 1);
 }
 
 TEST(ProfileFileTest, ParseDecimalIsStrict) {
