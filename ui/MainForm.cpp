@@ -36,17 +36,34 @@ QSize TPaintBox::sizeHint() const {
     return DesignTableSize;
 }
 
+bool TPaintBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = Form->TableToolTip(help->pos().x(), help->pos().y());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TPaintBox::paintEvent(QPaintEvent*) {
     if (!Form->Table.isNull() && Form->Table.devicePixelRatio() != devicePixelRatioF()) {
         Form->PaintBox1Paint();  // moved to a screen of another pixel ratio
     }
     QPainter painter(this);
-    if (!Form->Table.isNull()) {
-        painter.drawImage(0, 0, Form->Table);
+    const QImage& shown = Form->PlayingOut() ? Form->StepTable : Form->Table;
+    if (!shown.isNull()) {
+        painter.drawImage(0, 0, shown);
     }
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    Form->SwallowMouse = false;
     const QPoint p = event->position().toPoint();
     Form->PaintBox1MouseDown(p.x(), p.y());
 }
@@ -57,6 +74,10 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (Form->SwallowMouse) {
+        Form->SwallowMouse = false;  // the end of the click that ended a playing-out
+        return;
+    }
     const QPoint p = event->position().toPoint();
     Form->PaintBox1MouseUp(p.x(), p.y());
 }
@@ -74,6 +95,7 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     HelpFile = ProgramDir + "brisko.hlp";
 
     CreateMenus();
+    ShowViewSettings();
     CreateControls();
     // The table was designed at 680 x 338; the window grows around it by
     // whatever the desktop's menu bar, panels and status bar need.
@@ -102,6 +124,8 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 
 TMainForm::~TMainForm() {
     Timer1->stop();
+    PlayoutTimer->stop();
+    qApp->removeEventFilter(this);
     SaveSettingsAtExit();
     TProfileFile::OnNotice = nullptr;
     if (HelpViewer != nullptr) {
@@ -125,6 +149,8 @@ void TMainForm::CreateMenus() {
     Beenden1 = SpielMenu->addAction("Beenden", this, &TMainForm::Beenden1Click);
     Beenden1->setObjectName("Beenden1");
     Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    CreateViewMenu();
 
     HilfeMenu = menuBar()->addMenu("Hilfe");
     Hilfe2 = HilfeMenu->addAction("&Hilfe...", this, &TMainForm::Hilfe2Click);
@@ -221,6 +247,8 @@ void TMainForm::FormShow() {
         return;
     }
     OptionsForm->RestoreSettings();
+    View = LoadViewSettings(SettingsFilePath());
+    ShowViewSettings();
     SettingsLoaded = 1;
     ApplySettings();
     Game.NeuesSpiel();
@@ -229,6 +257,9 @@ void TMainForm::FormShow() {
 
 void TMainForm::NeuesSpiel1Click() {
     Game.NeuesSpiel();
+    ComputerMoved = false;
+    Playback.Clear();
+    ShowInStatusBar({});
     PaintBox1Paint();
 }
 

@@ -17,8 +17,12 @@
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TurnPlayback.h"
+#include "ui/ViewSettings.h"
 
 class QAction;
+class QActionGroup;
+class QEventLoop;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -46,6 +50,7 @@ class TPaintBox final : public QWidget {
     QSize sizeHint() const override;
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -74,6 +79,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     CardFace* ComposeFace(int32_t suit, int32_t rank) override;
     void FreeFace(CardFace* face) override;
+    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
+    void OpponentStep(const TTurnRecord& record) override;
 
     // Event handlers.
     void FormShow();
@@ -95,6 +102,23 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
 
+    // --- The computer's turn on screen ---
+    // The selected card onto the discard pile, and with it the computer's turn.
+    void DiscardSelected();
+    // After a turn of the computer: its sentence, at once or after playing it out.
+    void ShowComputerTurn();
+    // Shows the computer's turn step by step, at the chosen speed.
+    void StartPlayout();
+    // The next step, or the end after the last.
+    void AdvancePlayout();
+    // Ends the playing-out: the final table and the sentence.
+    void FinishPlayout();
+    bool PlayingOut() const { return PlayoutStep >= 0; }
+    void SetMoveSpeed(TMoveSpeed speed);
+    void SetMarkMoves(bool mark);
+    // The tooltip of the table at (x, y), from the rectangles of the last painting.
+    QString TableToolTip(int x, int y) const;
+
     // The one save of the settings at program end, by "Beenden", the close
     // box or a signal; later calls do nothing.
     void SaveSettingsAtExit();
@@ -112,6 +136,10 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     QMenu* HilfeMenu;
     QAction* Hilfe2;
     QAction* berdasProgramm1;
+    QMenu* AnsichtMenu;
+    QMenu* ZugDesComputers1;
+    QActionGroup* SpeedGroup;
+    QAction* MarkMoves1;
     QFrame* Panel1;
     QPushButton* UndoBtn;
     QLabel* StatusPanel;
@@ -144,6 +172,15 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The table as composed by the last painting; the paint box shows it.
     QImage Table;
 
+    // The menu "Ansicht".
+    TViewSettings View;
+    // The computer's turn kept for playing it out; the step shown, -1 when none.
+    TTurnPlayback Playback;
+    int PlayoutStep = -1;
+    QImage StepTable;           // the picture of that step
+    bool SwallowMouse = false;  // the click that ended a playing-out does nothing else
+    QTimer* PlayoutTimer;
+
     // The timer's tick. Ticks are counted from the window's creation on
     // BlinkClock (milliseconds), which tests may replace.
     static constexpr int64_t BlinkTickMs = 10;
@@ -163,6 +200,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // A settings file problem: a box while playing, standard error while quitting on a signal.
@@ -175,6 +213,12 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
     bool PlaceScrollBar(const TTableLayout& layout);
+    // What a painting of `game` reads besides it and its layout; marks included.
+    TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
+    void PaintStep(int step);
+    void CreateViewMenu();
+    void ShowViewSettings();
+    void StoreViewSettings();
     // The draw hint's blink.
     void CountQuietTicks(int64_t tick);
     void ArmBlink();
@@ -184,6 +228,10 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     TFaceComposer Composer;  // faces at the screen's pixel ratio
     TTablePainter TablePainter;
     QElapsedTimer BlinkElapsed;
+    TGame StepGame;                     // the table of a step being played out; only painted
+    TTablePainter StepPainter;          // keeps the table's own painter's memory as it is
+    QEventLoop* PlayoutLoop = nullptr;  // while the loss waits for the playing-out
+    bool ComputerMoved = false;         // a turn of the computer began since the last look
 
     TQtMessageBoxes QtMessageBoxes;
     TMessageBoxes* MessageBoxes = &QtMessageBoxes;

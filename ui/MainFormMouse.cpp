@@ -59,7 +59,7 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
     }
     Dragging = 0;
     if (DiscardRect.Contains(x, y)) {
-        Game.PlayerDiscard();
+        DiscardSelected();
     } else if (InTableArea(x, y, PaintBox1->height())) {
         int32_t target = -1;
         for (int m = 0; m < Game.TableMelds.Count() && target < 0; ++m) {
@@ -70,4 +70,5 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
         Game.PlayerLayOut(target);
     }
     PaintBox1Paint();
+    ShowComputerTurn();
 }

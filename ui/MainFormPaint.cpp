@@ -99,6 +99,10 @@ void TMainForm::Repaint() {
 }
 
 void TMainForm::PaintBox1Paint() {
+    // Whatever made this painting happen also ends a playing-out.
+    if (PlayingOut()) {
+        FinishPlayout();
+    }
     CountQuietTicks(CurrentTick());
     FollowScreenResolution();
     TTableLayout layout =
@@ -113,19 +117,27 @@ void TMainForm::PaintBox1Paint() {
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
+    TablePainter.Paint(Table, Game, layout, Scene(Game, PaintCount, Game.OpponentTurn));
+    PaintCount = NextPaintCount(PaintCount);
+    PaintBox1->update();
+    ArmBlink();
+}
+
+TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const {
     TTableScene scene;
     scene.DevicePixelRatio = devicePixelRatioF();
     scene.TableColor = Panel2->palette().color(QPalette::Window);
     scene.Back = CardBack != nullptr ? &CardBack->Image : nullptr;
-    scene.PaintCount = PaintCount;
+    scene.PaintCount = paintCount;
     scene.Dragging = Dragging != 0;
     scene.DragMoves = DragMoves;
     scene.MouseX = MouseX;
     scene.MouseY = MouseY;
-    TablePainter.Paint(Table, Game, layout, scene);
-    PaintCount = NextPaintCount(PaintCount);
-    PaintBox1->update();
-    ArmBlink();
+    // The computer's cards of its last turn, until the player draws.
+    if (View.MarkMoves && game.GameState == MustDraw) {
+        scene.Marks = MoveMarks(game, turn);
+    }
+    return scene;
 }
 
 // The scroll bar sits above the hand row and scrolls the melds that do not fit.

@@ -29,9 +29,13 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(form.windowTitle(), "Taldrin Brisko 1.0");
 
     const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), "Spiel");
-    EXPECT_EQ(menus[1]->text(), "Hilfe");
+    EXPECT_EQ(menus[1]->text(), "Ansicht");
+    EXPECT_EQ(menus[2]->text(), "Hilfe");
+    EXPECT_EQ(MenuTexts(form.AnsichtMenu),
+              (QStringList{"Zug des Computers", "Züge des Computers markieren"}));
+    EXPECT_EQ(MenuTexts(form.ZugDesComputers1), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
     EXPECT_EQ(MenuTexts(form.SpielMenu),
               (QStringList{"Neues Spiel", "-", "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(MenuTexts(form.HilfeMenu), (QStringList{"&Hilfe...", "-", "Über das Programm..."}));

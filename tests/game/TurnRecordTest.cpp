@@ -1,0 +1,98 @@
+// The record of the computer's turn and the sentence that tells it.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/TurnRecord.h"
+#include "tests/game/OpponentTestKit.h"
+
+namespace {
+
+using namespace opponent_kit;
+
+std::string Steps(const TTurnRecord& record) {
+    std::string out;
+    for (const TTurnStep& step : record.Steps) {
+        out += out.empty() ? "" : "; ";
+        switch (step.Kind) {
+            case TStepKind::DrawFromStock:
+                out += "stock";
+                break;
+            case TStepKind::DrawFromDiscardPile:
+                out += "discard pile " + CardName(step.Card);
+                break;
+            case TStepKind::ExchangeJoker:
+                out += "exchange " + CardName(step.Card) + " in " + std::to_string(step.Meld);
+                break;
+            case TStepKind::LayOut: {
+                std::vector<TCard> cards = step.Cards;
+                TCardArray shown;
+                for (const TCard& card : cards) {
+                    *shown.Append() = card;
+                }
+                out += "lay out " + ShowCards(shown) + " as " + std::to_string(step.Meld);
+                break;
+            }
+            case TStepKind::LayOff:
+                out += "lay off " + CardName(step.Card) + " on " + std::to_string(step.Meld) +
+                       (step.End == TMeldEnd::Top      ? " top"
+                        : step.End == TMeldEnd::Bottom ? " bottom"
+                                                       : " set");
+                break;
+            case TStepKind::Discard:
+                out += "discard " + CardName(step.Card);
+                break;
+        }
+    }
+    return out;
+}
+
+// Every kind of step in one turn, in the order the computer takes them.
+TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
+    game.OpponentCameOut = 1;
+    AddMeld(game, "He7 *He6 He5");
+    AddMeld(game, "Bl8 Bl7 Bl6");
+    AddMeld(game, "Kr9 Bl9 He9");
+    Put(game, game.OpponentCards, "Ka4 Ka5 He6 Bl9 Kr2 Kr2 Ka9");
+    Put(game, game.DiscardPile, "Ka6");
+    game.ZugDesGegners();
+    EXPECT_EQ(Steps(game.OpponentTurn),
+              "discard pile Ka6; exchange He6 in 0; lay out *Ka6 Ka5 Ka4 as 3; lay off Ka9 on 2 set; "
+              "lay off Bl9 on 1 top; discard Kr2");
+    EXPECT_FALSE(game.OpponentTurn.Won);
+    EXPECT_EQ(TurnSentence(game.OpponentTurn),
+              "Computer: zieht Karo 6 vom Ablagestapel, tauscht Herz 6 gegen einen Joker, legt Karo 4, 5, "
+              "Joker aus, "
+              "legt Karo 9 an, legt Blatt 9 an, wirft Kreuz 2 ab.");
+}
+
+// Notes the record as the game's end is told, before the new deal clears it.
+class TEndScreen final : public TWatchScreen {
+  public:
+    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override {
+        Ended = end;
+        AtEnd = Game->OpponentTurn;
+        TWatchScreen::ShowGameEnd(end, text, caption);
+    }
+    TGameEnd Ended = TGameEnd::PlayerWon;
+    TTurnRecord AtEnd;
+};
+
+TEST(TurnRecordTest, ALastDiscardIsNotedAsAWinBeforeTheLossIsTold) {
+    TEndScreen screen;
+    TGame game(&screen, 3);
+    screen.Game = &game;
+    Put(game, game.Stock, "He2");
+    Put(game, game.DiscardPile, "Bl3");
+    game.ZugDesGegners();
+    EXPECT_EQ(screen.Ended, TGameEnd::ComputerWon);
+    EXPECT_EQ(Steps(screen.AtEnd), "stock; discard He2");
+    EXPECT_TRUE(screen.AtEnd.Won);
+    // The card from the stock stays unnamed.
+    EXPECT_EQ(TurnSentence(screen.AtEnd), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");
+    // The new deal starts without a record.
+    EXPECT_TRUE(game.OpponentTurn.Steps.empty());
+    EXPECT_EQ(TurnSentence(game.OpponentTurn), "");
+}
+
+}  // namespace
