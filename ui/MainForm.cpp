@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include "ui/AboutBox.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FormStorage.h"
 #include "ui/HelpViewer.h"
 #include "ui/OptionsForm.h"
@@ -226,9 +227,8 @@ void TMainForm::CreateControls() {
     StatusBar1->setSizeGripEnabled(true);
     // A label, not a transient message, so that assistive technology reads it
     // like the status line.
-    StatusBarText = new QLabel(StatusBar1);
+    StatusBarText = new TElidedLabel(StatusBar1);
     StatusBarText->setObjectName("StatusBarText");
-    StatusBarText->setTextFormat(Qt::PlainText);
     StatusBar1->addWidget(StatusBarText, 1);
 }
 
@@ -320,8 +320,7 @@ void TMainForm::ScrollBar1Change(int) {
 }
 
 void TMainForm::ShowInStatusBar(const QString& text) {
-    StatusBarText->setText(text);
-    StatusBarText->setAccessibleName(text);
+    StatusBarText->SetFullText(text);
 }
 
 void TMainForm::SetStatusLine(const std::string& text) {

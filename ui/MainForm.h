@@ -31,6 +31,7 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TAboutBox;
+class TElidedLabel;
 class THelpViewer;
 class TOptionsForm;
 class TMainForm;
@@ -147,7 +148,7 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     TPaintBox* PaintBox1;
     QScrollBar* ScrollBar1;
     QStatusBar* StatusBar1;
-    QLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
+    TElidedLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;

@@ -11,6 +11,7 @@
 #include "render/TableMarks.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
+#include "ui/ElidedLabel.h"
 #include "ui/MainForm.h"
 #include "ui/PrismColorComboBox.h"
 #include "ui/ProfileFile.h"
@@ -66,7 +67,7 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     SetUpTurn();
     Discard();
     EXPECT_FALSE(form.PlayingOut());
-    EXPECT_EQ(form.StatusBarText->text(), Sentence);
+    EXPECT_EQ(form.StatusBarText->FullText(), Sentence);
     const std::vector<TTableMark> marks = MoveMarks(form.Game, form.Game.OpponentTurn);
     // The Herz 6 in the first run, the Blatt 9 on top of the second, the Karo 9
     // in the set, the new run whole, and the discard.
@@ -99,15 +100,20 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
         EXPECT_EQ(Pixel(beside.x(), beside.y()), mark);
     }
 
+    // Too long for the status bar: shortened there, whole for its tooltip and for screen readers.
+    EXPECT_TRUE(form.StatusBarText->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(form.StatusBarText->toolTip(), Sentence);
+    EXPECT_EQ(form.StatusBarText->accessibleName(), Sentence);
+
     // Switched off, and after the player's draw, no marks.
     form.SetMarkMoves(false);
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
     form.SetMarkMoves(true);
     ASSERT_TRUE(form.Game.PlayerDrawFromStock());
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
-    EXPECT_EQ(form.StatusBarText->text(), Sentence) << "the sentence stays until the next turn";
+    EXPECT_EQ(form.StatusBarText->FullText(), Sentence) << "the sentence stays until the next turn";
     form.NeuesSpiel1->trigger();
-    EXPECT_EQ(form.StatusBarText->text(), "");
+    EXPECT_EQ(form.StatusBarText->FullText(), "");
 }
 
 TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt) {
@@ -118,7 +124,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     ASSERT_TRUE(form.PlayingOut());
     EXPECT_EQ(form.Game.GameState, MustDraw);
     EXPECT_EQ(form.Game.OpponentCards.Count(), 2);
-    EXPECT_EQ(form.StatusBarText->text(), "");
+    EXPECT_EQ(form.StatusBarText->FullText(), "");
     EXPECT_EQ(form.Playback.Count(), 7);  // the start and six steps
     std::vector<QImage> steps;
     while (form.PlayingOut()) {
@@ -127,7 +133,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     }
     ASSERT_EQ(steps.size(), 7u);
     EXPECT_NE(steps[0], steps[1]);
-    EXPECT_EQ(form.StatusBarText->text(), Sentence);
+    EXPECT_EQ(form.StatusBarText->FullText(), Sentence);
     form.PaintCount = 1;  // the pictures are played out without the blinking frame
     form.PaintBox1Paint();
     EXPECT_EQ(steps.back(), form.Table);
@@ -146,7 +152,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     EXPECT_EQ(form.Game.GameState, MustDraw) << "the click on the stock drew nothing";
     EXPECT_EQ(ShowHand(form.Game.OwnCards), hand);
     EXPECT_EQ(form.Game.Stock.Count(), stock);
-    EXPECT_EQ(form.StatusBarText->text(), Sentence);
+    EXPECT_EQ(form.StatusBarText->FullText(), Sentence);
     // A key ends it too.
     form.Game.NeuesSpiel();
     SetUpTurn();
@@ -163,7 +169,7 @@ class TLossBoxes final : public TMessageBoxes {
     void Show(QWidget*, const QString& text, const QString&, TMessageIcon) override {
         Text = text;
         PlayingOutThen = Form.PlayingOut();
-        SentenceThen = Form.StatusBarText->text();
+        SentenceThen = Form.StatusBarText->FullText();
     }
     bool Ask(QWidget*, const QString&, const QString&) override { return false; }
     const TMainForm& Form;
@@ -190,7 +196,7 @@ TEST_F(ComputerTurnTest, TheLossIsToldOnlyAfterTheLastStepHasBeenShown) {
     EXPECT_TRUE(loss.SentenceThen.startsWith("Computer: zieht eine Karte vom Stapel, wirft "));
     // A new deal follows, and with it an empty status bar.
     EXPECT_EQ(game.OpponentCards.Count(), 12);
-    EXPECT_EQ(form.StatusBarText->text(), "");
+    EXPECT_EQ(form.StatusBarText->FullText(), "");
     form.SetMessageBoxes(&boxes);
 }
 

@@ -19,7 +19,8 @@
 
 namespace {
 
-// A dealt game in a shown window of the given size, painted once.
+// A dealt game in a shown window of the given size, painted once. Time stands
+// still unless a test moves it: no tick counts into PaintCount by itself.
 class PaintTableTest : public testing::Test {
   protected:
     PaintTableTest() : Form(11) {
@@ -27,6 +28,8 @@ class PaintTableTest : public testing::Test {
         Form.resize(900, 560);
         Form.show();
         QCoreApplication::processEvents();
+        Now = Form.TicksCounted * TMainForm::BlinkTickMs;
+        Form.BlinkClock = [this] { return Now; };
         Form.PaintBox1Paint();
     }
 
@@ -54,6 +57,7 @@ class PaintTableTest : public testing::Test {
 
     TScriptedBoxes Boxes;
     TMainForm Form;
+    int64_t Now = 0;
 };
 
 TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
@@ -156,8 +160,7 @@ struct TTickModel {
 // wake-up only where a frame comes or goes.
 TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetween) {
     ASSERT_EQ(Form.Game.GameState, MustDraw);
-    int64_t now = Form.TicksCounted * TMainForm::BlinkTickMs;
-    Form.BlinkClock = [&now] { return now; };
+    int64_t& now = Now;
     const QPoint stockFrame(Form.StockRect.Left - 2, Form.StockRect.Top + 50);
     const QPoint discardFrame(Form.DiscardRect.Left - 2, Form.DiscardRect.Top + 50);
     auto red = [this](QPoint p) { return QColor(Form.Table.pixel(p)) == QColor(255, 0, 0); };
