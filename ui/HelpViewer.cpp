@@ -26,8 +26,12 @@ struct TTopic {
 };
 
 constexpr TTopic Topics[] = {
-    {"index.html", "Willkommen"},     {"spielablauf.html", "So wird gespielt"}, {"regeln.html", "Die Regeln"},
-    {"tisch.html", "Der Spieltisch"}, {"einstellungen.html", "Einstellungen"},
+    {"index.html", "Willkommen"},
+    {"spielablauf.html", "So wird gespielt"},
+    {"regeln.html", "Die Regeln"},
+    {"tisch.html", "Der Spieltisch"},
+    {"ansicht.html", "Der Zug des Computers"},
+    {"einstellungen.html", "Einstellungen"},
 };
 
 QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text,
