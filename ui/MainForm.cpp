@@ -1,11 +1,13 @@
 #include "ui/MainForm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,10 +29,12 @@
 #include "ui/OptionsForm.h"
 #include "ui/ProfileFile.h"
 #include "ui/ProgramDir.h"
+#include "ui/TableAccessible.h"
 
 TPaintBox::TPaintBox(TMainForm* form, QWidget* parent) : QWidget(parent), Form(form) {
     setObjectName("PaintBox1");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize TPaintBox::sizeHint() const {
@@ -38,7 +42,7 @@ QSize TPaintBox::sizeHint() const {
 }
 
 bool TPaintBox::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ToolTip && Form != nullptr) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString tip = Form->TableToolTip(help->pos().x(), help->pos().y());
         if (tip.isEmpty()) {
@@ -52,7 +56,32 @@ bool TPaintBox::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void TPaintBox::keyPressEvent(QKeyEvent* event) {
+    if (Form == nullptr || !Form->PaintBox1KeyDown(event->key(), event->modifiers())) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TPaintBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (Form == nullptr) {
+        return;
+    }
+    Form->TableFocusChanged(event->reason() == Qt::TabFocusReason ||
+                            event->reason() == Qt::BacktabFocusReason);
+}
+
+void TPaintBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (Form != nullptr) {
+        Form->TableFocusChanged(false);
+    }
+}
+
 void TPaintBox::paintEvent(QPaintEvent*) {
+    if (Form == nullptr) {
+        return;
+    }
     if (!Form->Table.isNull() && Form->Table.devicePixelRatio() != devicePixelRatioF()) {
         Form->PaintBox1Paint();  // moved to a screen of another pixel ratio
     }
@@ -64,17 +93,27 @@ void TPaintBox::paintEvent(QPaintEvent*) {
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    if (Form == nullptr) {
+        return;
+    }
     Form->SwallowMouse = false;
+    Form->KeyboardShown = false;  // the frame goes with the next painting
     const QPoint p = event->position().toPoint();
     Form->PaintBox1MouseDown(p.x(), p.y());
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    if (Form == nullptr) {
+        return;
+    }
     const QPoint p = event->position().toPoint();
     Form->PaintBox1MouseMove(p.x(), p.y());
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (Form == nullptr) {
+        return;
+    }
     if (Form->SwallowMouse) {
         Form->SwallowMouse = false;  // the end of the click that ended a playing-out
         return;
@@ -84,6 +123,9 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::resizeEvent(QResizeEvent*) {
+    if (Form == nullptr) {
+        return;
+    }
     Form->PaintBox1Paint();
 }
 
@@ -92,6 +134,8 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     setWindowTitle("Taldrin Brisko 1.0");
     move(214, 146);
 
+    InstallTableAccessibility();
+    TellScreenReaders = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
     ProgramDir = ProgramDirectory();
     HelpFile = ProgramDir + "brisko.hlp";
 
@@ -124,6 +168,7 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
 }
 
 TMainForm::~TMainForm() {
+    PaintBox1->Detach();
     Timer1->stop();
     PlayoutTimer->stop();
     qApp->removeEventFilter(this);
@@ -174,7 +219,8 @@ void TMainForm::CreateControls() {
     UndoBtn = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload),
                               "Ausgelegte Karten zurücknehmen", Panel1);
     UndoBtn->setObjectName("UndoBtn");
-    UndoBtn->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, but a click leaves the keyboard on the table.
+    UndoBtn->setFocusPolicy(Qt::TabFocus);
     // The designed width, or wider where the desktop font needs it.
     UndoBtn->setGeometry(16, 8, std::max(201, UndoBtn->sizeHint().width()), 25);
     connect(UndoBtn, &QPushButton::clicked, this, &TMainForm::UndoBtnClick);
@@ -253,6 +299,7 @@ void TMainForm::FormShow() {
     ApplySettings();
     Game.NeuesSpiel();
     PaintBox1Paint();
+    FocusTheStock();
 }
 
 void TMainForm::NeuesSpiel1Click() {
@@ -261,6 +308,7 @@ void TMainForm::NeuesSpiel1Click() {
     Playback.Clear();
     ShowInStatusBar({});
     PaintBox1Paint();
+    FocusTheStock();
 }
 
 void TMainForm::Beenden1Click() {

@@ -17,10 +17,12 @@
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TableStops.h"
 #include "ui/TurnPlayback.h"
 #include "ui/ViewSettings.h"
 
 class QAction;
+class QAccessibleEvent;
 class QActionGroup;
 class QEventLoop;
 class QFrame;
@@ -49,9 +51,15 @@ class TPaintBox final : public QWidget {
   public:
     explicit TPaintBox(TMainForm* form, QWidget* parent);
     QSize sizeHint() const override;
+    TMainForm* MainForm() const { return Form; }
+    // The window is going: from now on the paint box hands nothing on.
+    void Detach() { Form = nullptr; }
 
   protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -120,6 +128,19 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The tooltip of the table at (x, y), from the rectangles of the last painting.
     QString TableToolTip(int x, int y) const;
 
+    // --- The keyboard on the table ---
+    // A key pressed on the table; false when it is not one of the table's keys.
+    bool PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The table takes the keyboard (unless a dialog has it), at the stock.
+    void FocusTheStock();
+    // The table gained or lost the keyboard; `byKeyboard` when Tab brought it.
+    void TableFocusChanged(bool byKeyboard);
+    // Where a place lies on the table, as the last painting drew it.
+    TRect StopRect(const TTableStop& stop) const;
+    // Whether the keyboard's frame shows: the table has the focus and the
+    // player has used the keyboard on it since the last click.
+    bool KeyFocusShown() const;
+
     // The one save of the settings at program end, by "Beenden", the close
     // box or a signal; later calls do nothing.
     void SaveSettingsAtExit();
@@ -180,6 +201,12 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     int PlayoutStep = -1;
     QImage StepTable;           // the picture of that step
     bool SwallowMouse = false;  // the click that ended a playing-out does nothing else
+
+    // Where the keyboard is on the table, and whether it is being used.
+    TTableStop KeyFocus;
+    bool KeyboardShown = false;
+    // Where the table's notes for screen readers go; tests listen here.
+    std::function<void(QAccessibleEvent*)> TellScreenReaders;
     QTimer* PlayoutTimer;
 
     // The timer's tick. Ticks are counted from the window's creation on
@@ -217,6 +244,13 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // What a painting of `game` reads besides it and its layout; marks included.
     TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
     void PaintStep(int step);
+    // Moves the keyboard to a place and tells screen readers.
+    void SetKeyFocus(const TTableStop& stop);
+    void TellAccessibleFocus();
+    // Space or Return on the keyboard's place: the same routines as the mouse.
+    void ActOnKeyFocus(bool space);
+    // Shifts the meld row so that the keyboard's place shows; true when it moved.
+    bool ScrollToKeyFocus(const TTableLayout& layout);
     void CreateViewMenu();
     void ShowViewSettings();
     void StoreViewSettings();

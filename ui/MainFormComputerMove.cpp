@@ -123,6 +123,7 @@ void TMainForm::ShowComputerTurn() {
     } else {
         ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
     }
+    FocusTheStock();
 }
 
 void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {
@@ -141,6 +142,7 @@ void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::st
     // A new deal follows.
     ShowInStatusBar({});
     Playback.Clear();
+    FocusTheStock();
 }
 
 void TMainForm::StartPlayout() {

@@ -107,9 +107,14 @@ void TMainForm::PaintBox1Paint() {
     FollowScreenResolution();
     TTableLayout layout =
         LayOutTable(Game.TableMelds, PaintBox1->width(), PaintBox1->height(), ScrollBar1->value());
+    KeyFocus = ValidStop(Game, KeyFocus);
+    // Where the bar moves, for a new range or to show the keyboard's place, the
+    // melds and their Bounds follow it in this same painting, so that picture
+    // and hit tests agree.
     if (PlaceScrollBar(layout)) {
-        // The new range moved the bar: the melds and their Bounds follow it in
-        // this same painting, so picture and hit tests agree.
+        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+    }
+    if (ScrollToKeyFocus(layout)) {
         layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
     }
     CardWidth = layout.CardWidth;
@@ -117,7 +122,11 @@ void TMainForm::PaintBox1Paint() {
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
-    TablePainter.Paint(Table, Game, layout, Scene(Game, PaintCount, Game.OpponentTurn));
+    TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
+    if (KeyFocusShown()) {
+        scene.Marks.push_back(FocusMark(Game, KeyFocus));
+    }
+    TablePainter.Paint(Table, Game, layout, scene);
     PaintCount = NextPaintCount(PaintCount);
     PaintBox1->update();
     ArmBlink();

@@ -1,5 +1,7 @@
 #include "ui/TableTexts.h"
 
+#include "game/TurnRecord.h"
+
 QString CardCount(int cards) {
     return cards == 1 ? QString("1 Karte") : QString("%1 Karten").arg(cards);
 }
@@ -14,4 +16,39 @@ QString DiscardPileTip(int cards) {
 
 QString ComputerHandTip(int cards) {
     return "Computer: " + CardCount(cards);
+}
+
+QString StopName(const TGame& game, const TTableStop& stop) {
+    switch (stop.Kind) {
+        case TStopKind::ComputerHand:
+            return "Computer, " + CardCount(game.OpponentCards.Count());
+        case TStopKind::Stock:
+            return "Stapel, " + CardCount(game.Stock.Count());
+        case TStopKind::DiscardPile:
+            return game.DiscardPile.Empty()
+                       ? QString("Ablagestapel, leer")
+                       : "Ablagestapel, oben " + QString::fromStdString(CardWords(game.DiscardPile.Last()));
+        case TStopKind::Meld: {
+            if (!StopExists(game, stop) || game.TableMelds.At(stop.Index).Cards == nullptr) {
+                return {};
+            }
+            const TCardArray& cards = *game.TableMelds.At(stop.Index).Cards;
+            QString name = QString("Auslage %1:").arg(stop.Index + 1);
+            for (int j = 0; j < cards.Count(); ++j) {
+                name += (j == 0 ? " " : ", ") + QString::fromStdString(MeldCardWords(cards.At(j)));
+            }
+            return name;
+        }
+        case TStopKind::FreeTable:
+            return "Freier Platz für eine neue Auslage";
+        case TStopKind::HandCard: {
+            if (!StopExists(game, stop)) {
+                return {};
+            }
+            const TCard& card = game.OwnCards.At(stop.Index);
+            return QString("Ihre Karte %1 von %2: ").arg(stop.Index + 1).arg(game.OwnCards.Count()) +
+                   QString::fromStdString(CardWords(card)) + (card.Selected != 0 ? ", ausgewählt" : "");
+        }
+    }
+    return {};
 }
