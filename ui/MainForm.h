@@ -140,6 +140,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // Whether the keyboard's frame shows: the table has the focus and the
     // player has used the keyboard on it since the last click.
     bool KeyFocusShown() const;
+    // The table holds the window's keyboard focus (also while another window is active).
+    bool TableHasKeyboard() const { return focusWidget() == PaintBox1; }
 
     // The one save of the settings at program end, by "Beenden", the close
     // box or a signal; later calls do nothing.

@@ -136,11 +136,11 @@ void TMainForm::TableFocusChanged(bool byKeyboard) {
 }
 
 bool TMainForm::KeyFocusShown() const {
-    return KeyboardShown && PaintBox1->hasFocus();
+    return KeyboardShown && TableHasKeyboard();
 }
 
 void TMainForm::TellAccessibleFocus() {
-    if (!PaintBox1->hasFocus()) {
+    if (!TableHasKeyboard()) {
         return;
     }
     const std::vector<TTableStop> stops = TableStops(Game);

@@ -75,7 +75,7 @@ int TTableAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* TTableAccessible::focusChild() const {
     const TMainForm* form = Form();
-    if (form == nullptr || !form->PaintBox1->hasFocus()) {
+    if (form == nullptr || !form->TableHasKeyboard()) {
         return nullptr;
     }
     const std::vector<TTableStop> stops = TableStops(form->Game);
@@ -137,7 +137,7 @@ QAccessible::State TStopAccessible::state() const {
     const TMainForm* form = Table->Form();
     if (Stop.Kind != TStopKind::ComputerHand) {
         state.focusable = true;
-        state.focused = form->PaintBox1->hasFocus() && form->KeyFocus == Stop;
+        state.focused = form->TableHasKeyboard() && form->KeyFocus == Stop;
     }
     if (Stop.Kind == TStopKind::HandCard) {
         state.selectable = true;
