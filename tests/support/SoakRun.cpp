@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <iterator>
 #include <vector>
 
 #include "ScriptedPlayer.h"
@@ -133,24 +134,36 @@ void TSoak::PlayAMeld() {
 std::string TSoak::Step() {
     Now += TMainForm::BlinkTickMs * Pick(4);
     const int roll = Pick(100);
-    if (roll < 30) {
+    if (roll < 26) {
         Press(Somewhere());
-    } else if (roll < 50) {
+    } else if (roll < 42) {
         QTest::mouseMove(Table(), Somewhere());
-    } else if (roll < 72) {
+    } else if (roll < 60) {
         Release(Somewhere());
-    } else if (roll < 82) {
+    } else if (roll < 68) {
         PlayAMeld();
-    } else if (roll < 86) {
+    } else if (roll < 71) {
         QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
-    } else if (roll < 88) {
+    } else if (roll < 73) {
         Form.NeuesSpiel1->trigger();
-    } else if (roll < 92) {
+    } else if (roll < 76) {
         if (Form.ScrollBar1->isVisible()) {
             Form.ScrollBar1->setValue(Pick(Form.ScrollBar1->maximum() + 1));
         }
-    } else if (roll < 94) {
+    } else if (roll < 78) {
         Form.resize(300 + Pick(1300), 250 + Pick(900));
+    } else if (roll < 90) {
+        static const int keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                                   Qt::Key_Home,  Qt::Key_End,    Qt::Key_Space,  Qt::Key_Return,
+                                   Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace};
+        QTest::keyClick(Table(), static_cast<Qt::Key>(keys[Pick(std::size(keys))]));
+    } else if (roll < 92) {
+        if (Form.PlayingOut()) {
+            Form.AdvancePlayout();
+        }
+    } else if (roll < 93) {
+        // Played out quickly or at once: a loss waits for the last step in real time.
+        Form.SetMoveSpeed(Pick(2) == 0 ? TMoveSpeed::Sofort : TMoveSpeed::Schnell);
     } else {
         // The timer's own wake-up, at its time or (as timers may) a little late.
         Now = std::max(Now, Form.NextBlinkTick * TMainForm::BlinkTickMs) + Pick(3);
@@ -158,8 +171,11 @@ std::string TSoak::Step() {
     }
 
     std::string broken = CheckCards(Form.Game);
-    if (Form.Game.GameState != 0 && Form.Game.GameState != 1) {
+    if (Form.Game.GameState != MustDraw && Form.Game.GameState != MayLayOut) {
         broken += "game state " + std::to_string(Form.Game.GameState) + "; ";
+    }
+    if (!StopExists(Form.Game, Form.KeyFocus)) {
+        broken += "keyboard at a place that is not there; ";
     }
     return broken;
 }
