@@ -19,8 +19,12 @@ struct TTopic {
 };
 
 constexpr TTopic Topics[] = {
-    {"index.html", "Willkommen"},     {"spielablauf.html", "So wird gespielt"}, {"regeln.html", "Die Regeln"},
-    {"tisch.html", "Der Spieltisch"}, {"einstellungen.html", "Einstellungen"},
+    {"index.html", "Willkommen"},
+    {"spielablauf.html", "So wird gespielt"},
+    {"regeln.html", "Die Regeln"},
+    {"tisch.html", "Der Spieltisch"},
+    {"einstellungen.html", "Einstellungen"},
+    {"gegner.html", "Gegner, Tipp und Statistik"},
 };
 
 QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text,

@@ -1,6 +1,7 @@
 #include "ui/MainForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
@@ -21,6 +22,7 @@
 #include "ui/FormStorage.h"
 #include "ui/HelpViewer.h"
 #include "ui/OptionsForm.h"
+#include "ui/ProfileFile.h"
 #include "ui/ProgramDir.h"
 
 TPaintBox::TPaintBox(TMainForm* form, QWidget* parent) : QWidget(parent), Form(form) {
@@ -110,6 +112,27 @@ void TMainForm::CreateMenus() {
     NeuesSpiel1 = SpielMenu->addAction("Neues Spiel", this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
+    SpielMenu->addSeparator();
+    // The opponent of the next game, one of two.
+    GegnerGroup = new QActionGroup(this);
+    GegnerGroup->setExclusive(true);
+    GegnerKlassisch1 =
+        SpielMenu->addAction("Gegner: Klassisch", this, [this] { ChooseOpponent(TOpponentKind::Klassisch); });
+    GegnerKlassisch1->setObjectName("GegnerKlassisch1");
+    GegnerStark1 =
+        SpielMenu->addAction("Gegner: Stark", this, [this] { ChooseOpponent(TOpponentKind::Stark); });
+    GegnerStark1->setObjectName("GegnerStark1");
+    for (QAction* choice : {GegnerKlassisch1, GegnerStark1}) {
+        choice->setCheckable(true);
+        GegnerGroup->addAction(choice);
+    }
+    GegnerKlassisch1->setChecked(true);
+    SpielMenu->addSeparator();
+    Tipp1 = SpielMenu->addAction("Tipp", this, &TMainForm::Tipp1Click);
+    Tipp1->setObjectName("Tipp1");
+    Tipp1->setShortcut(QKeySequence(Qt::Key_H));
+    Statistik1 = SpielMenu->addAction("Statistik...", this, &TMainForm::Statistik1Click);
+    Statistik1->setObjectName("Statistik1");
     SpielMenu->addSeparator();
     Einstellungen1 = SpielMenu->addAction("Einstellungen...", this, &TMainForm::Einstellungen1Click);
     Einstellungen1->setObjectName("Einstellungen1");
@@ -215,11 +238,17 @@ void TMainForm::FormShow() {
     OptionsForm->RestoreSettings();
     SettingsLoaded = 1;
     ApplySettings();
+    RestoreGameRecords();
     Game.NeuesSpiel();
     PaintBox1Paint();
 }
 
 void TMainForm::NeuesSpiel1Click() {
+    ClearHint();
+    // A game given up after the first draw is lost.
+    if (Game.PlayerDraws > 0 && !CountGame(false)) {
+        ReportCannotWrite(SettingsFilePath());
+    }
     Game.NeuesSpiel();
     PaintBox1Paint();
 }
@@ -229,6 +258,7 @@ void TMainForm::Beenden1Click() {
 }
 
 void TMainForm::UndoBtnClick() {
+    ClearHint();
     Game.TakeBackTurn();
 }
 

@@ -13,12 +13,15 @@
 
 #include "game/Game.h"
 #include "game/GameScreen.h"
+#include "game/Hint.h"
 #include "render/Artwork.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
+#include "ui/GameStatistics.h"
 #include "ui/MessageBoxes.h"
 
 class QAction;
+class QActionGroup;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -29,6 +32,8 @@ class QTimer;
 class TAboutBox;
 class THelpViewer;
 class TOptionsForm;
+class TProfileFile;
+class TStatisticsForm;
 class TMainForm;
 
 // The table's size at the window's first showing.
@@ -72,12 +77,18 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void SetStatusLine(const std::string& text) override;
     void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
+    // Counts the game in the statistics, then announces it.
+    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
     CardFace* ComposeFace(int32_t suit, int32_t rank) override;
     void FreeFace(CardFace* face) override;
 
     // Event handlers.
     void FormShow();
     void NeuesSpiel1Click();
+    // "Gegner: Klassisch" / "Gegner: Stark": the opponent of the next game.
+    void ChooseOpponent(TOpponentKind opponent);
+    void Tipp1Click();
+    void Statistik1Click();
     void Einstellungen1Click();
     void Beenden1Click();
     void Hilfe2Click();
@@ -94,10 +105,19 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void ApplySettings();
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
+    // The hint's frames and sentence go with the next action.
+    void ClearHint();
+    // Reads the opponent choice and the statistics from the settings file.
+    void RestoreGameRecords();
 
     // Controls.
     QMenu* SpielMenu;
     QAction* NeuesSpiel1;
+    QActionGroup* GegnerGroup;
+    QAction* GegnerKlassisch1;
+    QAction* GegnerStark1;
+    QAction* Tipp1;
+    QAction* Statistik1;
     QAction* Einstellungen1;
     QAction* Beenden1;
     QMenu* HilfeMenu;
@@ -114,7 +134,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;
-    THelpViewer* HelpViewer = nullptr;  // created by the first "&Hilfe..."
+    THelpViewer* HelpViewer = nullptr;          // created by the first "&Hilfe..."
+    TStatisticsForm* StatisticsForm = nullptr;  // created by the first "Statistik..."
 
     // The game and the window's own fields.
     TGame Game;
@@ -134,6 +155,12 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
     // The table as composed by the last painting; the paint box shows it.
     QImage Table;
+
+    // The hint on show: its frames over the table, its sentence in the status bar.
+    std::vector<TTableMark> HintMarks;
+    QString HintSentence;
+    // Finished games, as last read from or written to the settings file.
+    TGameStatistics Statistics;
 
     // The timer's tick. Ticks are counted from the window's creation on
     // BlinkClock (milliseconds), which tests may replace.
@@ -156,6 +183,13 @@ class TMainForm final : public QMainWindow, public TGameScreen {
 
   private:
     void CreateMenus();
+    // Counts this game into the statistics and writes them; false when the
+    // file could not be written.
+    bool CountGame(bool won);
+    void ResetStatistics();
+    // Writes the settings file, reporting a failure; false then.
+    bool UpdateSettingsFile(TProfileFile& ini);
+    void ReportCannotWrite(const QString& fileName);
     void CreateControls();
     void CreateCardBack();
     // Painting.

@@ -122,6 +122,7 @@ void TMainForm::PaintBox1Paint() {
     scene.DragMoves = DragMoves;
     scene.MouseX = MouseX;
     scene.MouseY = MouseY;
+    scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     TablePainter.Paint(Table, Game, layout, scene);
     PaintCount = NextPaintCount(PaintCount);
     PaintBox1->update();

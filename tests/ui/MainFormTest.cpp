@@ -33,7 +33,8 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(menus[0]->text(), "Spiel");
     EXPECT_EQ(menus[1]->text(), "Hilfe");
     EXPECT_EQ(MenuTexts(form.SpielMenu),
-              (QStringList{"Neues Spiel", "-", "Einstellungen...", "-", "Beenden"}));
+              (QStringList{"Neues Spiel", "-", "Gegner: Klassisch", "Gegner: Stark", "-", "Tipp",
+                           "Statistik...", "-", "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(MenuTexts(form.HilfeMenu), (QStringList{"&Hilfe...", "-", "Über das Programm..."}));
     EXPECT_EQ(form.NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(form.Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
