@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Settings.h"
 
 namespace {
 
@@ -120,7 +121,13 @@ double TimeTurn(TGame& game, const TPosition& position) {
 }
 
 void TimeTurns(benchmark::State& state, TOpponentKind opponent) {
+    // The second argument, where given, is the number of cards dealt to each side.
+    const int32_t dealt = CardsPerPlayer;
+    if (state.range(1) > 0) {
+        CardsPerPlayer = static_cast<int32_t>(state.range(1));
+    }
     const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0, opponent);
+    CardsPerPlayer = dealt;
     TGame game(nullptr, 3);
     game.Opponent = opponent;
     size_t next = 0;
@@ -151,7 +158,13 @@ void StrongOpponentTurn(benchmark::State& state) {
 
 }  // namespace
 
-// Argument 0: every sampled turn; 1: only turns after the computer came out
-// (joker exchange and laying off at work).
-BENCHMARK(OpponentTurn)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(StrongOpponentTurn)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// First argument 0: every sampled turn; 1: only turns after the computer came
+// out (joker exchange and laying off at work).
+BENCHMARK(OpponentTurn)->Args({0, 0})->Args({1, 0})->UseManualTime()->Unit(benchmark::kMicrosecond);
+// Also with 16 cards dealt: the largest hands the strong strategy has to weigh.
+BENCHMARK(StrongOpponentTurn)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 16})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);

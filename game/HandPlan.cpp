@@ -15,14 +15,21 @@ namespace {
 // into a meld, and each such copy of a plain neighbour.
 constexpr int32_t PlacedValue = 100;
 constexpr int32_t LooseJokerValue = 70;
-constexpr int32_t ComeOutBonus = 50;
+constexpr int32_t ComeOutBonus = 200;
 constexpr int32_t OutValue = 5;
 constexpr int32_t NeighbourValue = 1;
+// The search gives the best split found after this many steps: enough for
+// every hand of a real game, and a bound on the time of the strange ones.
+constexpr int32_t NodeBudget = 1500;
+// A run is built with at most this many jokers in its gaps: more are better
+// spent elsewhere, and weighing them all would take long.
+constexpr int32_t MostJokersInARun = 2;
 // No card of the rest is ever worth more than this.
-constexpr int32_t MostRestValue = 4 * OutValue + 10 * NeighbourValue;
+constexpr int32_t MostRestValue = 4 * OutValue * 22 / 14 + 10 * NeighbourValue;
 
+// A position on the cycle of 13 ranks, from one at most 13 places off.
 int Cyclic(int position) {
-    return (position % 13 + 13) % 13;
+    return position < 0 ? position + 13 : position >= 13 ? position - 13 : position;
 }
 
 int NextKind(int kind, int step) {
@@ -179,6 +186,25 @@ class TSearch {
         for (int k = 0; k < KindCount; ++k) {
             Remaining += Count[k];
         }
+        // The rest is always a part of the hand: its chances are worked out
+        // once for the kinds the hand holds.
+        for (int k = 0; k < KindCount; ++k) {
+            if (Count[k] > 0) {
+                HandKinds[Kinds++] = static_cast<uint8_t>(k);
+            }
+        }
+        for (int i = 0; i < Kinds; ++i) {
+            Alone[i] = Neighbours(HandKinds[i]);
+            for (int j = 0; j < Kinds; ++j) {
+                int32_t pair = i == j ? 0 : PairValue(HandKinds[i], HandKinds[j]);
+                // Before coming out, a pair of high cards is nearer a meld that reaches the minimum.
+                if (!context.CameOut) {
+                    pair = pair *
+                           (CardValue(RankOfKind(HandKinds[i])) + CardValue(RankOfKind(HandKinds[j]))) / 14;
+                }
+                Pair[i][j] = static_cast<int16_t>(pair);
+            }
+        }
         // A card could be laid off where some end of the table leads to it.
         for (const TTableEnd& end : context.Ends) {
             int kind = end.Kind;
@@ -198,11 +224,13 @@ class TSearch {
 
   private:
     int32_t Bound() const {
-        return PlacedValue * (MeldCards + Remaining + Jokers) + RestBound + ComeOutBonus;
+        return PlacedValue * (MeldCards + Remaining + Jokers) + RestBound +
+               (Context.CameOut ? 0 : ComeOutBonus);
     }
 
     void SetAside(int kind, int delta) {
         Rest[kind] = static_cast<uint8_t>(Rest[kind] + delta);
+        RestCards += delta;
         Remaining -= delta;
         Count[kind] = static_cast<uint8_t>(Count[kind] - delta);
         RestBound += delta * (Layable[kind] ? PlacedValue : MostRestValue);
@@ -239,11 +267,16 @@ class TSearch {
             Leaf();
             return;
         }
-        if (Bound() <= Best.Value && Searched) {
+        if (Searched && (Bound() <= Best.Value || Nodes >= NodeBudget)) {
             return;
         }
-        TryRuns(kind);
-        TrySets(kind);
+        ++Nodes;
+        // With one copy of a kind set aside, the other copy's melds were all
+        // tried when the first copy was melded: it goes aside as well.
+        if (Rest[kind] == 0) {
+            TryRuns(kind);
+            TrySets(kind);
+        }
         SetAside(kind, 1);
         Search(kind);
         SetAside(kind, -1);
@@ -260,58 +293,49 @@ class TSearch {
     void TryRuns(int kind) {
         const int base = kind - kind % 13;
         const int at = kind % 13;
+        uint32_t present = 0;
+        for (int position = 0; position < 13; ++position) {
+            present |= Count[base + position] > 0 ? 1u << position : 0u;
+        }
+        const int most = std::min(Jokers, MostJokersInARun);
         int gapsBelow = 0;
         for (int down = 0; down <= 12; ++down) {
             const int low = Cyclic(at - down);
-            if (down > 0 && Count[base + low] == 0) {
-                ++gapsBelow;
-            }
-            if (gapsBelow > Jokers) {
+            const bool natural = (present >> low) & 1u;
+            if (down > 0 && !natural && ++gapsBelow > most) {
                 break;
             }
-            if (Count[base + low] == 0) {
+            if (!natural) {
                 continue;
             }
             int gaps = gapsBelow;
             for (int up = 0; down + up <= 12; ++up) {
                 const int high = Cyclic(at + up);
-                if (up > 0 && Count[base + high] == 0) {
-                    ++gaps;
-                }
-                if (gaps > Jokers) {
+                const bool highNatural = (present >> high) & 1u;
+                if (up > 0 && !highNatural && ++gaps > most) {
                     break;
-                }
-                if (Count[base + high] == 0) {
-                    continue;
                 }
                 const int length = down + up + 1;
                 const int naturals = length - gaps;
-                int jokers = gaps;
-                if (naturals < 2) {
+                if (!highNatural || naturals < 2 || (length == 2 && Jokers < 1)) {
                     continue;
                 }
-                if (length == 2) {
-                    if (Jokers < 1) {
-                        continue;
-                    }
-                    jokers = 1;
-                }
-                TMeldSlot meld{};
-                meld.Jokers = static_cast<int8_t>(jokers);
-                uint32_t bits = 0;
-                for (int i = 0; i < length; ++i) {
-                    const int position = Cyclic(at - down + i);
-                    if (Count[base + position] > 0) {
-                        meld.Kinds[meld.Naturals++] = static_cast<uint8_t>(base + position);
-                        bits |= 1u << position;
-                    }
-                }
+                const int jokers = length == 2 ? 1 : gaps;
+                // The arc from `low` upwards, round the corner where it goes past the ace.
+                const uint32_t arc = ((1u << length) - 1) << low;
+                const uint32_t bits = present & ((arc | (arc >> 13)) & 0x1FFFu);
                 const TRunVerdict verdict = JudgeRun(bits, jokers);
-                if (!verdict.Fits) {
-                    continue;
+                if (verdict.Fits) {
+                    TMeldSlot meld{};
+                    meld.Jokers = static_cast<int8_t>(jokers);
+                    for (int position = 0; position < 13; ++position) {
+                        if ((bits >> position) & 1u) {
+                            meld.Kinds[meld.Naturals++] = static_cast<uint8_t>(base + position);
+                        }
+                    }
+                    meld.Reaches = std::max(verdict.Points, verdict.ShiftedPoints) >= Context.Minimum;
+                    TryMeld(kind, meld);
                 }
-                meld.Reaches = std::max(verdict.Points, verdict.ShiftedPoints) >= Context.Minimum;
-                TryMeld(kind, meld);
             }
         }
     }
@@ -383,6 +407,29 @@ class TSearch {
         return NeighbourValue * live;
     }
 
+  public:
+    // The chances of the cards of the rest: each copy counts its best partner
+    // and its neighbours still to come.
+    int32_t RestValue(const uint8_t rest[KindCount]) const {
+        int slots[KindCount];
+        int count = 0;
+        for (int i = 0; i < Kinds; ++i) {
+            if (rest[HandKinds[i]] > 0) {
+                slots[count++] = i;
+            }
+        }
+        int32_t value = 0;
+        for (int a = 0; a < count; ++a) {
+            int32_t best = 0;
+            for (int b = 0; b < count; ++b) {
+                best = std::max<int32_t>(best, Pair[slots[a]][slots[b]]);
+            }
+            value += rest[HandKinds[slots[a]]] * (best + Alone[slots[a]]);
+        }
+        return value;
+    }
+
+  private:
     void Leaf() {
         Searched = true;
         const bool canComeOut = Context.CameOut || Reaching > 0;
@@ -410,22 +457,11 @@ class TSearch {
         if (!Context.CameOut && Reaching > 0) {
             value += ComeOutBonus;
         }
-        int kinds[KindCount];
-        int kindCount = 0;
-        for (int k = 0; k < KindCount; ++k) {
-            if (rest[k] > 0) {
-                kinds[kindCount++] = k;
-            }
+        // The rest's chances are weighed only where they could make this split the best.
+        if (Best.Value != INT_MIN && value + MostRestValue * (Remaining + RestCards - laid) <= Best.Value) {
+            return;
         }
-        for (int i = 0; i < kindCount; ++i) {
-            int32_t best = 0;
-            for (int j = 0; j < kindCount; ++j) {
-                if (j != i) {
-                    best = std::max(best, PairValue(kinds[i], kinds[j]));
-                }
-            }
-            value += rest[kinds[i]] * (best + Neighbours(kinds[i]));
-        }
+        value += RestValue(rest);
         if (value <= Best.Value && Best.Value != INT_MIN) {
             return;
         }
@@ -453,11 +489,20 @@ class TSearch {
     int32_t Jokers = 0;
     int32_t Remaining = 0;
     int32_t RestBound = 0;
+    int32_t RestCards = 0;
+    // The kinds the hand holds, and the chances of each and of each pair of them.
+    uint8_t HandKinds[KindCount];
+    int Kinds = 0;
+    int16_t Alone[KindCount];
+    int16_t Pair[KindCount][KindCount];
     int32_t MeldCards = 0;
     int32_t Reaching = 0;
     TMeldSlot Stack[KindCount];
     int Depth = 0;
     bool Searched = false;
+
+  public:
+    int32_t Nodes = 0;
 };
 
 }  // namespace
@@ -482,7 +527,21 @@ THandPlan PlanHand(const THandCounts& hand, const TPlanContext& context) {
     TSearch search(hand, context);
     search.Best.Value = INT_MIN;
     search.Run();
-    return search.Best;
+    THandPlan& plan = search.Best;
+    plan.Complete = search.Nodes < NodeBudget;
+    // What each card of the rest is worth to the plan: its own chances and
+    // those it gives the others.
+    uint8_t rest[KindCount];
+    std::memcpy(rest, plan.Rest.Of, sizeof(rest));
+    const int32_t all = search.RestValue(rest);
+    for (int k = 0; k < KindCount; ++k) {
+        if (rest[k] > 0) {
+            --rest[k];
+            plan.RestLoss.push_back({k, all - search.RestValue(rest)});
+            ++rest[k];
+        }
+    }
+    return plan;
 }
 
 TRunVerdict JudgeRun(uint32_t rankBits, int32_t jokers) {

@@ -67,6 +67,10 @@ struct THandPlan {
                                                // there is nowhere for them to go
     int32_t FreeJokers = 0;                    // jokers that join a meld or the table at the end
     bool CanComeOut = false;                   // out already, or a meld reaches the minimum
+    // Each kind of the rest with what the plan loses without one copy of it:
+    // the plan less that card is a split of the smaller hand worth Value - loss.
+    std::vector<std::pair<int, int32_t>> RestLoss;
+    bool Complete = true;  // every split was weighed, not only the first ones
 };
 
 // The best split of the hand. Cards are laid off only where the side is out

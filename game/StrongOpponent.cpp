@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <utility>
 
 #include "game/CardValue.h"
@@ -14,7 +15,7 @@ namespace {
 
 // A card from the discard pile is taken when it improves the hand by at least
 // this much over keeping the hand as it is (a pair with some chances left).
-constexpr int32_t TakeMargin = 15;
+constexpr int32_t TakeMargin = 40;
 // Throwing away a card the other side is known to collect around.
 constexpr int32_t FeedPenalty = 4;
 
@@ -220,35 +221,57 @@ int32_t FeedRisk(const TSeatView& view, int kind) {
     return risk;
 }
 
+// The hand without one card of each kind, best first, as the plan sees it:
+// the plan less that card (for the kinds of its rest), or a plan of its own.
+// The first `replan` are planned anew, since without the card a better split
+// may be found; `skip` is never taken.
+std::vector<std::pair<int, int32_t>> ValuesWithout(const THandCounts& hand, const THandPlan& plan,
+                                                   const TPlanContext& context, int skip, size_t replan) {
+    std::vector<std::pair<int, int32_t>> values;
+    for (const auto& [kind, loss] : plan.RestLoss) {
+        if (kind != skip) {
+            values.push_back({kind, plan.Value - loss});
+        }
+    }
+    if (values.empty()) {
+        // Every card has its place. A card laid off, or one of a meld of four
+        // or more, costs itself; one of a meld of three costs the meld.
+        for (const TPlannedMeld& meld : plan.Melds) {
+            const int32_t size = static_cast<int32_t>(meld.Kinds.size()) + meld.Jokers;
+            for (int kind : meld.Kinds) {
+                values.push_back({kind, plan.Value - (size >= 4 ? 100 : 100 * size)});
+            }
+        }
+        for (const auto& [kind, end] : plan.LayOffs) {
+            values.push_back({kind, plan.Value - 100});
+        }
+        std::erase_if(values, [skip](const auto& value) { return value.first == skip; });
+    }
+    std::stable_sort(values.begin(), values.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (size_t i = 0; i < values.size() && i < replan; ++i) {
+        values[i].second =
+            std::max(values[i].second, PlanHand(Without(hand, values[i].first), context).Value);
+    }
+    return values;
+}
+
 // The card to throw away: the one whose loss costs the hand least.
 TStrongMove ChooseDiscard(const TSeatView& view, const THandCounts& hand, const THandPlan& plan,
                           const TPlanContext& context) {
-    std::vector<int> kinds;
-    for (int k = 0; k < KindCount; ++k) {
-        if (plan.Rest.Of[k] > 0) {
-            kinds.push_back(k);
-        }
-    }
-    if (kinds.empty()) {
-        for (int k = 0; k < KindCount; ++k) {
-            if (hand.Of[k] > 0) {
-                kinds.push_back(k);
-            }
-        }
-    }
     TStrongMove move;
     move.Kind = TMoveKind::Discard;
     move.KeepsMelds = !plan.Melds.empty();
-    if (kinds.empty()) {
+    const std::vector<std::pair<int, int32_t>> values = ValuesWithout(hand, plan, context, -1, 2);
+    if (values.empty()) {
         // Nothing but jokers.
         move.Cards.push_back(0);
         return move;
     }
-    int32_t bestScore = INT_MIN;
-    int bestKind = kinds[0];
-    for (int kind : kinds) {
-        const THandPlan without = PlanHand(Without(hand, kind), context);
-        int32_t score = without.Value * 4 - FeedPenalty * FeedRisk(view, kind);
+    int64_t bestScore = INT64_MIN;
+    int bestKind = values.front().first;
+    for (const auto& [kind, value] : values) {
+        int64_t score = int64_t{value} * 4 - FeedPenalty * FeedRisk(view, kind);
         // Between equals: once out, fewer points stay in the hand; before,
         // the high cards that bring a side out are kept.
         const int32_t points = CardValue(RankOfKind(kind));
@@ -367,6 +390,32 @@ TStrongMove GoingOut(const TSeatView& view, const THandPlan& plan, const TPlanCo
     return {};
 }
 
+// A card with no card of its rank in the hand, none of its suit within two
+// ranks, no place on the table and no pair of jokers to make a set with
+// cannot do more for the hand than the card it would replace.
+bool Related(const THandCounts& hand, const TPlanContext& context, int kind) {
+    if (hand.Jokers >= 2) {
+        return true;
+    }
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        if (hand.Of[KindOf(suit, RankOfKind(kind))] > 0) {
+            return true;
+        }
+    }
+    const int base = kind - kind % 13;
+    for (int step : {-2, -1, 1, 2}) {
+        if (hand.Of[base + ((kind % 13 + step) % 13 + 13) % 13] > 0) {
+            return true;
+        }
+    }
+    for (const TTableEnd& end : context.Ends) {
+        if (end.Kind == kind) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 THandCounts CountsOf(const std::vector<TCard>& cards) {
@@ -448,28 +497,28 @@ bool TakeFromDiscardPile(const TSeatView& view) {
     }
     const TPlanContext context = PlanContextOf(view);
     const THandCounts hand = CountsOf(view.Hand);
+    const int top = KindOf(view.Top.Suit, view.Top.Rank);
+    if (!Related(hand, context, top)) {
+        return false;
+    }
     const int32_t keep = PlanHand(hand, context).Value;
     THandCounts with = hand;
-    const int top = KindOf(view.Top.Suit, view.Top.Rank);
     ++with.Of[top];
     const THandPlan plan = PlanHand(with, context);
-    // What goes instead: a card of the rest, or any card but the one taken.
-    std::vector<int> kinds;
-    for (int k = 0; k < KindCount; ++k) {
-        if (k != top && plan.Rest.Of[k] > 0) {
-            kinds.push_back(k);
-        }
+    // What goes instead: the card the taken one makes least useful. Planned
+    // anew only where that could change the answer: a new plan rarely finds
+    // more than a whole card's worth.
+    const std::vector<std::pair<int, int32_t>> guess = ValuesWithout(with, plan, context, top, 0);
+    if (guess.empty()) {
+        return false;
     }
-    if (kinds.empty()) {
-        for (int k = 0; k < KindCount; ++k) {
-            if (k != top && with.Of[k] > 0) {
-                kinds.push_back(k);
-            }
-        }
+    const int32_t gain = guess.front().second - keep;
+    if (gain >= TakeMargin || gain < TakeMargin - 100) {
+        return gain >= TakeMargin;
     }
     int32_t best = INT_MIN;
-    for (int kind : kinds) {
-        best = std::max(best, PlanHand(Without(with, kind), context).Value);
+    for (const auto& value : ValuesWithout(with, plan, context, top, 2)) {
+        best = std::max(best, value.second);
     }
     return best != INT_MIN && best - keep >= TakeMargin;
 }

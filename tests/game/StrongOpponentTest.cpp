@@ -198,6 +198,44 @@ TEST_F(StrongOpponentTest, ThrowsAwayTheCardItNeedsLeast) {
     EXPECT_TRUE(move.KeepsMelds);
 }
 
+// What both sides remember: the pile's cards, who took which of them and has
+// not shown it since, and who threw what away.
+TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
+    game.Seen.Clear();
+    Computer("He5 He9 KaK KrD");
+    Player("Kr8 Kr9 Bl2");
+    Discards("KrB Ka4");
+    game.Seen.Discarded(TSide::Computer, ParseCard("KrB"));
+    game.Seen.Discarded(TSide::Computer, ParseCard("Ka4"));
+    ASSERT_TRUE(game.PlayerDrawFromDiscardPile());  // Karo 4
+    EXPECT_EQ(game.Seen.KnownIn(TSide::Player, Karo, 4), 1);
+    EXPECT_EQ(game.Seen.InPile(Karo, 4), 0);
+    EXPECT_EQ(ComputerView().OtherHolds[KindOf(Karo, 4)], 1);
+    EXPECT_EQ(ViewOf(game, TSide::Player).OtherThrew[KindOf(Kreuz, Bube)], 1);
+    // Laid, it is no longer the player's secret; thrown away, it lies in the pile.
+    game.ClearHandSelection();
+    game.ToggleHandCard(HandIndex(game, "Bl2"));
+    game.PlayerDiscard();  // and the computer, who does not want it, plays its turn
+    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Blatt, 2), 1);
+    EXPECT_EQ(game.Seen.InPile(Blatt, 2) + game.Seen.InPile(Kreuz, Bube), 2);
+    game.Seen.Shown(TSide::Player, ParseCard("Ka4"));
+    EXPECT_EQ(game.Seen.KnownIn(TSide::Player, Karo, 4), 0);
+    // Old discards back in the stock are no longer in the pile.
+    game.Seen.Clear();
+    Clear(game.DiscardPile);
+    for (const char* card : {"Ka2", "Ka3", "Ka5", "Ka6", "Ka7", "Ka8", "Ka9", "Ka10", "KaB", "KaD", "KaK"}) {
+        Discards(card);
+        game.Seen.Discarded(TSide::Computer, ParseCard(card));
+    }
+    game.StapelAuffrischen();
+    EXPECT_EQ(game.Seen.InPile(Karo, 2), 0);
+    EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 1);
+    game.Seen.SwapSides();
+    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Karo, Koenig), 1);
+    game.NeuesSpiel();
+    EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 0);
+}
+
 // The run check on counts gives what the player's rules give, for every run a
 // hand can offer with up to three jokers.
 TEST(HandPlanTest, RunCheckAgreesWithThePlayersRules) {
@@ -239,7 +277,8 @@ TEST(HandPlanTest, RunCheckAgreesWithThePlayersRules) {
 }
 
 // Watches every step of the computer's turns: the deck stays whole, and every
-// meld it lays or lays off onto passes the player's rules as it lies.
+// meld the strong computer lays or lays off onto passes the player's rules as
+// it lies.
 class TStepWatch : public TFakeScreen {
   public:
     void OpponentStep(const TTurnRecord& record) override {
@@ -252,7 +291,8 @@ class TStepWatch : public TFakeScreen {
             Problems += broken;
         }
         const TTurnStep& step = record.Steps.back();
-        if (step.Kind == TStepKind::LayOut || step.Kind == TStepKind::LayOff) {
+        if (Game->Opponent == TOpponentKind::Stark &&
+            (step.Kind == TStepKind::LayOut || step.Kind == TStepKind::LayOff)) {
             TCursor<TCard> cursor;
             TCardArray candidate(&cursor);
             AppendTableCopies(*Game->TableMelds.At(step.Meld).Cards, candidate);

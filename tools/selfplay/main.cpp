@@ -1,9 +1,10 @@
 // Plays whole games without a screen and prints how they went.
 // Usage: brisko_selfplay [games] [seed]
-//        brisko_selfplay --match A-B --deals D --seed S
+//        brisko_selfplay --match A-B --deals D --seed S [--cards N] [--minimum 30|40]
 // The first form plays the scripted player against the classic computer; the
 // second plays every deal twice between two strategies (skript, klassisch,
-// stark), each moving first once.
+// stark), each moving first once, with N cards dealt (12) and the first-meld
+// minimum given (30).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "Match.h"
 #include "SelfPlay.h"
+#include "game/Settings.h"
 
 namespace {
 
@@ -54,6 +56,18 @@ int RunMatch(int argc, char** argv) {
             if (!ParseCount(argv[++i], seed)) {
                 return Usage();
             }
+        } else if (std::strcmp(argv[i], "--cards") == 0 && hasValue) {
+            long long cards = 0;
+            if (!ParseCount(argv[++i], cards) || cards < 10 || cards > 16) {
+                return Usage();
+            }
+            CardsPerPlayer = static_cast<int32_t>(cards);
+        } else if (std::strcmp(argv[i], "--minimum") == 0 && hasValue) {
+            long long minimum = 0;
+            if (!ParseCount(argv[++i], minimum) || (minimum != 30 && minimum != 40)) {
+                return Usage();
+            }
+            FirstMeldMinimum = static_cast<int32_t>(minimum);
         } else {
             return Usage();
         }
