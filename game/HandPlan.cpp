@@ -32,11 +32,6 @@ int Cyclic(int position) {
     return position < 0 ? position + 13 : position >= 13 ? position - 13 : position;
 }
 
-int NextKind(int kind, int step) {
-    const int base = kind - kind % 13;
-    return base + Cyclic(kind % 13 + step);
-}
-
 // --- The player's run check, replayed on counts -------------------------
 // The same steps as the rules take for a candidate from a hand: the lowest
 // natural card starts, the pass upwards fills gaps with jokers, the pass
@@ -213,7 +208,7 @@ class TSearch {
                 if (end.Step == 0) {
                     break;
                 }
-                kind = NextKind(kind, end.Step);
+                kind = NeighbourKind(kind, end.Step);
             }
         }
     }
@@ -389,16 +384,17 @@ class TSearch {
         const int lower = up <= 6 ? a : b;
         const int distance = std::min(up, 13 - up);
         if (distance == 1) {
-            return OutValue * (Context.Live[NextKind(lower, -1)] + Context.Live[NextKind(lower, 2)]);
+            return OutValue *
+                   (Context.Live[NeighbourKind(lower, -1)] + Context.Live[NeighbourKind(lower, 2)]);
         }
         if (distance == 2) {
-            return OutValue * Context.Live[NextKind(lower, 1)];
+            return OutValue * Context.Live[NeighbourKind(lower, 1)];
         }
         return 0;
     }
 
     int32_t Neighbours(int kind) const {
-        int32_t live = Context.Live[NextKind(kind, -1)] + Context.Live[NextKind(kind, 1)];
+        int32_t live = Context.Live[NeighbourKind(kind, -1)] + Context.Live[NeighbourKind(kind, 1)];
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
             if (suit != SuitOfKind(kind)) {
                 live += Context.Live[KindOf(suit, RankOfKind(kind))];
@@ -447,7 +443,7 @@ class TSearch {
                     if (end.Step == 0) {
                         break;
                     }
-                    kind = NextKind(kind, end.Step);
+                    kind = NeighbourKind(kind, end.Step);
                 }
             }
         }

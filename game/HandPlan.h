@@ -20,8 +20,15 @@ constexpr int32_t SuitOfKind(int kind) {
 constexpr int32_t RankOfKind(int kind) {
     return kind % 13 + 2;
 }
+// The kind `step` ranks above (below, when negative) in the same suit, round the corner.
+constexpr int NeighbourKind(int kind, int step) {
+    return kind - kind % 13 + ((kind % 13 + step) % 13 + 13) % 13;
+}
+constexpr bool IsNatural(int32_t suit, int32_t rank) {
+    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
+}
 inline bool IsNaturalCard(const TCard& card) {
-    return card.Suit >= Karo && card.Suit <= Kreuz && card.Rank >= 2 && card.Rank <= Ass;
+    return IsNatural(card.Suit, card.Rank);
 }
 
 struct THandCounts {

@@ -42,10 +42,6 @@ bool LiesAsSet(const TCardArray& cards) {
     return true;
 }
 
-bool Natural(int32_t suit, int32_t rank) {
-    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
-}
-
 void AddEnds(TPlanContext& context, const TCardArray& cards, int32_t meld) {
     const int count = cards.Count();
     if (count == 0) {
@@ -61,7 +57,7 @@ void AddEnds(TPlanContext& context, const TCardArray& cards, int32_t meld) {
         const int32_t suit = SuitInMeld(top);
         const int32_t above = RankAbove(RankInMeld(top));
         const int32_t below = RankBelow(RankInMeld(bottom));
-        if (!Natural(suit, above) || !Natural(suit, below)) {
+        if (!IsNatural(suit, above) || !IsNatural(suit, below)) {
             return;
         }
         const int32_t room = 13 - count;
@@ -79,7 +75,7 @@ void AddEnds(TPlanContext& context, const TCardArray& cards, int32_t meld) {
             for (int i = 0; i < count; ++i) {
                 present = present || SuitInMeld(cards.At(i)) == suit;
             }
-            if (!present && Natural(suit, rank)) {
+            if (!present && IsNatural(suit, rank)) {
                 context.Ends.push_back({meld, KindOf(suit, rank), 0, 1});
             }
         }
@@ -163,9 +159,8 @@ int32_t Exposure(const TPlannedMeld& meld, const TPlanContext& context) {
     // The run's ends are not known exactly (the jokers' places are the rules'
     // choice); the neighbours of its natural cards stand in for them.
     for (int kind : meld.Kinds) {
-        const int base = kind - kind % 13;
         for (int step : {-1, 1}) {
-            const int next = base + ((kind % 13 + step) % 13 + 13) % 13;
+            const int next = NeighbourKind(kind, step);
             if (std::find(meld.Kinds.begin(), meld.Kinds.end(), next) == meld.Kinds.end()) {
                 exposure += context.Live[next];
             }
@@ -197,11 +192,7 @@ std::vector<int> ComeOutMeld(const TSeatView& view, const THandPlan& plan, const
 }
 
 THandCounts Without(THandCounts counts, int kind) {
-    if (kind < 0) {
-        --counts.Jokers;
-    } else {
-        --counts.Of[kind];
-    }
+    --counts.Of[kind];
     return counts;
 }
 
@@ -209,9 +200,8 @@ THandCounts Without(THandCounts counts, int kind) {
 // took from the pile and still holds lie next to it or share its rank.
 int32_t FeedRisk(const TSeatView& view, int kind) {
     int32_t risk = 0;
-    const int base = kind - kind % 13;
     for (int step : {-2, -1, 1, 2}) {
-        risk += view.OtherHolds[base + ((kind % 13 + step) % 13 + 13) % 13];
+        risk += view.OtherHolds[NeighbourKind(kind, step)];
     }
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
         risk += view.OtherHolds[KindOf(suit, RankOfKind(kind))];
@@ -402,9 +392,8 @@ bool Related(const THandCounts& hand, const TPlanContext& context, int kind) {
             return true;
         }
     }
-    const int base = kind - kind % 13;
     for (int step : {-2, -1, 1, 2}) {
-        if (hand.Of[base + ((kind % 13 + step) % 13 + 13) % 13] > 0) {
+        if (hand.Of[NeighbourKind(kind, step)] > 0) {
             return true;
         }
     }

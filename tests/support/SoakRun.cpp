@@ -144,7 +144,11 @@ std::string TSoak::Step() {
     } else if (roll < 86) {
         QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
     } else if (roll < 88) {
+        // Either opponent, the next game against it.
+        (Pick(2) == 0 ? Form.GegnerKlassisch1 : Form.GegnerStark1)->trigger();
         Form.NeuesSpiel1->trigger();
+    } else if (roll < 90) {
+        Form.Tipp1->trigger();
     } else if (roll < 92) {
         if (Form.ScrollBar1->isVisible()) {
             Form.ScrollBar1->setValue(Pick(Form.ScrollBar1->maximum() + 1));
