@@ -1,5 +1,6 @@
 // One whole computer turn (draw, joker exchange, meld search, laying off,
-// discard), on positions sampled from played games. Goal: at most 50 us.
+// discard), on positions sampled from played games. Goal: at most 50 us for
+// the classic rules, well under a millisecond for the strong strategy.
 //
 // Turns that end the game deal anew and turns that refill an empty stock both
 // shuffle (58000 exchanges); they are left out: that cost belongs to the
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Settings.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ struct TPosition {
     std::vector<TCard> Own, Opponent, Stock, Discards;
     std::vector<std::vector<TCard>> Melds;
     uint8_t OpponentCameOut = 0;
+    uint8_t PlayerCameOut = 0;
+    TSeenCards Seen;
 };
 
 std::vector<TCard> Records(const TCardArray& cards) {
@@ -57,6 +61,8 @@ TPosition Take(const TGame& game) {
         p.Melds.push_back(Records(*game.TableMelds.At(m).Cards));
     }
     p.OpponentCameOut = game.OpponentCameOut;
+    p.PlayerCameOut = game.PlayerCameOut;
+    p.Seen = game.Seen;
     return p;
 }
 
@@ -73,12 +79,15 @@ void Restore(TGame& game, const TPosition& p) {
         Fill(*meld->Cards, cards);
     }
     game.OpponentCameOut = p.OpponentCameOut;
+    game.PlayerCameOut = p.PlayerCameOut;
+    game.Seen = p.Seen;
 }
 
 // Computer turns against a player who draws and discards at random.
-std::vector<TPosition> SamplePositions(bool onlyOut) {
+std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Klassisch) {
     TCountingScreen screen;
     TGame game(&screen, 77);
+    game.ChosenOpponent = opponent;
     std::mt19937 player(5);
     std::vector<TPosition> positions;
     for (int deal = 0; deal < 40; ++deal) {
@@ -111,9 +120,16 @@ double TimeTurn(TGame& game, const TPosition& position) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void OpponentTurn(benchmark::State& state) {
-    const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0);
+void TimeTurns(benchmark::State& state, TOpponentKind opponent) {
+    // The second argument, where given, is the number of cards dealt to each side.
+    const int32_t dealt = CardsPerPlayer;
+    if (state.range(1) > 0) {
+        CardsPerPlayer = static_cast<int32_t>(state.range(1));
+    }
+    const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0, opponent);
+    CardsPerPlayer = dealt;
     TGame game(nullptr, 3);
+    game.Opponent = opponent;
     size_t next = 0;
     for (auto _ : state) {
         state.SetIterationTime(TimeTurn(game, positions[next++ % positions.size()]));
@@ -132,8 +148,23 @@ void OpponentTurn(benchmark::State& state) {
     state.counters["worst_us"] = worst * 1e6;
 }
 
+void OpponentTurn(benchmark::State& state) {
+    TimeTurns(state, TOpponentKind::Klassisch);
+}
+
+void StrongOpponentTurn(benchmark::State& state) {
+    TimeTurns(state, TOpponentKind::Stark);
+}
+
 }  // namespace
 
-// Argument 0: every sampled turn; 1: only turns after the computer came out
-// (joker exchange and laying off at work).
-BENCHMARK(OpponentTurn)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// First argument 0: every sampled turn; 1: only turns after the computer came
+// out (joker exchange and laying off at work).
+BENCHMARK(OpponentTurn)->Args({0, 0})->Args({1, 0})->UseManualTime()->Unit(benchmark::kMicrosecond);
+// Also with 16 cards dealt: the largest hands the strong strategy has to weigh.
+BENCHMARK(StrongOpponentTurn)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 16})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);

@@ -79,6 +79,9 @@ void TGame::NeuesSpiel() {
     PlayerCameOut = 0;
     OpponentCameOut = 0;
     OpponentTurn = {};
+    Opponent = ChosenOpponent;
+    Seen.Clear();
+    PlayerDraws = 0;
     ClearAll();
 
     for (int i = 0; i < 6; ++i) {
@@ -124,6 +127,25 @@ void TGame::SetStatus(int32_t value) {
 }
 
 void TGame::NoteOpponentStep(TTurnStep step) {
+    switch (step.Kind) {
+        case TStepKind::DrawFromStock:
+            break;
+        case TStepKind::DrawFromDiscardPile:
+            Seen.TakenFromPile(TSide::Computer, step.Card);
+            break;
+        case TStepKind::Discard:
+            Seen.Discarded(TSide::Computer, step.Card);
+            break;
+        case TStepKind::ExchangeJoker:
+        case TStepKind::LayOff:
+            Seen.Shown(TSide::Computer, step.Card);
+            break;
+        case TStepKind::LayOut:
+            for (const TCard& card : step.Cards) {
+                Seen.Shown(TSide::Computer, card);
+            }
+            break;
+    }
     OpponentTurn.Steps.push_back(std::move(step));
     Screen->OpponentStep(OpponentTurn);
 }

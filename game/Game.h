@@ -7,17 +7,20 @@
 
 #include "game/Card.h"
 #include "game/GameScreen.h"
+#include "game/MeldRules.h"
 #include "game/Random.h"
+#include "game/SeenCards.h"
 #include "game/TurnRecord.h"
 
 inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
 inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
 
-enum class TDropVerdict { Fits, NoMeld, TooFewPoints };
-
 // The turn states. GameState keeps them as a signed 32-bit value, as the status
 // line's writer sets it.
 enum : int32_t { MustDraw = 0, MayLayOut = 1 };
+
+// Who plays the computer's side: the classic greedy rules or the strong strategy.
+enum class TOpponentKind : int32_t { Klassisch = 0, Stark = 1 };
 
 class TGame {
   public:
@@ -90,8 +93,16 @@ class TGame {
     // "Ausgelegte Karten zurücknehmen".
     void TakeBackTurn();
 
+    // Lays the candidate (as JudgeDrop or TestDrop left it) onto meld targetMeld,
+    // or as a new meld when -1. Cards from the hand carry TakeBack when
+    // `takeBack`. False, with nothing changed, when memory runs out.
+    bool StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack);
+
     // --- The computer's turn ---
+    // The turn of the opponent this game is played against.
     void ZugDesGegners();
+    // The strong strategy's whole turn.
+    void StarkerZug();
     // The draw decision: the discard pile's top card or the stock.
     void OpponentDraw();
     // An empty stock is refilled first; if it stays empty the discard pile's
@@ -127,10 +138,14 @@ class TGame {
     uint8_t ComeOutAtTurnStart = 0;
     uint8_t PlayerCameOut = 0;
     uint8_t OpponentCameOut = 0;
-    TCursor<TCard> CurWorkCard;  // cursor of the meld candidate
-    int32_t MarkCount = 0;       // cards in the computer's candidate meld
-    std::string StatusText;      // what the status line shows
-    TTurnRecord OpponentTurn;    // the computer's last turn, until a new game
+    TCursor<TCard> CurWorkCard;                               // cursor of the meld candidate
+    int32_t MarkCount = 0;                                    // cards in the computer's candidate meld
+    std::string StatusText;                                   // what the status line shows
+    TTurnRecord OpponentTurn;                                 // the computer's last turn, until a new game
+    TOpponentKind Opponent = TOpponentKind::Klassisch;        // this game's opponent
+    TOpponentKind ChosenOpponent = TOpponentKind::Klassisch;  // the next game's
+    TSeenCards Seen;                                          // the discards both sides have seen this game
+    int32_t PlayerDraws = 0;                                  // the player's turns begun this game
 
     TRandom Rng;
 

@@ -32,6 +32,7 @@ void TGame::JokerTauschen() {
                 // Whole records: the joker arrives in the hand with its flags,
                 // the natural card keeps its own in the meld.
                 std::swap(cards->At(c), OwnCards.At(h));
+                Seen.Shown(TSide::Player, cards->At(c));
                 exchanged = true;
             }
         }

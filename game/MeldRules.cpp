@@ -97,19 +97,40 @@ int TopOpenJoker(const TCardArray& candidate) {
 bool TGame::passenzusammen(TCardArray& candidate) {
     for (int i = 0; i < OwnCards.Count(); ++i) {
         const TCard card = OwnCards.At(i);
-        if (card.Selected == 0) {
-            continue;
+        if (card.Selected != 0 && !AppendHandCopy(card, candidate)) {
+            return false;
         }
+    }
+    return FitsTogether(candidate);
+}
+
+bool AppendHandCopy(const TCard& card, TCardArray& candidate) {
+    TCard* copy = candidate.Append();
+    if (copy == nullptr) {
+        return false;
+    }
+    *copy = card;
+    copy->Selected = 0;
+    copy->FromTable = 0;
+    copy->FixedOnTable = 0;
+    return true;
+}
+
+bool AppendTableCopies(const TCardArray& lying, TCardArray& candidate) {
+    for (int i = 0; i < lying.Count(); ++i) {
         TCard* copy = candidate.Append();
         if (copy == nullptr) {
             return false;
         }
-        *copy = card;
+        *copy = lying.At(i);
         copy->Selected = 0;
-        copy->FromTable = 0;
-        copy->FixedOnTable = 0;
+        copy->FromTable = 1;
+        copy->FixedOnTable = 1;
     }
+    return true;
+}
 
+bool FitsTogether(TCardArray& candidate) {
     const TCounters counters = Count(candidate);
     if (counters.Malformed || counters.Total < 3) {
         return false;
@@ -123,7 +144,7 @@ bool TGame::passenzusammen(TCardArray& candidate) {
         }
         for (int32_t suit = Kreuz; suit >= Karo; --suit) {
             if (counters.SuitCount[suit] == 0) {
-                PlaceSetJoker(candidate, counters.SetRank, suit);
+                PlaceSetJokerIn(candidate, counters.SetRank, suit);
             }
         }
         // Natural cards keep whatever AsSuit they carry (normally 0), so the
@@ -158,25 +179,29 @@ bool TGame::passenzusammen(TCardArray& candidate) {
     bool placing = true;
     int32_t order = 0;
     int32_t rank = startRank;
-    while (CountUnplaced(candidate) > 0 && placing) {
+    while (CountUnplacedCards(candidate) > 0 && placing) {
         ++order;
         rank = RankAbove(rank);
-        placing = PlaceRunCard(candidate, rank, 0, suit, order);
+        placing = PlaceRunCardIn(candidate, rank, 0, suit, order);
     }
-    if (CountUnplaced(candidate) > 0) {
+    if (CountUnplacedCards(candidate) > 0) {
         placing = true;
         order = 0;
         rank = startRank;
-        while (CountUnplaced(candidate) > 0 && placing) {
+        while (CountUnplacedCards(candidate) > 0 && placing) {
             --order;
             rank = RankBelow(rank);
-            placing = PlaceRunCard(candidate, rank, 1, suit, order);
+            placing = PlaceRunCardIn(candidate, rank, 1, suit, order);
         }
     }
-    return CountUnplaced(candidate) == 0;
+    return CountUnplacedCards(candidate) == 0;
 }
 
 int32_t TGame::CountUnplaced(TCardArray& candidate) {
+    return CountUnplacedCards(candidate);
+}
+
+int32_t CountUnplacedCards(const TCardArray& candidate) {
     int32_t unplaced = 0;
     for (int i = 0; i < candidate.Count(); ++i) {
         unplaced += candidate.At(i).Selected == 0 ? 1 : 0;
@@ -186,6 +211,10 @@ int32_t TGame::CountUnplaced(TCardArray& candidate) {
 
 bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit,
                          int32_t order) {
+    return PlaceRunCardIn(candidate, rank, direction, suit, order);
+}
+
+bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order) {
     const int count = candidate.Count();
     for (int i = 0; i < count; ++i) {
         TCard& card = candidate.At(i);
@@ -218,6 +247,10 @@ bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction,
 }
 
 void TGame::PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit) {
+    PlaceSetJokerIn(candidate, rank, suit);
+}
+
+void PlaceSetJokerIn(TCardArray& candidate, int32_t rank, int32_t suit) {
     // A joker from the table keeps what it stands for.
     const int fixed = FindJoker(candidate, true, rank, suit);
     if (fixed != -1) {
@@ -234,6 +267,10 @@ void TGame::PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit) {
 }
 
 int32_t TGame::MeldPoints(TCardArray& candidate) {
+    return PointsOf(candidate);
+}
+
+int32_t PointsOf(const TCardArray& candidate) {
     bool seen[Ass + 1] = {};
     int32_t naturalRanks = 0;
     for (int i = 0; i < candidate.Count(); ++i) {
@@ -255,14 +292,22 @@ int32_t TGame::MeldPoints(TCardArray& candidate) {
 }
 
 bool TGame::FirstMeldCheck(TCardArray& candidate, int32_t points) {
-    if (PlayerCameOut != 0 || points >= FirstMeldMinimum) {
+    return PassesFirstMeld(candidate, points, PlayerCameOut != 0);
+}
+
+bool PassesFirstMeld(TCardArray& candidate, int32_t points, bool cameOut) {
+    if (cameOut || points >= FirstMeldMinimum) {
         return true;
     }
-    ShiftLeadingJokers(candidate);
-    return MeldPoints(candidate) >= FirstMeldMinimum;
+    ShiftJokersDown(candidate);
+    return PointsOf(candidate) >= FirstMeldMinimum;
 }
 
 void TGame::ShiftLeadingJokers(TCardArray& candidate) {
+    ShiftJokersDown(candidate);
+}
+
+void ShiftJokersDown(TCardArray& candidate) {
     if (candidate.Empty()) {
         return;
     }
@@ -278,5 +323,23 @@ void TGame::ShiftLeadingJokers(TCardArray& candidate) {
         joker.AsRank = rank;
         joker.MeldOrder = order;
     }
-    SortThisCards(candidate);
+    SortByMeldOrder(candidate);
+}
+
+TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handCards, bool cameOut,
+                       TCardArray& candidate) {
+    if (target != nullptr && !AppendTableCopies(*target, candidate)) {
+        return TDropVerdict::NoMeld;
+    }
+    for (const TCard& card : handCards) {
+        if (!AppendHandCopy(card, candidate)) {
+            return TDropVerdict::NoMeld;
+        }
+    }
+    if (!FitsTogether(candidate)) {
+        return TDropVerdict::NoMeld;
+    }
+    SortByMeldOrder(candidate);
+    const int32_t points = PointsOf(candidate);
+    return PassesFirstMeld(candidate, points, cameOut) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
 }

@@ -24,6 +24,10 @@ bool SameCard(const TCard& a, const TCard& b) {
 }  // namespace
 
 void TGame::ZugDesGegners() {
+    if (Opponent == TOpponentKind::Stark) {
+        StarkerZug();
+        return;
+    }
     OpponentTurn = {};
     Screen->OpponentStep(OpponentTurn);
     OpponentDraw();

@@ -23,6 +23,7 @@ namespace {
 void ReturnOldDiscards(TGame& game, int keep) {
     bool moved = false;
     while (game.DiscardPile.Count() > keep && MoveCard(game.DiscardPile, 0, game.Stock)) {
+        game.Seen.BackToStock(game.Stock.Last());
         moved = true;
     }
     if (moved) {
@@ -57,6 +58,10 @@ void TGame::SortOwnCards() {
 }
 
 void TGame::SortThisCards(TCardArray& cards) {
+    SortByMeldOrder(cards);
+}
+
+void SortByMeldOrder(TCardArray& cards) {
     const int count = cards.Count();
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {

@@ -20,7 +20,9 @@ int SelectedCount(const TCardArray& cards, int* last) {
 
 // Fills a fresh meld array from the validated candidate. Null, with nothing
 // changed anywhere, when memory runs out half-way.
-std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<TCard>* cursor) {
+// Cards from the hand are marked for the take-back when `takeBack`.
+std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<TCard>* cursor,
+                                           bool takeBack) {
     auto cards = std::make_unique<TCardArray>(cursor);
     for (int i = 0; i < candidate.Count(); ++i) {
         TCard* card = cards->Append();
@@ -28,7 +30,7 @@ std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<
             return nullptr;
         }
         *card = candidate.At(i);
-        card->TakeBack = candidate.At(i).FromTable != 0 ? 0 : 1;
+        card->TakeBack = takeBack && candidate.At(i).FromTable == 0 ? 1 : 0;
     }
     return cards;
 }
@@ -46,6 +48,10 @@ bool TGame::PlayerDrawFromDiscardPile() {
 bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
     if (!MoveCard(from, index, OwnCards)) {
         return false;
+    }
+    ++PlayerDraws;
+    if (&from == &DiscardPile) {
+        Seen.TakenFromPile(TSide::Player, OwnCards.Last());
     }
     OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
     SortOwnCards();
@@ -85,6 +91,7 @@ void TGame::PlayerDiscard() {
     if (selected == 0 || !MoveCard(OwnCards, last, DiscardPile)) {
         return;
     }
+    Seen.Discarded(TSide::Player, DiscardPile.Last());
     SetStatus(MustDraw);
     for (int m = 0; m < TableMelds.Count(); ++m) {
         TCardArray& cards = *TableMelds.GoTo(m)->Cards;
@@ -103,18 +110,9 @@ void TGame::PlayerDiscard() {
 }
 
 TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
-    if (targetMeld >= 0 && targetMeld < TableMelds.Count()) {
-        const TCardArray& lying = *TableMelds.At(targetMeld).Cards;
-        for (int i = 0; i < lying.Count(); ++i) {
-            TCard* copy = candidate.Append();
-            if (copy == nullptr) {
-                return TDropVerdict::NoMeld;
-            }
-            *copy = lying.At(i);
-            copy->Selected = 0;
-            copy->FromTable = 1;
-            copy->FixedOnTable = 1;
-        }
+    if (targetMeld >= 0 && targetMeld < TableMelds.Count() &&
+        !AppendTableCopies(*TableMelds.At(targetMeld).Cards, candidate)) {
+        return TDropVerdict::NoMeld;
     }
     if (!passenzusammen(candidate)) {
         return TDropVerdict::NoMeld;
@@ -144,30 +142,38 @@ void TGame::PlayerLayOut(int32_t targetMeld) {
         case TDropVerdict::Fits:
             break;
     }
+    if (!StoreMeld(targetMeld, candidate, true)) {
+        return;
+    }
+    PlayerCameOut = 1;
+    for (int i = OwnCards.Count() - 1; i >= 0; --i) {
+        if (OwnCards.At(i).Selected != 0) {
+            Seen.Shown(TSide::Player, OwnCards.At(i));
+            OwnCards.DeleteAt(i);
+        }
+    }
+}
+
+bool TGame::StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack) {
     TMeld* target =
         targetMeld >= 0 && targetMeld < TableMelds.Count() ? TableMelds.GoTo(targetMeld) : nullptr;
 
     // Everything is built before anything is given up, so that running out of
     // memory half-way leaves hand and table as they were.
-    std::unique_ptr<TCardArray> cards = StoreCandidate(candidate, &CurMeldCard);
+    std::unique_ptr<TCardArray> cards = StoreCandidate(candidate, &CurMeldCard, takeBack);
     if (cards == nullptr) {
-        return;
+        return false;
     }
     if (target == nullptr) {
         target = TableMelds.Append();
         if (target == nullptr) {
-            return;
+            return false;
         }
     } else {
         delete target->Cards;  // the same cards now lie in the new array
     }
     target->Cards = cards.release();
-    PlayerCameOut = 1;
-    for (int i = OwnCards.Count() - 1; i >= 0; --i) {
-        if (OwnCards.At(i).Selected != 0) {
-            OwnCards.DeleteAt(i);
-        }
-    }
+    return true;
 }
 
 void TGame::TakeBackTurn() {

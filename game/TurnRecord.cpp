@@ -8,6 +8,8 @@ bool Natural(int32_t suit, int32_t rank) {
     return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
 }
 
+}  // namespace
+
 // From the low end up. A run names its suit once: "Karo 4, 5, 6"; a set names
 // every card.
 std::string MeldWords(std::vector<TCard> cards) {
@@ -35,6 +37,8 @@ std::string MeldWords(std::vector<TCard> cards) {
     }
     return words;
 }
+
+namespace {
 
 std::string StepWords(const TTurnStep& step) {
     switch (step.Kind) {

@@ -38,5 +38,7 @@ std::string TurnSentence(const TTurnRecord& record);
 
 // A card as the player reads it: "Herz Dame", "Joker".
 std::string CardWords(const TCard& card);
+// A meld's cards as they lie, from the low end up: "Karo 4, 5, 6", "Herz 7, Kreuz 7, Joker".
+std::string MeldWords(std::vector<TCard> cards);
 // A card lying in a meld: a joker also says what it stands for, "Joker für Herz Dame".
 std::string MeldCardWords(const TCard& card);

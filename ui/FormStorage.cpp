@@ -289,7 +289,7 @@ bool TFormStorage::Save(bool destroying) {
     }
     if (!ini.UpdateFile()) {
         if (OnWriteError) {
-            OnWriteError(QString("nach %1 kann nicht geschrieben werden.").arg(IniFileName));
+            OnWriteError(CannotWriteText(IniFileName));
         }
         return false;
     }

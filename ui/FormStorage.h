@@ -15,6 +15,11 @@ class TProfileFile;
 // The application's title: the caption of its own message boxes.
 inline constexpr const char* ApplicationTitle = "Brisko";
 
+// The message of a settings file that could not be written.
+inline QString CannotWriteText(const QString& fileName) {
+    return QString("nach %1 kann nicht geschrieben werden.").arg(fileName);
+}
+
 class TFormStorage final : public QObject {
     Q_OBJECT
   public:

@@ -31,6 +31,7 @@ constexpr TTopic Topics[] = {
     {"regeln.html", "Die Regeln"},
     {"tisch.html", "Der Spieltisch"},
     {"ansicht.html", "Der Zug des Computers"},
+    {"gegner.html", "Gegner, Tipp und Statistik"},
     {"tastatur.html", "Tastatur"},
     {"einstellungen.html", "Einstellungen"},
 };

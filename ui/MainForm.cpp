@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -189,6 +190,27 @@ void TMainForm::CreateMenus() {
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
     SpielMenu->addSeparator();
+    // The opponent of the next game, one of two.
+    GegnerGroup = new QActionGroup(this);
+    GegnerGroup->setExclusive(true);
+    GegnerKlassisch1 =
+        SpielMenu->addAction("Gegner: Klassisch", this, [this] { ChooseOpponent(TOpponentKind::Klassisch); });
+    GegnerKlassisch1->setObjectName("GegnerKlassisch1");
+    GegnerStark1 =
+        SpielMenu->addAction("Gegner: Stark", this, [this] { ChooseOpponent(TOpponentKind::Stark); });
+    GegnerStark1->setObjectName("GegnerStark1");
+    for (QAction* choice : {GegnerKlassisch1, GegnerStark1}) {
+        choice->setCheckable(true);
+        GegnerGroup->addAction(choice);
+    }
+    GegnerKlassisch1->setChecked(true);
+    SpielMenu->addSeparator();
+    Tipp1 = SpielMenu->addAction("Tipp", this, &TMainForm::Tipp1Click);
+    Tipp1->setObjectName("Tipp1");
+    Tipp1->setShortcut(QKeySequence(Qt::Key_H));
+    Statistik1 = SpielMenu->addAction("Statistik...", this, &TMainForm::Statistik1Click);
+    Statistik1->setObjectName("Statistik1");
+    SpielMenu->addSeparator();
     Einstellungen1 = SpielMenu->addAction("Einstellungen...", this, &TMainForm::Einstellungen1Click);
     Einstellungen1->setObjectName("Einstellungen1");
     SpielMenu->addSeparator();
@@ -297,12 +319,18 @@ void TMainForm::FormShow() {
     ShowViewSettings();
     SettingsLoaded = 1;
     ApplySettings();
+    RestoreGameRecords();
     Game.NeuesSpiel();
     PaintBox1Paint();
     FocusTheStock();
 }
 
 void TMainForm::NeuesSpiel1Click() {
+    ClearHint();
+    // A game given up after the first draw is lost.
+    if (Game.PlayerDraws > 0 && !CountGame(false)) {
+        ReportCannotWrite(SettingsFilePath());
+    }
     Game.NeuesSpiel();
     ComputerMoved = false;
     Playback.Clear();
@@ -360,6 +388,7 @@ void TMainForm::ReportSettingsProblem(const QString& message, TMessageIcon icon)
 }
 
 void TMainForm::UndoBtnClick() {
+    ClearHint();
     Game.TakeBackTurn();
 }
 

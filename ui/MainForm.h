@@ -13,9 +13,11 @@
 
 #include "game/Game.h"
 #include "game/GameScreen.h"
+#include "game/Hint.h"
 #include "render/Artwork.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
+#include "ui/GameStatistics.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableStops.h"
 #include "ui/TurnPlayback.h"
@@ -36,6 +38,8 @@ class TAboutBox;
 class TElidedLabel;
 class THelpViewer;
 class TOptionsForm;
+class TProfileFile;
+class TStatisticsForm;
 class TMainForm;
 
 // The table's size at the window's first showing.
@@ -88,12 +92,18 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     CardFace* ComposeFace(int32_t suit, int32_t rank) override;
     void FreeFace(CardFace* face) override;
+    // Counts the game in the statistics, shows the computer's last turn to its
+    // end, then announces the game's end.
     void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
     void OpponentStep(const TTurnRecord& record) override;
 
     // Event handlers.
     void FormShow();
     void NeuesSpiel1Click();
+    // "Gegner: Klassisch" / "Gegner: Stark": the opponent of the next game.
+    void ChooseOpponent(TOpponentKind opponent);
+    void Tipp1Click();
+    void Statistik1Click();
     void Einstellungen1Click();
     void Beenden1Click();
     void Hilfe2Click();
@@ -110,6 +120,10 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     void ApplySettings();
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
+    // The hint's frames and sentence go with the next action.
+    void ClearHint();
+    // Reads the opponent choice and the statistics from the settings file.
+    void RestoreGameRecords();
 
     // --- The computer's turn on screen ---
     // The selected card onto the discard pile, and with it the computer's turn.
@@ -155,6 +169,11 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // Controls.
     QMenu* SpielMenu;
     QAction* NeuesSpiel1;
+    QActionGroup* GegnerGroup;
+    QAction* GegnerKlassisch1;
+    QAction* GegnerStark1;
+    QAction* Tipp1;
+    QAction* Statistik1;
     QAction* Einstellungen1;
     QAction* Beenden1;
     QMenu* HilfeMenu;
@@ -175,7 +194,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     QTimer* Timer1;
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;
-    THelpViewer* HelpViewer = nullptr;  // created by the first "&Hilfe..."
+    THelpViewer* HelpViewer = nullptr;          // created by the first "&Hilfe..."
+    TStatisticsForm* StatisticsForm = nullptr;  // created by the first "Statistik..."
 
     // The game and the window's own fields.
     TGame Game;
@@ -210,6 +230,11 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // Where the table's notes for screen readers go; tests listen here.
     std::function<void(QAccessibleEvent*)> TellScreenReaders;
     QTimer* PlayoutTimer;
+    // The hint on show: its frames over the table, its sentence in the status bar.
+    std::vector<TTableMark> HintMarks;
+    QString HintSentence;
+    // Finished games, as last read from or written to the settings file.
+    TGameStatistics Statistics;
 
     // The timer's tick. Ticks are counted from the window's creation on
     // BlinkClock (milliseconds), which tests may replace.
@@ -236,6 +261,13 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // A settings file problem: a box while playing, standard error while quitting on a signal.
     void ReportSettingsProblem(const QString& message, TMessageIcon icon);
     void CreateMenus();
+    // Counts this game into the statistics and writes them; false when the
+    // file could not be written.
+    bool CountGame(bool won);
+    void ResetStatistics();
+    // Writes the settings file, reporting a failure; false then.
+    bool UpdateSettingsFile(TProfileFile& ini);
+    void ReportCannotWrite(const QString& fileName);
     void CreateControls();
     void CreateCardBack();
     // Painting.

@@ -90,8 +90,7 @@ void TMainForm::SetMarkMoves(bool mark) {
 
 void TMainForm::StoreViewSettings() {
     if (!SaveViewSettings(SettingsFilePath(), View)) {
-        ReportSettingsProblem(QString("nach %1 kann nicht geschrieben werden.").arg(SettingsFilePath()),
-                              TMessageIcon::Error);
+        ReportCannotWrite(SettingsFilePath());
     }
 }
 
@@ -127,6 +126,8 @@ void TMainForm::ShowComputerTurn() {
 }
 
 void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {
+    ClearHint();
+    const bool counted = CountGame(end == TGameEnd::PlayerWon);
     // The loss is told only once its last step has been seen.
     if (end == TGameEnd::ComputerWon && ComputerMoved) {
         ShowComputerTurn();
@@ -139,6 +140,9 @@ void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::st
     }
     ComputerMoved = false;
     ShowMessage(text, caption, TMessageIcon::Information);
+    if (!counted) {
+        ReportCannotWrite(SettingsFilePath());
+    }
     // A new deal follows.
     ShowInStatusBar({});
     Playback.Clear();

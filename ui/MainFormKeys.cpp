@@ -37,6 +37,7 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const bool control = (modifiers & Qt::ControlModifier) != 0;
     if ((key == Qt::Key_Z && control) || key == Qt::Key_Backspace) {
         KeyboardShown = true;
+        ClearHint();
         UndoBtnClick();
         return true;
     }
@@ -53,10 +54,12 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             KeyboardShown = true;
+            ClearHint();
             ActOnKeyFocus(key == Qt::Key_Space);
             return true;
         case Qt::Key_Escape:
             KeyboardShown = true;
+            ClearHint();
             Game.ClearHandSelection();
             PaintBox1Paint();
             TellAccessibleFocus();

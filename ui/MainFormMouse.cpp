@@ -4,6 +4,7 @@
 #include "ui/MainForm.h"
 
 void TMainForm::PaintBox1MouseDown(int x, int y) {
+    ClearHint();
     if (Game.GameState == MustDraw) {
         if (StockRect.Contains(x, y)) {
             Game.PlayerDrawFromStock();

@@ -123,6 +123,7 @@ void TMainForm::PaintBox1Paint() {
     DiscardRect = layout.DiscardRect;
 
     TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
+    scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     if (KeyFocusShown()) {
         scene.Marks.push_back(FocusMark(Game, KeyFocus));
     }

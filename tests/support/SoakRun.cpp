@@ -144,9 +144,15 @@ std::string TSoak::Step() {
         PlayAMeld();
     } else if (roll < 71) {
         QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
-    } else if (roll < 73) {
+    } else if (roll < 72) {
         Form.NeuesSpiel1->trigger();
-    } else if (roll < 76) {
+    } else if (roll < 73) {
+        // Either opponent, the next game against it.
+        (Pick(2) == 0 ? Form.GegnerKlassisch1 : Form.GegnerStark1)->trigger();
+        Form.NeuesSpiel1->trigger();
+    } else if (roll < 75) {
+        Form.Tipp1->trigger();
+    } else if (roll < 77) {
         if (Form.ScrollBar1->isVisible()) {
             Form.ScrollBar1->setValue(Pick(Form.ScrollBar1->maximum() + 1));
         }

@@ -72,6 +72,17 @@ TEST(HelpViewerTest, RulesPageCoversWhatTheGameEnforces) {
     }
 }
 
+TEST(HelpViewerTest, OpponentPageCoversTheOpponentsTheHintAndTheStatistics) {
+    THelpViewer viewer(nullptr);
+    viewer.ShowPage("gegner.html");
+    const QString text = PageText(viewer);
+    for (const char* topic :
+         {"Gegner: Klassisch", "Gegner: Stark", "nächsten Spiel", "Taste H", "ändert nichts", "Siegesserie",
+          "wenigsten Züge", "Neues Spiel", "gezogen", "Zurücksetzen", "[Statistik]", "[Gegner]"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
+    }
+}
+
 TEST(HelpViewerTest, BackAndForward) {
     THelpViewer viewer(nullptr);
     viewer.ShowPage(THelpViewer::HomePage);

@@ -37,7 +37,8 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
               (QStringList{"Zug des Computers", "Züge des Computers markieren"}));
     EXPECT_EQ(MenuTexts(form.ZugDesComputers1), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
     EXPECT_EQ(MenuTexts(form.SpielMenu),
-              (QStringList{"Neues Spiel", "-", "Einstellungen...", "-", "Beenden"}));
+              (QStringList{"Neues Spiel", "-", "Gegner: Klassisch", "Gegner: Stark", "-", "Tipp",
+                           "Statistik...", "-", "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(MenuTexts(form.HilfeMenu), (QStringList{"&Hilfe...", "-", "Über das Programm..."}));
     EXPECT_EQ(form.NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(form.Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

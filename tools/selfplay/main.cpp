@@ -1,17 +1,105 @@
-// Plays whole games of a scripted player against the computer and prints how they went.
+// Plays whole games without a screen and prints how they went.
 // Usage: brisko_selfplay [games] [seed]
+//        brisko_selfplay --match A-B --deals D --seed S [--cards N] [--minimum 30|40]
+// The first form plays the scripted player against the classic computer; the
+// second plays every deal twice between two strategies (skript, klassisch,
+// stark), each moving first once, with N cards dealt (12) and the first-meld
+// minimum given (30).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include "Match.h"
 #include "SelfPlay.h"
+#include "game/Settings.h"
+
+namespace {
+
+uint64_t ClockSeed() {
+    return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+bool ParseCount(const char* text, long long& value) {
+    char* end = nullptr;
+    value = std::strtoll(text, &end, 10);
+    return end != text && *end == 0 && value >= 0;
+}
+
+int Usage() {
+    std::fprintf(
+        stderr,
+        "usage: brisko_selfplay [games] [seed]\n"
+        "       brisko_selfplay --match A-B [--deals D] [--seed S]   (A, B: skript, klassisch, stark)\n");
+    return 2;
+}
+
+int RunMatch(int argc, char** argv) {
+    TStrategy first{};
+    TStrategy second{};
+    bool paired = false;
+    long long deals = 1000;
+    long long seed = -1;
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--match") == 0 && hasValue) {
+            paired = ParsePairing(argv[++i], first, second);
+            if (!paired) {
+                return Usage();
+            }
+        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], deals) || deals > 1000000) {
+                return Usage();
+            }
+        } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], seed)) {
+                return Usage();
+            }
+        } else if (std::strcmp(argv[i], "--cards") == 0 && hasValue) {
+            long long cards = 0;
+            if (!ParseCount(argv[++i], cards) || cards < 10 || cards > 16) {
+                return Usage();
+            }
+            CardsPerPlayer = static_cast<int32_t>(cards);
+        } else if (std::strcmp(argv[i], "--minimum") == 0 && hasValue) {
+            long long minimum = 0;
+            if (!ParseCount(argv[++i], minimum) || (minimum != 30 && minimum != 40)) {
+                return Usage();
+            }
+            FirstMeldMinimum = static_cast<int32_t>(minimum);
+        } else {
+            return Usage();
+        }
+    }
+    if (!paired) {
+        return Usage();
+    }
+    const uint64_t matchSeed = seed >= 0 ? static_cast<uint64_t>(seed) : ClockSeed();
+    const auto start = std::chrono::steady_clock::now();
+    const TMatchResult result = PlayMatch(first, second, static_cast<int>(deals), matchSeed);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%s\n", MatchLine(first, second, result).c_str());
+    const int finished = result.FirstWins + result.SecondWins;
+    std::fprintf(stderr, "seed %llu: %.2f s; %s won %.1f %% of finished games; %.1f rounds per game\n",
+                 static_cast<unsigned long long>(matchSeed), seconds, StrategyName(first),
+                 finished > 0 ? 100.0 * result.FirstWins / finished : 0.0,
+                 result.Games > 0 ? static_cast<double>(result.Rounds) / result.Games : 0.0);
+    if (!result.Failure.empty()) {
+        std::printf("BROKEN: %s\n", result.Failure.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strncmp(argv[1], "--", 2) == 0) {
+        return RunMatch(argc, argv);
+    }
     const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
-    const uint64_t seed =
-        argc > 2 ? std::strtoull(argv[2], nullptr, 10)
-                 : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : ClockSeed();
     const auto start = std::chrono::steady_clock::now();
     const TSelfPlayResult result = PlayGames(games, seed);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
