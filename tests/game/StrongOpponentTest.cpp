@@ -62,40 +62,7 @@ class StrongOpponentTest : public OpponentTest {
 
     TSeatView ComputerView() const { return ViewOf(game, TSide::Computer); }
 
-    std::string Steps() const {
-        std::string out;
-        for (const TTurnStep& step : game.OpponentTurn.Steps) {
-            out += out.empty() ? "" : "; ";
-            switch (step.Kind) {
-                case TStepKind::DrawFromStock:
-                    out += "stock";
-                    break;
-                case TStepKind::DrawFromDiscardPile:
-                    out += "pile " + CardName(step.Card);
-                    break;
-                case TStepKind::ExchangeJoker:
-                    out += "exchange " + CardName(step.Card);
-                    break;
-                case TStepKind::LayOut: {
-                    out += "out";
-                    for (const TCard& card : step.Cards) {
-                        out += " " + CardName(card);
-                    }
-                    break;
-                }
-                case TStepKind::LayOff:
-                    out += "off " + CardName(step.Card) + " @" + std::to_string(step.Meld) +
-                           (step.End == TMeldEnd::Top      ? " top"
-                            : step.End == TMeldEnd::Bottom ? " bottom"
-                                                           : " set");
-                    break;
-                case TStepKind::Discard:
-                    out += "discard " + CardName(step.Card);
-                    break;
-            }
-        }
-        return out;
-    }
+    std::string Steps() const { return ShowTurn(game.OpponentTurn); }
 };
 
 TEST_F(StrongOpponentTest, TakesTheDiscardOnlyWhenItHelps) {
@@ -126,7 +93,7 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     game.ZugDesGegners();
     // Of three cards that are all alone, the one worth most goes once the
     // computer is out.
-    EXPECT_EQ(Steps(), "stock; out KrA KrK KrD; discard Bl9");
+    EXPECT_EQ(Steps(), "stock; lay out KrA KrK KrD as 0; discard Bl9");
     EXPECT_EQ(game.OpponentCameOut, 1);
     // The run of 9 points stays in the hand: laid, it would only help the player.
     EXPECT_EQ(ShowHand(game.OpponentCards), "He2 He3 He4 Ka7 Bl5");
@@ -177,8 +144,8 @@ TEST_F(StrongOpponentTest, LaysOffOntoAnyMeldOnceOut) {
     game.ZugDesGegners();
     EXPECT_EQ(ShowMeld(game, 0), "He9 He8 He7 He6");
     EXPECT_EQ(ShowMeld(game, 1), "Ka5 Bl5 He5 Kr5");
-    EXPECT_NE(Steps().find("off He9 @0 top"), std::string::npos) << Steps();
-    EXPECT_NE(Steps().find("off Kr5 @1 set"), std::string::npos) << Steps();
+    EXPECT_NE(Steps().find("lay off He9 on 0 top"), std::string::npos) << Steps();
+    EXPECT_NE(Steps().find("lay off Kr5 on 1 set"), std::string::npos) << Steps();
     // Laid by the player's rules and never marked for the player's take-back.
     for (int m = 0; m < 2; ++m) {
         const TCardArray& cards = *game.TableMelds.At(m).Cards;

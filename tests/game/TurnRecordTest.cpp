@@ -10,43 +10,6 @@ namespace {
 
 using namespace opponent_kit;
 
-std::string Steps(const TTurnRecord& record) {
-    std::string out;
-    for (const TTurnStep& step : record.Steps) {
-        out += out.empty() ? "" : "; ";
-        switch (step.Kind) {
-            case TStepKind::DrawFromStock:
-                out += "stock";
-                break;
-            case TStepKind::DrawFromDiscardPile:
-                out += "discard pile " + CardName(step.Card);
-                break;
-            case TStepKind::ExchangeJoker:
-                out += "exchange " + CardName(step.Card) + " in " + std::to_string(step.Meld);
-                break;
-            case TStepKind::LayOut: {
-                std::vector<TCard> cards = step.Cards;
-                TCardArray shown;
-                for (const TCard& card : cards) {
-                    *shown.Append() = card;
-                }
-                out += "lay out " + ShowCards(shown) + " as " + std::to_string(step.Meld);
-                break;
-            }
-            case TStepKind::LayOff:
-                out += "lay off " + CardName(step.Card) + " on " + std::to_string(step.Meld) +
-                       (step.End == TMeldEnd::Top      ? " top"
-                        : step.End == TMeldEnd::Bottom ? " bottom"
-                                                       : " set");
-                break;
-            case TStepKind::Discard:
-                out += "discard " + CardName(step.Card);
-                break;
-        }
-    }
-    return out;
-}
-
 // Every kind of step in one turn, in the order the computer takes them.
 TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
     game.OpponentCameOut = 1;
@@ -56,7 +19,7 @@ TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
     Put(game, game.OpponentCards, "Ka4 Ka5 He6 Bl9 Kr2 Kr2 Ka9");
     Put(game, game.DiscardPile, "Ka6");
     game.ZugDesGegners();
-    EXPECT_EQ(Steps(game.OpponentTurn),
+    EXPECT_EQ(ShowTurn(game.OpponentTurn),
               "discard pile Ka6; exchange He6 in 0; lay out *Ka6 Ka5 Ka4 as 3; lay off Ka9 on 2 set; "
               "lay off Bl9 on 1 top; discard Kr2");
     EXPECT_FALSE(game.OpponentTurn.Won);
@@ -86,7 +49,7 @@ TEST(TurnRecordTest, ALastDiscardIsNotedAsAWinBeforeTheLossIsTold) {
     Put(game, game.DiscardPile, "Bl3");
     game.ZugDesGegners();
     EXPECT_EQ(screen.Ended, TGameEnd::ComputerWon);
-    EXPECT_EQ(Steps(screen.AtEnd), "stock; discard He2");
+    EXPECT_EQ(ShowTurn(screen.AtEnd), "stock; discard He2");
     EXPECT_TRUE(screen.AtEnd.Won);
     // The card from the stock stays unnamed.
     EXPECT_EQ(TurnSentence(screen.AtEnd), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");

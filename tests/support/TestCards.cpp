@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "game/Game.h"
+#include "game/TurnRecord.h"
 
 namespace {
 
@@ -150,6 +151,41 @@ void SetHand(TGame& game, const std::string& cards) {
     }
     PutCards(game, game.OwnCards, cards, TFrom::Deck);
     game.SortOwnCards();
+}
+
+std::string ShowTurn(const TTurnRecord& record) {
+    std::string out;
+    for (const TTurnStep& step : record.Steps) {
+        out += out.empty() ? "" : "; ";
+        switch (step.Kind) {
+            case TStepKind::DrawFromStock:
+                out += "stock";
+                break;
+            case TStepKind::DrawFromDiscardPile:
+                out += "discard pile " + CardName(step.Card);
+                break;
+            case TStepKind::ExchangeJoker:
+                out += "exchange " + CardName(step.Card) + " in " + std::to_string(step.Meld);
+                break;
+            case TStepKind::LayOut:
+                out += "lay out";
+                for (const TCard& card : step.Cards) {
+                    out += " " + CardName(card);
+                }
+                out += " as " + std::to_string(step.Meld);
+                break;
+            case TStepKind::LayOff:
+                out += "lay off " + CardName(step.Card) + " on " + std::to_string(step.Meld) +
+                       (step.End == TMeldEnd::Top      ? " top"
+                        : step.End == TMeldEnd::Bottom ? " bottom"
+                                                       : " set");
+                break;
+            case TStepKind::Discard:
+                out += "discard " + CardName(step.Card);
+                break;
+        }
+    }
+    return out;
 }
 
 int HandIndex(const TGame& game, const std::string& card) {

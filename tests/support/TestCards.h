@@ -44,6 +44,11 @@ TCardArray& PutMeld(TGame& game, const std::string& cards, TFrom from, TMarks ma
 // Replaces the player's hand by cards from the deck, sorted as the game sorts it.
 void SetHand(TGame& game, const std::string& cards);
 
+// The steps of the computer's turn in one line, e.g. "stock; lay out KrA KrK KrD as 0;
+// lay off He9 on 1 top; discard Bl9".
+struct TTurnRecord;
+std::string ShowTurn(const TTurnRecord& record);
+
 // Index of the first hand card of the notation, or -1.
 int HandIndex(const TGame& game, const std::string& card);
 int SelectedCount(const TGame& game);

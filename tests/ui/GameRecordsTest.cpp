@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "render/TableLayout.h"
+#include "tests/support/MenuTexts.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
 #include "tests/ui/ProfileTestSupport.h"
@@ -21,14 +22,6 @@
 #include "ui/StatisticsForm.h"
 
 namespace {
-
-QStringList MenuTexts(QMenu* menu) {
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        texts << (action->isSeparator() ? QString("-") : action->text());
-    }
-    return texts;
-}
 
 class GameRecordsTest : public ::testing::Test {
   protected:

@@ -12,17 +12,10 @@
 
 #include "render/TableLayout.h"
 #include "tests/support/FakeScreen.h"
+#include "tests/support/MenuTexts.h"
 #include "ui/MainForm.h"
 
 namespace {
-
-QStringList MenuTexts(QMenu* menu) {
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        texts << (action->isSeparator() ? QString("-") : action->text());
-    }
-    return texts;
-}
 
 TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     TMainForm form(1);
