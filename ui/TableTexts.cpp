@@ -33,9 +33,12 @@ QString StopName(const TGame& game, const TTableStop& stop) {
                 return {};
             }
             const TCardArray& cards = *game.TableMelds.At(stop.Index).Cards;
+            // Told from the low end up, as a run is said aloud and as the status
+            // sentence tells melds; the table draws it from the high end.
             QString name = QString("Auslage %1:").arg(stop.Index + 1);
-            for (int j = 0; j < cards.Count(); ++j) {
-                name += (j == 0 ? " " : ", ") + QString::fromStdString(MeldCardWords(cards.At(j)));
+            for (int j = cards.Count() - 1; j >= 0; --j) {
+                name += (j == cards.Count() - 1 ? " " : ", ") +
+                        QString::fromStdString(MeldCardWords(cards.At(j)));
             }
             return name;
         }

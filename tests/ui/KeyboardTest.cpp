@@ -240,7 +240,7 @@ TEST_F(KeyboardTest, AScreenReaderSeesEveryPlaceByNameAndFollowsTheFocus) {
     }
     EXPECT_EQ(names,
               (QStringList{"Computer, 9 Karten", QString("Stapel, %1 Karten").arg(game.Stock.Count()),
-                           "Ablagestapel, oben Herz Dame", "Auslage 1: Joker für Karo 6, Karo 5, Karo 4",
+                           "Ablagestapel, oben Herz Dame", "Auslage 1: Karo 4, Karo 5, Joker für Karo 6",
                            "Freier Platz für eine neue Auslage", "Ihre Karte 1 von 3: Kreuz Ass, ausgewählt",
                            "Ihre Karte 2 von 3: Herz 5", "Ihre Karte 3 von 3: Joker"}));
     EXPECT_FALSE(table->child(0)->state().focusable) << "the computer's hand is no stop";
