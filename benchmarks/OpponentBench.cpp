@@ -37,28 +37,14 @@ struct TPosition {
     TSeenCards Seen;
 };
 
-std::vector<TCard> Records(const TCardArray& cards) {
-    std::vector<TCard> out;
-    for (int i = 0; i < cards.Count(); ++i) {
-        out.push_back(cards.At(i));
-    }
-    return out;
-}
-
-void Fill(TCardArray& cards, const std::vector<TCard>& records) {
-    for (const TCard& record : records) {
-        *cards.Append() = record;
-    }
-}
-
 TPosition Take(const TGame& game) {
     TPosition p;
-    p.Own = Records(game.OwnCards);
-    p.Opponent = Records(game.OpponentCards);
-    p.Stock = Records(game.Stock);
-    p.Discards = Records(game.DiscardPile);
+    p.Own = game.OwnCards.Records();
+    p.Opponent = game.OpponentCards.Records();
+    p.Stock = game.Stock.Records();
+    p.Discards = game.DiscardPile.Records();
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
-        p.Melds.push_back(Records(*game.TableMelds.At(m).Cards));
+        p.Melds.push_back(game.TableMelds.At(m).Cards->Records());
     }
     p.OpponentCameOut = game.OpponentCameOut;
     p.PlayerCameOut = game.PlayerCameOut;
@@ -69,14 +55,14 @@ TPosition Take(const TGame& game) {
 // The faces are null (no screen composes them), so records may be copied freely.
 void Restore(TGame& game, const TPosition& p) {
     game.ClearAll();
-    Fill(game.OwnCards, p.Own);
-    Fill(game.OpponentCards, p.Opponent);
-    Fill(game.Stock, p.Stock);
-    Fill(game.DiscardPile, p.Discards);
+    game.OwnCards.AppendRecords(p.Own);
+    game.OpponentCards.AppendRecords(p.Opponent);
+    game.Stock.AppendRecords(p.Stock);
+    game.DiscardPile.AppendRecords(p.Discards);
     for (const std::vector<TCard>& cards : p.Melds) {
         TMeld* meld = game.TableMelds.Append();
         meld->Cards = new TCardArray(&game.CurMeldCard);
-        Fill(*meld->Cards, cards);
+        meld->Cards->AppendRecords(cards);
     }
     game.OpponentCameOut = p.OpponentCameOut;
     game.PlayerCameOut = p.PlayerCameOut;

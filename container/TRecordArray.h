@@ -3,6 +3,7 @@
 
 #include <cassert>
 #include <type_traits>
+#include <vector>
 
 #include "TDynaArray.h"
 
@@ -50,6 +51,26 @@ class TRecordArray {
         return reinterpret_cast<T*>(Array.Storage)[i];
     }
     const T& Last() const { return At(Count() - 1); }
+
+    // The records as values, in order: for records and copies kept apart from the array.
+    std::vector<T> Records() const {
+        if (Empty()) {
+            return {};
+        }
+        const T* first = reinterpret_cast<const T*>(Array.Storage);
+        return std::vector<T>(first, first + Count());
+    }
+    // Appends copies of the records; false when memory ran out part of the way.
+    bool AppendRecords(const std::vector<T>& records) {
+        for (const T& record : records) {
+            T* slot = Append();
+            if (slot == nullptr) {
+                return false;
+            }
+            *slot = record;
+        }
+        return true;
+    }
 
     TDynaArray Array;
 };

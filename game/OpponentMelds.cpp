@@ -131,9 +131,7 @@ bool TGame::LayOutMarked() {
     }
     SortThisCards(*cards);
     TTurnStep step(TStepKind::LayOut);
-    for (int i = 0; i < cards->Count(); ++i) {
-        step.Cards.push_back(cards->At(i));
-    }
+    step.Cards = cards->Records();
     step.Meld = TableMelds.Count() - 1;
     NoteOpponentStep(std::move(step));
     return true;

@@ -449,10 +449,7 @@ TPlanContext PlanContextOf(const TSeatView& view) {
 TSeatView ViewOf(const TGame& game, TSide side) {
     TSeatView view;
     const bool computer = side == TSide::Computer;
-    const TCardArray& hand = computer ? game.OpponentCards : game.OwnCards;
-    for (int i = 0; i < hand.Count(); ++i) {
-        view.Hand.push_back(hand.At(i));
-    }
+    view.Hand = (computer ? game.OpponentCards : game.OwnCards).Records();
     view.CameOut = (computer ? game.OpponentCameOut : game.PlayerCameOut) != 0;
     view.OtherCameOut = (computer ? game.PlayerCameOut : game.OpponentCameOut) != 0;
     view.OtherHandCount = computer ? game.OwnCards.Count() : game.OpponentCards.Count();
@@ -574,9 +571,7 @@ bool LayComputerCards(TGame& game, const TStrongMove& move) {
     const TCardArray& lying = *game.TableMelds.At(meld).Cards;
     if (!onto) {
         TTurnStep step(TStepKind::LayOut);
-        for (int i = 0; i < lying.Count(); ++i) {
-            step.Cards.push_back(lying.At(i));
-        }
+        step.Cards = lying.Records();
         step.Meld = meld;
         game.NoteOpponentStep(std::move(step));
         return true;

@@ -1,32 +1,12 @@
 #include "ui/TurnPlayback.h"
 
-namespace {
-
-std::vector<TCard> Copy(const TCardArray& cards) {
-    std::vector<TCard> out;
-    for (int i = 0; i < cards.Count(); ++i) {
-        out.push_back(cards.At(i));
-    }
-    return out;
-}
-
-void Put(TCardArray& into, const std::vector<TCard>& cards) {
-    for (const TCard& card : cards) {
-        if (TCard* slot = into.Append()) {
-            *slot = card;
-        }
-    }
-}
-
-}  // namespace
-
 void TTurnPlayback::Capture(const TGame& game) {
     TTable table;
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TCardArray* cards = game.TableMelds.At(m).Cards;
-        table.Melds.push_back(cards != nullptr ? Copy(*cards) : std::vector<TCard>{});
+        table.Melds.push_back(cards != nullptr ? cards->Records() : std::vector<TCard>{});
     }
-    table.Hand = Copy(game.OwnCards);
+    table.Hand = game.OwnCards.Records();
     // Only the top of the discard pile shows.
     if (!game.DiscardPile.Empty()) {
         table.Discards.push_back(game.DiscardPile.Last());
@@ -44,11 +24,11 @@ void TTurnPlayback::Fill(int index, TGame& scratch) const {
     for (const std::vector<TCard>& cards : table.Melds) {
         if (TMeld* meld = scratch.TableMelds.Append()) {
             meld->Cards = new TCardArray(&scratch.CurMeldCard);
-            Put(*meld->Cards, cards);
+            meld->Cards->AppendRecords(cards);
         }
     }
-    Put(scratch.OwnCards, table.Hand);
-    Put(scratch.DiscardPile, table.Discards);
-    Put(scratch.OpponentCards, std::vector<TCard>(table.ComputerCards, TCard{}));
+    scratch.OwnCards.AppendRecords(table.Hand);
+    scratch.DiscardPile.AppendRecords(table.Discards);
+    scratch.OpponentCards.AppendRecords(std::vector<TCard>(table.ComputerCards, TCard{}));
     scratch.GameState = table.GameState;
 }

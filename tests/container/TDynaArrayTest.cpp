@@ -249,6 +249,20 @@ TEST_F(TDynaArrayTest, FailedAllocationReportsAndChangesNothing) {
     EXPECT_EQ(empty.Count(), 0);
     EXPECT_EQ(empty.Array.Storage, nullptr);
 
+    // Copying records in stops where memory runs out, keeping what it appended.
+    EXPECT_TRUE(empty.Records().empty());
+    allocationsLeft = -1;
+    std::vector<Rec> records(150, Rec{});
+    for (int i = 0; i < 150; ++i) {
+        records[i].Value = i;
+    }
+    allocationsLeft = 1;  // the first block of 100 only
+    EXPECT_FALSE(empty.AppendRecords(records));
+    const std::vector<Rec> copied = empty.Records();
+    ASSERT_EQ(copied.size(), 100u);
+    EXPECT_EQ(copied.front().Value, 0);
+    EXPECT_EQ(copied.back().Value, 99);
+
     // A shrink that cannot get its smaller block still deletes, keeping the larger one.
     allocationsLeft = -1;
     Fill(1);  // 101 records, two blocks

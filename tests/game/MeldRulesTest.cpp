@@ -241,10 +241,7 @@ TEST(CardValueTest, FaceValuesCourtCardsAndTheAce) {
 TEST_F(MeldRulesTest, ValidationChangesNothingOutsideTheCandidate) {
     Hand("He2 HeD * *");
     game.OwnCards.GoTo(1);
-    std::vector<TCard> before;
-    for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        before.push_back(game.OwnCards.At(i));
-    }
+    const std::vector<TCard> before = game.OwnCards.Records();
     ASSERT_TRUE(game.passenzusammen(candidate));
     ASSERT_EQ(game.OwnCards.Count(), static_cast<int>(before.size()));
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
@@ -312,9 +309,7 @@ TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
     Hand("He5 He7 *");
     ASSERT_TRUE(Validate());
     TCardArray stored;
-    for (int i = 0; i < candidate.Count(); ++i) {
-        *stored.Append() = candidate.At(i);
-    }
+    ASSERT_TRUE(stored.AppendRecords(candidate.Records()));
     candidate.Clear();
     game.ClearTCard(game.OwnCards);
     for (int i = 0; i < stored.Count(); ++i) {
