@@ -14,17 +14,13 @@
 
 #include "game/Game.h"
 #include "game/Settings.h"
+#include "game/SilentScreen.h"
 
 namespace {
 
-class TCountingScreen final : public TGameScreen {
+class TCountingScreen final : public TSilentScreen {
   public:
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
     void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Messages; }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
-    void FreeFace(CardFace*) override {}
 
     int Messages = 0;
 };

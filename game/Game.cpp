@@ -1,23 +1,14 @@
 #include "game/Game.h"
 
 #include "game/Settings.h"
+#include "game/SilentScreen.h"
 
 #include <utility>
 
 namespace {
 
 // Stands in when no screen is attached (headless games, benchmarks).
-class TNullScreen final : public TGameScreen {
-  public:
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
-    void FreeFace(CardFace*) override {}
-};
-
-TNullScreen nullScreen;
+TSilentScreen nullScreen;
 
 }  // namespace
 

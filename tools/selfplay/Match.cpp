@@ -8,22 +8,19 @@
 #include "StrongPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
+#include "game/SilentScreen.h"
 
 namespace {
 
 // The two strategies of a match are numbered 0 (named first) and 1.
-class TMatchScreen final : public TGameScreen {
+class TMatchScreen final : public TSilentScreen {
   public:
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
     void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
     void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
         Winner = end == TGameEnd::PlayerWon ? InPlayerChair : InComputerChair;
     }
     // Every joker exchange offered is taken.
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
-    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
-    void FreeFace(CardFace*) override {}
 
     int InPlayerChair = 0;
     int InComputerChair = 1;  // who plays the computer's turn that is running

@@ -3,21 +3,18 @@
 #include "ScriptedPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
+#include "game/SilentScreen.h"
 
 namespace {
 
 // Counts the ends of games, and every other message as a refusal.
-class TTallyScreen final : public TGameScreen {
+class TTallyScreen final : public TSilentScreen {
   public:
-    void Repaint() override {}
-    void SetStatusLine(const std::string&) override {}
     void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
     void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
         ++(end == TGameEnd::PlayerWon ? PlayerWins : ComputerWins);
     }
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
-    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
-    void FreeFace(CardFace*) override {}
 
     int PlayerWins = 0;
     int ComputerWins = 0;

@@ -1,0 +1,16 @@
+// A screen without a window: shows nothing, declines every question, composes
+// no face. Games without a window use it as it is; self-play and measuring
+// screens override only what they count or answer.
+#pragma once
+
+#include "game/GameScreen.h"
+
+class TSilentScreen : public TGameScreen {
+  public:
+    void Repaint() override {}
+    void SetStatusLine(const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
+    void FreeFace(CardFace*) override {}
+};
