@@ -100,7 +100,9 @@ std::string CardName(const TCard& card) {
 std::string ShowCards(const TCardArray& cards) {
     std::string out;
     for (int i = 0; i < cards.Count(); ++i) {
-        out += (i > 0 ? " " : "") + CardName(cards.At(i));
+        // Two appends: GCC 12 misreads `" " + std::string` as an overlapping copy (-Wrestrict).
+        out += i > 0 ? " " : "";
+        out += CardName(cards.At(i));
     }
     return out;
 }
@@ -108,7 +110,8 @@ std::string ShowCards(const TCardArray& cards) {
 std::string ShowHand(const TCardArray& cards) {
     std::string out;
     for (int i = 0; i < cards.Count(); ++i) {
-        out += (i > 0 ? " " : "") + (IsJoker(cards.At(i)) ? std::string("*") : CardName(cards.At(i)));
+        out += i > 0 ? " " : "";
+        out += IsJoker(cards.At(i)) ? std::string("*") : CardName(cards.At(i));
     }
     return out;
 }
@@ -170,7 +173,8 @@ std::string ShowTurn(const TTurnRecord& record) {
             case TStepKind::LayOut:
                 out += "lay out";
                 for (const TCard& card : step.Cards) {
-                    out += " " + CardName(card);
+                    out += " ";
+                    out += CardName(card);
                 }
                 out += " as " + std::to_string(step.Meld);
                 break;
