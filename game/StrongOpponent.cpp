@@ -301,11 +301,7 @@ TStrongMove LayOffMove(const TSeatView& view, const THandPlan& plan, const TPlan
         const int position = PositionOfKind(view.Hand, kind);
         const int32_t meld = context.Ends[static_cast<size_t>(end)].Meld;
         if (position >= 0 && Passes(view, {position}, meld)) {
-            TStrongMove move;
-            move.Kind = TMoveKind::LayOff;
-            move.Cards = {position};
-            move.Meld = meld;
-            return move;
+            return {TMoveKind::LayOff, {position}, meld};
         }
     }
     return {};
@@ -322,21 +318,14 @@ TStrongMove JokerLayOff(const TSeatView& view) {
     }
     for (int32_t m = 0; m < view.Table->Count(); ++m) {
         if (Passes(view, {joker}, m)) {
-            TStrongMove move;
-            move.Kind = TMoveKind::LayOff;
-            move.Cards = {joker};
-            move.Meld = m;
-            return move;
+            return {TMoveKind::LayOff, {joker}, m};
         }
     }
     return {};
 }
 
 TStrongMove LayOutMove(std::vector<int> positions) {
-    TStrongMove move;
-    move.Kind = TMoveKind::LayOut;
-    move.Cards = std::move(positions);
-    return move;
+    return {TMoveKind::LayOut, std::move(positions)};
 }
 
 // Lays the meld at these positions; where it is all the hand holds, rather the
