@@ -315,11 +315,9 @@ void TMainForm::FormShow() {
         return;
     }
     OptionsForm->RestoreSettings();
-    View = LoadViewSettings(SettingsFilePath());
-    ShowViewSettings();
+    RestoreOwnSections();
     SettingsLoaded = 1;
     ApplySettings();
-    RestoreGameRecords();
     Game.NeuesSpiel();
     PaintBox1Paint();
     FocusTheStock();

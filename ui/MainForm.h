@@ -123,7 +123,8 @@ class TMainForm final : public QMainWindow, public TGameScreen {
     // The hint's frames and sentence go with the next action.
     void ClearHint();
     // Reads the opponent choice and the statistics from the settings file.
-    void RestoreGameRecords();
+    // The view, the opponent and the record of games, from one reading of the settings file.
+    void RestoreOwnSections();
 
     // --- The computer's turn on screen ---
     // The selected card onto the discard pile, and with it the computer's turn.

@@ -89,9 +89,9 @@ void TMainForm::SetMarkMoves(bool mark) {
 }
 
 void TMainForm::StoreViewSettings() {
-    if (!SaveViewSettings(SettingsFilePath(), View)) {
-        ReportCannotWrite(SettingsFilePath());
-    }
+    TProfileFile ini(SettingsFilePath());
+    WriteViewSettings(ini, View);
+    UpdateSettingsFile(ini);
 }
 
 void TMainForm::OpponentStep(const TTurnRecord& record) {

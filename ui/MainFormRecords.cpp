@@ -8,6 +8,7 @@
 #include "ui/OpponentChoice.h"
 #include "ui/ProfileFile.h"
 #include "ui/StatisticsForm.h"
+#include "ui/ViewSettings.h"
 
 namespace {
 
@@ -60,8 +61,10 @@ std::vector<TTableMark> MarksOf(const THint& hint, const TGame& game) {
 
 }  // namespace
 
-void TMainForm::RestoreGameRecords() {
+void TMainForm::RestoreOwnSections() {
     const TProfileFile ini(SettingsFilePath());
+    View = ReadViewSettings(ini);
+    ShowViewSettings();
     Game.ChosenOpponent = ReadOpponentChoice(ini);
     (Game.ChosenOpponent == TOpponentKind::Stark ? GegnerStark1 : GegnerKlassisch1)->setChecked(true);
     Statistics = TGameStatistics::Read(ini);

@@ -41,8 +41,7 @@ QString SpeedName(TMoveSpeed speed) {
     return {};
 }
 
-TViewSettings LoadViewSettings(const QString& file) {
-    const TProfileFile ini(file);
+TViewSettings ReadViewSettings(const TProfileFile& ini) {
     TViewSettings settings;
     const QString speed = ini.ReadString(Section, SpeedKey, QString());
     for (TMoveSpeed candidate : Speeds) {
@@ -57,9 +56,7 @@ TViewSettings LoadViewSettings(const QString& file) {
     return settings;
 }
 
-bool SaveViewSettings(const QString& file, const TViewSettings& settings) {
-    TProfileFile ini(file);
+void WriteViewSettings(TProfileFile& ini, const TViewSettings& settings) {
     ini.WriteString(Section, SpeedKey, SpeedName(settings.Speed));
     ini.WriteString(Section, MarksKey, settings.MarkMoves ? "True" : "False");
-    return ini.UpdateFile();
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class TProfileFile;
+
 enum class TMoveSpeed { Sofort, Schnell, Normal, Langsam };
 
 struct TViewSettings {
@@ -18,6 +20,6 @@ int StepMilliseconds(TMoveSpeed speed);
 QString SpeedName(TMoveSpeed speed);
 
 // A missing section, a missing key or a value not understood gives the default.
-TViewSettings LoadViewSettings(const QString& file);
-// Writes the section and keeps everything else in the file. False when it could not be written.
-bool SaveViewSettings(const QString& file, const TViewSettings& settings);
+TViewSettings ReadViewSettings(const TProfileFile& ini);
+// Writes the section; everything else in the file stays.
+void WriteViewSettings(TProfileFile& ini, const TViewSettings& settings);

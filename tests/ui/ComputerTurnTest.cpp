@@ -218,7 +218,13 @@ TEST_F(ComputerTurnTest, TooltipsFollowTheLastPainting) {
 TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
     QTemporaryDir dir;
     const QString file = dir.filePath("brisko.INI");
-    EXPECT_EQ(LoadViewSettings(file), TViewSettings{});  // no file
+    const auto load = [&file] { return ReadViewSettings(TProfileFile(file)); };
+    const auto save = [&file](const TViewSettings& settings) {
+        TProfileFile ini(file);
+        WriteViewSettings(ini, settings);
+        return ini.UpdateFile();
+    };
+    EXPECT_EQ(load(), TViewSettings{});  // no file
     {
         TProfileFile ini(file);
         ini.WriteString("TOptionsForm", "AnzCardEd_Value", "14");
@@ -226,13 +232,13 @@ TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
         ini.WriteString("Ansicht", "ZuegeMarkieren", "vielleicht");
         ASSERT_TRUE(ini.UpdateFile());
     }
-    EXPECT_EQ(LoadViewSettings(file), TViewSettings{});
-    ASSERT_TRUE(SaveViewSettings(file, {TMoveSpeed::Langsam, false}));
-    EXPECT_EQ(LoadViewSettings(file), (TViewSettings{TMoveSpeed::Langsam, false}));
+    EXPECT_EQ(load(), TViewSettings{});
+    ASSERT_TRUE(save({TMoveSpeed::Langsam, false}));
+    EXPECT_EQ(load(), (TViewSettings{TMoveSpeed::Langsam, false}));
     EXPECT_EQ(TProfileFile(file).ReadString("TOptionsForm", "AnzCardEd_Value", ""), "14");
     for (TMoveSpeed speed : {TMoveSpeed::Sofort, TMoveSpeed::Schnell, TMoveSpeed::Normal}) {
-        ASSERT_TRUE(SaveViewSettings(file, {speed, true}));
-        EXPECT_EQ(LoadViewSettings(file).Speed, speed);
+        ASSERT_TRUE(save({speed, true}));
+        EXPECT_EQ(load().Speed, speed);
     }
     EXPECT_EQ(StepMilliseconds(TMoveSpeed::Sofort), 0);
     EXPECT_LT(StepMilliseconds(TMoveSpeed::Schnell), StepMilliseconds(TMoveSpeed::Normal));

@@ -67,7 +67,7 @@ TEST_F(GameRecordsTest, TheGameMenuOffersOpponentsHintAndStatistics) {
     EXPECT_TRUE(form.GegnerGroup->isExclusive());
 }
 
-TEST_F(GameRecordsTest, TheOpponentChangesAtTheNextGameAndIsKept) {
+TEST_F(GameRecordsTest, TheOpponentChangesAtTheNextGameAndIsKeptWithTheView) {
     form.GegnerStark1->trigger();
     EXPECT_TRUE(form.GegnerStark1->isChecked());
     EXPECT_FALSE(form.GegnerKlassisch1->isChecked());
@@ -79,12 +79,18 @@ TEST_F(GameRecordsTest, TheOpponentChangesAtTheNextGameAndIsKept) {
     EXPECT_EQ(form.Game.Opponent, TOpponentKind::Stark);
     EXPECT_TRUE(boxes.Shown.empty());
 
-    // The next start plays against the strong opponent from its first deal.
+    // The next start plays against the strong opponent from its first deal,
+    // and shows the computer's turn as it was set.
+    form.findChild<QAction*>("SpeedLangsam")->trigger();
+    form.MarkMoves1->trigger();
     TMainForm again(4);
     again.SetMessageBoxes(&boxes);
     again.show();
     EXPECT_TRUE(again.GegnerStark1->isChecked());
     EXPECT_EQ(again.Game.Opponent, TOpponentKind::Stark);
+    EXPECT_EQ(again.View, (TViewSettings{TMoveSpeed::Langsam, false}));
+    EXPECT_TRUE(again.findChild<QAction*>("SpeedLangsam")->isChecked());
+    EXPECT_FALSE(again.MarkMoves1->isChecked());
 }
 
 TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {
