@@ -117,12 +117,13 @@ void TMainForm::ShowComputerTurn() {
         return;
     }
     ComputerMoved = false;
+    // First, for its painting of the keyboard's frame would end a playing-out.
+    FocusTheStock();
     if (Playback.Count() > 1) {
         StartPlayout();
     } else {
         ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
     }
-    FocusTheStock();
 }
 
 void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {

@@ -41,6 +41,7 @@ class ComputerTurnTest : public testing::Test {
                 MoveCard(*pile, 0, game.Stock);
             }
         }
+        SetHand(game, "");  // whatever the deal, every card the turn needs is free
         game.OpponentCameOut = 1;
         PutMeld(game, "He7 *He6 He5", TFrom::Deck);
         PutMeld(game, "Bl8 Bl7 Bl6", TFrom::Deck);
@@ -160,6 +161,26 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     ASSERT_TRUE(form.PlayingOut());
     QTest::keyClick(form.PaintBox1, Qt::Key_Space);
     EXPECT_FALSE(form.PlayingOut());
+
+    // A discard by keys, with the keyboard's frame on the table, plays out as well;
+    // the frame waits at the stock.
+    form.Game.NeuesSpiel();
+    SetUpTurn();
+    form.activateWindow();
+    form.PaintBox1->setFocus();
+    QApplication::processEvents();
+    form.KeyFocus = {TStopKind::Stock};
+    QTest::keyClick(form.PaintBox1, Qt::Key_Right);
+    ASSERT_TRUE(form.KeyFocusShown());
+    QTest::keyClick(form.PaintBox1, Qt::Key_Return);
+    ASSERT_TRUE(form.PlayingOut());
+    EXPECT_EQ(form.Game.GameState, MustDraw);
+    while (form.PlayingOut()) {
+        form.AdvancePlayout();
+    }
+    EXPECT_EQ(form.StatusBarText->FullText(), Sentence);
+    EXPECT_EQ(form.KeyFocus.Kind, TStopKind::Stock);
+    EXPECT_TRUE(form.KeyFocusShown());
 }
 
 // Notes what the window shows as the loss is told.
