@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "app/AppSetup.h"
 #include "tests/support/QuietOffscreen.h"
-#include "ui/AppSetup.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

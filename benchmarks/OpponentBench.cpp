@@ -66,7 +66,7 @@ void Restore(TGame& game, const TPosition& p) {
 }
 
 // Computer turns against a player who draws and discards at random.
-std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Klassisch) {
+std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Classic) {
     TCountingScreen screen;
     TGame game(&screen, 77);
     game.ChosenOpponent = opponent;
@@ -131,11 +131,11 @@ void TimeTurns(benchmark::State& state, TOpponentKind opponent) {
 }
 
 void OpponentTurn(benchmark::State& state) {
-    TimeTurns(state, TOpponentKind::Klassisch);
+    TimeTurns(state, TOpponentKind::Classic);
 }
 
 void StrongOpponentTurn(benchmark::State& state) {
-    TimeTurns(state, TOpponentKind::Stark);
+    TimeTurns(state, TOpponentKind::Strong);
 }
 
 }  // namespace

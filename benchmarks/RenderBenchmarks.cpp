@@ -11,7 +11,8 @@
 #include "render/ComposingScreen.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
-#include "ui/MainForm.h"
+#include "tests/support/MainFormAccess.h"
+#include "ui/window/MainForm.h"
 
 namespace {
 
@@ -27,10 +28,10 @@ const TArtwork& Artwork(int32_t scale) {
 // A new game in the main window: 110 faces freed and made, 58000 exchanges, the deal.
 void BM_NewGame(benchmark::State& state) {
     TMainForm form(1);
-    form.Game.NeuesSpiel();  // the faces of this screen are composed once
+    In(form).Game.NeuesSpiel();  // the faces of this screen are composed once
     for (auto _ : state) {
-        form.Game.NeuesSpiel();
-        benchmark::DoNotOptimize(form.Game.OwnCards.Count());
+        In(form).Game.NeuesSpiel();
+        benchmark::DoNotOptimize(In(form).Game.OwnCards.Count());
     }
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
@@ -99,10 +100,10 @@ void BM_MainWindowPaint(benchmark::State& state) {
     form.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        form.PaintBox1Paint();
+        In(form).PaintBox1Paint();
     }
-    state.counters["width"] = form.PaintBox1->width();
-    state.counters["height"] = form.PaintBox1->height();
+    state.counters["width"] = In(form).PaintBox1->width();
+    state.counters["height"] = In(form).PaintBox1->height();
 }
 BENCHMARK(BM_MainWindowPaint)->Unit(benchmark::kMicrosecond);
 
@@ -113,12 +114,12 @@ void BM_IdleTimerTick(benchmark::State& state) {
     form.resize(1296, 960);
     form.show();
     QCoreApplication::processEvents();
-    int64_t now = form.TicksCounted * TMainForm::BlinkTickMs;
-    form.BlinkClock = [&now] { return now; };
-    form.PaintBox1Paint();
+    int64_t now = In(form).TicksCounted * TMainFormAccess::BlinkTickMs;
+    In(form).BlinkClock = [&now] { return now; };
+    In(form).PaintBox1Paint();
     for (auto _ : state) {
-        now = form.NextBlinkTick * TMainForm::BlinkTickMs;
-        form.Timer1Timer();
+        now = In(form).NextBlinkTick * TMainFormAccess::BlinkTickMs;
+        In(form).Timer1Timer();
     }
 }
 BENCHMARK(BM_IdleTimerTick)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cassert>
+#include <span>
 #include <type_traits>
 #include <vector>
 
@@ -52,6 +53,11 @@ class TRecordArray {
     }
     const T& Last() const { return At(Count() - 1); }
 
+    // The records in place, for reading them as a range.
+    std::span<const T> View() const {
+        return Empty() ? std::span<const T>()
+                       : std::span<const T>(reinterpret_cast<const T*>(Array.Storage), Count());
+    }
     // The records as values, in order: for records and copies kept apart from the array.
     std::vector<T> Records() const {
         if (Empty()) {

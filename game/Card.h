@@ -80,11 +80,18 @@ inline int32_t SuitInMeld(const TCard& card) {
     return IsJoker(card) ? card.AsSuit : card.Suit;
 }
 
+// One of the 104 cards of the two decks, not a joker and nothing out of range.
+constexpr bool IsNatural(int32_t suit, int32_t rank) {
+    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
+}
+inline bool IsNaturalCard(const TCard& card) {
+    return IsNatural(card.Suit, card.Rank);
+}
+
 // A natural card may take a table joker's place when it is the very card the
 // joker stands for. Both sides exchange by this.
 inline bool FitsJoker(const TCard& card, const TCard& joker) {
-    return !IsJoker(card) && card.Suit >= Karo && card.Suit <= Kreuz && card.Rank >= 2 && card.Rank <= 14 &&
-           card.Suit == joker.AsSuit && card.Rank == joker.AsRank;
+    return IsNaturalCard(card) && card.Suit == joker.AsSuit && card.Rank == joker.AsRank;
 }
 
 // The circular rank order: after the ace comes the 2.

@@ -20,7 +20,7 @@ inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann
 enum : int32_t { MustDraw = 0, MayLayOut = 1 };
 
 // Who plays the computer's side: the classic greedy rules or the strong strategy.
-enum class TOpponentKind : int32_t { Klassisch = 0, Stark = 1 };
+enum class TOpponentKind : int32_t { Classic = 0, Strong = 1 };
 
 class TGame {
   public:
@@ -60,9 +60,6 @@ class TGame {
     // and AsSuit. Changes nothing outside the candidate.
     bool passenzusammen(TCardArray& candidate);
     int32_t CountUnplaced(TCardArray& candidate);
-    // direction 0 upwards, 1 downwards.
-    bool PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order);
-    void PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit);
     // Points of the cards from the hand, in a candidate sorted by SortThisCards.
     int32_t MeldPoints(TCardArray& candidate);
     // The first-meld check after a valid, sorted and counted candidate; may
@@ -102,7 +99,7 @@ class TGame {
     // The turn of the opponent this game is played against.
     void ZugDesGegners();
     // The strong strategy's whole turn.
-    void StarkerZug();
+    void StrongTurn();
     // The draw decision: the discard pile's top card or the stock.
     void OpponentDraw();
     // An empty stock is refilled first; if it stays empty the discard pile's
@@ -138,14 +135,14 @@ class TGame {
     uint8_t ComeOutAtTurnStart = 0;
     uint8_t PlayerCameOut = 0;
     uint8_t OpponentCameOut = 0;
-    TCursor<TCard> CurWorkCard;                               // cursor of the meld candidate
-    int32_t MarkCount = 0;                                    // cards in the computer's candidate meld
-    std::string StatusText;                                   // what the status line shows
-    TTurnRecord OpponentTurn;                                 // the computer's last turn, until a new game
-    TOpponentKind Opponent = TOpponentKind::Klassisch;        // this game's opponent
-    TOpponentKind ChosenOpponent = TOpponentKind::Klassisch;  // the next game's
-    TSeenCards Seen;                                          // the discards both sides have seen this game
-    int32_t PlayerDraws = 0;                                  // the player's turns begun this game
+    TCursor<TCard> CurWorkCard;                             // cursor of the meld candidate
+    int32_t MarkCount = 0;                                  // cards in the computer's candidate meld
+    std::string StatusText;                                 // what the status line shows
+    TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
+    TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
+    TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
+    TSeenCards Seen;                                        // the discards both sides have seen this game
+    int32_t PlayerDraws = 0;                                // the player's turns begun this game
 
     TRandom Rng;
 

@@ -48,9 +48,9 @@ TCounters Count(const TCardArray& candidate) {
     return counters;
 }
 
-void AssignJoker(TCard& joker, int32_t rank, int32_t direction, int32_t suit, int32_t order) {
+void AssignJoker(TCard& joker, int32_t rank, TRunDirection direction, int32_t suit, int32_t order) {
     joker.Selected = 1;
-    joker.TakeBack = direction == 0 ? 1 : 0;
+    joker.TakeBack = direction == TRunDirection::Up ? 1 : 0;
     joker.AsRank = rank;
     joker.AsSuit = suit;
     joker.MeldOrder = order;
@@ -182,7 +182,7 @@ bool FitsTogether(TCardArray& candidate) {
     while (CountUnplacedCards(candidate) > 0 && placing) {
         ++order;
         rank = RankAbove(rank);
-        placing = PlaceRunCardIn(candidate, rank, 0, suit, order);
+        placing = PlaceRunCardIn(candidate, rank, TRunDirection::Up, suit, order);
     }
     if (CountUnplacedCards(candidate) > 0) {
         placing = true;
@@ -191,7 +191,7 @@ bool FitsTogether(TCardArray& candidate) {
         while (CountUnplacedCards(candidate) > 0 && placing) {
             --order;
             rank = RankBelow(rank);
-            placing = PlaceRunCardIn(candidate, rank, 1, suit, order);
+            placing = PlaceRunCardIn(candidate, rank, TRunDirection::Down, suit, order);
         }
     }
     return CountUnplacedCards(candidate) == 0;
@@ -209,12 +209,8 @@ int32_t CountUnplacedCards(const TCardArray& candidate) {
     return unplaced;
 }
 
-bool TGame::PlaceRunCard(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit,
-                         int32_t order) {
-    return PlaceRunCardIn(candidate, rank, direction, suit, order);
-}
-
-bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order) {
+bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, TRunDirection direction, int32_t suit,
+                    int32_t order) {
     const int count = candidate.Count();
     for (int i = 0; i < count; ++i) {
         TCard& card = candidate.At(i);
@@ -236,7 +232,7 @@ bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, int32_t direction, int3
             return true;
         }
     }
-    if (direction == 1) {
+    if (direction == TRunDirection::Down) {
         const int top = TopOpenJoker(candidate);
         if (top != -1) {
             AssignJoker(candidate.At(top), rank, direction, suit, order);
@@ -244,10 +240,6 @@ bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, int32_t direction, int3
         }
     }
     return false;
-}
-
-void TGame::PlaceSetJoker(TCardArray& candidate, int32_t rank, int32_t suit) {
-    PlaceSetJokerIn(candidate, rank, suit);
 }
 
 void PlaceSetJokerIn(TCardArray& candidate, int32_t rank, int32_t suit) {

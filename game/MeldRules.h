@@ -19,8 +19,10 @@ bool AppendTableCopies(const TCardArray& lying, TCardArray& candidate);
 // or a run. True: every card has its MeldOrder, every joker its AsRank and AsSuit.
 bool FitsTogether(TCardArray& candidate);
 int32_t CountUnplacedCards(const TCardArray& candidate);
-// direction 0 upwards, 1 downwards.
-bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, int32_t direction, int32_t suit, int32_t order);
+// The way a run is built from its first card: towards the ace, then towards the 2.
+enum class TRunDirection { Up, Down };
+bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, TRunDirection direction, int32_t suit,
+                    int32_t order);
 void PlaceSetJokerIn(TCardArray& candidate, int32_t rank, int32_t suit);
 // Points of the cards from the hand, in a candidate sorted by MeldOrder.
 int32_t PointsOf(const TCardArray& candidate);

@@ -2,26 +2,13 @@
 
 #include <algorithm>
 
-namespace {
-
-bool Natural(int32_t suit, int32_t rank) {
-    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
-}
-
-}  // namespace
+#include "game/MeldShape.h"
 
 // From the low end up. A run names its suit once: "Karo 4, 5, 6"; a set names
 // every card.
 std::string MeldWords(std::vector<TCard> cards) {
     std::reverse(cards.begin(), cards.end());
-    int32_t suit = 0;
-    bool oneSuit = true;
-    for (const TCard& card : cards) {
-        if (!IsJoker(card)) {
-            oneSuit = oneSuit && (suit == 0 || card.Suit == suit);
-            suit = card.Suit;
-        }
-    }
+    const bool oneSuit = IsRun(cards);
     std::string words;
     bool suitNamed = false;
     for (const TCard& card : cards) {
@@ -64,14 +51,14 @@ std::string CardWords(const TCard& card) {
     if (IsJoker(card)) {
         return "Joker";
     }
-    if (!Natural(card.Suit, card.Rank)) {
+    if (!IsNaturalCard(card)) {
         return "Karte";
     }
     return std::string(SuitNames[card.Suit]) + " " + RankNames[card.Rank];
 }
 
 std::string MeldCardWords(const TCard& card) {
-    if (IsJoker(card) && Natural(card.AsSuit, card.AsRank)) {
+    if (IsJoker(card) && IsNatural(card.AsSuit, card.AsRank)) {
         return std::string("Joker für ") + SuitNames[card.AsSuit] + " " + RankNames[card.AsRank];
     }
     return CardWords(card);

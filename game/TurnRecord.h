@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "game/Card.h"
+#include "game/MeldShape.h"
 
 enum class TStepKind { DrawFromStock, DrawFromDiscardPile, ExchangeJoker, LayOut, LayOff, Discard };
-
-// Where a card laid off joined its meld.
-enum class TMeldEnd { Bottom, Top, Set };
 
 struct TTurnStep {
     TTurnStep() = default;

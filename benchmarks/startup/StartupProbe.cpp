@@ -11,8 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/AppSetup.h"
-#include "ui/MainForm.h"
+#include "app/AppSetup.h"
+#include "tests/support/MainFormAccess.h"
+#include "ui/window/MainForm.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     SetUpApplication(app);
     TMainForm form(1);
     TFirstPaint probe(launched);
-    form.PaintBox1->installEventFilter(&probe);
+    In(form).PaintBox1->installEventFilter(&probe);
     form.show();
     return QApplication::exec();
 }

@@ -3,13 +3,13 @@
 #include "game/Game.h"
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
+#include "tests/support/SettingsGuard.h"
 
 namespace {
 
 class DealTest : public ::testing::Test {
   protected:
-    void TearDown() override { CardsPerPlayer = 12; }
-
+    TGameSettingsGuard settings;
     TFakeScreen screen;
     TGame game{&screen, 7};
 };

@@ -10,6 +10,7 @@
 #include "game/Game.h"
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
+#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 
 namespace opponent_kit {
@@ -48,8 +49,8 @@ class TWatchScreen : public TFakeScreen {
 class OpponentTest : public ::testing::Test {
   protected:
     void SetUp() override { screen.Game = &game; }
-    void TearDown() override { FirstMeldMinimum = 30; }
 
+    TGameSettingsGuard settings;
     TWatchScreen screen;
     TGame game{&screen, 5};
 };

@@ -6,13 +6,14 @@
 #include "game/Game.h"
 #include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
+#include "tests/support/SettingsGuard.h"
 
 namespace {
 
 class PlayerTurnTest : public ::testing::Test {
   protected:
+    TGameSettingsGuard settings;
     void SetUp() override { game.NeuesSpiel(); }
-    void TearDown() override { FirstMeldMinimum = 30; }
 
     void SetHand(const std::string& cards) { ::SetHand(game, cards); }
     TCardArray& PutMeld(const std::string& cards) { return ::PutMeld(game, cards, TFrom::Deck); }

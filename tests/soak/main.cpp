@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "SoakRun.h"
+#include "app/AppSetup.h"
 #include "tests/support/QuietOffscreen.h"
-#include "ui/AppSetup.h"
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenHandler);

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/AppSetup.h"
+#include "app/AppSetup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "tests/support/ScriptedAnswers.h"
-#include "ui/MessageBoxes.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 class TScriptedBoxes final : public TMessageBoxes, public TScriptedAnswers<QString> {
   public:

@@ -12,8 +12,9 @@
 #include "game/Invariants.h"
 #include "game/Random.h"
 #include "render/TableLayout.h"
-#include "ui/MainForm.h"
-#include "ui/MessageBoxes.h"
+#include "tests/support/MainFormAccess.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/window/MainForm.h"
 
 namespace {
 
@@ -29,23 +30,23 @@ class TRandomBoxes final : public TMessageBoxes {
 
 class TSoak {
   public:
-    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(Form.Game, seed) {
-        Form.SetMessageBoxes(&Boxes);
+    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(In(Form).Game, seed) {
+        In(Form).SetMessageBoxes(&Boxes);
         // Time passes only with the events: each step takes a tick or a few.
-        Now = Form.TicksCounted * TMainForm::BlinkTickMs;
-        Form.BlinkClock = [this] { return Now; };
+        Now = In(Form).TicksCounted * TMainFormAccess::BlinkTickMs;
+        In(Form).BlinkClock = [this] { return Now; };
         Form.show();
     }
 
     std::string Step();
-    int MeldsLaid() const { return Form.Game.TableMelds.Count(); }
+    int MeldsLaid() const { return In(Form).Game.TableMelds.Count(); }
 
   private:
     int Pick(int n) { return static_cast<int>(Rng.Below(static_cast<uint32_t>(n))); }
     int64_t Now = 0;
-    QWidget* Table() { return Form.PaintBox1; }
-    int Width() { return Form.PaintBox1->width(); }
-    int Height() { return Form.PaintBox1->height(); }
+    QWidget* Table() { return In(Form).PaintBox1; }
+    int Width() { return In(Form).PaintBox1->width(); }
+    int Height() { return In(Form).PaintBox1->height(); }
     QPoint Inside(const TRect& r) {
         const int w = std::max(1, r.Right - r.Left);
         const int h = std::max(1, r.Bottom - r.Top);
@@ -59,15 +60,15 @@ class TSoak {
     QPoint Somewhere() {
         switch (Pick(7)) {
             case 0:
-                return Inside(Form.StockRect);
+                return Inside(In(Form).StockRect);
             case 1:
-                return Inside(Form.DiscardRect);
+                return Inside(In(Form).DiscardRect);
             case 2:
             case 3:
-                return HandCard(Pick(Form.Game.OwnCards.Count() + 1));
+                return HandCard(Pick(In(Form).Game.OwnCards.Count() + 1));
             case 4:
-                if (!Form.Game.TableMelds.Empty()) {
-                    return Inside(Form.Game.TableMelds.At(Pick(Form.Game.TableMelds.Count())).Bounds);
+                if (!In(Form).Game.TableMelds.Empty()) {
+                    return Inside(In(Form).Game.TableMelds.At(Pick(In(Form).Game.TableMelds.Count())).Bounds);
                 }
                 [[fallthrough]];
             case 5: {
@@ -108,9 +109,9 @@ class TSoak {
 };
 
 void TSoak::PlayAMeld() {
-    if (Form.Game.GameState != 1) {
-        Press(Inside(Form.StockRect));
-        Release(Inside(Form.StockRect));
+    if (In(Form).Game.GameState != 1) {
+        Press(Inside(In(Form).StockRect));
+        Release(Inside(In(Form).StockRect));
         return;
     }
     const std::vector<std::vector<int>> ideas = Player.MeldIdeas();
@@ -119,7 +120,7 @@ void TSoak::PlayAMeld() {
     }
     // Indices shift as nothing leaves the hand before the drop, so they stay valid.
     const std::vector<int>& idea = ideas[Pick(static_cast<int>(ideas.size()))];
-    Form.Game.ClearHandSelection();
+    In(Form).Game.ClearHandSelection();
     for (size_t k = 0; k + 1 < idea.size(); ++k) {
         const QPoint p = HandCard(idea[k]);
         Press(p);
@@ -132,7 +133,7 @@ void TSoak::PlayAMeld() {
 }
 
 std::string TSoak::Step() {
-    Now += TMainForm::BlinkTickMs * Pick(4);
+    Now += TMainFormAccess::BlinkTickMs * Pick(4);
     const int roll = Pick(100);
     if (roll < 26) {
         Press(Somewhere());
@@ -143,18 +144,18 @@ std::string TSoak::Step() {
     } else if (roll < 68) {
         PlayAMeld();
     } else if (roll < 71) {
-        QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
+        QTest::mouseClick(In(Form).UndoBtn, Qt::LeftButton);
     } else if (roll < 72) {
-        Form.NeuesSpiel1->trigger();
+        In(Form).NeuesSpiel1->trigger();
     } else if (roll < 73) {
         // Either opponent, the next game against it.
-        (Pick(2) == 0 ? Form.GegnerKlassisch1 : Form.GegnerStark1)->trigger();
-        Form.NeuesSpiel1->trigger();
+        (Pick(2) == 0 ? In(Form).ClassicOpponentAction : In(Form).StrongOpponentAction)->trigger();
+        In(Form).NeuesSpiel1->trigger();
     } else if (roll < 75) {
-        Form.Tipp1->trigger();
+        In(Form).HintAction->trigger();
     } else if (roll < 77) {
-        if (Form.ScrollBar1->isVisible()) {
-            Form.ScrollBar1->setValue(Pick(Form.ScrollBar1->maximum() + 1));
+        if (In(Form).ScrollBar1->isVisible()) {
+            In(Form).ScrollBar1->setValue(Pick(In(Form).ScrollBar1->maximum() + 1));
         }
     } else if (roll < 78) {
         Form.resize(300 + Pick(1300), 250 + Pick(900));
@@ -164,23 +165,23 @@ std::string TSoak::Step() {
                                    Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace};
         QTest::keyClick(Table(), static_cast<Qt::Key>(keys[Pick(std::size(keys))]));
     } else if (roll < 92) {
-        if (Form.PlayingOut()) {
-            Form.AdvancePlayout();
+        if (In(Form).PlayingOut()) {
+            In(Form).AdvancePlayout();
         }
     } else if (roll < 93) {
         // Played out quickly or at once: a loss waits for the last step in real time.
-        Form.SetMoveSpeed(Pick(2) == 0 ? TMoveSpeed::Sofort : TMoveSpeed::Schnell);
+        In(Form).SetMoveSpeed(Pick(2) == 0 ? TMoveSpeed::Instant : TMoveSpeed::Fast);
     } else {
         // The timer's own wake-up, at its time or (as timers may) a little late.
-        Now = std::max(Now, Form.NextBlinkTick * TMainForm::BlinkTickMs) + Pick(3);
-        Form.Timer1Timer();
+        Now = std::max(Now, In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs) + Pick(3);
+        In(Form).Timer1Timer();
     }
 
-    std::string broken = CheckCards(Form.Game);
-    if (Form.Game.GameState != MustDraw && Form.Game.GameState != MayLayOut) {
-        broken += "game state " + std::to_string(Form.Game.GameState) + "; ";
+    std::string broken = CheckCards(In(Form).Game);
+    if (In(Form).Game.GameState != MustDraw && In(Form).Game.GameState != MayLayOut) {
+        broken += "game state " + std::to_string(In(Form).Game.GameState) + "; ";
     }
-    if (!StopExists(Form.Game, Form.KeyFocus)) {
+    if (!StopExists(In(Form).Game, In(Form).KeyFocus)) {
         broken += "keyboard at a place that is not there; ";
     }
     return broken;

@@ -52,7 +52,7 @@ uint64_t DealSeed(uint64_t seed, int deal) {
 }
 
 TOpponentKind KindOf(TStrategy strategy) {
-    return strategy == TStrategy::Stark ? TOpponentKind::Stark : TOpponentKind::Klassisch;
+    return strategy == TStrategy::Strong ? TOpponentKind::Strong : TOpponentKind::Classic;
 }
 
 class TMatchGame {
@@ -63,8 +63,8 @@ class TMatchGame {
         // strong strategy sits in the computer's chair where it can.
         const TStrategy strategies[2] = {first, second};
         int player = 0;
-        if (second == TStrategy::Skript ||
-            (first != TStrategy::Skript && first != TStrategy::Klassisch && second == TStrategy::Klassisch)) {
+        if (second == TStrategy::Scripted ||
+            (first != TStrategy::Scripted && first != TStrategy::Classic && second == TStrategy::Classic)) {
             player = 1;
         }
         PlayerChair = player;
@@ -92,13 +92,13 @@ class TMatchGame {
         for (int round = 0; round < roundLimit && Screen.Winner < 0; ++round) {
             bool drew = true;
             switch (PlayerStrategy) {
-                case TStrategy::Skript:
+                case TStrategy::Scripted:
                     drew = scripted.PlayTurn();
                     break;
-                case TStrategy::Stark:
+                case TStrategy::Strong:
                     drew = strong.PlayTurn();
                     break;
-                case TStrategy::Klassisch:
+                case TStrategy::Classic:
                     ClassicInPlayerChair();
                     break;
             }
@@ -127,7 +127,7 @@ class TMatchGame {
   private:
     void ClassicInPlayerChair() {
         SwapChairs(Game);
-        Game.Opponent = TOpponentKind::Klassisch;
+        Game.Opponent = TOpponentKind::Classic;
         Screen.InComputerChair = PlayerChair;
         Game.ZugDesGegners();
         Screen.InComputerChair = 1 - PlayerChair;
@@ -142,26 +142,26 @@ class TMatchGame {
     TMatchScreen Screen;
     TGame Game;
     int PlayerChair = 0;
-    TStrategy PlayerStrategy = TStrategy::Skript;
-    TOpponentKind ComputerKind = TOpponentKind::Klassisch;
+    TStrategy PlayerStrategy = TStrategy::Scripted;
+    TOpponentKind ComputerKind = TOpponentKind::Classic;
 };
 
 }  // namespace
 
 const char* StrategyName(TStrategy strategy) {
     switch (strategy) {
-        case TStrategy::Skript:
+        case TStrategy::Scripted:
             return "skript";
-        case TStrategy::Klassisch:
+        case TStrategy::Classic:
             return "klassisch";
-        case TStrategy::Stark:
+        case TStrategy::Strong:
             return "stark";
     }
     return "";
 }
 
 bool ParseStrategy(const std::string& name, TStrategy& strategy) {
-    for (TStrategy s : {TStrategy::Skript, TStrategy::Klassisch, TStrategy::Stark}) {
+    for (TStrategy s : {TStrategy::Scripted, TStrategy::Classic, TStrategy::Strong}) {
         if (name == StrategyName(s)) {
             strategy = s;
             return true;
@@ -174,7 +174,7 @@ bool ParsePairing(const std::string& text, TStrategy& first, TStrategy& second) 
     const size_t dash = text.find('-');
     return dash != std::string::npos && ParseStrategy(text.substr(0, dash), first) &&
            ParseStrategy(text.substr(dash + 1), second) &&
-           !(first == TStrategy::Skript && second == TStrategy::Skript);
+           !(first == TStrategy::Scripted && second == TStrategy::Scripted);
 }
 
 TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-enum class TStrategy { Skript, Klassisch, Stark };
+enum class TStrategy { Scripted, Classic, Strong };
 
 // "skript", "klassisch", "stark".
 const char* StrategyName(TStrategy strategy);

@@ -1,6 +1,6 @@
 #include "StrongPlayer.h"
 
-#include "game/StrongOpponent.h"
+#include "game/strong/StrongOpponent.h"
 
 void TStrongPlayer::Select(const std::vector<int>& hand) {
     Game.ClearHandSelection();

@@ -1,0 +1,57 @@
+// The strong strategy. It decides only from what one side at the table sees:
+// its own hand, the melds on the table, the discard pile's top card and what
+// it remembers of the discards. It keeps
+// its melds in the hand until it comes out or goes out, takes the top card when
+// it helps more than a card from the stock would, lays off what fits, and
+// throws away the card it needs least.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "game/Card.h"
+#include "game/SeenCards.h"
+#include "game/strong/HandPlan.h"
+
+class TGame;
+
+struct TSeatView {
+    std::vector<TCard> Hand;  // in the order of the hand
+    bool CameOut = false;
+    const TMeldArray* Table = nullptr;
+    bool HasTop = false;
+    TCard Top{};
+    // Remembered from the discards: the cards lying in the pile, the cards the
+    // other side took from it and has not shown since, and what it threw away.
+    uint8_t InPile[KindCount] = {};
+    uint8_t OtherHolds[KindCount] = {};
+    uint8_t OtherThrew[KindCount] = {};
+    int32_t Minimum = 30;
+    // The computer may lay out its last card and win by the next discard; the
+    // player's turn cannot end without a discard.
+    bool MayEmptyHand = false;
+};
+
+// What `side` sees of the game, and nothing more.
+TSeatView ViewOf(const TGame& game, TSide side);
+
+// Before the draw: the discard pile's top card rather than the stock's.
+bool TakeFromDiscardPile(const TSeatView& view);
+
+enum class TMoveKind { None, LayOut, LayOff, Discard };
+
+struct TStrongMove {
+    TMoveKind Kind = TMoveKind::None;
+    std::vector<int> Cards;   // positions in the hand, rising
+    int32_t Meld = -1;        // a lay-off's meld
+    bool KeepsMelds = false;  // a discard while melds stay in the hand on purpose
+};
+
+// After the draw: the next thing to do, one at a time, ending with the
+// discard (None only for an empty hand). Every meld and lay-off it names has
+// passed the player's rules. With `mayLay` false only the discard is chosen.
+TStrongMove NextMove(const TSeatView& view, bool mayLay = true);
+
+// How the hand looks to the strategy: its plan and the context it was made in.
+TPlanContext PlanContextOf(const TSeatView& view);
+THandCounts CountsOf(const std::vector<TCard>& cards);

@@ -1,0 +1,74 @@
+#include "settings/GameStatistics.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "settings/OpponentChoice.h"
+#include "settings/ProfileFile.h"
+
+namespace {
+
+// Keys: the opponent's name and the figure, e.g. "KlassischGewonnen".
+const char* const FigureKeys[] = {"Gewonnen", "Verloren", "Serie", "LaengsteSerie", "WenigsteZuege"};
+
+int32_t* Figures(TOpponentRecord& record, int index) {
+    int32_t* figures[] = {&record.Won, &record.Lost, &record.Streak, &record.LongestStreak,
+                          &record.FewestTurns};
+    return figures[index];
+}
+
+bool Plausible(const TOpponentRecord& r) {
+    return r.Won >= 0 && r.Lost >= 0 && r.Streak >= 0 && r.FewestTurns >= 0 && r.Streak <= r.LongestStreak &&
+           r.LongestStreak <= r.Won && (r.Won == 0) == (r.FewestTurns == 0);
+}
+
+void AddOne(int32_t& figure) {
+    if (figure < std::numeric_limits<int32_t>::max()) {
+        ++figure;
+    }
+}
+
+}  // namespace
+
+void TGameStatistics::CountWin(TOpponentKind opponent, int32_t turns) {
+    TOpponentRecord& record = For(opponent);
+    AddOne(record.Won);
+    AddOne(record.Streak);
+    record.LongestStreak = std::max(record.LongestStreak, record.Streak);
+    turns = std::max(turns, 1);
+    record.FewestTurns = record.FewestTurns == 0 ? turns : std::min(record.FewestTurns, turns);
+}
+
+void TGameStatistics::CountLoss(TOpponentKind opponent) {
+    TOpponentRecord& record = For(opponent);
+    AddOne(record.Lost);
+    record.Streak = 0;
+}
+
+TGameStatistics TGameStatistics::Read(const TProfileFile& ini) {
+    TGameStatistics statistics;
+    for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
+        TOpponentRecord& record = statistics.For(opponent);
+        for (int f = 0; f < 5; ++f) {
+            const QString text =
+                ini.ReadString(StatisticsSection, StoredOpponentName(opponent) + FigureKeys[f], "0");
+            if (!ParseDecimal(text, *Figures(record, f))) {
+                return {};
+            }
+        }
+        if (!Plausible(record)) {
+            return {};
+        }
+    }
+    return statistics;
+}
+
+void TGameStatistics::Write(TProfileFile& ini) const {
+    for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
+        TOpponentRecord record = For(opponent);
+        for (int f = 0; f < 5; ++f) {
+            ini.WriteInteger(StatisticsSection, StoredOpponentName(opponent) + FigureKeys[f],
+                             *Figures(record, f));
+        }
+    }
+}

@@ -1,0 +1,41 @@
+// The record of finished games, one per opponent, kept in the settings file
+// in a section of its own.
+#pragma once
+
+#include <cstdint>
+
+#include "game/Game.h"
+
+class TProfileFile;
+
+inline constexpr const char* StatisticsSection = "Statistik";
+
+struct TOpponentRecord {
+    int32_t Won = 0;
+    int32_t Lost = 0;
+    int32_t Streak = 0;         // wins in a row up to the last game
+    int32_t LongestStreak = 0;  //
+    int32_t FewestTurns = 0;    // of a won game; 0 while none is won
+
+    bool operator==(const TOpponentRecord&) const = default;
+};
+
+struct TGameStatistics {
+    TOpponentRecord Of[2];  // by TOpponentKind
+
+    TOpponentRecord& For(TOpponentKind opponent) { return Of[static_cast<int>(opponent)]; }
+    const TOpponentRecord& For(TOpponentKind opponent) const { return Of[static_cast<int>(opponent)]; }
+
+    // A won game after `turns` turns of the player.
+    void CountWin(TOpponentKind opponent, int32_t turns);
+    void CountLoss(TOpponentKind opponent);
+    void Reset() { *this = TGameStatistics{}; }
+
+    // A missing section reads as zeros; so does a damaged one (a value that is
+    // no number, below zero, or at odds with the others).
+    static TGameStatistics Read(const TProfileFile& ini);
+    // Sets the section's values; the caller writes the file.
+    void Write(TProfileFile& ini) const;
+
+    bool operator==(const TGameStatistics&) const = default;
+};

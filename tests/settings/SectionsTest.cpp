@@ -1,0 +1,99 @@
+// The records of the settings file's own sections: the view, the opponent and
+// the statistics, each read and written without touching the rest of the file.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "settings/GameStatistics.h"
+#include "settings/OpponentChoice.h"
+#include "settings/ProfileFile.h"
+#include "settings/ViewSettings.h"
+#include "tests/support/ProfileTestSupport.h"
+
+namespace {
+
+TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("brisko.INI");
+    const auto load = [&file] { return ReadViewSettings(TProfileFile(file)); };
+    const auto save = [&file](const TViewSettings& settings) {
+        TProfileFile ini(file);
+        WriteViewSettings(ini, settings);
+        return ini.UpdateFile();
+    };
+    EXPECT_EQ(load(), TViewSettings{});  // no file
+    {
+        TProfileFile ini(file);
+        ini.WriteString("TOptionsForm", "AnzCardEd_Value", "14");
+        ini.WriteString("Ansicht", "ZugDesComputers", "Blitz");
+        ini.WriteString("Ansicht", "ZuegeMarkieren", "vielleicht");
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(load(), TViewSettings{});
+    ASSERT_TRUE(save({TMoveSpeed::Slow, false}));
+    EXPECT_EQ(load(), (TViewSettings{TMoveSpeed::Slow, false}));
+    EXPECT_EQ(TProfileFile(file).ReadString("TOptionsForm", "AnzCardEd_Value", ""), "14");
+    for (TMoveSpeed speed : {TMoveSpeed::Instant, TMoveSpeed::Fast, TMoveSpeed::Normal}) {
+        ASSERT_TRUE(save({speed, true}));
+        EXPECT_EQ(load().Speed, speed);
+    }
+}
+
+TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {
+    TTempConfig config;
+    for (const char* text : {"", "Gegner=Stark\n", "Gegner=stark\n", "Gegner=Sehr stark\n", "Gegner=1\n"}) {
+        config.WriteIni(QByteArray("[Gegner]\n") + text);
+        const TProfileFile ini(config.IniPath());
+        const bool strong =
+            QByteArray(text).startsWith("Gegner=Stark") || QByteArray(text) == "Gegner=stark\n";
+        EXPECT_EQ(ReadOpponentChoice(ini), strong ? TOpponentKind::Strong : TOpponentKind::Classic) << text;
+    }
+}
+
+TEST(GameStatisticsTest, CountsWinsLossesStreaksAndTheFewestTurns) {
+    TGameStatistics s;
+    const TOpponentKind k = TOpponentKind::Classic;
+    s.CountWin(k, 12);
+    s.CountWin(k, 9);
+    s.CountLoss(k);
+    s.CountWin(k, 15);
+    s.CountWin(TOpponentKind::Strong, 20);
+    EXPECT_EQ(s.For(k), (TOpponentRecord{3, 1, 1, 2, 9}));
+    EXPECT_EQ(s.For(TOpponentKind::Strong), (TOpponentRecord{1, 0, 1, 1, 20}));
+    s.CountWin(k, 0);  // a win counts at least one turn
+    EXPECT_EQ(s.For(k).FewestTurns, 1);
+    s.Reset();
+    EXPECT_EQ(s, TGameStatistics{});
+}
+
+TEST(GameStatisticsTest, ADamagedSectionReadsAsZerosAndTheRestOfTheFileStays) {
+    TTempConfig config;
+    const QByteArray others = "[TOptionsForm]\nAnzCardEd_Value=14\n[Gegner]\nGegner=Stark\n";
+    const QByteArray good =
+        "[Statistik]\nKlassischGewonnen=3\nKlassischVerloren=1\nKlassischSerie=1\n"
+        "KlassischLaengsteSerie=2\nKlassischWenigsteZuege=9\nStarkVerloren=4\n";
+    config.WriteIni(others + good);
+    TGameStatistics read = TGameStatistics::Read(TProfileFile(config.IniPath()));
+    EXPECT_EQ(read.For(TOpponentKind::Classic), (TOpponentRecord{3, 1, 1, 2, 9}));
+    EXPECT_EQ(read.For(TOpponentKind::Strong), (TOpponentRecord{0, 4, 0, 0, 0}));
+
+    for (const char* damage : {"KlassischGewonnen=drei\n", "KlassischVerloren=-1\n", "KlassischSerie=5\n",
+                               "KlassischLaengsteSerie=7\n", "KlassischWenigsteZuege=0\n",
+                               "StarkWenigsteZuege=4\n", "KlassischGewonnen=99999999999\n"}) {
+        SCOPED_TRACE(damage);
+        // The damaged value comes first and so is the one read.
+        config.WriteIni(others + "[Statistik]\n" + damage + good.mid(good.indexOf('\n') + 1));
+        TProfileFile ini(config.IniPath());
+        EXPECT_EQ(TGameStatistics::Read(ini), TGameStatistics{});
+        TGameStatistics counted;
+        counted.CountWin(TOpponentKind::Strong, 7);
+        counted.Write(ini);
+        ASSERT_TRUE(ini.UpdateFile());
+        const TProfileFile after(config.IniPath());
+        EXPECT_EQ(after.ReadString("TOptionsForm", "AnzCardEd_Value", ""), "14");
+        EXPECT_EQ(after.ReadString("Gegner", "Gegner", ""), "Stark");
+        EXPECT_EQ(TGameStatistics::Read(after), counted);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "render/TableLayout.h"
+#include "tests/support/FakeScreen.h"
+#include "tests/support/MainFormAccess.h"
+#include "tests/support/MenuTexts.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+TEST(MainFormTest, HasTheDesignedWindowAndControls) {
+    TMainForm form(1);
+    EXPECT_EQ(form.windowTitle(), "Taldrin Brisko 1.0");
+
+    const QList<QAction*> menus = form.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "Spiel");
+    EXPECT_EQ(menus[1]->text(), "Ansicht");
+    EXPECT_EQ(menus[2]->text(), "Hilfe");
+    EXPECT_EQ(MenuTexts(In(form).ViewMenu),
+              (QStringList{"Zug des Computers", "Züge des Computers markieren"}));
+    EXPECT_EQ(MenuTexts(In(form).ComputerTurnMenu), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
+    EXPECT_EQ(MenuTexts(In(form).SpielMenu),
+              (QStringList{"Neues Spiel", "-", "Gegner: Klassisch", "Gegner: Stark", "-", "Tipp",
+                           "Statistik...", "-", "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(MenuTexts(In(form).HilfeMenu), (QStringList{"&Hilfe...", "-", "Über das Programm..."}));
+    EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(In(form).Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(In(form).Hilfe2->shortcut(), QKeySequence(Qt::Key_F1));
+
+    EXPECT_EQ(In(form).UndoBtn->text(), "Ausgelegte Karten zurücknehmen");
+    EXPECT_FALSE(In(form).UndoBtn->icon().isNull());
+    EXPECT_EQ(In(form).UndoBtn->pos(), QPoint(16, 8));
+    EXPECT_EQ(In(form).Panel1->height(), 41);
+    EXPECT_EQ(In(form).StatusPanel->height(), 24);
+    EXPECT_TRUE(In(form).StatusPanel->font().bold());
+    EXPECT_EQ(In(form).StatusPanel->font().pixelSize(), 13);
+    EXPECT_EQ(In(form).Panel2->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(In(form).ScrollBar1->maximum(), 10000);
+    EXPECT_EQ(In(form).ScrollBar1->pageStep(), 100);
+    EXPECT_EQ(TMainFormAccess::BlinkTickMs, 10);
+    EXPECT_EQ(In(form).StatusPanel->text(), "");  // empty until the first deal
+    EXPECT_TRUE(In(form).ProgramDir.endsWith('/'));
+    EXPECT_TRUE(In(form).HelpFile.endsWith("/brisko.hlp"));
+}
+
+TEST(MainFormTest, TheTableHasItsDesignSizeAtTheFirstShowingAndAFloorBelowWhichRowsWouldOverlap) {
+    TMainForm form(1);
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(In(form).PaintBox1->size(), QSize(680, 338));
+    EXPECT_EQ(MiddleRowTop(In(form).PaintBox1->height()), 115);
+
+    form.resize(100, 100);
+    QApplication::processEvents();
+    const int h = In(form).PaintBox1->height();
+    EXPECT_GE(In(form).PaintBox1->width(), 400);
+    // The hand row starts where the middle row ends, or lower.
+    EXPECT_GE(HandCardRect(0, h).Top, StockPileRect(h).Bottom);
+    EXPECT_LT(HandCardRect(0, h - 1).Top, StockPileRect(h - 1).Bottom);
+}
+
+TEST(MainFormTest, TheStatusLineIsLoweredOutsideAndRaisedInside) {
+    TMainForm form(1);
+    form.show();
+    QApplication::processEvents();
+    const QImage line = In(form).StatusPanel->grab().toImage();
+    const QPalette& palette = In(form).StatusPanel->palette();
+    const QRgb dark = palette.color(QPalette::Dark).rgb();
+    const QRgb light = palette.color(QPalette::Light).rgb();
+    ASSERT_NE(dark, light);
+    const int r = line.width() - 1;
+    const int b = line.height() - 1;
+    const int mid = line.width() / 2;
+    // Outer ring: shadow at the top and left, light at the bottom and right.
+    EXPECT_EQ(line.pixel(mid, 0) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(0, b / 2) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(mid, b) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(r, b / 2) & 0xffffff, light & 0xffffff);
+    // Inner ring the other way round.
+    EXPECT_EQ(line.pixel(mid, 1) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(1, b / 2) & 0xffffff, light & 0xffffff);
+    EXPECT_EQ(line.pixel(mid, b - 1) & 0xffffff, dark & 0xffffff);
+    EXPECT_EQ(line.pixel(r - 1, b / 2) & 0xffffff, dark & 0xffffff);
+}
+
+TEST(MainFormTest, FirstShowingDealsOnceLaterShowingsNothing) {
+    TMainForm form(1);
+    EXPECT_TRUE(In(form).Game.OwnCards.Empty());
+    form.show();
+    EXPECT_EQ(In(form).SettingsLoaded, 1);
+    EXPECT_EQ(In(form).Game.OwnCards.Count(), 12);
+    EXPECT_EQ(In(form).Game.OpponentCards.Count(), 12);
+    EXPECT_EQ(In(form).Game.Stock.Count(), 86);
+    EXPECT_EQ(In(form).StatusPanel->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(In(form).Game), "");
+
+    const TCard first = In(form).Game.OwnCards.At(0);
+    form.hide();
+    form.show();
+    EXPECT_EQ(In(form).Game.OwnCards.At(0).Image, first.Image);  // no new deal
+}
+
+TEST(MainFormTest, NewGameDuringThePlayersTurnDealsAtOnce) {
+    TMainForm form(2);
+    form.show();
+    In(form).Game.SetStatus(1);
+    In(form).NeuesSpiel1->trigger();
+    EXPECT_EQ(In(form).Game.GameState, 0);
+    EXPECT_EQ(In(form).StatusPanel->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(In(form).Game), "");
+}
+
+TEST(MainFormTest, BeendenClosesTheWindow) {
+    TMainForm form(3);
+    form.show();
+    In(form).Beenden1->trigger();
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace

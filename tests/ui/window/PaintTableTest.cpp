@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLayout>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <map>
+#include <vector>
+
+#include "game/Random.h"
+#include "render/CardFace.h"
+#include "render/TableLayout.h"
+#include "render/TablePainter.h"
+#include "tests/support/MainFormAccess.h"
+#include "tests/support/ScriptedBoxes.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+// A dealt game in a shown window of the given size, painted once. Time stands
+// still unless a test moves it: no tick counts into PaintCount by itself.
+class PaintTableTest : public testing::Test {
+  protected:
+    PaintTableTest() : Form(11) {
+        In(Form).SetMessageBoxes(&Boxes);
+        Form.resize(900, 560);
+        Form.show();
+        QCoreApplication::processEvents();
+        Now = In(Form).TicksCounted * TMainFormAccess::BlinkTickMs;
+        In(Form).BlinkClock = [this] { return Now; };
+        In(Form).PaintBox1Paint();
+    }
+
+    int32_t BW() const { return In(Form).PaintBox1->width(); }
+    int32_t BH() const { return In(Form).PaintBox1->height(); }
+
+    // Melds of three cards taken from the stock until the row is `width` long.
+    void LayMelds(int count) {
+        for (int m = 0; m < count; ++m) {
+            TMeld* meld = In(Form).Game.TableMelds.Append();
+            meld->Cards = new TCardArray(&In(Form).Game.CurMeldCard);
+            for (int i = 0; i < 3; ++i) {
+                MoveCard(In(Form).Game.Stock, 0, *meld->Cards);
+            }
+        }
+    }
+
+    void RemoveLastMeld() {
+        TMeldArray& melds = In(Form).Game.TableMelds;
+        TMeld* meld = melds.GoTo(melds.Count() - 1);
+        In(Form).Game.ClearTCard(*meld->Cards);
+        delete meld->Cards;
+        melds.DeleteAt(melds.Count() - 1);
+    }
+
+    TScriptedBoxes Boxes;
+    TMainForm Form;
+    int64_t Now = 0;
+};
+
+TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
+    In(Form).CardWidth = 0;
+    In(Form).CardHeight = 0;
+    In(Form).StockRect = {};
+    const int32_t count = In(Form).PaintCount;
+    In(Form).PaintBox1Paint();
+    EXPECT_EQ(In(Form).CardWidth, 72);
+    EXPECT_EQ(In(Form).CardHeight, 108);
+    EXPECT_EQ(In(Form).StockRect, StockPileRect(BH()));
+    EXPECT_EQ(In(Form).DiscardRect, DiscardPileRect(BH()));
+    EXPECT_EQ(In(Form).PaintCount, count + 1);
+    EXPECT_EQ(In(Form).Table.deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
+
+    // The game's own repaints always compose anew.
+    const qint64 before = In(Form).Table.cacheKey();
+    In(Form).Game.GetScreen().Repaint();
+    EXPECT_EQ(In(Form).PaintCount, count + 2);
+    EXPECT_NE(In(Form).Table.cacheKey(), before);
+
+    // A larger window moves the lower rows with it.
+    Form.resize(1280, 900);
+    QCoreApplication::processEvents();
+    In(Form).PaintBox1Paint();
+    EXPECT_GT(BH(), 700);
+    EXPECT_EQ(In(Form).StockRect, StockPileRect(BH()));
+    EXPECT_EQ(In(Form).Table.deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
+}
+
+TEST_F(PaintTableTest, EveryCardOwnsItsFaceAndEqualCardsSharePixels) {
+    std::map<std::pair<int32_t, int32_t>, std::vector<const CardFace*>> faces;
+    for (const TCardArray* pile :
+         {&In(Form).Game.OwnCards, &In(Form).Game.OpponentCards, &In(Form).Game.Stock}) {
+        for (int i = 0; i < pile->Count(); ++i) {
+            const TCard& card = pile->At(i);
+            ASSERT_NE(card.Image, nullptr);
+            EXPECT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(72, 108));
+            faces[{card.Suit, card.Rank}].push_back(card.Image);
+        }
+    }
+    EXPECT_EQ(faces.size(), 53u);
+    for (const auto& [card, copies] : faces) {
+        ASSERT_EQ(copies.size(), card.first == Joker ? 6u : 2u);
+        EXPECT_NE(copies[0], copies[1]) << "each card its own face object";
+        EXPECT_EQ(copies[0]->Image.cacheKey(), copies[1]->Image.cacheKey()) << "sharing the pixels";
+    }
+    EXPECT_EQ(In(Form).CardBack->Image.deviceIndependentSize().toSize(), QSize(72, 108));
+}
+
+TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero) {
+    EXPECT_TRUE(In(Form).ScrollBar1->isHidden());
+    LayMelds(8);  // 8 x (72 + 52) - 4 = 988 pixels from x = 192
+    In(Form).PaintBox1Paint();
+    const int32_t overflow = 192 + 8 * 124 - BW() + 4;
+    ASSERT_GT(overflow, 0);
+    EXPECT_FALSE(In(Form).ScrollBar1->isHidden());
+    EXPECT_TRUE(In(Form).ScrollBar1->isEnabled());
+    EXPECT_EQ(In(Form).ScrollBar1->minimum(), 0);
+    EXPECT_EQ(In(Form).ScrollBar1->maximum(), overflow);
+    const int barHeight = In(Form).ScrollBar1->height();
+    EXPECT_EQ(In(Form).ScrollBar1->geometry(), QRect(80, BH() - 8 - 108 - barHeight, BW() - 80, barHeight));
+
+    // Scrolling repaints at once, and the melds' Bounds follow.
+    In(Form).ScrollBar1->setValue(100);
+    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 92);
+    EXPECT_EQ(In(Form).Game.TableMelds.At(1).Bounds.Left, 216);
+
+    // A shorter row pulls the bar back; picture and Bounds agree with it.
+    In(Form).ScrollBar1->setValue(overflow);
+    RemoveLastMeld();
+    In(Form).PaintBox1Paint();
+    EXPECT_EQ(In(Form).ScrollBar1->maximum(), overflow - 124);
+    EXPECT_EQ(In(Form).ScrollBar1->value(), overflow - 124);
+    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 192 - (overflow - 124));
+
+    // When the melds fit again, the bar hides with position 0 in the same painting.
+    while (In(Form).Game.TableMelds.Count() > 1) {
+        RemoveLastMeld();
+    }
+    In(Form).PaintBox1Paint();
+    EXPECT_TRUE(In(Form).ScrollBar1->isHidden());
+    EXPECT_FALSE(In(Form).ScrollBar1->isEnabled());
+    EXPECT_EQ(In(Form).ScrollBar1->value(), 0);
+    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 192);
+}
+
+// The table as a timer of 10 ms that repaints every tick would show it, with
+// the count each painting used.
+struct TTickModel {
+    int32_t Count = 0;   // what the next painting uses
+    int32_t Shown = -1;  // what the last one used
+    void Paint() {
+        Shown = Count;
+        Count = NextPaintCount(Count);
+    }
+};
+
+// A simulated idle minute against a timer that would repaint every tick: the
+// same frames at every moment, the same PaintCount after every painting, and a
+// wake-up only where a frame comes or goes.
+TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetween) {
+    ASSERT_EQ(In(Form).Game.GameState, MustDraw);
+    int64_t& now = Now;
+    const QPoint stockFrame(In(Form).StockRect.Left - 2, In(Form).StockRect.Top + 50);
+    const QPoint discardFrame(In(Form).DiscardRect.Left - 2, In(Form).DiscardRect.Top + 50);
+    auto red = [this](QPoint p) { return QColor(In(Form).Table.pixel(p)) == QColor(255, 0, 0); };
+
+    for (const bool discards : {false, true}) {
+        for (const bool events : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "discards " << discards << ", events " << events);
+            if (discards && In(Form).Game.DiscardPile.Empty()) {
+                MoveCard(In(Form).Game.Stock, 0, In(Form).Game.DiscardPile);
+            }
+            In(Form).PaintBox1Paint();
+            TTickModel model;
+            model.Shown = In(Form).PaintCount - 1;
+            model.Count = In(Form).PaintCount;
+            TRandom rng(7);
+            int wakeUps = 0;
+            for (int tick = 0; tick < 6000; ++tick) {
+                now += TMainFormAccess::BlinkTickMs;
+                model.Paint();
+                if (In(Form).Timer1->isActive() && In(Form).CurrentTick() >= In(Form).NextBlinkTick) {
+                    const QImage before = In(Form).Table.copy();
+                    In(Form).Timer1Timer();
+                    ++wakeUps;
+                    ASSERT_NE(In(Form).Table, before) << "woken for nothing at " << tick;
+                    ASSERT_EQ(In(Form).PaintCount, model.Count);
+                    // Armed on the same clock for the next change.
+                    ASSERT_EQ(In(Form).Timer1->interval(),
+                              In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs - now);
+                }
+                if (events && rng.Below(50) == 0) {
+                    In(Form).PaintBox1Paint();  // a repaint for another reason
+                    model.Paint();
+                    ASSERT_EQ(In(Form).PaintCount, model.Count) << tick;
+                }
+                ASSERT_EQ(red(stockFrame), StockHintAt(MustDraw, model.Shown)) << tick;
+                ASSERT_EQ(red(discardFrame), DiscardHintAt(MustDraw, model.Shown, discards)) << tick;
+            }
+            // Frame on and frame off, once or twice a cycle of 30 ticks; events may add a few.
+            if (!events) {
+                EXPECT_EQ(wakeUps, 6000 / 30 * (discards ? 4 : 2));
+            }
+        }
+    }
+
+    // While the player lays out, the timer sleeps and nothing counts.
+    In(Form).Game.SetStatus(MayLayOut);
+    In(Form).PaintBox1Paint();
+    EXPECT_FALSE(In(Form).Timer1->isActive());
+    const int32_t count = In(Form).PaintCount;
+    now += 100000;
+    In(Form).Timer1Timer();
+    In(Form).PaintBox1Paint();
+    EXPECT_EQ(In(Form).PaintCount, count + 1);
+    // Back to drawing, it blinks again.
+    In(Form).Game.SetStatus(MustDraw);
+    In(Form).PaintBox1Paint();
+    EXPECT_TRUE(In(Form).Timer1->isActive());
+}
+
+TEST_F(PaintTableTest, DraggedCardsAreDrawnAtTheMouseFromTheWindowsDragState) {
+    In(Form).Game.SetStatus(1);
+    TCard& card = In(Form).Game.OwnCards.At(0);
+    card.Selected = 1;
+    card.DragDX = -10;
+    card.DragDY = -10;
+    In(Form).Dragging = 1;
+    In(Form).DragMoves = 1;
+    In(Form).MouseX = 410;
+    In(Form).MouseY = 160;
+    In(Form).PaintBox1Paint();
+    QImage shown = In(Form).Table.copy(400, 150, 72, 108);
+    QImage face = card.Image->Image;
+    face.invertPixels();
+    EXPECT_EQ(shown, face);
+    In(Form).DragMoves = 4;
+    In(Form).PaintBox1Paint();
+    EXPECT_EQ(In(Form).Table.copy(400, 150, 72, 108), card.Image->Image);
+    In(Form).Dragging = 0;
+}
+
+TEST_F(PaintTableTest, MissingArtworkIsReportedInGermanAndEndsTheProgram) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    EXPECT_FALSE(In(Form).LoadCardArtwork(empty.path()));
+    EXPECT_TRUE(In(Form).ArtworkError.contains("symbols.png fehlt")) << In(Form).ArtworkError.toStdString();
+    EXPECT_TRUE(In(Form).ArtworkError.contains("kann Brisko nicht starten"));
+
+    // The artwork in use stays as it was.
+    In(Form).NeuesSpiel1->trigger();
+    EXPECT_FALSE(In(Form).Game.OwnCards.At(0).Image->Image.isNull());
+
+    In(Form).ReportArtworkError();
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Caption, "Kartenbilder fehlen");
+    EXPECT_EQ(Boxes.Shown[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(Boxes.Shown[0].Text, In(Form).ArtworkError);
+    EXPECT_TRUE(Form.testAttribute(Qt::WA_DontShowOnScreen));
+    // The event loop ends at once with a failure code.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 1);
+
+    // A good folder brings the pictures back.
+    EXPECT_TRUE(In(Form).LoadCardArtwork(QCoreApplication::applicationDirPath() + "/artwork"));
+    EXPECT_TRUE(In(Form).ArtworkError.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "ui/dialogs/StatisticsForm.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "settings/OpponentChoice.h"
+
+namespace {
+
+const char* const RowNames[TStatisticsForm::Rows] = {
+    "Gewonnen",
+    "Verloren",
+    "Anteil gewonnen",
+    "Aktuelle Siegesserie",
+    "Längste Siegesserie",
+    "Wenigste Züge bis zum Sieg",
+};
+
+QString FigureText(const TOpponentRecord& record, int row) {
+    switch (row) {
+        case 0:
+            return QString::number(record.Won);
+        case 1:
+            return QString::number(record.Lost);
+        case 2:
+            return ShareWon(record);
+        case 3:
+            return QString::number(record.Streak);
+        case 4:
+            return QString::number(record.LongestStreak);
+        default:
+            return record.FewestTurns > 0 ? QString::number(record.FewestTurns) : QString::fromUtf8("–");
+    }
+}
+
+}  // namespace
+
+QString OpponentName(TOpponentKind opponent) {
+    return opponent == TOpponentKind::Strong ? "Stark" : "Klassisch";
+}
+
+QString ShareWon(const TOpponentRecord& record) {
+    const double games = static_cast<double>(record.Won) + record.Lost;
+    if (games == 0) {
+        return QString::fromUtf8("–");
+    }
+    return QString::number(static_cast<int>(std::lround(100.0 * record.Won / games))) + " %";
+}
+
+TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("StatisticsForm");
+    setWindowTitle("Statistik");
+
+    auto* column = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    const TOpponentKind opponents[2] = {TOpponentKind::Classic, TOpponentKind::Strong};
+    for (int o = 0; o < 2; ++o) {
+        auto* head = new QLabel("<b>" + OpponentName(opponents[o]) + "</b>", this);
+        head->setAlignment(Qt::AlignRight);
+        grid->addWidget(head, 0, o + 1);
+    }
+    for (int row = 0; row < Rows; ++row) {
+        grid->addWidget(new QLabel(QString::fromUtf8(RowNames[row]), this), row + 1, 0);
+        for (int o = 0; o < 2; ++o) {
+            QLabel* figure = new QLabel(this);
+            figure->setObjectName(StoredOpponentName(opponents[o]) + QString::number(row));
+            figure->setAlignment(Qt::AlignRight);
+            grid->addWidget(figure, row + 1, o + 1);
+            Figures[o][row] = figure;
+        }
+    }
+    column->addLayout(grid);
+
+    Note = new QLabel(
+        QString::fromUtf8("Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. "
+                          "Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, "
+                          "wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem "
+                          "Ziehen einer Karte."),
+        this);
+    Note->setObjectName("Note");
+    Note->setWordWrap(true);
+    column->addSpacing(8);
+    column->addWidget(Note);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ResetBtn = buttons->addButton(QString::fromUtf8("Zurücksetzen"), QDialogButtonBox::ResetRole);
+    ResetBtn->setObjectName("ResetBtn");
+    CloseBtn = buttons->addButton(QString::fromUtf8("Schließen"), QDialogButtonBox::AcceptRole);
+    CloseBtn->setObjectName("CloseBtn");
+    CloseBtn->setDefault(true);
+    connect(ResetBtn, &QPushButton::clicked, this, [this] {
+        if (OnReset) {
+            OnReset();
+        }
+    });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(buttons);
+    setMinimumWidth(380);
+}
+
+void TStatisticsForm::ShowStatistics(const TGameStatistics& statistics) {
+    const TOpponentKind opponents[2] = {TOpponentKind::Classic, TOpponentKind::Strong};
+    for (int o = 0; o < 2; ++o) {
+        for (int row = 0; row < Rows; ++row) {
+            Figures[o][row]->setText(FigureText(statistics.For(opponents[o]), row));
+        }
+    }
+}
+
+QLabel* TStatisticsForm::Figure(TOpponentKind opponent, int row) const {
+    return Figures[opponent == TOpponentKind::Strong ? 1 : 0][row];
+}

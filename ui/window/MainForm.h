@@ -1,0 +1,296 @@
+// The one main window: menu, take-back button, status line, the table and its
+// scroll bar. The game reaches it as its screen, the table's widget and screen
+// readers through TTableHost; tests and measurements reach its insides through
+// TMainFormAccess (tests/support).
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "game/Game.h"
+#include "game/GameScreen.h"
+#include "render/Artwork.h"
+#include "render/FaceComposer.h"
+#include "render/TablePainter.h"
+#include "settings/GameStatistics.h"
+#include "settings/ViewSettings.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/table/TableStops.h"
+#include "ui/table/TurnPlayback.h"
+#include "ui/window/TableHost.h"
+
+class QAction;
+class QAccessibleEvent;
+class QActionGroup;
+class QEventLoop;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
+class TAboutBox;
+class TElidedLabel;
+class THelpViewer;
+class TOptionsForm;
+class TPaintBox;
+class TProfileFile;
+class TStatisticsForm;
+
+class TMainForm final : public QMainWindow, public TGameScreen, private TTableHost {
+    Q_OBJECT
+  public:
+    // FormCreate. The seed feeds the game's random generator.
+    explicit TMainForm(uint64_t seed, QWidget* parent = nullptr);
+    // FormDestroy.
+    ~TMainForm() override;
+
+    // The card pictures could not be read: the player has been told, and the
+    // program ends without showing the window.
+    bool ArtworkMissing() const { return !ArtworkError.isEmpty(); }
+
+    // A signal ends the program: the settings are saved once, with failures
+    // going to standard error, every open box and dialog goes away without
+    // an answer, and the event loop ends.
+    void QuitOnSignal();
+
+    // TGameScreen
+    void Repaint() override;
+    void SetStatusLine(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override;
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    CardFace* ComposeFace(int32_t suit, int32_t rank) override;
+    void FreeFace(CardFace* face) override;
+    // Counts the game in the statistics, shows the computer's last turn to its
+    // end, then announces the game's end.
+    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
+    void OpponentStep(const TTurnRecord& record) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend class TMainFormAccess;
+
+    // --- Construction (MainForm.cpp) ---
+    void CreateControls();
+    void CreateCardBack();
+    // Message boxes go here; tests replace them. Null restores the real ones.
+    void SetMessageBoxes(TMessageBoxes* boxes);
+    void FormShow();
+    // The one save of the settings at program end, by "Beenden", the close
+    // box or a signal; later calls do nothing.
+    void SaveSettingsAtExit();
+    bool QuittingOnSignal() const { return SignalQuit; }
+    // The sentence in the status bar; empty clears it.
+    void ShowInStatusBar(const QString& text);
+
+    // --- Menus and their commands (MainFormMenus.cpp) ---
+    void CreateMenus();
+    void CreateViewMenu();
+    void NeuesSpiel1Click();
+    // "Gegner: Klassisch" / "Gegner: Stark": the opponent of the next game.
+    void ChooseOpponent(TOpponentKind opponent);
+    void ShowHint();
+    // The hint's frames and sentence go with the next action.
+    void ClearHint();
+    void OpenStatistics();
+    void ResetStatistics();
+    void Einstellungen1Click();
+    // Copies the settings dialog's values into the game.
+    void ApplySettings();
+    void Beenden1Click();
+    void Hilfe2Click();
+    void berdasProgramm1Click();
+    void UndoBtnClick();
+    void ScrollBar1Change(int position);
+    void SetMoveSpeed(TMoveSpeed speed);
+    void SetMarkMoves(bool mark);
+    void ShowViewSettings();
+
+    // --- The settings file (MainFormRecords.cpp) ---
+    // The view, the opponent and the record of games, from one reading of the settings file.
+    void RestoreOwnSections();
+    void StoreViewSettings();
+    // Counts this game into the statistics and writes them; false when the
+    // file could not be written.
+    bool CountGame(bool won);
+    // Writes the settings file, reporting a failure; false then.
+    bool UpdateSettingsFile(TProfileFile& ini);
+    void ReportCannotWrite(const QString& fileName);
+    // A settings file problem: a box while playing, standard error while quitting on a signal.
+    void ReportSettingsProblem(const QString& message, TMessageIcon icon);
+
+    // --- Mouse (MainFormMouse.cpp) ---
+    void PaintBox1MouseDown(int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp(int x, int y);
+
+    // --- Keyboard and screen readers (MainFormKeys.cpp) ---
+    // A key pressed on the table; false when it is not one of the table's keys.
+    bool PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The table takes the keyboard (unless a dialog has it), at the stock.
+    void FocusTheStock();
+    // Whether the keyboard's frame shows: the table has the focus and the
+    // player has used the keyboard on it since the last click.
+    bool KeyFocusShown() const;
+    // Moves the keyboard to a place and tells screen readers.
+    void SetKeyFocus(const TTableStop& stop);
+    void TellAccessibleFocus();
+    // Space or Return on the keyboard's place: the same routines as the mouse.
+    void ActOnKeyFocus(bool space);
+    // Shifts the meld row so that the keyboard's place shows; true when it moved.
+    bool ScrollToKeyFocus(const TTableLayout& layout);
+
+    // --- Painting (MainFormPaint.cpp) ---
+    void PaintBox1Paint();
+    // Reads the card artwork from `directory`. False, with ArtworkError set to
+    // the message for the user, when a file is missing or damaged.
+    bool LoadCardArtwork(const QString& directory);
+    // Shows ArtworkError and ends the program; the window never appears.
+    void ReportArtworkError();
+    const TArtwork* ArtworkFor(qreal devicePixelRatio) const;
+    void FollowScreenResolution();
+    void UsePictures(qreal devicePixelRatio);
+    bool PlaceScrollBar(const TTableLayout& layout);
+    // What a painting of `game` reads besides it and its layout; marks included.
+    TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
+
+    // --- The draw hint's blink (MainFormBlink.cpp) ---
+    void Timer1Timer();
+    int64_t CurrentTick() const;
+    void CountQuietTicks(int64_t tick);
+    void ArmBlink();
+
+    // --- The computer's turn on screen (MainFormComputerTurn.cpp) ---
+    // The selected card onto the discard pile, and with it the computer's turn.
+    void DiscardSelected();
+    // After a turn of the computer: its sentence, at once or after playing it out.
+    void ShowComputerTurn();
+    // Shows the computer's turn step by step, at the chosen speed.
+    void StartPlayout();
+    // The next step, or the end after the last.
+    void AdvancePlayout();
+    void PaintStep(int step);
+    // Ends the playing-out: the final table and the sentence.
+    void FinishPlayout();
+    bool PlayingOut() const { return PlayoutStep >= 0; }
+
+    // TTableHost
+    const QImage& ShownTable() override;
+    void TableMousePress(int x, int y) override;
+    void TableMouseMove(int x, int y) override { PaintBox1MouseMove(x, y); }
+    void TableMouseRelease(int x, int y) override;
+    bool TableKey(int key, Qt::KeyboardModifiers modifiers) override {
+        return PaintBox1KeyDown(key, modifiers);
+    }
+    void TableFocusChanged(bool byKeyboard) override;
+    void TableResized() override { PaintBox1Paint(); }
+    QString TableToolTip(int x, int y) const override;
+    const TGame& TableGame() const override { return Game; }
+    bool TableHasKeyboard() const override;
+    TTableStop KeyboardStop() const override { return KeyFocus; }
+    TRect StopRect(const TTableStop& stop) const override;
+
+    // Controls.
+    QMenu* SpielMenu;
+    QAction* NeuesSpiel1;
+    QActionGroup* OpponentGroup;
+    QAction* ClassicOpponentAction;
+    QAction* StrongOpponentAction;
+    QAction* HintAction;
+    QAction* StatisticsAction;
+    QAction* Einstellungen1;
+    QAction* Beenden1;
+    QMenu* HilfeMenu;
+    QAction* Hilfe2;
+    QAction* berdasProgramm1;
+    QMenu* ViewMenu;
+    QMenu* ComputerTurnMenu;
+    QActionGroup* SpeedGroup;
+    QAction* MarkMovesAction;
+    QFrame* Panel1;
+    QPushButton* UndoBtn;
+    QLabel* StatusPanel;
+    QFrame* Panel2;
+    TPaintBox* PaintBox1;
+    QScrollBar* ScrollBar1;
+    QStatusBar* StatusBar1;
+    TElidedLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
+    QTimer* Timer1;
+    QTimer* PlayoutTimer;
+    TAboutBox* AboutBox;
+    TOptionsForm* OptionsForm;
+    THelpViewer* HelpViewer = nullptr;          // created by the first "&Hilfe..."
+    TStatisticsForm* StatisticsForm = nullptr;  // created by the first "Statistik..."
+
+    // The game and the window's own fields.
+    TGame Game;
+    TRect StockRect{};
+    TRect DiscardRect{};
+    CardFace* CardBack = nullptr;
+    int32_t PaintCount = 0;
+    int32_t DragMoves = 0;
+    int32_t MouseX = 0;
+    int32_t MouseY = 0;
+    int32_t CardWidth = 72;
+    int32_t CardHeight = 108;
+    uint8_t SettingsLoaded = 0;
+    uint8_t Dragging = 0;
+    QString ProgramDir;  // the program's folder, ending in a separator
+    QString HelpFile;    // ProgramDir + "brisko.hlp"
+    QString ArtworkError;
+
+    // The table as composed by the last painting; the paint box shows it.
+    QImage Table;
+
+    // The menu "Ansicht".
+    TViewSettings View;
+    // The computer's turn kept for playing it out; the step shown, -1 when none.
+    TTurnPlayback Playback;
+    int PlayoutStep = -1;
+    QImage StepTable;                   // the picture of that step
+    bool SwallowMouse = false;          // the click that ended a playing-out does nothing else
+    TGame StepGame;                     // the table of a step being played out; only painted
+    TTablePainter StepPainter;          // keeps the table's own painter's memory as it is
+    QEventLoop* PlayoutLoop = nullptr;  // while the loss waits for the playing-out
+    bool ComputerMoved = false;         // a turn of the computer began since the last look
+
+    // Where the keyboard is on the table, and whether it is being used.
+    TTableStop KeyFocus;
+    bool KeyboardShown = false;
+    // Where the table's notes for screen readers go; tests listen here.
+    std::function<void(QAccessibleEvent*)> TellScreenReaders;
+    // The hint on show: its frames over the table, its sentence in the status bar.
+    std::vector<TTableMark> HintMarks;
+    QString HintSentence;
+    // Finished games, as last read from or written to the settings file.
+    TGameStatistics Statistics;
+
+    // The timer's tick. Ticks are counted from the window's creation on
+    // BlinkClock (milliseconds), which tests may replace.
+    static constexpr int64_t BlinkTickMs = 10;
+    std::function<int64_t()> BlinkClock;
+    QElapsedTimer BlinkElapsed;
+    int64_t TicksCounted = 0;    // the last tick counted into PaintCount
+    bool TicksPaint = false;     // the ticks since the last painting would have painted
+    int64_t NextBlinkTick = -1;  // when the timer is due; -1 while it sleeps for good
+
+    TArtwork Artwork;        // the artwork as drawn for ordinary screens
+    TArtwork ArtworkHiDpi;   // twice as fine, when present
+    TFaceComposer Composer;  // faces at the screen's pixel ratio
+    TTablePainter TablePainter;
+
+    TQtMessageBoxes QtMessageBoxes;
+    TMessageBoxes* MessageBoxes = &QtMessageBoxes;
+    bool SettingsSavedAtExit = false;
+    bool SignalQuit = false;
+};

@@ -1,0 +1,241 @@
+// The menus and the commands of the window: the game, the opponent, the hint,
+// the statistics, the settings, the view, help and info; the take-back button
+// and the scroll bar.
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QScreen>
+#include <algorithm>
+
+#include "game/Settings.h"
+#include "game/strong/Hint.h"
+#include "settings/OpponentChoice.h"
+#include "settings/ProfileFile.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/OptionsForm.h"
+#include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/HintMarks.h"
+#include "ui/window/ElidedLabel.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+// The menu's names of the speeds, in the order of TMoveSpeed.
+const char* const SpeedTexts[] = {"Sofort", "Schnell", "Normal", "Langsam"};
+
+}  // namespace
+
+void TMainForm::ApplySettings() {
+    FirstMeldMinimum = OptionsForm->Raus30Check->isChecked() ? 30 : 40;
+    CardsPerPlayer = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
+    QPalette palette = Panel2->palette();
+    palette.setColor(QPalette::Window, OptionsForm->TableColor());
+    Panel2->setPalette(palette);
+    PaintBox1Paint();
+}
+
+void TMainForm::Einstellungen1Click() {
+    // However the dialog was closed, what it shows now applies.
+    OptionsForm->exec();
+    ApplySettings();
+}
+
+void TMainForm::Hilfe2Click() {
+    if (HelpViewer == nullptr) {
+        HelpViewer = new THelpViewer(this);
+        // Over the middle of the game, but wholly on the screen.
+        QRect place(QPoint(0, 0), HelpViewer->size());
+        place.moveCenter(frameGeometry().center());
+        const QRect screenArea = screen()->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), screenArea.left(),
+                                  std::max(screenArea.left(), screenArea.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), screenArea.top(),
+                                 std::max(screenArea.top(), screenArea.bottom() - place.height())));
+        HelpViewer->move(place.topLeft());
+    }
+    HelpViewer->ShowPage(THelpViewer::HomePage);
+    HelpViewer->show();
+    HelpViewer->raise();
+    HelpViewer->activateWindow();
+}
+
+void TMainForm::berdasProgramm1Click() {
+    AboutBox->exec();
+}
+
+void TMainForm::CreateMenus() {
+    SpielMenu = menuBar()->addMenu("Spiel");
+    NeuesSpiel1 = SpielMenu->addAction("Neues Spiel", this, &TMainForm::NeuesSpiel1Click);
+    NeuesSpiel1->setObjectName("NeuesSpiel1");
+    NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
+    SpielMenu->addSeparator();
+    // The opponent of the next game, one of two.
+    OpponentGroup = new QActionGroup(this);
+    OpponentGroup->setExclusive(true);
+    ClassicOpponentAction =
+        SpielMenu->addAction("Gegner: Klassisch", this, [this] { ChooseOpponent(TOpponentKind::Classic); });
+    ClassicOpponentAction->setObjectName("ClassicOpponentAction");
+    StrongOpponentAction =
+        SpielMenu->addAction("Gegner: Stark", this, [this] { ChooseOpponent(TOpponentKind::Strong); });
+    StrongOpponentAction->setObjectName("StrongOpponentAction");
+    for (QAction* choice : {ClassicOpponentAction, StrongOpponentAction}) {
+        choice->setCheckable(true);
+        OpponentGroup->addAction(choice);
+    }
+    ClassicOpponentAction->setChecked(true);
+    SpielMenu->addSeparator();
+    HintAction = SpielMenu->addAction("Tipp", this, &TMainForm::ShowHint);
+    HintAction->setObjectName("HintAction");
+    HintAction->setShortcut(QKeySequence(Qt::Key_H));
+    StatisticsAction = SpielMenu->addAction("Statistik...", this, &TMainForm::OpenStatistics);
+    StatisticsAction->setObjectName("StatisticsAction");
+    SpielMenu->addSeparator();
+    Einstellungen1 = SpielMenu->addAction("Einstellungen...", this, &TMainForm::Einstellungen1Click);
+    Einstellungen1->setObjectName("Einstellungen1");
+    SpielMenu->addSeparator();
+    Beenden1 = SpielMenu->addAction("Beenden", this, &TMainForm::Beenden1Click);
+    Beenden1->setObjectName("Beenden1");
+    Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    CreateViewMenu();
+
+    HilfeMenu = menuBar()->addMenu("Hilfe");
+    Hilfe2 = HilfeMenu->addAction("&Hilfe...", this, &TMainForm::Hilfe2Click);
+    Hilfe2->setObjectName("Hilfe2");
+    Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
+    HilfeMenu->addSeparator();
+    berdasProgramm1 = HilfeMenu->addAction("Über das Programm...", this, &TMainForm::berdasProgramm1Click);
+    berdasProgramm1->setObjectName("berdasProgramm1");
+}
+
+void TMainForm::NeuesSpiel1Click() {
+    ClearHint();
+    // A game given up after the first draw is lost.
+    if (Game.PlayerDraws > 0 && !CountGame(false)) {
+        ReportCannotWrite(SettingsFilePath());
+    }
+    Game.NeuesSpiel();
+    ComputerMoved = false;
+    Playback.Clear();
+    ShowInStatusBar({});
+    PaintBox1Paint();
+    FocusTheStock();
+}
+
+void TMainForm::Beenden1Click() {
+    close();
+}
+
+void TMainForm::UndoBtnClick() {
+    ClearHint();
+    Game.TakeBackTurn();
+}
+
+void TMainForm::ScrollBar1Change(int) {
+    PaintBox1Paint();
+}
+
+void TMainForm::CreateViewMenu() {
+    ViewMenu = menuBar()->addMenu("Ansicht");
+    ComputerTurnMenu = ViewMenu->addMenu("Zug des Computers");
+    ComputerTurnMenu->setObjectName("ComputerTurnMenu");
+    SpeedGroup = new QActionGroup(this);
+    for (TMoveSpeed speed : MoveSpeeds) {
+        QAction* action = ComputerTurnMenu->addAction(SpeedTexts[static_cast<int>(speed)]);
+        action->setObjectName("Speed" + StoredSpeedName(speed));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(speed));
+        SpeedGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, speed] { SetMoveSpeed(speed); });
+    }
+    MarkMovesAction = ViewMenu->addAction("Züge des Computers markieren");
+    MarkMovesAction->setObjectName("MarkMovesAction");
+    MarkMovesAction->setCheckable(true);
+    connect(MarkMovesAction, &QAction::triggered, this, [this](bool on) { SetMarkMoves(on); });
+}
+
+void TMainForm::ShowViewSettings() {
+    for (QAction* action : SpeedGroup->actions()) {
+        action->setChecked(action->data().toInt() == static_cast<int>(View.Speed));
+    }
+    MarkMovesAction->setChecked(View.MarkMoves);
+}
+
+void TMainForm::SetMoveSpeed(TMoveSpeed speed) {
+    View.Speed = speed;
+    ShowViewSettings();
+    StoreViewSettings();
+}
+
+void TMainForm::SetMarkMoves(bool mark) {
+    View.MarkMoves = mark;
+    ShowViewSettings();
+    StoreViewSettings();
+    PaintBox1Paint();
+}
+
+void TMainForm::ChooseOpponent(TOpponentKind opponent) {
+    (opponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)->setChecked(true);
+    if (opponent != Game.ChosenOpponent) {
+        Game.ChosenOpponent = opponent;
+        TProfileFile ini(SettingsFilePath());
+        WriteOpponentChoice(ini, opponent);
+        UpdateSettingsFile(ini);
+    }
+    ShowInStatusBar(opponent == Game.Opponent
+                        ? QString("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))
+                        : QString("Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.")
+                              .arg(OpponentName(opponent)));
+}
+
+void TMainForm::ShowHint() {
+    if (Dragging != 0) {
+        return;
+    }
+    const THint hint = HintFor(Game);
+    HintMarks = MarksOfHint(hint, Game);
+    HintSentence = QString::fromStdString(hint.Sentence);
+    ShowInStatusBar(HintSentence);
+    PaintBox1Paint();
+}
+
+void TMainForm::ClearHint() {
+    const bool marked = !HintMarks.empty();
+    HintMarks.clear();
+    // Only the hint's own sentence goes; another may have taken its place.
+    if (!HintSentence.isEmpty() && StatusBarText->FullText() == HintSentence) {
+        ShowInStatusBar(QString());
+    }
+    HintSentence.clear();
+    if (marked) {
+        PaintBox1Paint();
+    }
+}
+
+void TMainForm::OpenStatistics() {
+    if (StatisticsForm == nullptr) {
+        StatisticsForm = new TStatisticsForm(this);
+        StatisticsForm->OnReset = [this] { ResetStatistics(); };
+    }
+    StatisticsForm->ShowStatistics(Statistics);
+    StatisticsForm->exec();
+}
+
+void TMainForm::ResetStatistics() {
+    if (!MessageBoxes->Ask(
+            StatisticsForm,
+            "Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide "
+            "Gegner werden gelöscht.",
+            "Statistik zurücksetzen")) {
+        return;
+    }
+    Statistics.Reset();
+    TProfileFile ini(SettingsFilePath());
+    Statistics.Write(ini);
+    UpdateSettingsFile(ini);
+    StatisticsForm->ShowStatistics(Statistics);
+}

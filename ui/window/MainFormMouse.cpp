@@ -1,0 +1,90 @@
+// Mouse input on the table: drawing, selecting, dragging and dropping.
+// Hit tests use the rectangles of the last painting; the rules live in the game.
+#include "render/TableLayout.h"
+#include "ui/window/MainForm.h"
+#include "ui/window/PaintBox.h"
+
+void TMainForm::TableMousePress(int x, int y) {
+    SwallowMouse = false;
+    KeyboardShown = false;  // the frame goes with the next painting
+    PaintBox1MouseDown(x, y);
+}
+
+void TMainForm::TableMouseRelease(int x, int y) {
+    if (SwallowMouse) {
+        SwallowMouse = false;  // the end of the click that ended a playing-out
+        return;
+    }
+    PaintBox1MouseUp(x, y);
+}
+
+void TMainForm::PaintBox1MouseDown(int x, int y) {
+    ClearHint();
+    if (Game.GameState == MustDraw) {
+        if (StockRect.Contains(x, y)) {
+            Game.PlayerDrawFromStock();
+        } else if (!Game.DiscardPile.Empty() && DiscardRect.Contains(x, y)) {
+            Game.PlayerDrawFromDiscardPile();
+        }
+        return;
+    }
+    if (Game.GameState != MayLayOut) {
+        return;
+    }
+
+    // From the top card down, so that where cards overlap the upper one is hit.
+    // Every card notes its offset to the mouse: a drag carries all selected cards.
+    bool hit = false;
+    bool newlySelected = false;
+    const int height = PaintBox1->height();
+    for (int i = Game.OwnCards.Count() - 1; i >= 0; --i) {
+        const TRect place = HandCardRect(i, height);
+        TCard& card = Game.OwnCards.At(i);
+        card.DragDX = place.Left - x;
+        card.DragDY = place.Top - y;
+        if (!hit && place.Contains(x, y)) {
+            hit = true;
+            newlySelected = Game.ToggleHandCard(i);
+            DragMoves = 0;
+        }
+    }
+    MouseX = x;
+    MouseY = y;
+    if (!hit) {
+        Game.ClearHandSelection();
+    }
+    PaintBox1Paint();
+    if (newlySelected) {
+        Dragging = 1;
+    }
+}
+
+void TMainForm::PaintBox1MouseMove(int x, int y) {
+    if (Dragging == 0) {
+        return;
+    }
+    ++DragMoves;
+    MouseX = x;
+    MouseY = y;
+    PaintBox1Paint();
+}
+
+void TMainForm::PaintBox1MouseUp(int x, int y) {
+    if (Dragging == 0) {
+        return;
+    }
+    Dragging = 0;
+    if (DiscardRect.Contains(x, y)) {
+        DiscardSelected();
+    } else if (InTableArea(x, y, PaintBox1->height())) {
+        int32_t target = -1;
+        for (int m = 0; m < Game.TableMelds.Count() && target < 0; ++m) {
+            if (Game.TableMelds.At(m).Bounds.Contains(x, y)) {
+                target = m;
+            }
+        }
+        Game.PlayerLayOut(target);
+    }
+    PaintBox1Paint();
+    ShowComputerTurn();
+}

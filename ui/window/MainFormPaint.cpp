@@ -1,0 +1,182 @@
+// Painting the table and the card pictures.
+#include <QCoreApplication>
+#include <QFrame>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "render/CardFace.h"
+#include "render/TableLayout.h"
+#include "settings/ProgramDir.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/table/TableTexts.h"
+#include "ui/window/MainForm.h"
+#include "ui/window/PaintBox.h"
+
+bool TMainForm::LoadCardArtwork(const QString& directory) {
+    TArtworkLoad plain = LoadArtwork(directory, 1);
+    if (!plain.Problems.isEmpty()) {
+        ArtworkError = ArtworkProblemText(directory, plain.Problems);
+        return false;
+    }
+    // The finer set only sharpens HiDPI screens; without it they scale the plain one.
+    TArtworkLoad fine = LoadArtwork(directory, 2);
+    Artwork = plain.Artwork;
+    ArtworkHiDpi = fine.Problems.isEmpty() ? fine.Artwork : TArtwork{};
+    ArtworkError.clear();
+    if (CardBack != nullptr) {
+        UsePictures(devicePixelRatioF());
+    }
+    return true;
+}
+
+void TMainForm::ReportArtworkError() {
+    // Without artwork there is nothing to play with: no window, only the message.
+    setAttribute(Qt::WA_DontShowOnScreen);
+    MessageBoxes->Show(nullptr, ArtworkError, "Kartenbilder fehlen", TMessageIcon::Error);
+    // Queued, so that it also ends an event loop that has not started yet.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+}
+
+const TArtwork* TMainForm::ArtworkFor(qreal devicePixelRatio) const {
+    return devicePixelRatio > 1 && ArtworkHiDpi.Loaded() ? &ArtworkHiDpi : &Artwork;
+}
+
+void TMainForm::CreateCardBack() {
+    const QString found = FindDataPath("artwork");
+    if (!LoadCardArtwork(found.isEmpty() ? ProgramDir + "artwork" : found)) {
+        ReportArtworkError();
+    }
+    UsePictures(devicePixelRatioF());
+}
+
+// Faces and back are composed at the screen's pixel ratio.
+void TMainForm::FollowScreenResolution() {
+    const qreal dpr = devicePixelRatioF();
+    if (dpr != Composer.DevicePixelRatio()) {
+        UsePictures(dpr);
+    }
+}
+
+// Every card gets its picture anew, in place, so that its owner stays the same.
+void TMainForm::UsePictures(qreal devicePixelRatio) {
+    Composer.SetUp(ArtworkFor(devicePixelRatio), devicePixelRatio);
+    if (CardBack == nullptr) {
+        CardBack = new CardFace;
+    }
+    CardBack->Image = Composer.ComposeBack();
+    auto refresh = [this](TCardArray& cards) {
+        for (int i = 0; i < cards.Count(); ++i) {
+            TCard& card = cards.At(i);
+            if (card.Image != nullptr) {
+                card.Image->Image = Composer.Face(card.Suit, card.Rank);
+            }
+        }
+    };
+    refresh(Game.OwnCards);
+    refresh(Game.OpponentCards);
+    refresh(Game.Stock);
+    refresh(Game.DiscardPile);
+    for (int i = 0; i < Game.TableMelds.Count(); ++i) {
+        if (Game.TableMelds.At(i).Cards != nullptr) {
+            refresh(*Game.TableMelds.At(i).Cards);
+        }
+    }
+}
+
+CardFace* TMainForm::ComposeFace(int32_t suit, int32_t rank) {
+    // The pixels are shared with every other card of the same face.
+    return new CardFace{Composer.Face(suit, rank)};
+}
+
+void TMainForm::FreeFace(CardFace* face) {
+    delete face;
+}
+
+void TMainForm::Repaint() {
+    PaintBox1Paint();
+}
+
+void TMainForm::PaintBox1Paint() {
+    // Whatever made this painting happen also ends a playing-out.
+    if (PlayingOut()) {
+        FinishPlayout();
+    }
+    CountQuietTicks(CurrentTick());
+    FollowScreenResolution();
+    TTableLayout layout =
+        LayOutTable(Game.TableMelds, PaintBox1->width(), PaintBox1->height(), ScrollBar1->value());
+    KeyFocus = ValidStop(Game, KeyFocus);
+    // Where the bar moves, for a new range or to show the keyboard's place, the
+    // melds and their Bounds follow it in this same painting, so that picture
+    // and hit tests agree.
+    if (PlaceScrollBar(layout)) {
+        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+    }
+    if (ScrollToKeyFocus(layout)) {
+        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+    }
+    CardWidth = layout.CardWidth;
+    CardHeight = layout.CardHeight;
+    StockRect = layout.StockRect;
+    DiscardRect = layout.DiscardRect;
+
+    TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
+    scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
+    if (KeyFocusShown()) {
+        scene.Marks.push_back(FocusMark(Game, KeyFocus));
+    }
+    TablePainter.Paint(Table, Game, layout, scene);
+    PaintCount = NextPaintCount(PaintCount);
+    PaintBox1->update();
+    ArmBlink();
+}
+
+TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const {
+    TTableScene scene;
+    scene.DevicePixelRatio = devicePixelRatioF();
+    scene.TableColor = Panel2->palette().color(QPalette::Window);
+    scene.Back = CardBack != nullptr ? &CardBack->Image : nullptr;
+    scene.PaintCount = paintCount;
+    scene.Dragging = Dragging != 0;
+    scene.DragMoves = DragMoves;
+    scene.MouseX = MouseX;
+    scene.MouseY = MouseY;
+    // The computer's cards of its last turn, until the player draws.
+    if (View.MarkMoves && game.GameState == MustDraw) {
+        scene.Marks = MoveMarks(game, turn);
+    }
+    return scene;
+}
+
+// The scroll bar sits above the hand row and scrolls the melds that do not fit.
+// True when the new range moved the bar.
+bool TMainForm::PlaceScrollBar(const TTableLayout& layout) {
+    const int barHeight = ScrollBar1->sizeHint().height();
+    const TRect bar = ScrollBarRect(layout.Width, layout.Height, barHeight);
+    ScrollBar1->setGeometry(bar.Left, bar.Top, std::max(0, bar.Right - bar.Left), barHeight);
+    // Setting the range is not the user scrolling: no change event.
+    const QSignalBlocker quiet(ScrollBar1);
+    if (layout.Overflow > 0) {
+        ScrollBar1->setMaximum(layout.Overflow);
+        ScrollBar1->setEnabled(true);
+        ScrollBar1->setVisible(true);
+    } else {
+        ScrollBar1->setEnabled(false);
+        ScrollBar1->setVisible(false);
+        ScrollBar1->setValue(0);
+    }
+    return ScrollBar1->value() != layout.ScrollPosition;
+}
+
+QString TMainForm::TableToolTip(int x, int y) const {
+    return TableTip(Game, TablePainter.Drawn().Layout, x, y);
+}
+
+const QImage& TMainForm::ShownTable() {
+    if (!Table.isNull() && Table.devicePixelRatio() != PaintBox1->devicePixelRatioF()) {
+        PaintBox1Paint();  // moved to a screen of another pixel ratio
+    }
+    return PlayingOut() ? StepTable : Table;
+}

@@ -1,0 +1,66 @@
+// The window's own sections of the settings file, the record of games, and
+// what the player is told when the file cannot be written.
+#include <QAction>
+#include <cstdio>
+
+#include "settings/OpponentChoice.h"
+#include "settings/ProfileFile.h"
+#include "settings/ViewSettings.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/dialogs/OptionsForm.h"
+#include "ui/window/MainForm.h"
+
+void TMainForm::RestoreOwnSections() {
+    const TProfileFile ini(SettingsFilePath());
+    View = ReadViewSettings(ini);
+    ShowViewSettings();
+    Game.ChosenOpponent = ReadOpponentChoice(ini);
+    (Game.ChosenOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)
+        ->setChecked(true);
+    Statistics = TGameStatistics::Read(ini);
+}
+
+bool TMainForm::CountGame(bool won) {
+    if (won) {
+        Statistics.CountWin(Game.Opponent, Game.PlayerDraws);
+    } else {
+        Statistics.CountLoss(Game.Opponent);
+    }
+    TProfileFile ini(SettingsFilePath());
+    Statistics.Write(ini);
+    return ini.UpdateFile();
+}
+
+bool TMainForm::UpdateSettingsFile(TProfileFile& ini) {
+    if (ini.UpdateFile()) {
+        return true;
+    }
+    ReportCannotWrite(ini.FileName());
+    return false;
+}
+
+void TMainForm::ReportCannotWrite(const QString& fileName) {
+    ReportSettingsProblem(CannotWriteText(fileName), TMessageIcon::Error);
+}
+
+void TMainForm::ReportSettingsProblem(const QString& message, TMessageIcon icon) {
+    if (SignalQuit) {
+        std::fprintf(stderr, "brisko: %s\n", qPrintable(message));
+        return;
+    }
+    ShowMessage(message.toStdString(), ApplicationTitle, icon);
+}
+
+void TMainForm::SaveSettingsAtExit() {
+    if (SettingsSavedAtExit) {
+        return;
+    }
+    SettingsSavedAtExit = true;
+    OptionsForm->FormDestroy();
+}
+
+void TMainForm::StoreViewSettings() {
+    TProfileFile ini(SettingsFilePath());
+    WriteViewSettings(ini, View);
+    UpdateSettingsFile(ini);
+}
