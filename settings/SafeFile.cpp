@@ -18,6 +18,10 @@ namespace {
 constexpr int RandomLength = 6;
 constexpr const char* TemporarySuffix = ".tmp";
 
+TSaveCalls RealCalls() {
+    return {::write, ::fsync, ::close, ::rename};
+}
+
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
 }
@@ -36,7 +40,7 @@ bool WriteAll(int fd, const QByteArray& contents) {
     const char* data = contents.constData();
     size_t left = static_cast<size_t>(contents.size());
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+        const ssize_t written = SaveCalls().Write(fd, data, left);
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -52,8 +56,8 @@ bool WriteAll(int fd, const QByteArray& contents) {
 // Writes, flushes to the disk and closes. A full disk may show only at the
 // flush or the close, so each of them counts.
 bool WriteFlushClose(int fd, const QByteArray& contents) {
-    const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
+    const bool written = WriteAll(fd, contents) && SaveCalls().Sync(fd) == 0;
+    const bool closed = SaveCalls().Close(fd) == 0;
     return written && closed;
 }
 
@@ -62,12 +66,17 @@ void SyncFolder(const QString& path) {
     const int fd =
         ::open(Native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+        SaveCalls().Sync(fd);
+        SaveCalls().Close(fd);
     }
 }
 
 }  // namespace
+
+TSaveCalls& SaveCalls() {
+    static TSaveCalls calls = RealCalls();
+    return calls;
+}
 
 bool ReplaceFile(const QString& path, const QByteArray& contents) {
     QString temporary;
@@ -88,7 +97,7 @@ bool ReplaceFile(const QString& path, const QByteArray& contents) {
         ::fchmod(fd, old.st_mode & 07777);
     }
     if (!WriteFlushClose(fd, contents) ||
-        ::rename(Native(temporary).constData(), Native(path).constData()) != 0) {
+        SaveCalls().Rename(Native(temporary).constData(), Native(path).constData()) != 0) {
         ::unlink(Native(temporary).constData());
         return false;
     }

@@ -3,6 +3,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+
+#include <sys/types.h>
+
+// The system calls by which a save writes, flushes, closes and renames.
+// Tests put their own in place to watch the order of the steps or to fail one
+// as a full disk or a broken medium would; the program never changes them.
+struct TSaveCalls {
+    std::function<ssize_t(int fd, const void* data, size_t size)> Write;
+    std::function<int(int fd)> Sync;
+    std::function<int(int fd)> Close;
+    std::function<int(const char* from, const char* to)> Rename;
+};
+TSaveCalls& SaveCalls();
 
 // Replaces the file at `path` in one step: the contents go to a temporary file
 // "<name>.XXXXXX.tmp" beside it, every write and the flush to the disk are
