@@ -7,22 +7,24 @@
 
 #include "game/Game.h"
 #include "render/Artwork.h"
+#include "render/ArtworkShelf.h"
 #include "render/CardFace.h"
 #include "render/ComposingScreen.h"
 #include "render/FaceComposer.h"
+#include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/support/MainFormAccess.h"
 #include "ui/window/MainForm.h"
 
 namespace {
 
-const TArtwork& Artwork(int32_t scale) {
-    static TArtwork art[3];
-    if (!art[scale].Loaded()) {
-        art[scale] =
-            LoadArtwork(QDir(QCoreApplication::applicationDirPath()).filePath("artwork"), scale).Artwork;
-    }
-    return art[scale];
+// The built artwork at least as fine as faces at this device scale.
+const TArtwork& Artwork(qreal deviceScale) {
+    static TArtworkShelf shelf;
+    static const bool opened =
+        shelf.Open(QDir(QCoreApplication::applicationDirPath()).filePath("artwork")).Problems.isEmpty();
+    static const TArtwork none;
+    return opened ? *shelf.For(deviceScale) : none;
 }
 
 // A new game in the main window: 110 faces freed and made, 58000 exchanges, the deal.
@@ -41,7 +43,7 @@ void BM_ComposeAllFaces(benchmark::State& state) {
     const auto dpr = static_cast<qreal>(state.range(0));
     TFaceComposer composer;
     for (auto _ : state) {
-        composer.SetUp(&Artwork(dpr > 1 ? 2 : 1), dpr);
+        composer.SetUp(&Artwork(dpr), dpr);
         benchmark::DoNotOptimize(composer.ComposeBack());
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
             for (int32_t rank = 2; rank <= Ass; ++rank) {
@@ -51,13 +53,17 @@ void BM_ComposeAllFaces(benchmark::State& state) {
         benchmark::DoNotOptimize(composer.Face(Joker, JokerRank));
     }
 }
-BENCHMARK(BM_ComposeAllFaces)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeAllFaces)->ArgName("scale")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // A full table: 12 + 12 hand cards, piles, six melds, two cards selected.
-// Arguments: width, height, device pixel ratio.
+// Arguments: width, height, device pixel ratio, and 1 for cards fitted to the
+// window (the table laid out at 1/s of the box and drawn s times larger).
 void BM_PaintTable(benchmark::State& state) {
     const auto dpr = static_cast<qreal>(state.range(2));
-    TComposingScreen screen(Artwork(dpr > 1 ? 2 : 1), dpr);
+    const auto width = static_cast<int32_t>(state.range(0));
+    const auto height = static_cast<int32_t>(state.range(1));
+    const double scale = state.range(3) != 0 ? FittedTableScale(width, height) : 1;
+    TComposingScreen screen(Artwork(dpr * scale), dpr * scale);
     TGame game(&screen, 3);
     game.NeuesSpiel();
     MoveCard(game.Stock, 0, game.DiscardPile);
@@ -73,24 +79,27 @@ void BM_PaintTable(benchmark::State& state) {
     const QImage back = screen.Composer.ComposeBack();
     TTableScene scene;
     scene.DevicePixelRatio = dpr;
+    scene.Scale = scale;
+    scene.Box = QSize(width, height);
     scene.TableColor = QColor(0, 128, 0);
     scene.Back = &back;
     TTablePainter painter;
     QImage table;
     for (auto _ : state) {
         ++scene.PaintCount;
-        const TTableLayout layout = LayOutTable(game.TableMelds, static_cast<int32_t>(state.range(0)),
-                                                static_cast<int32_t>(state.range(1)), 0);
+        const TTableLayout layout = LayOutTable(game.TableMelds, static_cast<int32_t>(width / scale),
+                                                static_cast<int32_t>(height / scale), 0);
         painter.Paint(table, game, layout, scene);
         benchmark::DoNotOptimize(table.constBits());
     }
 }
 BENCHMARK(BM_PaintTable)
-    ->ArgNames({"width", "height", "dpr"})
-    ->Args({680, 338, 1})
-    ->Args({1280, 800, 1})
-    ->Args({1920, 1080, 1})
-    ->Args({1280, 800, 2})
+    ->ArgNames({"width", "height", "dpr", "fitted"})
+    ->Args({680, 338, 1, 0})
+    ->Args({1280, 800, 1, 0})
+    ->Args({1920, 1080, 1, 0})
+    ->Args({1280, 800, 2, 0})
+    ->Args({3840, 2160, 1, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // What the window does per painting at 1280 x 800: table, scroll bar, bookkeeping.

@@ -31,8 +31,9 @@ inline constexpr std::array<TArtworkStrip, 6> ArtworkStrips{SymbolStrip, JackStr
 // Index of each picture in the symbol strip.
 enum : int32_t { ClubSymbol = 0, SpadeSymbol = 1, HeartSymbol = 2, DiamondSymbol = 3, StarSymbol = 4 };
 
-// Every strip also exists at twice the resolution, for HiDPI screens.
-inline constexpr std::array<int32_t, 2> ArtworkScales{1, 2};
+// Every strip also exists at finer resolutions, so that faces of larger cards
+// and of HiDPI screens are made from artwork at least as fine as they are.
+inline constexpr std::array<int32_t, 6> ArtworkScales{1, 2, 3, 4, 6, 8};
 
 // "symbols.png", "symbols@2x.png".
 inline std::string ArtworkFileName(const TArtworkStrip& strip, int32_t scale) {

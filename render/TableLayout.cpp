@@ -1,5 +1,7 @@
 #include "render/TableLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int32_t CW = CardBitmapWidth;
@@ -112,4 +114,10 @@ TRect HintArea(int32_t paintBoxHeight) {
     const TRect stock = HintFrameArea(StockPileRect(paintBoxHeight));
     const TRect discard = HintFrameArea(DiscardPileRect(paintBoxHeight));
     return {stock.Left, stock.Top, discard.Right, discard.Bottom};
+}
+
+double FittedTableScale(int32_t width, int32_t height) {
+    const double fits = std::min(static_cast<double>(width) / DesignTableWidth,
+                                 static_cast<double>(height) / DesignTableHeight);
+    return std::clamp(fits, 1.0, MostTableScale);
 }

@@ -17,6 +17,20 @@ inline constexpr int32_t MeldCardStep = CardBitmapWidth / 3;
 // Width of the red frame of the draw hint.
 inline constexpr int32_t HintFrameWidth = 4;
 
+// The table as designed, and the least it needs: lower, the hand row would
+// cover the middle row; narrower, the piles and the start of the meld row
+// would no longer fit. In units of the layout.
+inline constexpr int32_t DesignTableWidth = 680;
+inline constexpr int32_t DesignTableHeight = 338;
+inline constexpr int32_t MinimumTableWidth = 400;
+inline constexpr int32_t MinimumTableHeight = 334;
+// Cards are never drawn more than this much larger than designed.
+inline constexpr double MostTableScale = 4;
+
+// The scale at which a paint box of width x height logical pixels holds the
+// table as it holds the designed one: never below 1, at most MostTableScale.
+double FittedTableScale(int32_t width, int32_t height);
+
 // Where one painting puts everything: the fields the mouse handlers hit-test
 // and the reach of the meld row. The melds' own Bounds are written into the game.
 struct TTableLayout {

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "render/CardFace.h"
@@ -12,6 +13,9 @@ namespace {
 
 const QColor Black(0, 0, 0);
 const QColor HintRed(255, 0, 0);
+
+// What the fitted copies of pictures may take at most.
+constexpr qint64 MostFittedBytes = 32 << 20;
 
 // Logical table coordinates to device pixels of the off-screen table.
 class TDeviceMap {
@@ -98,14 +102,16 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
     if (found != FittedCache.end()) {
         return found->second;
     }
-    // Faces of old games and old screens pile up here otherwise; a few dozen are live.
-    if (FittedCache.size() > 1000) {
+    // Faces of old games pile up here otherwise; a few dozen are live.
+    if (FittedCache.size() > 1000 || FittedBytes > MostFittedBytes) {
         FittedCache.clear();
+        FittedBytes = 0;
     }
     QImage plain = picture;
     plain.setDevicePixelRatio(1);
     QImage fitted = plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_RGB32);
+    FittedBytes += fitted.sizeInBytes();
     return FittedCache.emplace(key, fitted).first->second;
 }
 
@@ -164,8 +170,16 @@ int32_t TTablePainter::PaintingsUntilBlink(const TGame& game, int32_t paintCount
 void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& layout,
                          const TTableScene& scene, const TRect* area) {
     const qreal dpr = scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
-    const TDeviceMap map(dpr);
-    const QSize size(std::max(1, qCeil(layout.Width * dpr)), std::max(1, qCeil(layout.Height * dpr)));
+    const qreal scale = scene.Scale > 0 ? scene.Scale : 1;
+    const TDeviceMap map(dpr * scale);
+    if (dpr * scale != FittedScale) {
+        FittedCache.clear();
+        FittedBytes = 0;
+        FittedScale = dpr * scale;
+    }
+    const QSizeF box =
+        scene.Box.isEmpty() ? QSizeF(layout.Width * scale, layout.Height * scale) : QSizeF(scene.Box);
+    const QSize size(std::max(1, qCeil(box.width() * dpr)), std::max(1, qCeil(box.height() * dpr)));
     if (table.size() != size || table.format() != QImage::Format_RGB32) {
         table = QImage(size, QImage::Format_RGB32);
         area = nullptr;  // nothing of an earlier table is left to keep
@@ -184,7 +198,15 @@ void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& l
         if (target.isEmpty()) {
             return;
         }
-        const QImage& image = picture->size() == target.size() ? *picture : Fitted(*picture, target.size());
+        // At a fractional scale a card's place is a pixel wider or narrower
+        // here and there, as its edges round; the face made for that scale is
+        // drawn as it is rather than blurred by a stretch of one pixel.
+        const QSize off = picture->size() - target.size();
+        if (std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1) {
+            painter.drawImage(QRect(target.topLeft(), picture->size()), *picture, picture->rect());
+            return;
+        }
+        const QImage& image = Fitted(*picture, target.size());
         painter.drawImage(target, image, image.rect());
     };
 

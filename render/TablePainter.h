@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -20,7 +21,9 @@
 
 // What one painting reads besides the game and its layout.
 struct TTableScene {
-    qreal DevicePixelRatio = 1;
+    qreal DevicePixelRatio = 1;  // of the screen
+    qreal Scale = 1;             // logical pixels per unit of the layout: larger cards
+    QSize Box;                   // the paint box in logical pixels; empty: the layout's size, scaled
     QColor TableColor;
     const QImage* Back = nullptr;
     int32_t PaintCount = 0;
@@ -73,5 +76,9 @@ class TTablePainter {
     const QImage& Fitted(const QImage& picture, QSize size);
 
     TTableDrawState DrawState;
+    // Pictures fitted for the device scale of the last painting; another scale
+    // frees them, so that resizing the window never piles up copies.
     std::map<std::pair<qint64, std::pair<int, int>>, QImage> FittedCache;
+    qreal FittedScale = 0;
+    qint64 FittedBytes = 0;
 };

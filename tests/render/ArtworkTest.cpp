@@ -7,6 +7,7 @@
 
 #include "render/Artwork.h"
 #include "render/ArtworkFiles.h"
+#include "render/ArtworkShelf.h"
 #include "tests/render/RenderTestSupport.h"
 
 namespace {
@@ -106,6 +107,25 @@ TEST(ArtworkTest, MissingOrDamagedFilesAreNamedAndNothingIsLoaded) {
     // No folder at all.
     EXPECT_EQ(LoadArtwork(QString()).Problems.size(), 6);
     EXPECT_EQ(LoadArtwork(dir.filePath("nowhere"), 2).Problems[0], "symbols@2x.png fehlt");
+}
+
+// Faces are made from the coarsest artwork at least as fine as they are, read
+// only once asked for; finer than the finest drawn, the finest serves.
+TEST(ArtworkTest, TheShelfGivesArtworkAtLeastAsFineAsTheFaces) {
+    TArtworkShelf shelf;
+    EXPECT_EQ(shelf.For(1), nullptr);
+    ASSERT_TRUE(shelf.Open(BuiltArtworkDir()).Problems.isEmpty());
+    const struct {
+        qreal DeviceScale;
+        int32_t Scale;
+    } cases[] = {{1, 1}, {1.25, 2}, {2, 2}, {2.5, 3}, {3.75, 4}, {4.5, 6}, {6, 6}, {7.2, 8}, {16, 8}};
+    for (const auto& c : cases) {
+        ASSERT_NE(shelf.For(c.DeviceScale), nullptr) << c.DeviceScale;
+        EXPECT_EQ(shelf.For(c.DeviceScale)->Scale, c.Scale) << c.DeviceScale;
+    }
+    // A folder without artwork leaves what was read.
+    EXPECT_FALSE(shelf.Open(BuiltArtworkDir() + "/nowhere").Problems.isEmpty());
+    EXPECT_EQ(shelf.For(3)->Scale, 3);
 }
 
 }  // namespace

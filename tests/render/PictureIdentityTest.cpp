@@ -6,6 +6,8 @@
 #include <QImage>
 #include <functional>
 
+#include "render/CardFace.h"
+#include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/render/RenderTestSupport.h"
 #include "tests/support/TestCards.h"
@@ -76,6 +78,51 @@ const TPosition Positions[] = {
 
 QString GoldenPath(const char* name, int dpr) {
     return QDir(BRISKO_TEST_SOURCE_DIR).filePath(QString("render/golden/%1@%2x.png").arg(name).arg(dpr));
+}
+
+QImage PaintPosition(const TPosition& position, qreal dpr, qreal scale) {
+    TComposingScreen screen = BuiltArtworkScreen(dpr * scale);
+    TGame game(&screen, 7);
+    const QImage back = screen.Composer.ComposeBack();
+    TTableScene scene;
+    scene.DevicePixelRatio = dpr;
+    scene.Scale = scale;
+    scene.TableColor = QColor(0, 128, 0);
+    scene.Back = &back;
+    int32_t scroll = 0;
+    position.SetUp(game, scene, scroll);
+    QImage table;
+    TTablePainter painter;
+    painter.Paint(table, game, LayOutTable(game.TableMelds, position.Width, position.Height, scroll), scene);
+    table.setDevicePixelRatio(1);
+    return table.convertToFormat(QImage::Format_RGB32);
+}
+
+// Cards twice as large on an ordinary screen are, pixel for pixel, the designed
+// table on a screen of twice the density; at one and a half times, every face
+// is made for its size and drawn without a stretch.
+TEST(PictureIdentityTest, LargerCardsAreTheTableAtAFinerPixelRatio) {
+    for (const TPosition& position : Positions) {
+        SCOPED_TRACE(position.Name);
+        EXPECT_TRUE(PaintPosition(position, 1, 2) == PaintPosition(position, 2, 1));
+        EXPECT_TRUE(PaintPosition(position, 1, 2) ==
+                    QImage(GoldenPath(position.Name, 2)).convertToFormat(QImage::Format_RGB32));
+    }
+    const TPosition& playing = Positions[1];
+    const QImage table = PaintPosition(playing, 1, 1.5);
+    TComposingScreen screen = BuiltArtworkScreen(1.5);
+    TGame game(&screen, 7);
+    TTableScene scene;
+    int32_t scroll = 0;
+    playing.SetUp(game, scene, scroll);
+    // The top of the discard pile lies at its full size.
+    const TRect place = DiscardPileRect(playing.Height);
+    const QImage& face = game.DiscardPile.Last().Image->Image;
+    ASSERT_EQ(face.size(), QSize(108, 162));
+    const QImage drawn = table.copy(qRound(place.Left * 1.5), qRound(place.Top * 1.5), 108, 162);
+    QImage plainFace = face.convertToFormat(QImage::Format_RGB32);
+    plainFace.setDevicePixelRatio(1);
+    EXPECT_TRUE(drawn == plainFace);
 }
 
 TEST(PictureIdentityTest, FixedPositionsGiveTheStoredPictures) {

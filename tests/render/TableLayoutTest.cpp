@@ -99,4 +99,15 @@ TEST(TableLayoutTest, HintFramesStraddleThePileEdges) {
     EXPECT_EQ(HintArea(338), (TRect{2, 113, 154, 225}));
 }
 
+// A paint box fitted holds the table as the designed box holds it: the scale of
+// its tighter side, never below the designed size and at most four times it.
+TEST(TableLayoutTest, TheFittedScaleFollowsTheTighterSide) {
+    EXPECT_EQ(FittedTableScale(680, 338), 1);
+    EXPECT_EQ(FittedTableScale(1360, 676), 2);
+    EXPECT_EQ(FittedTableScale(1360, 507), 1.5);
+    EXPECT_EQ(FittedTableScale(1020, 2000), 1.5);
+    EXPECT_EQ(FittedTableScale(500, 300), 1);
+    EXPECT_EQ(FittedTableScale(3840, 2160), 4);
+}
+
 }  // namespace

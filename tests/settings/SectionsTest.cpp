@@ -27,6 +27,7 @@ TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
         ini.WriteString("TOptionsForm", "AnzCardEd_Value", "14");
         ini.WriteString("Ansicht", "ZugDesComputers", "Blitz");
         ini.WriteString("Ansicht", "ZuegeMarkieren", "vielleicht");
+        ini.WriteString("Ansicht", "Kartengroesse", "175");
         ASSERT_TRUE(ini.UpdateFile());
     }
     EXPECT_EQ(load(), TViewSettings{});
@@ -37,6 +38,15 @@ TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
         ASSERT_TRUE(save({speed, true}));
         EXPECT_EQ(load().Speed, speed);
     }
+    const char* const sizes[] = {"Normal", "125", "150", "200", "Fenster"};
+    for (TCardSize size : CardSizes) {
+        ASSERT_TRUE(save({TMoveSpeed::Instant, true, size}));
+        EXPECT_EQ(load().CardSize, size);
+        EXPECT_EQ(TProfileFile(file).ReadString("Ansicht", "Kartengroesse", ""),
+                  sizes[static_cast<int>(size)]);
+    }
+    EXPECT_EQ(FixedCardScale(TCardSize::Larger125), 1.25);
+    EXPECT_EQ(FixedCardScale(TCardSize::FitWindow), 0);
 }
 
 TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {

@@ -26,6 +26,7 @@ class TMainFormAccess {
           ViewMenu(form.ViewMenu),
           ComputerTurnMenu(form.ComputerTurnMenu),
           MarkMovesAction(form.MarkMovesAction),
+          CardSizeMenu(form.CardSizeMenu),
           Panel1(form.Panel1),
           UndoBtn(form.UndoBtn),
           StatusPanel(form.StatusPanel),
@@ -35,12 +36,14 @@ class TMainFormAccess {
           StatusBar1(form.StatusBar1),
           StatusBarText(form.StatusBarText),
           Timer1(form.Timer1),
+          SettleTimer(form.SettleTimer),
           OptionsForm(form.OptionsForm),
           HelpViewer(form.HelpViewer),
           StatisticsForm(form.StatisticsForm),
           StockRect(form.StockRect),
           DiscardRect(form.DiscardRect),
           CardBack(form.CardBack),
+          TableScale(form.TableScale),
           PaintCount(form.PaintCount),
           DragMoves(form.DragMoves),
           MouseX(form.MouseX),
@@ -79,6 +82,8 @@ class TMainFormAccess {
     void UndoBtnClick() { Form.UndoBtnClick(); }
     void SetMoveSpeed(TMoveSpeed speed) { Form.SetMoveSpeed(speed); }
     void SetMarkMoves(bool mark) { Form.SetMarkMoves(mark); }
+    void SetCardSize(TCardSize size) { Form.SetCardSize(size); }
+    QRect PlaceRect(const TTableStop& stop) const { return Form.PlaceRect(stop); }
     void PaintBox1MouseDown(int x, int y) { Form.PaintBox1MouseDown(x, y); }
     void PaintBox1MouseMove(int x, int y) { Form.PaintBox1MouseMove(x, y); }
     void PaintBox1MouseUp(int x, int y) { Form.PaintBox1MouseUp(x, y); }
@@ -113,6 +118,7 @@ class TMainFormAccess {
     QMenu*& ViewMenu;
     QMenu*& ComputerTurnMenu;
     QAction*& MarkMovesAction;
+    QMenu*& CardSizeMenu;
     QFrame*& Panel1;
     QPushButton*& UndoBtn;
     QLabel*& StatusPanel;
@@ -122,12 +128,14 @@ class TMainFormAccess {
     QStatusBar*& StatusBar1;
     TElidedLabel*& StatusBarText;
     QTimer*& Timer1;
+    QTimer*& SettleTimer;
     TOptionsForm*& OptionsForm;
     THelpViewer*& HelpViewer;
     TStatisticsForm*& StatisticsForm;
     TRect& StockRect;
     TRect& DiscardRect;
     CardFace*& CardBack;
+    qreal& TableScale;
     int32_t& PaintCount;
     int32_t& DragMoves;
     int32_t& MouseX;

@@ -59,6 +59,11 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    SettleTimer = new QTimer(this);
+    SettleTimer->setObjectName("SettleTimer");
+    SettleTimer->setSingleShot(true);
+    SettleTimer->setInterval(200);
+    connect(SettleTimer, &QTimer::timeout, this, &TMainForm::PaintBox1Paint);
     PlayoutTimer = new QTimer(this);
     PlayoutTimer->setObjectName("PlayoutTimer");
     connect(PlayoutTimer, &QTimer::timeout, this, &TMainForm::AdvancePlayout);
@@ -169,6 +174,7 @@ void TMainForm::FormShow() {
     }
     OptionsForm->RestoreSettings();
     RestoreOwnSections();
+    FitWindowToCardSize();
     SettingsLoaded = 1;
     ApplySettings();
     Game.NeuesSpiel();

@@ -15,6 +15,7 @@
 #include "game/Game.h"
 #include "game/GameScreen.h"
 #include "render/Artwork.h"
+#include "render/ArtworkShelf.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
 #include "settings/GameStatistics.h"
@@ -157,12 +158,25 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool LoadCardArtwork(const QString& directory);
     // Shows ArtworkError and ends the program; the window never appears.
     void ReportArtworkError();
-    const TArtwork* ArtworkFor(qreal devicePixelRatio) const;
     void FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
     bool PlaceScrollBar(const TTableLayout& layout);
     // What a painting of `game` reads besides it and its layout; marks included.
     TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
+
+    // --- Larger cards (MainFormScale.cpp) ---
+    // The scale the table is to be drawn at now: the card size chosen, as far
+    // as the screen holds it, or the window's.
+    qreal WantedScale() const;
+    // The table's size in units of the layout at TableScale.
+    QSize TableUnits() const;
+    // A widget coordinate as a table one, and a place of the table in the widget.
+    int32_t ToTable(int coordinate) const;
+    QRect ToWidget(const TRect& place) const;
+    // "Kartengröße": keeps the choice and shows the table at it.
+    void SetCardSize(TCardSize size);
+    // The minimum size of the table at the chosen card size, and a window large enough for it.
+    void FitWindowToCardSize();
 
     // --- The draw hint's blink (MainFormBlink.cpp) ---
     void Timer1Timer();
@@ -187,18 +201,20 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // TTableHost
     const QImage& ShownTable() override;
     void TableMousePress(int x, int y) override;
-    void TableMouseMove(int x, int y) override { PaintBox1MouseMove(x, y); }
+    void TableMouseMove(int x, int y) override { PaintBox1MouseMove(ToTable(x), ToTable(y)); }
     void TableMouseRelease(int x, int y) override;
     bool TableKey(int key, Qt::KeyboardModifiers modifiers) override {
         return PaintBox1KeyDown(key, modifiers);
     }
     void TableFocusChanged(bool byKeyboard) override;
-    void TableResized() override { PaintBox1Paint(); }
+    void TableResized() override;
     QString TableToolTip(int x, int y) const override;
     const TGame& TableGame() const override { return Game; }
     bool TableHasKeyboard() const override;
     TTableStop KeyboardStop() const override { return KeyFocus; }
-    TRect StopRect(const TTableStop& stop) const override;
+    QRect PlaceRect(const TTableStop& stop) const override { return ToWidget(StopRect(stop)); }
+    // Where a place lies on the table, as the last painting drew it.
+    TRect StopRect(const TTableStop& stop) const;
 
     // Controls.
     QMenu* SpielMenu;
@@ -217,6 +233,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     QMenu* ComputerTurnMenu;
     QActionGroup* SpeedGroup;
     QAction* MarkMovesAction;
+    QMenu* CardSizeMenu;
+    QActionGroup* CardSizeGroup;
     QFrame* Panel1;
     QPushButton* UndoBtn;
     QLabel* StatusPanel;
@@ -227,6 +245,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     TElidedLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
     QTimer* Timer1;
     QTimer* PlayoutTimer;
+    QTimer* SettleTimer;  // runs while the window's size changes: faces are made anew once it stops
     TAboutBox* AboutBox;
     TOptionsForm* OptionsForm;
     THelpViewer* HelpViewer = nullptr;          // created by the first "&Hilfe..."
@@ -241,6 +260,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     int32_t DragMoves = 0;
     int32_t MouseX = 0;
     int32_t MouseY = 0;
+    qreal TableScale = 1;  // of the last painting: widget pixels per unit of the table
     int32_t CardWidth = 72;
     int32_t CardHeight = 108;
     uint8_t SettingsLoaded = 0;
@@ -284,9 +304,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool TicksPaint = false;     // the ticks since the last painting would have painted
     int64_t NextBlinkTick = -1;  // when the timer is due; -1 while it sleeps for good
 
-    TArtwork Artwork;        // the artwork as drawn for ordinary screens
-    TArtwork ArtworkHiDpi;   // twice as fine, when present
-    TFaceComposer Composer;  // faces at the screen's pixel ratio
+    TArtworkShelf Artwork;   // every scale of the artwork, read when first needed
+    TFaceComposer Composer;  // faces at the screen's pixel ratio times the table's scale
     TTablePainter TablePainter;
 
     TQtMessageBoxes QtMessageBoxes;

@@ -53,7 +53,7 @@ void TMainForm::Timer1Timer() {
             return;
         }
         if (const std::optional<TRect> area = TablePainter.PaintBlink(Table, Game, PaintCount)) {
-            PaintBox1->update(area->Left, area->Top, area->Right - area->Left, area->Bottom - area->Top);
+            PaintBox1->update(ToWidget(*area));
         }
         PaintCount = NextPaintCount(PaintCount);
     }

@@ -101,8 +101,9 @@ void TMainForm::StartPlayout() {
 void TMainForm::PaintStep(int step) {
     PlayoutStep = step;
     Playback.Fill(step, StepGame);
+    const QSize units = TableUnits();
     const TTableLayout layout =
-        LayOutTable(StepGame.TableMelds, PaintBox1->width(), PaintBox1->height(), ScrollBar1->value());
+        LayOutTable(StepGame.TableMelds, units.width(), units.height(), ScrollBar1->value());
     // Played out without the blinking draw hint: a count at which neither pile is framed.
     StepPainter.Paint(StepTable, StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
     PaintBox1->update();

@@ -24,8 +24,9 @@
 
 namespace {
 
-// The menu's names of the speeds, in the order of TMoveSpeed.
+// The menu's names of the speeds and of the card sizes, in the order of their kinds.
 const char* const SpeedTexts[] = {"Sofort", "Schnell", "Normal", "Langsam"};
+const char* const CardSizeTexts[] = {"Normal", "125 %", "150 %", "200 %", "An das Fenster anpassen"};
 
 }  // namespace
 
@@ -152,6 +153,17 @@ void TMainForm::CreateViewMenu() {
         SpeedGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed] { SetMoveSpeed(speed); });
     }
+    CardSizeMenu = ViewMenu->addMenu("Kartengröße");
+    CardSizeMenu->setObjectName("CardSizeMenu");
+    CardSizeGroup = new QActionGroup(this);
+    for (TCardSize size : CardSizes) {
+        QAction* action = CardSizeMenu->addAction(CardSizeTexts[static_cast<int>(size)]);
+        action->setObjectName("CardSize" + StoredCardSizeName(size));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(size));
+        CardSizeGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, size] { SetCardSize(size); });
+    }
     MarkMovesAction = ViewMenu->addAction("Züge des Computers markieren");
     MarkMovesAction->setObjectName("MarkMovesAction");
     MarkMovesAction->setCheckable(true);
@@ -161,6 +173,9 @@ void TMainForm::CreateViewMenu() {
 void TMainForm::ShowViewSettings() {
     for (QAction* action : SpeedGroup->actions()) {
         action->setChecked(action->data().toInt() == static_cast<int>(View.Speed));
+    }
+    for (QAction* action : CardSizeGroup->actions()) {
+        action->setChecked(action->data().toInt() == static_cast<int>(View.CardSize));
     }
     MarkMovesAction->setChecked(View.MarkMoves);
 }

@@ -7,7 +7,7 @@
 void TMainForm::TableMousePress(int x, int y) {
     SwallowMouse = false;
     KeyboardShown = false;  // the frame goes with the next painting
-    PaintBox1MouseDown(x, y);
+    PaintBox1MouseDown(ToTable(x), ToTable(y));
 }
 
 void TMainForm::TableMouseRelease(int x, int y) {
@@ -15,7 +15,7 @@ void TMainForm::TableMouseRelease(int x, int y) {
         SwallowMouse = false;  // the end of the click that ended a playing-out
         return;
     }
-    PaintBox1MouseUp(x, y);
+    PaintBox1MouseUp(ToTable(x), ToTable(y));
 }
 
 void TMainForm::PaintBox1MouseDown(int x, int y) {
@@ -36,7 +36,7 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
     // Every card notes its offset to the mouse: a drag carries all selected cards.
     bool hit = false;
     bool newlySelected = false;
-    const int height = PaintBox1->height();
+    const int height = TableUnits().height();
     for (int i = Game.OwnCards.Count() - 1; i >= 0; --i) {
         const TRect place = HandCardRect(i, height);
         TCard& card = Game.OwnCards.At(i);
@@ -76,7 +76,7 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
     Dragging = 0;
     if (DiscardRect.Contains(x, y)) {
         DiscardSelected();
-    } else if (InTableArea(x, y, PaintBox1->height())) {
+    } else if (InTableArea(x, y, TableUnits().height())) {
         int32_t target = -1;
         for (int m = 0; m < Game.TableMelds.Count() && target < 0; ++m) {
             if (Game.TableMelds.At(m).Bounds.Contains(x, y)) {

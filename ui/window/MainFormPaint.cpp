@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 
 #include "render/CardFace.h"
@@ -14,18 +15,14 @@
 #include "ui/window/PaintBox.h"
 
 bool TMainForm::LoadCardArtwork(const QString& directory) {
-    TArtworkLoad plain = LoadArtwork(directory, 1);
+    const TArtworkLoad plain = Artwork.Open(directory);
     if (!plain.Problems.isEmpty()) {
         ArtworkError = ArtworkProblemText(directory, plain.Problems);
         return false;
     }
-    // The finer set only sharpens HiDPI screens; without it they scale the plain one.
-    TArtworkLoad fine = LoadArtwork(directory, 2);
-    Artwork = plain.Artwork;
-    ArtworkHiDpi = fine.Problems.isEmpty() ? fine.Artwork : TArtwork{};
     ArtworkError.clear();
     if (CardBack != nullptr) {
-        UsePictures(devicePixelRatioF());
+        UsePictures(Composer.DevicePixelRatio());
     }
     return true;
 }
@@ -39,10 +36,6 @@ void TMainForm::ReportArtworkError() {
         QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
 }
 
-const TArtwork* TMainForm::ArtworkFor(qreal devicePixelRatio) const {
-    return devicePixelRatio > 1 && ArtworkHiDpi.Loaded() ? &ArtworkHiDpi : &Artwork;
-}
-
 void TMainForm::CreateCardBack() {
     const QString found = FindDataPath("artwork");
     if (!LoadCardArtwork(found.isEmpty() ? ProgramDir + "artwork" : found)) {
@@ -51,17 +44,19 @@ void TMainForm::CreateCardBack() {
     UsePictures(devicePixelRatioF());
 }
 
-// Faces and back are composed at the screen's pixel ratio.
+// Faces and back are composed at the screen's pixel ratio times the table's
+// scale. While the window's size changes, the faces it has are drawn fitted;
+// new ones are made once the size has settled.
 void TMainForm::FollowScreenResolution() {
-    const qreal dpr = devicePixelRatioF();
-    if (dpr != Composer.DevicePixelRatio()) {
-        UsePictures(dpr);
+    const qreal wanted = devicePixelRatioF() * TableScale;
+    if (wanted != Composer.DevicePixelRatio() && !SettleTimer->isActive()) {
+        UsePictures(wanted);
     }
 }
 
 // Every card gets its picture anew, in place, so that its owner stays the same.
 void TMainForm::UsePictures(qreal devicePixelRatio) {
-    Composer.SetUp(ArtworkFor(devicePixelRatio), devicePixelRatio);
+    Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
     if (CardBack == nullptr) {
         CardBack = new CardFace;
     }
@@ -104,9 +99,10 @@ void TMainForm::PaintBox1Paint() {
         FinishPlayout();
     }
     CountQuietTicks(CurrentTick());
+    TableScale = WantedScale();
     FollowScreenResolution();
-    TTableLayout layout =
-        LayOutTable(Game.TableMelds, PaintBox1->width(), PaintBox1->height(), ScrollBar1->value());
+    const QSize units = TableUnits();
+    TTableLayout layout = LayOutTable(Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
     KeyFocus = ValidStop(Game, KeyFocus);
     // Where the bar moves, for a new range or to show the keyboard's place, the
     // melds and their Bounds follow it in this same painting, so that picture
@@ -136,6 +132,8 @@ void TMainForm::PaintBox1Paint() {
 TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const {
     TTableScene scene;
     scene.DevicePixelRatio = devicePixelRatioF();
+    scene.Scale = TableScale;
+    scene.Box = PaintBox1->size();
     scene.TableColor = Panel2->palette().color(QPalette::Window);
     scene.Back = CardBack != nullptr ? &CardBack->Image : nullptr;
     scene.PaintCount = paintCount;
@@ -153,9 +151,11 @@ TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnR
 // The scroll bar sits above the hand row and scrolls the melds that do not fit.
 // True when the new range moved the bar.
 bool TMainForm::PlaceScrollBar(const TTableLayout& layout) {
+    // Its height is the desktop's, whatever the cards' size.
     const int barHeight = ScrollBar1->sizeHint().height();
-    const TRect bar = ScrollBarRect(layout.Width, layout.Height, barHeight);
-    ScrollBar1->setGeometry(bar.Left, bar.Top, std::max(0, bar.Right - bar.Left), barHeight);
+    const QRect line = ToWidget(ScrollBarRect(layout.Width, layout.Height, 0));
+    ScrollBar1->setGeometry(line.left(), line.top() - barHeight,
+                            std::max(0, PaintBox1->width() - line.left()), barHeight);
     // Setting the range is not the user scrolling: no change event.
     const QSignalBlocker quiet(ScrollBar1);
     if (layout.Overflow > 0) {
@@ -171,7 +171,7 @@ bool TMainForm::PlaceScrollBar(const TTableLayout& layout) {
 }
 
 QString TMainForm::TableToolTip(int x, int y) const {
-    return TableTip(Game, TablePainter.Drawn().Layout, x, y);
+    return TableTip(Game, TablePainter.Drawn().Layout, ToTable(x), ToTable(y));
 }
 
 const QImage& TMainForm::ShownTable() {

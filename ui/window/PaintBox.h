@@ -5,14 +5,14 @@
 #include <QSize>
 #include <QWidget>
 
+#include "render/TableLayout.h"
+
 class TTableHost;
 class TTableReader;
 
-// The table's size at the window's first showing.
-inline const QSize DesignTableSize(680, 338);
-// Lower than this, the hand row would cover the middle row; narrower, the
-// piles and the start of the meld row would no longer fit.
-inline const QSize MinimumTableSize(400, 334);
+// The table's size at the window's first showing, and the least it needs, at the designed card size.
+inline const QSize DesignTableSize(DesignTableWidth, DesignTableHeight);
+inline const QSize MinimumTableSize(MinimumTableWidth, MinimumTableHeight);
 
 class TPaintBox final : public QWidget {
     Q_OBJECT

@@ -119,9 +119,8 @@ QRect TStopAccessible::rect() const {
     if (!isValid()) {
         return {};
     }
-    const TRect r = Table->Reader()->StopRect(Stop);
-    const QPoint topLeft = static_cast<QWidget*>(Table->object())->mapToGlobal(QPoint(r.Left, r.Top));
-    return QRect(topLeft, QSize(std::max(0, r.Right - r.Left), std::max(0, r.Bottom - r.Top)));
+    const QRect r = Table->Reader()->PlaceRect(Stop);
+    return QRect(static_cast<QWidget*>(Table->object())->mapToGlobal(r.topLeft()), r.size());
 }
 
 QAccessible::Role TStopAccessible::role() const {

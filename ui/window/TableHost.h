@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <Qt>
 
@@ -18,8 +19,8 @@ class TTableReader {
     // The table holds the window's keyboard focus (also while another window is active).
     virtual bool TableHasKeyboard() const = 0;
     virtual TTableStop KeyboardStop() const = 0;
-    // Where a place lies on the table, as the last painting drew it.
-    virtual TRect StopRect(const TTableStop& stop) const = 0;
+    // Where a place lies in the table's widget, as the last painting drew it.
+    virtual QRect PlaceRect(const TTableStop& stop) const = 0;
 };
 
 class TTableHost : public TTableReader {

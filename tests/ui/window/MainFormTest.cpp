@@ -28,7 +28,7 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(menus[1]->text(), "Ansicht");
     EXPECT_EQ(menus[2]->text(), "Hilfe");
     EXPECT_EQ(MenuTexts(In(form).ViewMenu),
-              (QStringList{"Zug des Computers", "Züge des Computers markieren"}));
+              (QStringList{"Zug des Computers", "Kartengröße", "Züge des Computers markieren"}));
     EXPECT_EQ(MenuTexts(In(form).ComputerTurnMenu), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
     EXPECT_EQ(MenuTexts(In(form).SpielMenu),
               (QStringList{"Neues Spiel", "-", "Gegner: Klassisch", "Gegner: Stark", "-", "Tipp",

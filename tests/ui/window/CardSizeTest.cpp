@@ -1,0 +1,219 @@
+// Larger cards: the menu and its setting, one scale for the whole table, the
+// mouse hitting the card the picture shows at every scale, and faces made anew
+// only once a changing window has settled.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "render/CardFace.h"
+#include "render/TableLayout.h"
+#include "render/TablePainter.h"
+#include "settings/ProfileFile.h"
+#include "tests/support/MainFormAccess.h"
+#include "tests/support/MenuTexts.h"
+#include "tests/support/ProfileTestSupport.h"
+#include "tests/support/ScriptedBoxes.h"
+#include "tests/support/SettingsGuard.h"
+#include "tests/support/TestCards.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+class CardSizeTest : public ::testing::Test {
+  protected:
+    CardSizeTest() {
+        In(form).SetMessageBoxes(&boxes);
+        form.show();
+        In(form).Timer1->stop();  // the blinking would only add paintings
+        QApplication::processEvents();
+    }
+
+    // Resizes the window so that the table gets exactly this size.
+    void TableSize(int width, int height) {
+        QApplication::processEvents();  // the layout of an earlier change first
+        const QSize around = form.size() - In(form).PaintBox1->size();
+        form.resize(QSize(width, height) + around);
+        QApplication::processEvents();
+        ASSERT_EQ(In(form).PaintBox1->size(), QSize(width, height));
+    }
+    // A point of the widget in the middle of what the picture shows of a place,
+    // worked out from the designed table, independently of the window's own mapping.
+    QPoint Shown(int32_t tableX, int32_t tableY) const {
+        const qreal s = In(form).TableScale;
+        return QPoint(static_cast<int>(std::lround((tableX + 0.5) * s)),
+                      static_cast<int>(std::lround((tableY + 0.5) * s)));
+    }
+    // The middle of the part of hand card i no later card covers.
+    QPoint HandCardShown(int i) const {
+        const int32_t height = static_cast<int32_t>(In(form).PaintBox1->height() / In(form).TableScale);
+        const TRect r = HandCardRect(i, height);
+        const bool last = i == In(form).Game.OwnCards.Count() - 1;
+        return Shown(last ? (r.Left + r.Right) / 2 : r.Left + HandSlot / 2, (r.Top + r.Bottom) / 2);
+    }
+    void Click(QPoint p) {
+        QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, p);
+    }
+
+    TGameSettingsGuard settings;
+    TTempConfig config;
+    TScriptedBoxes boxes;
+    TMainForm form{17};
+};
+
+TEST_F(CardSizeTest, TheMenuOffersFiveSizesNormalFirstAndTheChoiceIsKept) {
+    EXPECT_EQ(MenuTexts(In(form).CardSizeMenu),
+              (QStringList{"Normal", "125 %", "150 %", "200 %", "An das Fenster anpassen"}));
+    EXPECT_TRUE(In(form).CardSizeMenu->actions()[0]->isChecked());
+    EXPECT_EQ(In(form).PaintBox1->size(), DesignTableSize);
+    EXPECT_EQ(In(form).TableScale, 1);
+
+    In(form).CardSizeMenu->actions()[2]->trigger();  // 150 %
+    EXPECT_EQ(In(form).TableScale, 1.5);
+    EXPECT_TRUE(config.IniLines().contains("Kartengroesse=150"));
+    // The rows never overlap: the table cannot be made smaller than its least size at 150 %.
+    EXPECT_EQ(In(form).PaintBox1->minimumSize(), QSize(600, 501));
+    EXPECT_GE(In(form).PaintBox1->width(), 1020);
+
+    TMainForm again(18);
+    In(again).SetMessageBoxes(&boxes);
+    again.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(In(again).CardSizeMenu->actions()[2]->isChecked());
+    EXPECT_EQ(In(again).TableScale, 1.5);
+}
+
+// At 200 % on an ordinary screen the window paints exactly what the designed
+// table paints on a screen of twice the pixel density.
+TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
+    In(form).SetCardSize(TCardSize::Larger200);
+    TableSize(1500, 800);
+    ASSERT_EQ(In(form).TableScale, 2);
+    TGame& game = In(form).Game;
+    TTableLayout layout = LayOutTable(game.TableMelds, 750, 400, 0);
+    TTableScene scene;
+    scene.DevicePixelRatio = 2;
+    scene.TableColor = In(form).Panel2->palette().color(QPalette::Window);
+    scene.Back = &In(form).CardBack->Image;
+    scene.PaintCount = In(form).PaintCount - 1;  // the count the window's last painting used
+    QImage designed;
+    TTablePainter().Paint(designed, game, layout, scene);
+    EXPECT_EQ(designed.size(), In(form).Table.size());
+    EXPECT_TRUE(designed.convertToFormat(QImage::Format_RGB32) ==
+                In(form).Table.convertToFormat(QImage::Format_RGB32));
+    // The faces were made for the finer pixels, not stretched.
+    EXPECT_EQ(game.OwnCards.At(0).Image->Image.size(), QSize(144, 216));
+}
+
+// At a fractional and at fitted scales, a click into the middle of what the
+// picture shows of a hand card selects that card, and its drop on a meld's
+// middle lays it off onto that meld.
+TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
+    struct TCase {
+        TCardSize Size;
+        QSize Table;
+        qreal Scale;
+    } cases[] = {
+        {TCardSize::Larger150, {1100, 560}, 1.5},
+        {TCardSize::FitWindow, {1360, 676}, 2},
+        {TCardSize::FitWindow, {1111, 700}, 1111.0 / 680},
+        {TCardSize::FitWindow, {3000, 900}, 900.0 / 338},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Table.width());
+        In(form).SetCardSize(c.Size);
+        TableSize(c.Table.width(), c.Table.height());
+        ASSERT_DOUBLE_EQ(In(form).TableScale, c.Scale);
+        TGame& game = In(form).Game;
+        game.NeuesSpiel();
+        SetHand(game, "");  // whatever the deal, the cards below are free
+        PutMeld(game, "He7 He6 He5", TFrom::Deck);
+        PutMeld(game, "Kr9 Bl9 Ka9", TFrom::Deck);
+        SetHand(game, "He8 He4 Kr2 Ka7 Bl3");
+        game.PlayerCameOut = 1;
+        game.SetStatus(MayLayOut);
+        In(form).PaintBox1Paint();
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            Click(HandCardShown(i));
+            EXPECT_EQ(SelectedCount(game), 1) << i;
+            EXPECT_NE(game.OwnCards.At(i).Selected, 0) << i;
+            Click(HandCardShown(i));  // and off again
+        }
+        // He4 goes onto the first meld's low end.
+        const int card = HandIndex(game, "He4");
+        const TRect meld = game.TableMelds.At(0).Bounds;
+        const QPoint target = Shown((meld.Left + meld.Right) / 2, (meld.Top + meld.Bottom) / 2);
+        QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, HandCardShown(card));
+        QTest::mouseMove(In(form).PaintBox1, target);
+        QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, target);
+        EXPECT_EQ(ShowCards(*game.TableMelds.At(0).Cards), "He7 He6 He5 He4");
+        // A screen reader finds the meld where the picture shows it.
+        EXPECT_TRUE(In(form).PlaceRect({TStopKind::Meld, 0}).contains(target));
+        const TRect stock = In(form).StockRect;
+        const QPoint stockMiddle = Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2);
+        EXPECT_TRUE(In(form).TableToolTip(stockMiddle.x(), stockMiddle.y()).startsWith("Stapel:"));
+    }
+}
+
+// A whole turn by mouse at 200 %: draw, throw away, and the computer answers.
+TEST_F(CardSizeTest, AWholeTurnByMouseAtTwiceTheSize) {
+    In(form).SetCardSize(TCardSize::Larger200);
+    QApplication::processEvents();
+    TGame& game = In(form).Game;
+    const int cards = game.OwnCards.Count();
+    const TRect stock = In(form).StockRect;
+    Click(Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2));
+    ASSERT_EQ(game.GameState, MayLayOut);
+    ASSERT_EQ(game.OwnCards.Count(), cards + 1);
+    const int drawn = [&game] {
+        for (int i = 0; i < game.OwnCards.Count(); ++i) {
+            if (game.OwnCards.At(i).Selected != 0) {
+                return i;
+            }
+        }
+        return -1;
+    }();
+    ASSERT_GE(drawn, 0);
+    Click(HandCardShown(drawn));  // the card drawn comes selected: a click lets it go
+    ASSERT_EQ(SelectedCount(game), 0);
+    const TRect discard = In(form).DiscardRect;
+    const QPoint target = Shown((discard.Left + discard.Right) / 2, (discard.Top + discard.Bottom) / 2);
+    QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, HandCardShown(drawn));
+    QTest::mouseMove(In(form).PaintBox1, target);
+    QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, target);
+    EXPECT_EQ(game.GameState, MustDraw);
+    EXPECT_EQ(game.OwnCards.Count(), cards);
+    EXPECT_FALSE(game.OpponentTurn.Steps.empty());
+}
+
+// While the window is dragged larger the table follows at once with the faces
+// it has; they are made at the new size once the size has settled.
+TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
+    In(form).SetCardSize(TCardSize::FitWindow);
+    TableSize(1360, 676);
+    In(form).SettleTimer->stop();
+    In(form).PaintBox1Paint();
+    const QImage before = In(form).Game.OwnCards.At(0).Image->Image;
+    ASSERT_EQ(before.size(), QSize(144, 216));
+    // However slow this machine, the size settles only when the test says so.
+    In(form).SettleTimer->setInterval(3600000);
+    for (const int width : {1400, 1450, 1500, 1530}) {
+        TableSize(width, 765);
+        EXPECT_EQ(In(form).Game.OwnCards.At(0).Image->Image.cacheKey(), before.cacheKey()) << width;
+        EXPECT_TRUE(In(form).SettleTimer->isActive());
+    }
+    EXPECT_DOUBLE_EQ(In(form).TableScale, 1530.0 / 680);
+    In(form).SettleTimer->start(0);
+    QTest::qWait(50);
+    EXPECT_EQ(In(form).Game.OwnCards.At(0).Image->Image.size(), QSize(162, 243));
+}
+
+}  // namespace
