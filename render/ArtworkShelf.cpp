@@ -12,25 +12,36 @@ TArtworkLoad TArtworkShelf::Open(const QString& directory) {
     return plain;
 }
 
+void TArtworkShelf::KeepOnlyPlain() {
+    std::erase_if(Read, [](const auto& entry) { return entry.first != 1; });
+}
+
 const TArtwork* TArtworkShelf::For(qreal deviceScale) {
-    if (Read.find(1) == Read.end()) {
+    auto plain = Read.find(1);
+    if (plain == Read.end()) {
         return nullptr;
     }
-    const TArtwork* finest = &Read[1];
+    const TArtwork* chosen = &plain->second;
     for (const int32_t scale : ArtworkScales) {
+        // A little below a whole scale still counts as that scale: 2.99 takes the 3.
+        const bool fineEnough = scale >= deviceScale - 0.01;
+        if (scale == 1 && fineEnough) {
+            break;
+        }
+        if (scale == 1 || (!fineEnough && scale != ArtworkScales.back())) {
+            continue;
+        }
         auto found = Read.find(scale);
         if (found == Read.end()) {
             // A finer scale that is missing or damaged only costs sharpness.
             found = Read.emplace(scale, LoadArtwork(Directory, scale).Artwork).first;
         }
-        if (!found->second.Loaded()) {
-            continue;
-        }
-        finest = &found->second;
-        // A little below a whole scale still counts as that scale: 2.99 takes the 3.
-        if (scale >= deviceScale - 0.01) {
+        if (found->second.Loaded()) {
+            chosen = &found->second;
             break;
         }
     }
-    return finest;
+    // The plain scale stays; any other the faces no longer use goes.
+    std::erase_if(Read, [chosen](const auto& entry) { return entry.first != 1 && &entry.second != chosen; });
+    return chosen;
 }

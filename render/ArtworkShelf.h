@@ -1,5 +1,5 @@
-// The artwork of every scale the build drew, each read from its folder the
-// first time faces as fine as it are wanted, and kept from then on.
+// The artwork of every scale the build drew, each read from its folder when
+// faces as fine as it are wanted, and let go when another scale takes its place.
 #pragma once
 
 #include <QString>
@@ -16,9 +16,12 @@ class TArtworkShelf {
     TArtworkLoad Open(const QString& directory);
 
     // The artwork for faces at this many device pixels per logical pixel: the
-    // coarsest scale at least that fine, else the finest there is. Null before
-    // Open succeeded.
+    // coarsest scale at least that fine, else the finest, else the plain one. Null before
+    // Open succeeded. What an earlier call gave, but the plain scale, may be gone.
     const TArtwork* For(qreal deviceScale);
+
+    // Lets go of every scale but the plain one; For reads them again when asked.
+    void KeepOnlyPlain();
 
   private:
     QString Directory;

@@ -293,6 +293,17 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
     return face;
 }
 
+void TFaceComposer::ComposeAllAndForgetArtwork() {
+    Face(Joker, JokerRank);
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        for (int32_t rank = 2; rank <= Ass; ++rank) {
+            Face(suit, rank);
+        }
+    }
+    Art = nullptr;
+    Scaled.clear();
+}
+
 QImage TFaceComposer::ComposeBack() {
     QImage back = NewCard();
     // Blue under a black one-pixel outline; the pattern covers all but the outline.

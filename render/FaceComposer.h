@@ -34,6 +34,9 @@ class TFaceComposer {
     QImage ComposeFace(int32_t suit, int32_t rank);
     // A fresh composition of the card back.
     QImage ComposeBack();
+    // Composes every face there is, then lets go of the artwork and of what
+    // was stretched from it: the faces are all it is needed for.
+    void ComposeAllAndForgetArtwork();
 
     // TH: height of the index text in the card font, in logical pixels.
     int32_t TextHeight() const { return Th; }

@@ -126,6 +126,14 @@ TEST(ArtworkTest, TheShelfGivesArtworkAtLeastAsFineAsTheFaces) {
     // A folder without artwork leaves what was read.
     EXPECT_FALSE(shelf.Open(BuiltArtworkDir() + "/nowhere").Problems.isEmpty());
     EXPECT_EQ(shelf.For(3)->Scale, 3);
+    // Without its finer strips every face is made from the plain one.
+    QTemporaryDir plainOnly;
+    for (const TArtworkStrip& strip : ArtworkStrips) {
+        const QString name = QString::fromStdString(ArtworkFileName(strip, 1));
+        ASSERT_TRUE(QFile::copy(QDir(BuiltArtworkDir()).filePath(name), plainOnly.filePath(name)));
+    }
+    ASSERT_TRUE(shelf.Open(plainOnly.path()).Problems.isEmpty());
+    EXPECT_EQ(shelf.For(3)->Scale, 1);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include <malloc.h>
+
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "settings/ProgramDir.h"
@@ -61,6 +63,10 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
         CardBack = new CardFace;
     }
     CardBack->Image = Composer.ComposeBack();
+    // Large faces of fine screens take much memory; the artwork they come
+    // from is let go as soon as they are made.
+    Composer.ComposeAllAndForgetArtwork();
+    Artwork.KeepOnlyPlain();
     auto refresh = [this](TCardArray& cards) {
         for (int i = 0; i < cards.Count(); ++i) {
             TCard& card = cards.At(i);
@@ -78,6 +84,8 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
             refresh(*Game.TableMelds.At(i).Cards);
         }
     }
+    // The faces of the old size are free now; their memory goes back to the system.
+    malloc_trim(0);
 }
 
 CardFace* TMainForm::ComposeFace(int32_t suit, int32_t rank) {
