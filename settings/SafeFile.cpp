@@ -19,7 +19,8 @@ constexpr int RandomLength = 6;
 constexpr const char* TemporarySuffix = ".tmp";
 
 TSaveCalls RealCalls() {
-    return {::write, ::fsync, ::close, ::rename};
+    return {[](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }, ::write,
+            ::fsync, ::close, ::rename};
 }
 
 QByteArray Native(const QString& path) {
@@ -84,7 +85,7 @@ bool ReplaceFile(const QString& path, const QByteArray& contents) {
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporaryName(path);
         // 0666 less the umask, as for any new file.
-        fd = ::open(Native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = SaveCalls().Open(Native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             return false;
         }
@@ -106,8 +107,8 @@ bool ReplaceFile(const QString& path, const QByteArray& contents) {
 }
 
 TNewFile WriteNewFile(const QString& path, const QByteArray& contents, unsigned permissions) {
-    const int fd =
-        ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions & 07777);
+    const int fd = SaveCalls().Open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                    permissions & 07777);
     if (fd < 0) {
         return errno == EEXIST ? TNewFile::Exists : TNewFile::Failed;
     }

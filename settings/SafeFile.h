@@ -11,6 +11,7 @@
 // Tests put their own in place to watch the order of the steps or to fail one
 // as a full disk or a broken medium would; the program never changes them.
 struct TSaveCalls {
+    std::function<int(const char* path, int flags, mode_t mode)> Open;
     std::function<ssize_t(int fd, const void* data, size_t size)> Write;
     std::function<int(int fd)> Sync;
     std::function<int(int fd)> Close;

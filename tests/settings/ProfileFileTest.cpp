@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "settings/ProfileFile.h"
+#include "settings/SafeFile.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/WatchedSaveCalls.h"
 
@@ -343,6 +344,66 @@ TEST(ProfileFileTest, TheNewFileIsOnTheDiskBeforeItReplacesTheOld) {
         EXPECT_EQ(config.ReadIni(), old);
         EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
     }
+}
+
+// However the system takes the bytes, in pieces or cut short by a signal, the
+// whole file arrives; an existing file keeps its permissions and a new one gets
+// the usual ones; a save that cannot even begin says so and changes nothing.
+TEST(ProfileFileTest, SavesArriveWholeWithTheirPermissions) {
+    const mode_t mask = ::umask(022);
+    {
+        TTempConfig config;
+        TWatchedSaveCalls calls;
+        calls.MostPerWrite = 3;
+        calls.Interrupted = true;
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        ini.WriteInteger(Section, "AnzCardEd_Value", 14);
+        ASSERT_TRUE(ini.UpdateFile());
+        EXPECT_EQ(config.ReadIni(), "[TOptionsForm]\nFlags=0\nAnzCardEd_Value=14\n");
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(config.IniPath()).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0644u);
+    }
+    {
+        TTempConfig config;
+        config.WriteIni("[TOptionsForm]\nFlags=3\n");
+        ASSERT_EQ(::chmod(QFile::encodeName(config.IniPath()).constData(), 0600), 0);
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        ASSERT_TRUE(ini.UpdateFile());
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(config.IniPath()).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+    }
+    {
+        TTempConfig config;
+        config.WriteIni("[TOptionsForm]\nFlags=3\n");
+        TWatchedSaveCalls calls("open");
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+        EXPECT_EQ(config.ReadIni(), "[TOptionsForm]\nFlags=3\n");
+        EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
+    }
+    ::umask(mask);
+}
+
+// What a save killed before its rename leaves beside the file is exactly what
+// the next start clears away.
+TEST(ProfileFileTest, WhatAKilledSaveLeavesIsClearedAwayNextTime) {
+    TTempConfig config;
+    TWatchedSaveCalls calls;
+    TProfileFile ini(config.IniPath());
+    ini.WriteInteger(Section, "Flags", 0);
+    ASSERT_TRUE(ini.UpdateFile());
+    ASSERT_EQ(calls.Opened.size(), 1);
+    QFile left(calls.Opened[0]);
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("[TOptionsForm]\nFla");
+    left.close();
+    RemoveStaleTemporaries(config.IniPath());
+    EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
 }
 
 // A damaged file that cannot be kept aside is not replaced either: the
