@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
+#include "app/Language.h"
 #include "container/TDynaArray.h"
 
 namespace {
@@ -18,7 +17,7 @@ void ReportOutOfMemory(const std::string& message) {
 
 }  // namespace
 
-void SetUpApplication(QApplication& app) {
+void SetUpApplication(QApplication&) {
     QApplication::setApplicationName("brisko");
     // Lets the desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName("de.taldrin.Brisko");
@@ -30,13 +29,7 @@ void SetUpApplication(QApplication& app) {
     QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
 
-    // Standard buttons and dialogs speak German ("Ja", "Nein").
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::German), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    UseLanguage(ChooseLanguage(QLocale::system().uiLanguages()));
 
     TDynaArray::SetReporter(ReportOutOfMemory);
 }

@@ -3,5 +3,5 @@
 
 class QApplication;
 
-// Name, font substitutes, German standard texts, the out-of-memory message box.
+// Name, font substitutes, the language, the out-of-memory message box.
 void SetUpApplication(QApplication& app);

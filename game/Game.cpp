@@ -104,11 +104,11 @@ void TGame::SetStatus(int32_t value) {
     GameState = value;
     switch (value) {
         case MustDraw:
-            StatusText = DrawStatusText;
+            StatusText = GameText("Status", DrawStatusText);
             ComeOutAtTurnStart = PlayerCameOut;
             break;
         case MayLayOut:
-            StatusText = PlayStatusText;
+            StatusText = GameText("Status", PlayStatusText);
             break;
         default:
             StatusText.clear();

@@ -12,8 +12,12 @@
 #include "game/SeenCards.h"
 #include "game/TurnRecord.h"
 
-inline constexpr const char* DrawStatusText = "Ziehen Sie eine Karte!";
-inline constexpr const char* PlayStatusText = "Sie dürfen nun auslegen und dann eine Karte wegwerfen!";
+#include "game/Texts.h"
+
+// The status line's two instructions, as the game's source texts.
+inline constexpr const char* DrawStatusText = GAME_TEXT_NOOP("Status", "Ziehen Sie eine Karte!");
+inline constexpr const char* PlayStatusText =
+    GAME_TEXT_NOOP("Status", "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
 
 // The turn states. GameState keeps them as a signed 32-bit value, as the status
 // line's writer sets it.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "game/Game.h"
+#include "game/Texts.h"
 
 void TGame::JokerTauschen() {
     Screen->Repaint();
@@ -23,10 +24,13 @@ void TGame::JokerTauschen() {
                 }
                 Screen->Repaint();
                 const TCard& joker = cards->At(c);
-                const std::string question = std::string("Möchten Sie Ihre Karte ") +
-                                             SuitNames[joker.AsSuit] + " " + RankNames[joker.AsRank] +
-                                             " gegen den Joker eintauschen?";
-                if (!Screen->AskYesNo(question, "Karte gegen Joker tauschen?")) {
+                TCard natural{};
+                natural.Suit = joker.AsSuit;
+                natural.Rank = joker.AsRank;
+                const std::string question =
+                    Filled(GameText("Game", "Möchten Sie Ihre Karte %1 gegen den Joker eintauschen?"),
+                           {CardWords(natural)});
+                if (!Screen->AskYesNo(question, GameText("Game", "Karte gegen Joker tauschen?"))) {
                     continue;
                 }
                 // Whole records: the joker arrives in the hand with its flags,

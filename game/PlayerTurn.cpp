@@ -4,6 +4,7 @@
 
 #include "game/Game.h"
 #include "game/Settings.h"
+#include "game/Texts.h"
 
 namespace {
 
@@ -84,8 +85,8 @@ void TGame::PlayerDiscard() {
     int last = -1;
     const int selected = SelectedCount(OwnCards, &last);
     if (selected > 1) {
-        Screen->ShowMessage("Sie können nur einen Karte wegwerfen!", "Wegwerfen: zu viele Karten",
-                            TMessageIcon::Error);
+        Screen->ShowMessage(GameText("Game", "Sie können nur einen Karte wegwerfen!"),
+                            GameText("Game", "Wegwerfen: zu viele Karten"), TMessageIcon::Error);
         return;
     }
     if (selected == 0 || !MoveCard(OwnCards, last, DiscardPile)) {
@@ -101,8 +102,9 @@ void TGame::PlayerDiscard() {
     }
     if (OwnCards.Empty()) {
         Screen->Repaint();
-        Screen->ShowGameEnd(TGameEnd::PlayerWon, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!",
-                            "Sie haben gewonnen!");
+        Screen->ShowGameEnd(TGameEnd::PlayerWon,
+                            GameText("Game", "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!"),
+                            GameText("Game", "Sie haben gewonnen!"));
         NeuesSpiel();
         return;
     }
@@ -129,15 +131,17 @@ void TGame::PlayerLayOut(int32_t targetMeld) {
     TCardArray candidate(&CurWorkCard);
     switch (TestDrop(targetMeld, candidate)) {
         case TDropVerdict::NoMeld:
-            Screen->ShowMessage("Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.",
-                                "Karten passen nicht", TMessageIcon::Error);
+            Screen->ShowMessage(
+                GameText("Game", "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten."),
+                GameText("Game", "Karten passen nicht"), TMessageIcon::Error);
             Screen->Repaint();
             return;
         case TDropVerdict::TooFewPoints:
             Screen->Repaint();
-            Screen->ShowMessage("Sie können beim Ersten Mal erst ab " + std::to_string(FirstMeldMinimum) +
-                                    " Punkte auslegen!",
-                                "Zu wenige Punkte", TMessageIcon::Error);
+            Screen->ShowMessage(
+                Filled(GameText("Game", "Sie können beim Ersten Mal erst ab %1 Punkte auslegen!"),
+                       {std::to_string(FirstMeldMinimum)}),
+                GameText("Game", "Zu wenige Punkte"), TMessageIcon::Error);
             return;
         case TDropVerdict::Fits:
             break;

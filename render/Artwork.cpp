@@ -1,5 +1,6 @@
 #include "render/Artwork.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -39,14 +40,15 @@ TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
         const QString name = QString::fromStdString(ArtworkFileName(strip, scale));
         const QString path = dir.filePath(name);
         if (directory.isEmpty() || !QFileInfo(path).isFile()) {
-            result.Problems << QString("%1 fehlt").arg(name);
+            result.Problems << QCoreApplication::translate("TArtwork", "%1 fehlt").arg(name);
             continue;
         }
         QImageReader reader(path);
         const QSize expected(strip.Width * strip.Count * scale, strip.Height * scale);
         // The size is checked before decoding, so that no file can make us decode a giant.
         if (reader.size() != expected) {
-            result.Problems << QString("%1 ist beschädigt (erwartet %2 x %3 Pixel)")
+            result.Problems << QCoreApplication::translate("TArtwork",
+                                                           "%1 ist beschädigt (erwartet %2 x %3 Pixel)")
                                    .arg(name)
                                    .arg(expected.width())
                                    .arg(expected.height());
@@ -54,7 +56,7 @@ TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
         }
         QImage image = reader.read();
         if (image.isNull() || image.size() != expected) {
-            result.Problems << QString("%1 ist beschädigt").arg(name);
+            result.Problems << QCoreApplication::translate("TArtwork", "%1 ist beschädigt").arg(name);
             continue;
         }
         strips[i] = OnWhite(image);
@@ -84,9 +86,9 @@ TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
 }
 
 QString ArtworkProblemText(const QString& directory, const QStringList& problems) {
-    return QString(
-               "Die Kartenbilder fehlen oder sind beschädigt, deshalb kann Brisko nicht starten.\n\n"
-               "Ordner: %1\n%2\n\n"
-               "Bitte installieren Sie das Spiel neu.")
+    return QCoreApplication::translate(
+               "TArtwork",
+               "Die Kartenbilder fehlen oder sind beschädigt, deshalb kann Brisko nicht "
+               "starten.\n\nOrdner: %1\n%2\n\nBitte installieren Sie das Spiel neu.")
         .arg(QDir::toNativeSeparators(directory), problems.join('\n'));
 }

@@ -1,5 +1,6 @@
 #include "render/FaceComposer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -89,16 +90,21 @@ TBox CourtSymbol(int32_t suit, int32_t th) {
     }
 }
 
+// The letters in the corners are read by the player: a language has its own.
 QString IndexText(int32_t value) {
     switch (value) {
         case 1:
-            return "A";
+            //: Corner letter of the ace.
+            return QCoreApplication::translate("TFaceComposer", "A");
         case Bube:
-            return "B";
+            //: Corner letter of the jack (Bube).
+            return QCoreApplication::translate("TFaceComposer", "B");
         case Dame:
-            return "D";
+            //: Corner letter of the queen (Dame).
+            return QCoreApplication::translate("TFaceComposer", "D");
         case Koenig:
-            return "K";
+            //: Corner letter of the king (König).
+            return QCoreApplication::translate("TFaceComposer", "K");
         default:
             return QString::number(value);
     }
@@ -230,7 +236,8 @@ QImage TFaceComposer::ComposeFace(int32_t suit, int32_t rank) {
     const QRect rightSymbol = Device(W - 15, Th + 2, W - 2, Th + 12);
 
     if (joker) {
-        DrawIndex(painter, "J", Black);
+        //: Corner letter of the joker.
+        DrawIndex(painter, QCoreApplication::translate("TFaceComposer", "J"), Black);
         // The star keeps its white box.
         Stretch(painter, art.Symbols[StarSymbol], leftSymbol, false);
         Stretch(painter, art.Symbols[StarSymbol], rightSymbol, false);

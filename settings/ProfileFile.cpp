@@ -7,6 +7,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,7 +100,8 @@ bool ParseDecimal(const QString& text, int32_t& value) {
 std::function<void(const QString&)> TProfileFile::OnNotice;
 
 QString TProfileFile::KeptAsideMessage(const QString& fileName, const QString& backupName) {
-    return QString(
+    return QCoreApplication::translate(
+               "TProfileFile",
                "Die Einstellungsdatei %1 war beschädigt und ließ sich nicht vollständig lesen. Die alte "
                "Datei ist unverändert als %2 aufbewahrt; Brisko speichert die Einstellungen nun neu.")
         .arg(fileName, backupName);

@@ -1,5 +1,6 @@
 // The computer's turn: draw, meld, discard.
 #include "game/Game.h"
+#include "game/Texts.h"
 
 namespace {
 
@@ -149,8 +150,9 @@ void TGame::DiscardOpponentCard(int32_t index) {
     NoteOpponentStep(TTurnStep(TStepKind::Discard, DiscardPile.Last()));
     if (OpponentCards.Empty()) {
         Screen->Repaint();
-        Screen->ShowGameEnd(TGameEnd::ComputerWon, "Tut mir Leid, Sie haben leider verloren!",
-                            "Sie haben verloren!");
+        Screen->ShowGameEnd(TGameEnd::ComputerWon,
+                            GameText("Game", "Tut mir Leid, Sie haben leider verloren!"),
+                            GameText("Game", "Sie haben verloren!"));
         NeuesSpiel();
     }
 }

@@ -71,7 +71,7 @@ TAboutBox::TAboutBox(QWidget* parent, QDate today)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName("AboutBox");
-    setWindowTitle("Info");
+    setWindowTitle(tr("Info"));
     QFont designFont = font();
     designFont.setFamilies({"MS Sans Serif", "Liberation Sans"});
     designFont.setPixelSize(11);
@@ -108,21 +108,21 @@ TAboutBox::TAboutBox(QWidget* parent, QDate today)
     constexpr int TextLeft = 336;
     constexpr int TextWidth = 296;
     Label2 = MakeLabel(Panel1, "Label2",
-                       WithYear("Copyright © XXXX Taldrin. Alle Rechte vorbehalten.", today.year()), TextLeft,
-                       40, TextWidth);
-    Label3 = MakeLabel(Panel1, "Label3", "Brisko 1.0 – Rommé für eine Person gegen den Computer.", TextLeft,
-                       72, TextWidth);
+                       WithYear(tr("Copyright © XXXX Taldrin. Alle Rechte vorbehalten."), today.year()),
+                       TextLeft, 40, TextWidth);
+    Label3 = MakeLabel(Panel1, "Label3", tr("Brisko 1.0 – Rommé für eine Person gegen den Computer."),
+                       TextLeft, 72, TextWidth);
     Label4 = MakeLabel(Panel1, "Label4",
-                       "Spielidee nach dem klassischen Rommé; Programm, Grafik und Hilfe: Taldrin.", TextLeft,
-                       104, TextWidth);
+                       tr("Spielidee nach dem klassischen Rommé; Programm, Grafik und Hilfe: Taldrin."),
+                       TextLeft, 104, TextWidth);
     Label5 =
         MakeLabel(Panel1, "Label5",
-                  "Brisko ist freie Software: Sie dürfen es weitergeben und verändern (GNU GPL, Version 3 "
-                  "oder neuer).",
+                  tr("Brisko ist freie Software: Sie dürfen es weitergeben und verändern (GNU GPL, Version 3 "
+                     "oder neuer)."),
                   TextLeft, 144, TextWidth);
-    Label6 = MakeLabel(Panel1, "Label6",
-                       "Neue Versionen, Tipps und Antworten auf Fragen finden Sie hier:", TextLeft, 208,
-                       TextWidth);
+    Label6 =
+        MakeLabel(Panel1, "Label6", tr("Neue Versionen, Tipps und Antworten auf Fragen finden Sie hier:"),
+                  TextLeft, 208, TextWidth);
 
     BitBtnXP1 = new QPushButton(WebGlyph(), "www.taldrin.example/brisko", Panel1);
     BitBtnXP1->setObjectName("BitBtnXP1");
@@ -131,7 +131,7 @@ TAboutBox::TAboutBox(QWidget* parent, QDate today)
     BitBtnXP1->setToolTip(MakerWebAddress);
     connect(BitBtnXP1, &QPushButton::clicked, this, &TAboutBox::BitBtnXP1Click);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(241, 404, 181, 37);
     BitBtn1->setDefault(true);

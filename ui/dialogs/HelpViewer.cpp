@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QListWidget>
+#include <QLocale>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
@@ -26,14 +27,14 @@ struct TTopic {
 };
 
 constexpr TTopic Topics[] = {
-    {"index.html", "Willkommen"},
-    {"spielablauf.html", "So wird gespielt"},
-    {"regeln.html", "Die Regeln"},
-    {"tisch.html", "Der Spieltisch"},
-    {"ansicht.html", "Der Zug des Computers"},
-    {"gegner.html", "Gegner, Tipp und Statistik"},
-    {"tastatur.html", "Tastatur"},
-    {"einstellungen.html", "Einstellungen"},
+    {"index.html", QT_TRANSLATE_NOOP("THelpViewer", "Willkommen")},
+    {"spielablauf.html", QT_TRANSLATE_NOOP("THelpViewer", "So wird gespielt")},
+    {"regeln.html", QT_TRANSLATE_NOOP("THelpViewer", "Die Regeln")},
+    {"tisch.html", QT_TRANSLATE_NOOP("THelpViewer", "Der Spieltisch")},
+    {"ansicht.html", QT_TRANSLATE_NOOP("THelpViewer", "Der Zug des Computers")},
+    {"gegner.html", QT_TRANSLATE_NOOP("THelpViewer", "Gegner, Tipp und Statistik")},
+    {"tastatur.html", QT_TRANSLATE_NOOP("THelpViewer", "Tastatur")},
+    {"einstellungen.html", QT_TRANSLATE_NOOP("THelpViewer", "Einstellungen")},
 };
 
 QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text,
@@ -124,15 +125,15 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpViewer");
-    setWindowTitle("Brisko – Hilfe");
+    setWindowTitle(tr("Brisko – Hilfe"));
     resize(760, 560);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     auto* bar = new QHBoxLayout;
-    HomeBtn = MakeButton(this, QStyle::SP_DirHomeIcon, "Inhalt", "HomeBtn");
-    BackBtn = MakeButton(this, QStyle::SP_ArrowBack, "Zurück", "BackBtn");
-    ForwardBtn = MakeButton(this, QStyle::SP_ArrowForward, "Vor", "ForwardBtn");
+    HomeBtn = MakeButton(this, QStyle::SP_DirHomeIcon, tr("Inhalt"), "HomeBtn");
+    BackBtn = MakeButton(this, QStyle::SP_ArrowBack, tr("Zurück"), "BackBtn");
+    ForwardBtn = MakeButton(this, QStyle::SP_ArrowForward, tr("Vor"), "ForwardBtn");
     bar->addWidget(HomeBtn);
     bar->addWidget(BackBtn);
     bar->addWidget(ForwardBtn);
@@ -143,7 +144,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Contents = new QListWidget(splitter);
     Contents->setObjectName("Contents");
     for (const TTopic& topic : Topics) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(topic.Title), Contents);
+        auto* item = new QListWidgetItem(tr(topic.Title), Contents);
         item->setData(Qt::UserRole, QString::fromUtf8(topic.File));
     }
     Browser = new THelpBrowser(splitter);
@@ -170,15 +171,18 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 QString THelpViewer::HelpFolder() {
     const QString found = FindDataPath("help");
-    return found.isEmpty() ? ProgramDirectory() + "help" : found;
+    const QString all = found.isEmpty() ? ProgramDirectory() + "help" : found;
+    // The pages of the player's language lie in a folder of their own; the
+    // German ones, the source of all, lie at the top.
+    const QString own = all + "/" + QLocale().name().section('_', 0, 0);
+    return QFileInfo(own + "/" + HomePage).isFile() ? own : all;
 }
 
 QString THelpViewer::MissingPageHtml(const QString& path) {
-    return QString(
-               "<html><body><h2>Hilfe nicht gefunden</h2>"
-               "<p>Die Hilfeseite <b>%1</b> ist nicht vorhanden.</p>"
-               "<p>Die Hilfe gehört in den Ordner „help“ neben dem Programm. Bitte installieren Sie "
-               "Brisko erneut. Das Spiel selbst läuft ungestört weiter.</p></body></html>")
+    return tr("<html><body><h2>Hilfe nicht gefunden</h2>"
+              "<p>Die Hilfeseite <b>%1</b> ist nicht vorhanden.</p>"
+              "<p>Die Hilfe gehört in den Ordner „help“ neben dem Programm. Bitte installieren Sie "
+              "Brisko erneut. Das Spiel selbst läuft ungestört weiter.</p></body></html>")
         .arg(path.toHtmlEscaped());
 }
 

@@ -1,6 +1,7 @@
 // Modal message boxes of the main window; tests put scripted answers in their place.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "game/GameScreen.h"
@@ -12,7 +13,8 @@ inline constexpr const char* ApplicationTitle = "Brisko";
 
 // The message of a settings file that could not be written.
 inline QString CannotWriteText(const QString& fileName) {
-    return QString("nach %1 kann nicht geschrieben werden.").arg(fileName);
+    return QCoreApplication::translate("TMessageBoxes", "nach %1 kann nicht geschrieben werden.")
+        .arg(fileName);
 }
 
 class TMessageBoxes {

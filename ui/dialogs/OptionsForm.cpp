@@ -80,14 +80,14 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName("OptionsForm");
-    setWindowTitle("Einstellungen");
+    setWindowTitle(tr("Einstellungen"));
     QFont designFont = font();
     designFont.setFamilies({"MS Sans Serif", "Liberation Sans"});
     designFont.setPixelSize(11);
     setFont(designFont);
     setFixedSize(264, 156);
 
-    Label1 = new QLabel("Hintergrundfarbe:", this);
+    Label1 = new QLabel(tr("Hintergrundfarbe:"), this);
     Label1->setObjectName("Label1");
     Label1->move(8, 8);
     Label1->adjustSize();
@@ -97,15 +97,15 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     PrismColorComboBox1->setGeometry(104, 8, 137, 22);
     PrismColorComboBox1->SetColorValue(ColorToValue(QColor(0, 128, 0)));
 
-    Raus30Check = new TRadioButton("Raus bei 30", this);
+    Raus30Check = new TRadioButton(tr("Raus bei 30"), this);
     Raus30Check->setObjectName("Raus30Check");
     Raus30Check->setGeometry(8, 40, 113, 17);
     Raus30Check->setChecked(true);
-    Raus40Check = new TRadioButton("Raus bei 40", this);
+    Raus40Check = new TRadioButton(tr("Raus bei 40"), this);
     Raus40Check->setObjectName("Raus40Check");
     Raus40Check->setGeometry(128, 40, 113, 17);
 
-    Label2 = new QLabel("Anzahl der Karten pro Spieler:", this);
+    Label2 = new QLabel(tr("Anzahl der Karten pro Spieler:"), this);
     Label2->setObjectName("Label2");
     Label2->move(8, 72);
     Label2->adjustSize();
@@ -119,7 +119,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     Bevel1->setObjectName("Bevel1");
     Bevel1->setGeometry(0, 106, 264, 50);
 
-    OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     OkBtn->setObjectName("OkBtn");
     OkBtn->setGeometry(75, 120, 113, 25);
     OkBtn->setDefault(true);

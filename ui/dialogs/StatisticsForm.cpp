@@ -1,5 +1,6 @@
 #include "ui/dialogs/StatisticsForm.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,12 +14,12 @@
 namespace {
 
 const char* const RowNames[TStatisticsForm::Rows] = {
-    "Gewonnen",
-    "Verloren",
-    "Anteil gewonnen",
-    "Aktuelle Siegesserie",
-    "Längste Siegesserie",
-    "Wenigste Züge bis zum Sieg",
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Gewonnen"),
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Verloren"),
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Anteil gewonnen"),
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Aktuelle Siegesserie"),
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Längste Siegesserie"),
+    QT_TRANSLATE_NOOP("TStatisticsForm", "Wenigste Züge bis zum Sieg"),
 };
 
 QString FigureText(const TOpponentRecord& record, int row) {
@@ -41,7 +42,8 @@ QString FigureText(const TOpponentRecord& record, int row) {
 }  // namespace
 
 QString OpponentName(TOpponentKind opponent) {
-    return opponent == TOpponentKind::Strong ? "Stark" : "Klassisch";
+    return opponent == TOpponentKind::Strong ? QCoreApplication::translate("TStatisticsForm", "Stark")
+                                             : QCoreApplication::translate("TStatisticsForm", "Klassisch");
 }
 
 QString ShareWon(const TOpponentRecord& record) {
@@ -54,7 +56,7 @@ QString ShareWon(const TOpponentRecord& record) {
 
 TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {
     setObjectName("StatisticsForm");
-    setWindowTitle("Statistik");
+    setWindowTitle(tr("Statistik"));
 
     auto* column = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -66,7 +68,7 @@ TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {
         grid->addWidget(head, 0, o + 1);
     }
     for (int row = 0; row < Rows; ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(RowNames[row]), this), row + 1, 0);
+        grid->addWidget(new QLabel(tr(RowNames[row]), this), row + 1, 0);
         for (int o = 0; o < 2; ++o) {
             QLabel* figure = new QLabel(this);
             figure->setObjectName(StoredOpponentName(opponents[o]) + QString::number(row));
@@ -77,21 +79,20 @@ TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {
     }
     column->addLayout(grid);
 
-    Note = new QLabel(
-        QString::fromUtf8("Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. "
-                          "Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, "
-                          "wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem "
-                          "Ziehen einer Karte."),
-        this);
+    Note = new QLabel(tr("Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. "
+                         "Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, "
+                         "wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem "
+                         "Ziehen einer Karte."),
+                      this);
     Note->setObjectName("Note");
     Note->setWordWrap(true);
     column->addSpacing(8);
     column->addWidget(Note);
 
     auto* buttons = new QDialogButtonBox(this);
-    ResetBtn = buttons->addButton(QString::fromUtf8("Zurücksetzen"), QDialogButtonBox::ResetRole);
+    ResetBtn = buttons->addButton(tr("Zurücksetzen"), QDialogButtonBox::ResetRole);
     ResetBtn->setObjectName("ResetBtn");
-    CloseBtn = buttons->addButton(QString::fromUtf8("Schließen"), QDialogButtonBox::AcceptRole);
+    CloseBtn = buttons->addButton(tr("Schließen"), QDialogButtonBox::AcceptRole);
     CloseBtn->setObjectName("CloseBtn");
     CloseBtn->setDefault(true);
     connect(ResetBtn, &QPushButton::clicked, this, [this] {

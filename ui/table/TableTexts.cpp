@@ -1,21 +1,27 @@
 #include "ui/table/TableTexts.h"
 
+#include <QCoreApplication>
+
 #include "game/TurnRecord.h"
 
+QString TableName() {
+    return QCoreApplication::translate("TableTexts", "Spieltisch");
+}
+
 QString CardCount(int cards) {
-    return cards == 1 ? QString("1 Karte") : QString("%1 Karten").arg(cards);
+    return QCoreApplication::translate("TableTexts", "%n Karten", nullptr, cards);
 }
 
 QString StockTip(int cards) {
-    return "Stapel: " + CardCount(cards);
+    return QCoreApplication::translate("TableTexts", "Stapel: %n Karten", nullptr, cards);
 }
 
 QString DiscardPileTip(int cards) {
-    return "Ablagestapel: " + CardCount(cards);
+    return QCoreApplication::translate("TableTexts", "Ablagestapel: %n Karten", nullptr, cards);
 }
 
 QString ComputerHandTip(int cards) {
-    return "Computer: " + CardCount(cards);
+    return QCoreApplication::translate("TableTexts", "Computer: %n Karten", nullptr, cards);
 }
 
 QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
@@ -53,13 +59,16 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
 QString StopName(const TGame& game, const TTableStop& stop) {
     switch (stop.Kind) {
         case TStopKind::ComputerHand:
-            return "Computer, " + CardCount(game.OpponentCards.Count());
+            return QCoreApplication::translate("TableTexts", "Computer, %n Karten", nullptr,
+                                               game.OpponentCards.Count());
         case TStopKind::Stock:
-            return "Stapel, " + CardCount(game.Stock.Count());
+            return QCoreApplication::translate("TableTexts", "Stapel, %n Karten", nullptr,
+                                               game.Stock.Count());
         case TStopKind::DiscardPile:
             return game.DiscardPile.Empty()
-                       ? QString("Ablagestapel, leer")
-                       : "Ablagestapel, oben " + QString::fromStdString(CardWords(game.DiscardPile.Last()));
+                       ? QCoreApplication::translate("TableTexts", "Ablagestapel, leer")
+                       : QCoreApplication::translate("TableTexts", "Ablagestapel, oben %1")
+                             .arg(QString::fromStdString(CardWords(game.DiscardPile.Last())));
         case TStopKind::Meld: {
             if (!StopExists(game, stop) || game.TableMelds.At(stop.Index).Cards == nullptr) {
                 return {};
@@ -67,7 +76,7 @@ QString StopName(const TGame& game, const TTableStop& stop) {
             const TCardArray& cards = *game.TableMelds.At(stop.Index).Cards;
             // Told from the low end up, as a run is said aloud and as the status
             // sentence tells melds; the table draws it from the high end.
-            QString name = QString("Auslage %1:").arg(stop.Index + 1);
+            QString name = QCoreApplication::translate("TableTexts", "Auslage %1:").arg(stop.Index + 1);
             for (int j = cards.Count() - 1; j >= 0; --j) {
                 name += (j == cards.Count() - 1 ? " " : ", ") +
                         QString::fromStdString(MeldCardWords(cards.At(j)));
@@ -75,14 +84,19 @@ QString StopName(const TGame& game, const TTableStop& stop) {
             return name;
         }
         case TStopKind::FreeTable:
-            return "Freier Platz für eine neue Auslage";
+            return QCoreApplication::translate("TableTexts", "Freier Platz für eine neue Auslage");
         case TStopKind::HandCard: {
             if (!StopExists(game, stop)) {
                 return {};
             }
             const TCard& card = game.OwnCards.At(stop.Index);
-            return QString("Ihre Karte %1 von %2: ").arg(stop.Index + 1).arg(game.OwnCards.Count()) +
-                   QString::fromStdString(CardWords(card)) + (card.Selected != 0 ? ", ausgewählt" : "");
+            const QString words = QString::fromStdString(CardWords(card));
+            return (card.Selected != 0
+                        ? QCoreApplication::translate("TableTexts", "Ihre Karte %1 von %2: %3, ausgewählt")
+                        : QCoreApplication::translate("TableTexts", "Ihre Karte %1 von %2: %3"))
+                .arg(stop.Index + 1)
+                .arg(game.OwnCards.Count())
+                .arg(words);
         }
     }
     return {};

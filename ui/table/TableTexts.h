@@ -10,6 +10,8 @@
 
 // "1 Karte", "43 Karten".
 QString CardCount(int cards);
+// The table as a whole: "Spieltisch".
+QString TableName();
 QString StockTip(int cards);         // "Stapel: 43 Karten"
 QString DiscardPileTip(int cards);   // "Ablagestapel: 5 Karten"
 QString ComputerHandTip(int cards);  // "Computer: 9 Karten"
@@ -18,8 +20,6 @@ QString ComputerHandTip(int cards);  // "Computer: 9 Karten"
 // stands for. Empty elsewhere.
 QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y);
 
-// The table as a whole.
-inline constexpr const char* TableName = "Spieltisch";
 // A place of the table: "Stapel, 43 Karten", "Ablagestapel, oben Herz Dame",
 // "Auslage 2: Karo 4, Karo 5, Joker für Karo 6", "Ihre Karte 3 von 13: Kreuz Ass, ausgewählt".
 QString StopName(const TGame& game, const TTableStop& stop);

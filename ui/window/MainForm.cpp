@@ -97,7 +97,7 @@ void TMainForm::CreateControls() {
     Panel1->setObjectName("Panel1");
     Panel1->setFixedHeight(41);
     UndoBtn = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload),
-                              "Ausgelegte Karten zurücknehmen", Panel1);
+                              tr("Ausgelegte Karten zurücknehmen"), Panel1);
     UndoBtn->setObjectName("UndoBtn");
     // Reached by Tab, but a click leaves the keyboard on the table.
     UndoBtn->setFocusPolicy(Qt::TabFocus);

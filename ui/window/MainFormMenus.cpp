@@ -25,8 +25,13 @@
 namespace {
 
 // The menu's names of the speeds and of the card sizes, in the order of their kinds.
-const char* const SpeedTexts[] = {"Sofort", "Schnell", "Normal", "Langsam"};
-const char* const CardSizeTexts[] = {"Normal", "125 %", "150 %", "200 %", "An das Fenster anpassen"};
+const char* const SpeedTexts[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "Sofort"), QT_TRANSLATE_NOOP("TMainForm", "Schnell"),
+    QT_TRANSLATE_NOOP("TMainForm", "Normal"), QT_TRANSLATE_NOOP("TMainForm", "Langsam")};
+const char* const CardSizeTexts[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "Normal"), QT_TRANSLATE_NOOP("TMainForm", "125 %"),
+    QT_TRANSLATE_NOOP("TMainForm", "150 %"), QT_TRANSLATE_NOOP("TMainForm", "200 %"),
+    QT_TRANSLATE_NOOP("TMainForm", "An das Fenster anpassen")};
 
 }  // namespace
 
@@ -69,19 +74,19 @@ void TMainForm::berdasProgramm1Click() {
 }
 
 void TMainForm::CreateMenus() {
-    SpielMenu = menuBar()->addMenu("Spiel");
-    NeuesSpiel1 = SpielMenu->addAction("Neues Spiel", this, &TMainForm::NeuesSpiel1Click);
+    SpielMenu = menuBar()->addMenu(tr("Spiel"));
+    NeuesSpiel1 = SpielMenu->addAction(tr("Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
     SpielMenu->addSeparator();
     // The opponent of the next game, one of two.
     OpponentGroup = new QActionGroup(this);
     OpponentGroup->setExclusive(true);
-    ClassicOpponentAction =
-        SpielMenu->addAction("Gegner: Klassisch", this, [this] { ChooseOpponent(TOpponentKind::Classic); });
+    ClassicOpponentAction = SpielMenu->addAction(tr("Gegner: Klassisch"), this,
+                                                 [this] { ChooseOpponent(TOpponentKind::Classic); });
     ClassicOpponentAction->setObjectName("ClassicOpponentAction");
     StrongOpponentAction =
-        SpielMenu->addAction("Gegner: Stark", this, [this] { ChooseOpponent(TOpponentKind::Strong); });
+        SpielMenu->addAction(tr("Gegner: Stark"), this, [this] { ChooseOpponent(TOpponentKind::Strong); });
     StrongOpponentAction->setObjectName("StrongOpponentAction");
     for (QAction* choice : {ClassicOpponentAction, StrongOpponentAction}) {
         choice->setCheckable(true);
@@ -89,27 +94,28 @@ void TMainForm::CreateMenus() {
     }
     ClassicOpponentAction->setChecked(true);
     SpielMenu->addSeparator();
-    HintAction = SpielMenu->addAction("Tipp", this, &TMainForm::ShowHint);
+    HintAction = SpielMenu->addAction(tr("Tipp"), this, &TMainForm::ShowHint);
     HintAction->setObjectName("HintAction");
     HintAction->setShortcut(QKeySequence(Qt::Key_H));
-    StatisticsAction = SpielMenu->addAction("Statistik...", this, &TMainForm::OpenStatistics);
+    StatisticsAction = SpielMenu->addAction(tr("Statistik..."), this, &TMainForm::OpenStatistics);
     StatisticsAction->setObjectName("StatisticsAction");
     SpielMenu->addSeparator();
-    Einstellungen1 = SpielMenu->addAction("Einstellungen...", this, &TMainForm::Einstellungen1Click);
+    Einstellungen1 = SpielMenu->addAction(tr("Einstellungen..."), this, &TMainForm::Einstellungen1Click);
     Einstellungen1->setObjectName("Einstellungen1");
     SpielMenu->addSeparator();
-    Beenden1 = SpielMenu->addAction("Beenden", this, &TMainForm::Beenden1Click);
+    Beenden1 = SpielMenu->addAction(tr("Beenden"), this, &TMainForm::Beenden1Click);
     Beenden1->setObjectName("Beenden1");
     Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateViewMenu();
 
-    HilfeMenu = menuBar()->addMenu("Hilfe");
-    Hilfe2 = HilfeMenu->addAction("&Hilfe...", this, &TMainForm::Hilfe2Click);
+    HilfeMenu = menuBar()->addMenu(tr("Hilfe"));
+    Hilfe2 = HilfeMenu->addAction(tr("&Hilfe..."), this, &TMainForm::Hilfe2Click);
     Hilfe2->setObjectName("Hilfe2");
     Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
     HilfeMenu->addSeparator();
-    berdasProgramm1 = HilfeMenu->addAction("Über das Programm...", this, &TMainForm::berdasProgramm1Click);
+    berdasProgramm1 =
+        HilfeMenu->addAction(tr("Über das Programm..."), this, &TMainForm::berdasProgramm1Click);
     berdasProgramm1->setObjectName("berdasProgramm1");
 }
 
@@ -141,30 +147,30 @@ void TMainForm::ScrollBar1Change(int) {
 }
 
 void TMainForm::CreateViewMenu() {
-    ViewMenu = menuBar()->addMenu("Ansicht");
-    ComputerTurnMenu = ViewMenu->addMenu("Zug des Computers");
+    ViewMenu = menuBar()->addMenu(tr("Ansicht"));
+    ComputerTurnMenu = ViewMenu->addMenu(tr("Zug des Computers"));
     ComputerTurnMenu->setObjectName("ComputerTurnMenu");
     SpeedGroup = new QActionGroup(this);
     for (TMoveSpeed speed : MoveSpeeds) {
-        QAction* action = ComputerTurnMenu->addAction(SpeedTexts[static_cast<int>(speed)]);
+        QAction* action = ComputerTurnMenu->addAction(tr(SpeedTexts[static_cast<int>(speed)]));
         action->setObjectName("Speed" + StoredSpeedName(speed));
         action->setCheckable(true);
         action->setData(static_cast<int>(speed));
         SpeedGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed] { SetMoveSpeed(speed); });
     }
-    CardSizeMenu = ViewMenu->addMenu("Kartengröße");
+    CardSizeMenu = ViewMenu->addMenu(tr("Kartengröße"));
     CardSizeMenu->setObjectName("CardSizeMenu");
     CardSizeGroup = new QActionGroup(this);
     for (TCardSize size : CardSizes) {
-        QAction* action = CardSizeMenu->addAction(CardSizeTexts[static_cast<int>(size)]);
+        QAction* action = CardSizeMenu->addAction(tr(CardSizeTexts[static_cast<int>(size)]));
         action->setObjectName("CardSize" + StoredCardSizeName(size));
         action->setCheckable(true);
         action->setData(static_cast<int>(size));
         CardSizeGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, size] { SetCardSize(size); });
     }
-    MarkMovesAction = ViewMenu->addAction("Züge des Computers markieren");
+    MarkMovesAction = ViewMenu->addAction(tr("Züge des Computers markieren"));
     MarkMovesAction->setObjectName("MarkMovesAction");
     MarkMovesAction->setCheckable(true);
     connect(MarkMovesAction, &QAction::triggered, this, [this](bool on) { SetMarkMoves(on); });
@@ -201,10 +207,10 @@ void TMainForm::ChooseOpponent(TOpponentKind opponent) {
         WriteOpponentChoice(ini, opponent);
         UpdateSettingsFile(ini);
     }
-    ShowInStatusBar(opponent == Game.Opponent
-                        ? QString("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))
-                        : QString("Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.")
-                              .arg(OpponentName(opponent)));
+    ShowInStatusBar(
+        opponent == Game.Opponent
+            ? tr("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))
+            : tr("Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.").arg(OpponentName(opponent)));
 }
 
 void TMainForm::ShowHint() {
@@ -243,9 +249,9 @@ void TMainForm::OpenStatistics() {
 void TMainForm::ResetStatistics() {
     if (!MessageBoxes->Ask(
             StatisticsForm,
-            "Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide "
-            "Gegner werden gelöscht.",
-            "Statistik zurücksetzen")) {
+            tr("Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide "
+               "Gegner werden gelöscht."),
+            tr("Statistik zurücksetzen"))) {
         return;
     }
     Statistics.Reset();

@@ -32,7 +32,7 @@ bool TMainForm::LoadCardArtwork(const QString& directory) {
 void TMainForm::ReportArtworkError() {
     // Without artwork there is nothing to play with: no window, only the message.
     setAttribute(Qt::WA_DontShowOnScreen);
-    MessageBoxes->Show(nullptr, ArtworkError, "Kartenbilder fehlen", TMessageIcon::Error);
+    MessageBoxes->Show(nullptr, ArtworkError, tr("Kartenbilder fehlen"), TMessageIcon::Error);
     // Queued, so that it also ends an event loop that has not started yet.
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);

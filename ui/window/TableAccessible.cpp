@@ -30,7 +30,7 @@ void InstallTableAccessibility() {
 }
 
 TTableAccessible::TTableAccessible(QWidget* paintBox)
-    : QAccessibleWidget(paintBox, QAccessible::List, TableName) {}
+    : QAccessibleWidget(paintBox, QAccessible::List, TableName()) {}
 
 const TTableReader* TTableAccessible::Reader() const {
     return isValid() ? static_cast<TPaintBox*>(widget())->Reader() : nullptr;
@@ -95,7 +95,7 @@ QAccessibleInterface* TTableAccessible::childAt(int x, int y) const {
 
 QString TTableAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) {
-        return TableName;
+        return TableName();
     }
     return QAccessibleWidget::text(t);
 }

@@ -1,0 +1,617 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Card</name>
+    <message>
+        <source>Bube</source>
+        <translation>Jack</translation>
+    </message>
+    <message>
+        <source>Dame</source>
+        <translation>Queen</translation>
+    </message>
+    <message>
+        <source>König</source>
+        <translation>King</translation>
+    </message>
+    <message>
+        <source>Ass</source>
+        <translation>Ace</translation>
+    </message>
+    <message>
+        <source>Karo</source>
+        <translation>Diamonds</translation>
+    </message>
+    <message>
+        <source>Herz</source>
+        <translation>Hearts</translation>
+    </message>
+    <message>
+        <source>Blatt</source>
+        <translation>Spades</translation>
+    </message>
+    <message>
+        <source>Kreuz</source>
+        <translation>Clubs</translation>
+    </message>
+    <message>
+        <source>%1%2 %3</source>
+        <extracomment>A run, its suit named once: %1 the jokers below its first natural card, each with a comma after it (often empty), %2 the suit, %3 the ranks and jokers from that card up.</extracomment>
+        <translation>%1%3 of %2</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <extracomment>The name of a card: %1 its suit, %2 its rank, &quot;Herz Dame&quot;.</extracomment>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>Karte</source>
+        <translation>card</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 of %1</translation>
+    </message>
+    <message>
+        <source>Joker für %1</source>
+        <translation>joker for the %1</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Tut mir Leid, Sie haben leider verloren!</source>
+        <translation>Sorry, you have lost!</translation>
+    </message>
+    <message>
+        <source>Sie haben verloren!</source>
+        <translation>You have lost!</translation>
+    </message>
+    <message>
+        <source>Möchten Sie Ihre Karte %1 gegen den Joker eintauschen?</source>
+        <translation>Would you like to exchange your %1 for the joker?</translation>
+    </message>
+    <message>
+        <source>Karte gegen Joker tauschen?</source>
+        <translation>Exchange card for joker?</translation>
+    </message>
+    <message>
+        <source>Sie können nur einen Karte wegwerfen!</source>
+        <translation>You can only discard one card!</translation>
+    </message>
+    <message>
+        <source>Wegwerfen: zu viele Karten</source>
+        <translation>Discard: too many cards</translation>
+    </message>
+    <message>
+        <source>Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!</source>
+        <translation>Congratulations! You have won the game!</translation>
+    </message>
+    <message>
+        <source>Sie haben gewonnen!</source>
+        <translation>You have won!</translation>
+    </message>
+    <message>
+        <source>Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.</source>
+        <translation>Sorry, these cards do not go together, or there are too few of them.</translation>
+    </message>
+    <message>
+        <source>Karten passen nicht</source>
+        <translation>Cards do not fit</translation>
+    </message>
+    <message>
+        <source>Sie können beim Ersten Mal erst ab %1 Punkte auslegen!</source>
+        <translation>Your first meld must be worth at least %1 points!</translation>
+    </message>
+    <message>
+        <source>Zu wenige Punkte</source>
+        <translation>Too few points</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Tipp: Nehmen Sie %1 vom Ablagestapel.</source>
+        <translation>Hint: Take the %1 from the discard pile.</translation>
+    </message>
+    <message>
+        <source>Tipp: Ziehen Sie eine Karte vom Stapel.</source>
+        <translation>Hint: Draw a card from the stock.</translation>
+    </message>
+    <message>
+        <source>Tipp: Nehmen Sie ausgelegte Karten zurück, damit Ihnen eine Karte zum Abwerfen bleibt.</source>
+        <translation>Hint: Take back cards you laid out, so that you keep a card to discard.</translation>
+    </message>
+    <message>
+        <source>Tipp: Legen Sie %1 aus.</source>
+        <translation>Hint: Lay out %1.</translation>
+    </message>
+    <message>
+        <source>Tipp: Legen Sie %1 an die markierte Kombination an.</source>
+        <translation>Hint: Lay off the %1 on the marked meld.</translation>
+    </message>
+    <message>
+        <source>Tipp: Werfen Sie %1 ab – damit haben Sie gewonnen.</source>
+        <translation>Hint: Discard the %1 – and you have won.</translation>
+    </message>
+    <message>
+        <source>Tipp: Behalten Sie Ihre Kombinationen noch auf der Hand und werfen Sie %1 ab.</source>
+        <translation>Hint: Keep your melds in your hand for now and discard the %1.</translation>
+    </message>
+    <message>
+        <source>Tipp: Werfen Sie %1 ab.</source>
+        <translation>Hint: Discard the %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Ziehen Sie eine Karte!</source>
+        <translation>Draw a card!</translation>
+    </message>
+    <message>
+        <source>Sie dürfen nun auslegen und dann eine Karte wegwerfen!</source>
+        <translation>You may now lay out and then discard a card!</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Copyright © XXXX Taldrin. Alle Rechte vorbehalten.</source>
+        <translation>Copyright © XXXX Taldrin. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Brisko 1.0 – Rommé für eine Person gegen den Computer.</source>
+        <translation>Brisko 1.0 – German rummy for one player against the computer.</translation>
+    </message>
+    <message>
+        <source>Spielidee nach dem klassischen Rommé; Programm, Grafik und Hilfe: Taldrin.</source>
+        <translation>Game after classic German rummy; program, graphics and help: Taldrin.</translation>
+    </message>
+    <message>
+        <source>Brisko ist freie Software: Sie dürfen es weitergeben und verändern (GNU GPL, Version 3 oder neuer).</source>
+        <translation>Brisko is free software: you may share and change it (GNU GPL, version 3 or later).</translation>
+    </message>
+    <message>
+        <source>Neue Versionen, Tipps und Antworten auf Fragen finden Sie hier:</source>
+        <translation>New versions, tips and answers to questions are here:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TArtwork</name>
+    <message>
+        <source>%1 fehlt</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt (erwartet %2 x %3 Pixel)</source>
+        <translation>%1 is damaged (expected %2 x %3 pixels)</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt</source>
+        <translation>%1 is damaged</translation>
+    </message>
+    <message>
+        <source>Die Kartenbilder fehlen oder sind beschädigt, deshalb kann Brisko nicht starten.
+
+Ordner: %1
+%2
+
+Bitte installieren Sie das Spiel neu.</source>
+        <translation>The card pictures are missing or damaged, so Brisko cannot start.
+
+Folder: %1
+%2
+
+Please install the game again.</translation>
+    </message>
+</context>
+<context>
+    <name>TFaceComposer</name>
+    <message>
+        <source>A</source>
+        <extracomment>Corner letter of the ace.</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>Corner letter of the jack (Bube).</extracomment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>Corner letter of the queen (Dame).</extracomment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <extracomment>Corner letter of the king (König).</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <extracomment>Corner letter of the joker.</extracomment>
+        <translation>J</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Willkommen</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>So wird gespielt</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>Die Regeln</source>
+        <translation>The rules</translation>
+    </message>
+    <message>
+        <source>Der Spieltisch</source>
+        <translation>The table</translation>
+    </message>
+    <message>
+        <source>Der Zug des Computers</source>
+        <translation>The computer&apos;s turn</translation>
+    </message>
+    <message>
+        <source>Gegner, Tipp und Statistik</source>
+        <translation>Opponents, hint and statistics</translation>
+    </message>
+    <message>
+        <source>Tastatur</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Brisko – Hilfe</source>
+        <translation>Brisko – Help</translation>
+    </message>
+    <message>
+        <source>Inhalt</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Vor</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Hilfe nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; ist nicht vorhanden.&lt;/p&gt;&lt;p&gt;Die Hilfe gehört in den Ordner „help“ neben dem Programm. Bitte installieren Sie Brisko erneut. Das Spiel selbst läuft ungestört weiter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; does not exist.&lt;/p&gt;&lt;p&gt;The help belongs in the folder “help” next to the program. Please install Brisko again. The game itself goes on undisturbed.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Ausgelegte Karten zurücknehmen</source>
+        <translation>Take back laid-out cards</translation>
+    </message>
+    <message>
+        <source>Sofort</source>
+        <translation>Instant</translation>
+    </message>
+    <message>
+        <source>Schnell</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Langsam</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>125 %</source>
+        <translation>125 %</translation>
+    </message>
+    <message>
+        <source>150 %</source>
+        <translation>150 %</translation>
+    </message>
+    <message>
+        <source>200 %</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>An das Fenster anpassen</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Neues Spiel</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Gegner: Klassisch</source>
+        <translation>Opponent: Classic</translation>
+    </message>
+    <message>
+        <source>Gegner: Stark</source>
+        <translation>Opponent: Strong</translation>
+    </message>
+    <message>
+        <source>Tipp</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Statistik...</source>
+        <translation>Statistics...</translation>
+    </message>
+    <message>
+        <source>Einstellungen...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe...</source>
+        <translation>&amp;Help...</translation>
+    </message>
+    <message>
+        <source>Über das Programm...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Zug des Computers</source>
+        <translation>Computer&apos;s turn</translation>
+    </message>
+    <message>
+        <source>Kartengröße</source>
+        <translation>Card size</translation>
+    </message>
+    <message>
+        <source>Züge des Computers markieren</source>
+        <translation>Mark the computer&apos;s moves</translation>
+    </message>
+    <message>
+        <source>Sie spielen gegen den Gegner „%1“.</source>
+        <translation>You are playing against the “%1” opponent.</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.</source>
+        <translation>From the next game on you play against the “%1” opponent.</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide Gegner werden gelöscht.</source>
+        <translation>Do you really want to reset the statistics? The games counted against both opponents will be deleted.</translation>
+    </message>
+    <message>
+        <source>Statistik zurücksetzen</source>
+        <translation>Reset statistics</translation>
+    </message>
+    <message>
+        <source>Kartenbilder fehlen</source>
+        <translation>Card pictures missing</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageBoxes</name>
+    <message>
+        <source>nach %1 kann nicht geschrieben werden.</source>
+        <translation>cannot write to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsForm</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe:</source>
+        <translation>Table colour:</translation>
+    </message>
+    <message>
+        <source>Raus bei 30</source>
+        <translation>Out at 30</translation>
+    </message>
+    <message>
+        <source>Raus bei 40</source>
+        <translation>Out at 40</translation>
+    </message>
+    <message>
+        <source>Anzahl der Karten pro Spieler:</source>
+        <translation>Cards per player:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileFile</name>
+    <message>
+        <source>Die Einstellungsdatei %1 war beschädigt und ließ sich nicht vollständig lesen. Die alte Datei ist unverändert als %2 aufbewahrt; Brisko speichert die Einstellungen nun neu.</source>
+        <translation>The settings file %1 was damaged and could not be read completely. The old file is kept unchanged as %2; Brisko now saves the settings anew.</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsForm</name>
+    <message>
+        <source>Gewonnen</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Verloren</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Anteil gewonnen</source>
+        <translation>Share won</translation>
+    </message>
+    <message>
+        <source>Aktuelle Siegesserie</source>
+        <translation>Current winning streak</translation>
+    </message>
+    <message>
+        <source>Längste Siegesserie</source>
+        <translation>Longest winning streak</translation>
+    </message>
+    <message>
+        <source>Wenigste Züge bis zum Sieg</source>
+        <translation>Fewest turns to a win</translation>
+    </message>
+    <message>
+        <source>Stark</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>Klassisch</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem Ziehen einer Karte.</source>
+        <translation>Every game that ends with the discard of the last card counts. A game you give up with “New game” counts as lost if you had already drawn a card in it. A turn begins with drawing a card.</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Spieltisch</source>
+        <translation>Card table</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Karten</source>
+        <translation>
+            <numerusform>%n card</numerusform>
+            <numerusform>%n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stapel: %n Karten</source>
+        <translation>
+            <numerusform>Stock: %n card</numerusform>
+            <numerusform>Stock: %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ablagestapel: %n Karten</source>
+        <translation>
+            <numerusform>Discard pile: %n card</numerusform>
+            <numerusform>Discard pile: %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Computer: %n Karten</source>
+        <translation>
+            <numerusform>Computer: %n card</numerusform>
+            <numerusform>Computer: %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Computer, %n Karten</source>
+        <translation>
+            <numerusform>Computer, %n card</numerusform>
+            <numerusform>Computer, %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stapel, %n Karten</source>
+        <translation>
+            <numerusform>Stock, %n card</numerusform>
+            <numerusform>Stock, %n cards</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ablagestapel, leer</source>
+        <translation>Discard pile, empty</translation>
+    </message>
+    <message>
+        <source>Ablagestapel, oben %1</source>
+        <translation>Discard pile, %1 on top</translation>
+    </message>
+    <message>
+        <source>Auslage %1:</source>
+        <translation>Meld %1:</translation>
+    </message>
+    <message>
+        <source>Freier Platz für eine neue Auslage</source>
+        <translation>Free place for a new meld</translation>
+    </message>
+    <message>
+        <source>Ihre Karte %1 von %2: %3, ausgewählt</source>
+        <translation>Your card %1 of %2: %3, selected</translation>
+    </message>
+    <message>
+        <source>Ihre Karte %1 von %2: %3</source>
+        <translation>Your card %1 of %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Turn</name>
+    <message>
+        <source>zieht eine Karte vom Stapel</source>
+        <translation>draws a card from the stock</translation>
+    </message>
+    <message>
+        <source>zieht %1 vom Ablagestapel</source>
+        <translation>draws the %1 from the discard pile</translation>
+    </message>
+    <message>
+        <source>tauscht %1 gegen einen Joker</source>
+        <translation>exchanges the %1 for a joker</translation>
+    </message>
+    <message>
+        <source>legt %1 aus</source>
+        <translation>lays out %1</translation>
+    </message>
+    <message>
+        <source>legt %1 an</source>
+        <translation>lays off the %1</translation>
+    </message>
+    <message>
+        <source>wirft %1 ab</source>
+        <translation>discards the %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1.</source>
+        <extracomment>The computer&apos;s turn in one sentence: %1 its steps, separated by commas.</extracomment>
+        <translation>Computer: %1.</translation>
+    </message>
+</context>
+</TS>

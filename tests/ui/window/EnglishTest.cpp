@@ -1,0 +1,191 @@
+// Brisko in English: every menu, dialog, message, sentence, name and tooltip
+// of a played turn reads without a German word; German stays as it was.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "app/Language.h"
+#include "render/Artwork.h"
+#include "settings/ProfileFile.h"
+#include "tests/support/MainFormAccess.h"
+#include "tests/support/ProfileTestSupport.h"
+#include "tests/support/ScriptedBoxes.h"
+#include "tests/support/SettingsGuard.h"
+#include "tests/support/TestCards.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/OptionsForm.h"
+#include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/TableTexts.h"
+#include "ui/window/ElidedLabel.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+// The program in one language for the life of the guard, German again after it.
+class TLanguage {
+  public:
+    explicit TLanguage(const QString& language) { UseLanguage(language); }
+    ~TLanguage() { UseLanguage("de"); }
+    TLanguage(const TLanguage&) = delete;
+    TLanguage& operator=(const TLanguage&) = delete;
+};
+
+// Umlauts, ß and German words that no English text holds.
+bool LooksGerman(const QString& text) {
+    static const QRegularExpression german(
+        "[äöüÄÖÜß]|\\b(und|der|die|das|Sie|Karte|Karten|Spiel|Stapel|Ablagestapel|Gegner|Einstellungen|Hilfe|"
+        "zieht|legt|wirft|nicht|Tipp|Auslage|Ihre|Herz|Karo|Kreuz|Blatt|Dame|Bube|König|Ass|Zug)\\b");
+    return german.match(text).hasMatch();
+}
+
+void Collect(QMenu* menu, QStringList& texts) {
+    for (QAction* action : menu->actions()) {
+        texts << action->text();
+        if (action->menu() != nullptr) {
+            Collect(action->menu(), texts);
+        }
+    }
+}
+
+// The texts a dialog shows: its title, labels and buttons.
+QStringList DialogTexts(QWidget* dialog) {
+    QStringList texts{dialog->windowTitle()};
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        texts << button->text();
+    }
+    return texts;
+}
+
+class EnglishTest : public ::testing::Test {
+  protected:
+    EnglishTest() {
+        In(form).SetMessageBoxes(&boxes);
+        form.show();
+        QApplication::processEvents();
+    }
+    void ExpectEnglish(const QStringList& texts) {
+        for (const QString& text : texts) {
+            EXPECT_FALSE(LooksGerman(text)) << text.toStdString();
+        }
+    }
+
+    TGameSettingsGuard settings;
+    TTempConfig config;
+    TLanguage english{"en"};
+    TScriptedBoxes boxes;
+    TMainForm form{23};
+};
+
+TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
+    QStringList texts{In(form).UndoBtn->text(), In(form).StatusPanel->text()};
+    for (QAction* menu : form.menuBar()->actions()) {
+        texts << menu->text();
+        Collect(menu->menu(), texts);
+    }
+    EXPECT_TRUE(texts.contains("&Help..."));
+    EXPECT_EQ(In(form).StatusPanel->text(), "Draw a card!");
+
+    TGame& game = In(form).Game;
+    PutCards(game, game.DiscardPile, "HeD", TFrom::Deck);
+    for (const TTableStop& stop : TableStops(game)) {
+        texts << StopName(game, stop);
+    }
+    EXPECT_TRUE(texts.contains("Discard pile, Queen of Hearts on top"));
+    texts << TableName() << StockTip(1) << StockTip(43) << ComputerHandTip(9);
+    EXPECT_TRUE(texts.contains("Stock: 1 card") && texts.contains("Stock: 43 cards"));
+
+    In(form).ChooseOpponent(TOpponentKind::Strong);
+    texts << In(form).StatusBarText->FullText();
+
+    In(form).OptionsForm->show();
+    texts << DialogTexts(In(form).OptionsForm);
+    In(form).OptionsForm->hide();
+    QTimer::singleShot(0, [this] { In(form).StatisticsForm->reject(); });
+    In(form).OpenStatistics();
+    texts << DialogTexts(In(form).StatisticsForm);
+    TAboutBox about(&form);
+    texts << DialogTexts(&about);
+    In(form).Hilfe2Click();
+    texts << DialogTexts(In(form).HelpViewer);
+    const auto* contents = In(form).HelpViewer->findChild<QListWidget*>("Contents");
+    for (int i = 0; i < contents->count(); ++i) {
+        texts << contents->item(i)->text();
+    }
+    const QString page = In(form).HelpViewer->findChild<QTextBrowser*>()->toPlainText();
+    EXPECT_TRUE(page.contains("Brisko")) << page.toStdString();
+    texts << page;
+    In(form).HelpViewer->close();
+
+    texts << CannotWriteText("/x/brisko.INI") << TProfileFile::KeptAsideMessage("a", "a.bak")
+          << ArtworkProblemText("/x", LoadArtwork("/nowhere").Problems);
+    ExpectEnglish(texts);
+}
+
+TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
+    TGame& game = In(form).Game;
+    // A joker on the table the player may swap for a card of the hand.
+    SetHand(game, "");
+    PutMeld(game, "He7 *He6 He5", TFrom::Deck);
+    SetHand(game, "He6 Kr2 Ka9 Bl4");
+    game.PlayerCameOut = 1;
+    boxes.Answers = {false};
+    game.JokerTauschen();
+    ASSERT_EQ(boxes.Asked.size(), 1u);
+    EXPECT_EQ(boxes.Asked[0].Text, "Would you like to exchange your 6 of Hearts for the joker?");
+
+    game.SetStatus(MayLayOut);
+    In(form).ShowHint();
+    QStringList texts{In(form).StatusBarText->FullText(), In(form).StatusPanel->text()};
+    // Two cards that are no meld: refused.
+    game.ToggleHandCard(HandIndex(game, "Kr2"));
+    game.ToggleHandCard(HandIndex(game, "Ka9"));
+    game.PlayerLayOut(-1);
+    game.ClearHandSelection();
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    texts << boxes.Shown[0].Text << boxes.Shown[0].Caption;
+    // A discard, and the computer's turn told in one sentence.
+    game.ToggleHandCard(HandIndex(game, "Bl4"));
+    In(form).Dragging = 1;
+    In(form).PaintBox1MouseUp(In(form).DiscardRect.Left + 10, In(form).DiscardRect.Top + 10);
+    const QString sentence = In(form).StatusBarText->FullText();
+    EXPECT_TRUE(sentence.startsWith("Computer: ")) << sentence.toStdString();
+    EXPECT_TRUE(sentence.contains("discards the ")) << sentence.toStdString();
+    texts << sentence;
+    // A won game is told too.
+    SetHand(game, "Kr7");
+    game.SetStatus(MayLayOut);
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    texts << boxes.Shown.back().Text << boxes.Shown.back().Caption;
+    EXPECT_EQ(boxes.Shown.back().Caption, "You have won!");
+    ExpectEnglish(texts);
+}
+
+TEST(LanguageTest, GermanIsTheSourceAndQtsOwnTextsFollow) {
+    UseLanguage("de");
+    EXPECT_EQ(StockTip(1), "Stapel: 1 Karte");
+    EXPECT_EQ(StockTip(43), "Stapel: 43 Karten");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    {
+        const TLanguage english("en");
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+        EXPECT_EQ(StockTip(1), "Stock: 1 card");
+    }
+    EXPECT_EQ(StockTip(1), "Stapel: 1 Karte");
+}
+
+}  // namespace
