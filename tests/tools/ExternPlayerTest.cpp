@@ -66,12 +66,13 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
         const char* Words;
         TForfeit Kind;
         const char* Reason;
+        const char* When = "turn 1";
     };
     const TCase cases[] = {
         {"name stock pair", TForfeit::IllegalMove, "not a set or run"},
         {"name stock absent", TForfeit::IllegalMove, ", which it does not hold"},
         {"name stock garbage", TForfeit::Garbled, "garbled answer: play: not JSON"},
-        {"'{\"nom\": \"x\"}'", TForfeit::Garbled, "hello: unknown field \"nom\""},
+        {"'{\"nom\": \"x\"}'", TForfeit::Garbled, "hello: unknown field \"nom\"", "before its first turn"},
         {"name silent", TForfeit::Timeout, "no answer within 1 s"},
         {"name exit", TForfeit::Ended, "closed its output and exited with status 3"},
         {"name stock crash", TForfeit::Ended, "signal 11"},
@@ -90,7 +91,8 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
         EXPECT_EQ(player.Forfeits(c.Kind), 2);
         EXPECT_EQ(player.ForfeitSummary(), std::string(ForfeitName(c.Kind)) + " 2");
         const std::string text = log.Text();
-        EXPECT_NE(text.find("extern forfeits game 2 (deal 1)"), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string("extern forfeits game 2 (deal 1), ") + c.When), std::string::npos)
+            << text;
         EXPECT_NE(text.find(c.Reason), std::string::npos) << text;
     }
 }

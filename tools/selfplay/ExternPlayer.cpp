@@ -136,8 +136,9 @@ bool TExternPlayer::Forfeit(TForfeit kind, const std::string& reason) {
     ++Counts[static_cast<int>(kind)];
     ForfeitReason = std::string(ForfeitName(kind)) + ": " + reason;
     if (Log != nullptr) {
-        std::fprintf(Log, "extern forfeits game %d (deal %d), turn %d: %s\n", Current.Game, Current.Deal,
-                     Turn, ForfeitReason.c_str());
+        const std::string when = Turn > 0 ? "turn " + std::to_string(Turn) : "before its first turn";
+        std::fprintf(Log, "extern forfeits game %d (deal %d), %s: %s\n", Current.Game, Current.Deal,
+                     when.c_str(), ForfeitReason.c_str());
     }
     return false;
 }
@@ -152,7 +153,7 @@ bool TExternPlayer::Tell(const std::string& message) {
         case TExternProgram::TIo::Timeout:
             return Forfeit(TForfeit::Timeout, "it does not read its input");
         default:
-            Program.Stop(std::min(Timeout, 1.0));
+            Program.Stop(Grace());
             return Forfeit(TForfeit::Ended, "it closed its input and " + Program.HowItEnded());
     }
 }
@@ -178,7 +179,7 @@ bool TExternPlayer::Ask(const std::string& message, std::string& answer) {
         case TExternProgram::TIo::Closed:
             break;
     }
-    Program.Stop(std::min(Timeout, 1.0));
+    Program.Stop(Grace());
     return Forfeit(TForfeit::Ended, "it closed its output and " + Program.HowItEnded());
 }
 
@@ -209,12 +210,12 @@ void TExternPlayer::EndGame(TGameResult result) {
     Program.Send(EndMessage(result, ForfeitReason), Timeout);
     if (result == TGameResult::Forfeit) {
         // Out of step, or in doubt: the next game starts with a fresh program.
-        Program.Stop(std::min(Timeout, 1.0));
+        Program.Stop(Grace());
     }
 }
 
 void TExternPlayer::Finish() {
-    Program.Stop(std::min(Timeout, 1.0));
+    Program.Stop(Grace());
 }
 
 bool TExternPlayer::Draw(TGame& game) {

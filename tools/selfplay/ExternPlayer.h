@@ -55,6 +55,8 @@ class TExternPlayer final : public TOutsidePlayer {
     bool Exchange(TGame& game, const std::vector<TCardCode>& cards);
     bool Drop(TGame& game, int32_t meld, const std::vector<TCardCode>& cards);
     bool Discard(TGame& game, const TCardCode& card);
+    // How long the program may take to leave once its input is closed.
+    double Grace() const { return Timeout < 1.0 ? Timeout : 1.0; }
 
     TExternProgram Program;
     double Timeout;
