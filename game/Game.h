@@ -147,6 +147,9 @@ class TGame {
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
     TSeenCards Seen;                                        // the discards both sides have seen this game
     int32_t PlayerDraws = 0;                                // the player's turns begun this game
+    // The player's discard starts the computer's turn. Off only where the
+    // self-play tool lets two strategies take turns in the player's chair.
+    bool ComputerMovesAfterDiscard = true;
 
     TRandom Rng;
 

@@ -108,7 +108,9 @@ void TGame::PlayerDiscard() {
         NeuesSpiel();
         return;
     }
-    ZugDesGegners();
+    if (ComputerMovesAfterDiscard) {
+        ZugDesGegners();
+    }
 }
 
 TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {

@@ -142,6 +142,27 @@ TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
     EXPECT_EQ(CheckCards(game), "");
 }
 
+// The self-play tool lets two strategies take turns in the player's chair: the
+// discard then only ends the turn.
+TEST_F(PlayerTurnTest, DiscardStartsTheComputersTurnUnlessHeldBack) {
+    for (const bool moves : {true, false}) {
+        game.NeuesSpiel();
+        game.ComputerMovesAfterDiscard = moves;
+        game.PlayerDrawFromStock();
+        game.ClearHandSelection();
+        game.ToggleHandCard(0);
+        const TCard thrown = game.OwnCards.At(0);
+        game.PlayerDiscard();
+        EXPECT_EQ(game.GameState, 0);
+        EXPECT_EQ(game.OpponentTurn.Steps.empty(), !moves);
+        if (!moves) {
+            EXPECT_EQ(game.OpponentCards.Count(), 12);
+            EXPECT_EQ(CardName(game.DiscardPile.Last()), CardName(thrown));
+        }
+        EXPECT_EQ(CheckCards(game), "");
+    }
+}
+
 TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
     SetHand("Kr9");
     game.SetStatus(1);

@@ -4,34 +4,11 @@
 
 #include <sstream>
 
+#include "game/CardNotation.h"
 #include "game/Game.h"
 #include "game/TurnRecord.h"
 
 namespace {
-
-const char* const SuitCodes[] = {"", "Ka", "He", "Bl", "Kr"};
-const char* const RankCodes[] = {"", "", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K", "A"};
-
-bool Natural(int32_t suit, int32_t rank) {
-    return suit >= Karo && suit <= Kreuz && rank >= 2 && rank <= Ass;
-}
-
-// Suit and rank of a natural card's code; false when it is none.
-bool ParseNatural(const std::string& text, int32_t& suit, int32_t& rank) {
-    for (int32_t s = Karo; s <= Kreuz; ++s) {
-        if (text.rfind(SuitCodes[s], 0) != 0) {
-            continue;
-        }
-        for (int32_t r = 2; r <= Ass; ++r) {
-            if (text.substr(2) == RankCodes[r]) {
-                suit = s;
-                rank = r;
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 // Moves the first card like `wanted` from the stock, the computer's hand or the
 // discard pile into `into`; any joker will do for a joker.
@@ -62,7 +39,7 @@ TCard ParseCard(const std::string& text) {
     if (!text.empty() && text[0] == '*') {
         TCard joker = MakeCard(Joker, JokerRank);
         if (text.size() > 1) {
-            if (ParseNatural(text.substr(1), suit, rank)) {
+            if (ParseNaturalNotation(text.substr(1), suit, rank)) {
                 joker.AsSuit = suit;
                 joker.AsRank = rank;
             } else {
@@ -71,7 +48,7 @@ TCard ParseCard(const std::string& text) {
         }
         return joker;
     }
-    if (!ParseNatural(text, suit, rank)) {
+    if (!ParseNaturalNotation(text, suit, rank)) {
         ADD_FAILURE() << "bad card " << text;
     }
     return MakeCard(suit, rank);
@@ -88,13 +65,7 @@ std::vector<TCard> ParseCards(const std::string& text) {
 }
 
 std::string CardName(const TCard& card) {
-    if (!IsJoker(card)) {
-        return Natural(card.Suit, card.Rank) ? std::string(SuitCodes[card.Suit]) + RankCodes[card.Rank] : "?";
-    }
-    if (!Natural(card.AsSuit, card.AsRank)) {
-        return "*";
-    }
-    return std::string("*") + SuitCodes[card.AsSuit] + RankCodes[card.AsRank];
+    return LaidNotation(card);
 }
 
 std::string ShowCards(const TCardArray& cards) {
@@ -111,7 +82,7 @@ std::string ShowHand(const TCardArray& cards) {
     std::string out;
     for (int i = 0; i < cards.Count(); ++i) {
         out += i > 0 ? " " : "";
-        out += IsJoker(cards.At(i)) ? std::string("*") : CardName(cards.At(i));
+        out += HeldNotation(cards.At(i));
     }
     return out;
 }

@@ -1,7 +1,14 @@
-// The match mode's pairings and the line it prints.
+// The match mode's pairings, the lines it prints, and how it seats a player
+// from outside.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Match.h"
+#include "ScriptedPlayer.h"
+#include "StrongPlayer.h"
+#include "game/Game.h"
+#include "game/Invariants.h"
 
 namespace {
 
@@ -11,11 +18,103 @@ TEST(MatchTest, PairingsAreReadAndTheResultIsToldInOneLine) {
     EXPECT_TRUE(ParsePairing("stark-klassisch", first, second));
     EXPECT_EQ(first, TStrategy::Strong);
     EXPECT_EQ(second, TStrategy::Classic);
+    EXPECT_TRUE(ParsePairing("skript-extern", first, second));
+    EXPECT_EQ(first, TStrategy::Scripted);
+    EXPECT_EQ(second, TStrategy::Extern);
     EXPECT_FALSE(ParsePairing("skript-skript", first, second));
+    EXPECT_FALSE(ParsePairing("extern-extern", first, second));
     EXPECT_FALSE(ParsePairing("stark", first, second));
     EXPECT_EQ(
-        MatchLine(TStrategy::Strong, TStrategy::Classic, TMatchResult{8000, 5300, 2600, 100, 0, ""}),
+        MatchLine(TStrategy::Strong, TStrategy::Classic, TMatchResult{8000, 5300, 2600, 100, 0, 0, ""}),
         "match stark-klassisch: stark won 5300 of 8000 games (66.2 %), klassisch won 2600, unfinished 100");
+}
+
+// Figures from the formula by hand; at the edges the interval stays inside 0..100.
+TEST(MatchTest, TheShareComesWithItsWilsonInterval) {
+    const TShareInterval half = WilsonInterval(50, 100);
+    EXPECT_NEAR(half.Low, 40.383, 0.001);
+    EXPECT_NEAR(half.High, 59.617, 0.001);
+    const TShareInterval most = WilsonInterval(86, 100);
+    EXPECT_NEAR(most.Low, 77.863, 0.001);
+    EXPECT_NEAR(most.High, 91.474, 0.001);
+    EXPECT_NEAR(WilsonInterval(0, 10).Low, 0.0, 1e-9);
+    EXPECT_NEAR(WilsonInterval(10, 10).High, 100.0, 1e-9);
+    EXPECT_NEAR(WilsonInterval(0, 0).High, 100.0, 1e-9);
+    EXPECT_EQ(IntervalLine(TStrategy::Strong, TMatchResult{100, 86, 14, 0, 0, 0, ""}),
+              "95 % interval of stark's share (Wilson): 77.9 % to 91.5 %");
+}
+
+// Plays the outside player's turns with the strong strategy, or forfeits the
+// games named, and notes what the match tells it.
+class TStandIn final : public TOutsidePlayer {
+  public:
+    bool BeginGame(const TGame& game, const TGameStart& start) override {
+        Starts.push_back(start);
+        HandAtStart = game.OwnCards.Count();
+        return start.Game != RefuseGame;
+    }
+    TTurnEnd PlayTurn(TGame& game, std::string&) override {
+        if (Starts.back().Game == ForfeitGame) {
+            return TTurnEnd::Forfeit;
+        }
+        TStrongPlayer strong(game);
+        return strong.PlayTurn() ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
+    }
+    void EndGame(TGameResult result) override { Results.push_back(result); }
+
+    int RefuseGame = -1;
+    int ForfeitGame = -1;
+    int HandAtStart = 0;
+    std::vector<TGameStart> Starts;
+    std::vector<TGameResult> Results;
+};
+
+TEST(MatchTest, AForfeitLosesTheGameAndTheMatchGoesOn) {
+    TStandIn outside;
+    outside.RefuseGame = 2;
+    outside.ForfeitGame = 3;
+    const TMatchResult result = PlayMatch(TStrategy::Extern, TStrategy::Classic, 2, 5, 500, &outside);
+    EXPECT_EQ(result.Failure, "");
+    EXPECT_EQ(result.Games, 4);
+    EXPECT_EQ(result.Forfeits, 2);
+    ASSERT_EQ(outside.Results.size(), 4u);
+    EXPECT_EQ(outside.Results[1], TGameResult::Forfeit);
+    EXPECT_EQ(outside.Results[2], TGameResult::Forfeit);
+    int won = 0;
+    for (TGameResult r : outside.Results) {
+        won += r == TGameResult::Won ? 1 : 0;
+    }
+    EXPECT_EQ(result.FirstWins, won);
+    EXPECT_EQ(result.SecondWins + result.Unfinished, 4 - won);
+    // Every deal twice, the outside player moving first in the first game of each.
+    ASSERT_EQ(outside.Starts.size(), 4u);
+    for (int g = 0; g < 4; ++g) {
+        EXPECT_EQ(outside.Starts[g].Game, g + 1);
+        EXPECT_EQ(outside.Starts[g].Deal, g / 2 + 1);
+        EXPECT_EQ(outside.Starts[g].MovesFirst, g % 2 == 0);
+        EXPECT_EQ(outside.Starts[g].Opponent, TStrategy::Classic);
+    }
+}
+
+// The scripted player needs the player's chair as the outside one does: the
+// two take turns in it, and every game runs to its end with the deck whole.
+TEST(MatchTest, TheScriptedPlayerSharesThePlayersChairWithTheOutsideOne) {
+    TStandIn outside;
+    const TMatchResult result = PlayMatch(TStrategy::Scripted, TStrategy::Extern, 6, 11, 500, &outside);
+    EXPECT_EQ(result.Failure, "");
+    EXPECT_EQ(result.Games, 12);
+    EXPECT_EQ(result.Forfeits, 0);
+    EXPECT_EQ(result.FirstWins + result.SecondWins + result.Unfinished, 12);
+    EXPECT_GT(result.FirstWins, 0);
+    EXPECT_GT(result.SecondWins, 0);
+    int won = 0;
+    for (TGameResult r : outside.Results) {
+        won += r == TGameResult::Won ? 1 : 0;
+    }
+    EXPECT_EQ(result.SecondWins, won);
+    EXPECT_EQ(outside.Starts[0].Opponent, TStrategy::Scripted);
+    // A round is a turn of each: far fewer than one a game means one side never moved.
+    EXPECT_GT(result.Rounds, 12 * 5);
 }
 
 }  // namespace

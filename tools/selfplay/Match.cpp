@@ -1,5 +1,7 @@
 #include "Match.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -57,24 +59,39 @@ TOpponentKind KindOf(TStrategy strategy) {
 
 class TMatchGame {
   public:
-    TMatchGame(TStrategy first, TStrategy second) : Game(&Screen) {
-        // The scripted player knows only the player's chair; the classic rules
-        // only the computer's, and play the player's by changing chairs; the
-        // strong strategy sits in the computer's chair where it can.
+    TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside) : Game(&Screen), Outside(outside) {
+        // The scripted player and the outside one know only the player's
+        // chair; the classic rules only the computer's, and play the player's
+        // by changing chairs; the strong strategy sits in the computer's chair
+        // where it can. An outside player always has the player's chair.
         const TStrategy strategies[2] = {first, second};
         int player = 0;
-        if (second == TStrategy::Scripted ||
-            (first != TStrategy::Scripted && first != TStrategy::Classic && second == TStrategy::Classic)) {
+        if (second == TStrategy::Extern ||
+            (first != TStrategy::Extern &&
+             (second == TStrategy::Scripted || (first != TStrategy::Scripted && first != TStrategy::Classic &&
+                                                second == TStrategy::Classic)))) {
             player = 1;
         }
         PlayerChair = player;
         PlayerStrategy = strategies[player];
-        ComputerKind = KindOf(strategies[1 - player]);
+        ComputerStrategy = strategies[1 - player];
+        ComputerKind = KindOf(ComputerStrategy);
+        // A scripted player opposite the outside one takes its turns in the
+        // player's chair too, so the discard must not start the computer's.
+        ScriptedInComputerChair =
+            PlayerStrategy == TStrategy::Extern && ComputerStrategy == TStrategy::Scripted;
+        Game.ComputerMovesAfterDiscard = !ScriptedInComputerChair;
     }
 
+    struct TGameOutcome {
+        int Winner = -1;  // -1: unfinished
+        bool Forfeit = false;
+    };
+
     // Plays one game of the deal; `starter` moves first with the first hand dealt.
-    // Returns the winner, or -1 when unfinished; `failure` names a broken rule.
-    int Play(uint64_t dealSeed, int starter, int roundLimit, long& rounds, std::string& failure) {
+    // `failure` names a broken rule.
+    TGameOutcome Play(uint64_t dealSeed, const TGameStart& start, int starter, int roundLimit, long& rounds,
+                      std::string& failure) {
         Screen.InPlayerChair = PlayerChair;
         Screen.InComputerChair = 1 - PlayerChair;
         Screen.Winner = -1;
@@ -83,13 +100,20 @@ class TMatchGame {
         Game.NeuesSpiel();
         TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull);
         TStrongPlayer strong(Game);
-        if (starter != PlayerChair) {
+        TGameOutcome outcome;
+        if (Outside != nullptr) {
+            TGameStart told = start;
+            told.MovesFirst = starter == PlayerChair;
+            told.Opponent = ComputerStrategy;
+            outcome.Forfeit = !Outside->BeginGame(Game, told);
+        }
+        if (!outcome.Forfeit && starter != PlayerChair) {
             // The computer's chair starts with the hand the player's chair was dealt.
             SwapChairs(Game);
             Game.SortOwnCards();
-            Game.ZugDesGegners();
+            ComputerChairTurn(scripted);
         }
-        for (int round = 0; round < roundLimit && Screen.Winner < 0; ++round) {
+        for (int round = 0; round < roundLimit && Screen.Winner < 0 && !outcome.Forfeit; ++round) {
             bool drew = true;
             switch (PlayerStrategy) {
                 case TStrategy::Scripted:
@@ -101,12 +125,16 @@ class TMatchGame {
                 case TStrategy::Classic:
                     ClassicInPlayerChair();
                     break;
+                case TStrategy::Extern:
+                    drew = OutsideTurn(scripted, outcome, failure);
+                    break;
             }
             ++rounds;
-            if (!drew) {
-                break;
+            if (!failure.empty()) {
+                failure = "round " + std::to_string(round + 1) + ": " + failure;
+                return outcome;
             }
-            if (Screen.Winner >= 0) {
+            if (!drew || Screen.Winner >= 0 || outcome.Forfeit) {
                 break;
             }
             std::string broken = CheckCards(Game);
@@ -118,10 +146,17 @@ class TMatchGame {
             }
             if (!broken.empty()) {
                 failure = "round " + std::to_string(round + 1) + ": " + broken;
-                return -1;
+                return outcome;
             }
         }
-        return Screen.Winner;
+        outcome.Winner = outcome.Forfeit ? 1 - PlayerChair : Screen.Winner;
+        if (Outside != nullptr) {
+            Outside->EndGame(outcome.Forfeit                 ? TGameResult::Forfeit
+                             : outcome.Winner == PlayerChair ? TGameResult::Won
+                             : outcome.Winner >= 0           ? TGameResult::Lost
+                                                             : TGameResult::Unfinished);
+        }
+        return outcome;
     }
 
   private:
@@ -139,11 +174,50 @@ class TMatchGame {
         Game.ZugDesGegners();
     }
 
+    // The computer's chair moves: by the game's own computer, or by the
+    // scripted player changing chairs for its turn. False when nothing was drawn.
+    bool ComputerChairTurn(TScriptedPlayer& scripted) {
+        if (!ScriptedInComputerChair) {
+            Game.ZugDesGegners();
+            return true;
+        }
+        SwapChairs(Game);
+        Screen.InPlayerChair = 1 - PlayerChair;
+        const bool drew = scripted.PlayTurn();
+        Screen.InPlayerChair = PlayerChair;
+        if (Screen.Winner < 0) {
+            SwapChairs(Game);
+        }
+        return drew;
+    }
+
+    // The outside player's turn, with the computer's chair's answer. False
+    // when either side found nothing to draw.
+    bool OutsideTurn(TScriptedPlayer& scripted, TGameOutcome& outcome, std::string& failure) {
+        switch (Outside->PlayTurn(Game, failure)) {
+            case TTurnEnd::Played:
+                break;
+            case TTurnEnd::NothingToDraw:
+                return false;
+            case TTurnEnd::Forfeit:
+                outcome.Forfeit = true;
+                failure = CheckCards(Game);
+                return true;
+            case TTurnEnd::Broken:
+                return true;
+        }
+        // With the computer's own strategy its turn ran within the discard.
+        return !ScriptedInComputerChair || Screen.Winner >= 0 || ComputerChairTurn(scripted);
+    }
+
     TMatchScreen Screen;
     TGame Game;
+    TOutsidePlayer* Outside = nullptr;
     int PlayerChair = 0;
     TStrategy PlayerStrategy = TStrategy::Scripted;
+    TStrategy ComputerStrategy = TStrategy::Classic;
     TOpponentKind ComputerKind = TOpponentKind::Classic;
+    bool ScriptedInComputerChair = false;
 };
 
 }  // namespace
@@ -156,12 +230,14 @@ const char* StrategyName(TStrategy strategy) {
             return "klassisch";
         case TStrategy::Strong:
             return "stark";
+        case TStrategy::Extern:
+            return "extern";
     }
     return "";
 }
 
 bool ParseStrategy(const std::string& name, TStrategy& strategy) {
-    for (TStrategy s : {TStrategy::Scripted, TStrategy::Classic, TStrategy::Strong}) {
+    for (TStrategy s : {TStrategy::Scripted, TStrategy::Classic, TStrategy::Strong, TStrategy::Extern}) {
         if (name == StrategyName(s)) {
             strategy = s;
             return true;
@@ -174,24 +250,27 @@ bool ParsePairing(const std::string& text, TStrategy& first, TStrategy& second) 
     const size_t dash = text.find('-');
     return dash != std::string::npos && ParseStrategy(text.substr(0, dash), first) &&
            ParseStrategy(text.substr(dash + 1), second) &&
-           !(first == TStrategy::Scripted && second == TStrategy::Scripted);
+           !(first == second && (first == TStrategy::Scripted || first == TStrategy::Extern));
 }
 
-TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit) {
+TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit,
+                       TOutsidePlayer* outside) {
     TMatchResult result;
-    auto match = std::make_unique<TMatchGame>(first, second);
+    auto match = std::make_unique<TMatchGame>(first, second, outside);
     for (int deal = 0; deal < deals && result.Failure.empty(); ++deal) {
         const uint64_t dealSeed = DealSeed(seed, deal);
         for (int starter = 0; starter < 2 && result.Failure.empty(); ++starter) {
             std::string failure;
-            const int winner = match->Play(dealSeed, starter, roundLimit, result.Rounds, failure);
+            const TGameStart start{deal + 1, result.Games + 1};
+            const auto outcome = match->Play(dealSeed, start, starter, roundLimit, result.Rounds, failure);
             ++result.Games;
+            result.Forfeits += outcome.Forfeit ? 1 : 0;
             if (!failure.empty()) {
                 result.Failure = "seed " + std::to_string(seed) + ", deal " + std::to_string(deal + 1) +
                                  ", game " + std::to_string(starter + 1) + ", " + failure;
-            } else if (winner == 0) {
+            } else if (outcome.Winner == 0) {
                 ++result.FirstWins;
-            } else if (winner == 1) {
+            } else if (outcome.Winner == 1) {
                 ++result.SecondWins;
             } else {
                 ++result.Unfinished;
@@ -208,5 +287,26 @@ std::string MatchLine(TStrategy first, TStrategy second, const TMatchResult& res
                   "match %s-%s: %s won %d of %d games (%.1f %%), %s won %d, unfinished %d",
                   StrategyName(first), StrategyName(second), StrategyName(first), result.FirstWins,
                   result.Games, share, StrategyName(second), result.SecondWins, result.Unfinished);
+    return line;
+}
+
+TShareInterval WilsonInterval(int wins, int games) {
+    if (games <= 0) {
+        return {};
+    }
+    constexpr double z = 1.959963984540054;  // two-sided 95 %
+    const double n = games;
+    const double p = wins / n;
+    const double spread = z * z / n;
+    const double centre = (p + spread / 2) / (1 + spread);
+    const double half = z / (1 + spread) * std::sqrt(p * (1 - p) / n + spread / (4 * n));
+    return {100.0 * std::max(0.0, centre - half), 100.0 * std::min(1.0, centre + half)};
+}
+
+std::string IntervalLine(TStrategy first, const TMatchResult& result) {
+    const TShareInterval interval = WilsonInterval(result.FirstWins, result.Games);
+    char line[128];
+    std::snprintf(line, sizeof(line), "95 %% interval of %s's share (Wilson): %.1f %% to %.1f %%",
+                  StrategyName(first), interval.Low, interval.High);
     return line;
 }

@@ -5,14 +5,41 @@
 #include <cstdint>
 #include <string>
 
-enum class TStrategy { Scripted, Classic, Strong };
+class TGame;
 
-// "skript", "klassisch", "stark".
+// Extern: a program outside this one, through a TOutsidePlayer.
+enum class TStrategy { Scripted, Classic, Strong, Extern };
+
+// "skript", "klassisch", "stark", "extern".
 const char* StrategyName(TStrategy strategy);
 bool ParseStrategy(const std::string& name, TStrategy& strategy);
-// "stark-klassisch"; false for anything else, or for two scripted players,
-// who cannot both sit in the player's chair.
+// "stark-klassisch"; false for anything else, for two scripted players, who
+// cannot both sit in the player's chair, and for two outside players.
 bool ParsePairing(const std::string& text, TStrategy& first, TStrategy& second);
+
+struct TGameStart {
+    int Deal = 0;  // from 1
+    int Game = 0;  // from 1, over the whole match
+    bool MovesFirst = false;
+    TStrategy Opponent = TStrategy::Classic;
+};
+
+enum class TTurnEnd { Played, NothingToDraw, Forfeit, Broken };
+enum class TGameResult { Won, Lost, Unfinished, Forfeit };
+
+// A player outside this program. It always sits in the player's chair and
+// plays through the player's own routines; where the other strategy needs
+// that chair too, the two take turns in it. ExternPlayer.h speaks to a program.
+class TOutsidePlayer {
+  public:
+    virtual ~TOutsidePlayer() = default;
+    // A game has been dealt. False: it forfeits the game before it begins.
+    virtual bool BeginGame(const TGame& game, const TGameStart& start) = 0;
+    // One whole turn, from the draw to the discard. Broken: a rule of the deck
+    // was broken, told in `failure`.
+    virtual TTurnEnd PlayTurn(TGame& game, std::string& failure) = 0;
+    virtual void EndGame(TGameResult result) = 0;
+};
 
 struct TMatchResult {
     int Games = 0;
@@ -20,10 +47,22 @@ struct TMatchResult {
     int SecondWins = 0;
     int Unfinished = 0;   // stopped at the turn limit, or nothing left to draw
     long Rounds = 0;      // a round is a turn of each side
+    int Forfeits = 0;     // games the outside player lost by a bad answer; counted as lost
     std::string Failure;  // empty, or the broken invariant with deal, game and round
 };
 
-TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit = 500);
+// `outside` plays the extern strategy; it must be given when one is paired.
+TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit = 500,
+                       TOutsidePlayer* outside = nullptr);
 
 // "match stark-klassisch: stark won W of N games (P %), klassisch won L, unfinished U"
 std::string MatchLine(TStrategy first, TStrategy second, const TMatchResult& result);
+
+// The Wilson score interval of a share of `wins` in `games` at 95 %, in per cent.
+struct TShareInterval {
+    double Low = 0;
+    double High = 100;
+};
+TShareInterval WilsonInterval(int wins, int games);
+// "95 % interval of stark's share (Wilson): 73.1 % to 76.8 %"
+std::string IntervalLine(TStrategy first, const TMatchResult& result);

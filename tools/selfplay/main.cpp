@@ -1,16 +1,19 @@
 // Plays whole games without a screen and prints how they went.
 // Usage: brisko_selfplay [games] [seed]
 //        brisko_selfplay --match A-B --deals D --seed S [--cards N] [--minimum 30|40]
+//                        [--extern "COMMAND ARGS" [--timeout SECONDS]]
 // The first form plays the scripted player against the classic computer; the
 // second plays every deal twice between two strategies (skript, klassisch,
-// stark), each moving first once, with N cards dealt (12) and the first-meld
-// minimum given (30).
+// stark, extern), each moving first once, with N cards dealt (12) and the
+// first-meld minimum given (30). Extern is the program given, spoken to over
+// the line protocol of docs/extern-protocol.md.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "ExternPlayer.h"
 #include "Match.h"
 #include "SelfPlay.h"
 #include "game/Settings.h"
@@ -27,12 +30,29 @@ bool ParseCount(const char* text, long long& value) {
     return end != text && *end == 0 && value >= 0;
 }
 
+bool ParseSeconds(const char* text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && *end == 0 && value > 0 && value <= 3600;
+}
+
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: brisko_selfplay [games] [seed]\n"
-        "       brisko_selfplay --match A-B [--deals D] [--seed S]   (A, B: skript, klassisch, stark)\n");
+    std::fprintf(stderr,
+                 "usage: brisko_selfplay [games] [seed]\n"
+                 "       brisko_selfplay --match A-B [--deals D] [--seed S] [--cards N] [--minimum 30|40]\n"
+                 "                       [--extern \"COMMAND ARGS\" [--timeout SECONDS]]\n"
+                 "       (A, B: skript, klassisch, stark, extern)\n");
     return 2;
+}
+
+void PrintExtern(const TExternPlayer& player, const TMatchResult& result) {
+    std::printf("extern %s forfeited %d of %d games: %s\n",
+                player.Name().empty() ? "(no name)" : player.Name().c_str(), result.Forfeits, result.Games,
+                player.ForfeitSummary().c_str());
+    const TExternPlayer::TAnswerTimes& times = player.AnswerTimes();
+    std::fprintf(stderr, "extern answered %ld times, %.3f ms on average, %.1f ms at the slowest\n",
+                 times.Count, times.Count > 0 ? 1000.0 * times.Total / static_cast<double>(times.Count) : 0.0,
+                 1000.0 * times.Slowest);
 }
 
 int RunMatch(int argc, char** argv) {
@@ -41,6 +61,8 @@ int RunMatch(int argc, char** argv) {
     bool paired = false;
     long long deals = 1000;
     long long seed = -1;
+    const char* command = nullptr;
+    double timeout = 5.0;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--match") == 0 && hasValue) {
@@ -68,18 +90,32 @@ int RunMatch(int argc, char** argv) {
                 return Usage();
             }
             FirstMeldMinimum = static_cast<int32_t>(minimum);
+        } else if (std::strcmp(argv[i], "--extern") == 0 && hasValue) {
+            command = argv[++i];
+        } else if (std::strcmp(argv[i], "--timeout") == 0 && hasValue) {
+            if (!ParseSeconds(argv[++i], timeout)) {
+                return Usage();
+            }
         } else {
             return Usage();
         }
     }
-    if (!paired) {
+    const bool outside = first == TStrategy::Extern || second == TStrategy::Extern;
+    if (!paired || outside != (command != nullptr)) {
         return Usage();
     }
     const uint64_t matchSeed = seed >= 0 ? static_cast<uint64_t>(seed) : ClockSeed();
+    TExternPlayer player(command != nullptr ? command : "", timeout, stderr);
     const auto start = std::chrono::steady_clock::now();
-    const TMatchResult result = PlayMatch(first, second, static_cast<int>(deals), matchSeed);
+    const TMatchResult result =
+        PlayMatch(first, second, static_cast<int>(deals), matchSeed, 500, outside ? &player : nullptr);
+    player.Finish();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s\n", MatchLine(first, second, result).c_str());
+    if (outside) {
+        PrintExtern(player, result);
+    }
+    std::printf("%s\n", IntervalLine(first, result).c_str());
     const int finished = result.FirstWins + result.SecondWins;
     std::fprintf(stderr, "seed %llu: %.2f s; %s won %.1f %% of finished games; %.1f rounds per game\n",
                  static_cast<unsigned long long>(matchSeed), seconds, StrategyName(first),

@@ -1,0 +1,202 @@
+// The open seat's messages and the reading of answers, hostile ones included.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include "ExternProtocol.h"
+#include "game/Game.h"
+#include "game/Settings.h"
+#include "tests/support/SettingsGuard.h"
+#include "tests/support/TestCards.h"
+
+namespace {
+
+TEST(ExternProtocolTest, CardsAreWrittenAndReadInOneNotation) {
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        for (int32_t rank = 2; rank <= Ass; ++rank) {
+            TCardCode card;
+            ASSERT_TRUE(ParseCardText(CardText(TCardCode{suit, rank}), card));
+            EXPECT_EQ(card, (TCardCode{suit, rank}));
+        }
+    }
+    EXPECT_EQ(CardText(TCardCode{Herz, 7}), "He7");
+    EXPECT_EQ(CardText(TCardCode{Karo, 10}), "Ka10");
+    EXPECT_EQ(CardText(TCardCode{Kreuz, Dame}), "KrD");
+    EXPECT_EQ(CardText(TCardCode{Blatt, Ass}), "BlA");
+    EXPECT_EQ(CardText(TCardCode{}), "*");
+    TCardCode card{Herz, 7};
+    EXPECT_TRUE(ParseCardText("*", card));
+    EXPECT_EQ(card, TCardCode{});
+    for (const char* bad :
+         {"", "he7", "He1", "He11", "HeZ", "He7 ", " He7", "*He7", "**", "He", "Ka010", "Pi7"}) {
+        EXPECT_FALSE(ParseCardText(bad, card)) << bad;
+    }
+}
+
+QJsonObject Parsed(const std::string& line) {
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+QStringList Strings(const QJsonValue& value) {
+    QStringList list;
+    for (const QJsonValue& item : value.toArray()) {
+        list.append(item.toString());
+    }
+    return list;
+}
+
+// The seat sees its own hand, the whole table, the pile, and of the other side
+// only counts and what it did in the open.
+TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
+    TGameSettingsGuard settings;
+    FirstMeldMinimum = 40;
+    TGame game(nullptr, 4);
+    game.NeuesSpiel();
+    SetHand(game, "He7 Kr2 *");
+    PutMeld(game, "*He9 He8 He7", TFrom::Deck);
+    PutMeld(game, "*Kr9 Bl9 Ka9", TFrom::Deck);
+    PutCards(game, game.DiscardPile, "Ka2 Bl5", TFrom::Deck);
+    game.Seen.Discarded(TSide::Computer, ParseCard("Bl5"));
+    game.Seen.Discarded(TSide::Player, ParseCard("Ka2"));
+    game.Seen.TakenFromPile(TSide::Computer, ParseCard("*"));
+    game.Seen.TakenFromPile(TSide::Computer, ParseCard("HeD"));
+    game.Seen.TakenFromPile(TSide::Player, ParseCard("KaD"));
+    game.OpponentCameOut = 1;
+
+    const QJsonObject draw = Parsed(SeatMessage(game, 3, nullptr));
+    EXPECT_EQ(draw.keys(),
+              QStringList({"came_out", "hand", "melds", "minimum", "other_came_out", "other_hand",
+                           "other_threw", "other_took", "pile", "stock", "turn", "type"}));
+    EXPECT_EQ(draw["type"].toString(), "draw");
+    EXPECT_EQ(draw["turn"].toInt(), 3);
+    EXPECT_EQ(Strings(draw["hand"]), QStringList({"Kr2", "He7", "*"}));
+    ASSERT_EQ(draw["melds"].toArray().size(), 2);
+    EXPECT_EQ(Strings(draw["melds"].toArray()[0]), QStringList({"*He9", "He8", "He7"}));
+    EXPECT_EQ(Strings(draw["melds"].toArray()[1]), QStringList({"*Kr9", "Bl9", "Ka9"}));
+    EXPECT_EQ(Strings(draw["pile"]), QStringList({"Ka2", "Bl5"}));
+    EXPECT_EQ(draw["stock"].toInt(), game.Stock.Count());
+    EXPECT_EQ(draw["other_hand"].toInt(), game.OpponentCards.Count());
+    EXPECT_FALSE(draw["came_out"].toBool());
+    EXPECT_TRUE(draw["other_came_out"].toBool());
+    EXPECT_EQ(Strings(draw["other_took"]), QStringList({"*", "HeD"}));
+    EXPECT_EQ(Strings(draw["other_threw"]), QStringList({"Bl5"}));
+    EXPECT_EQ(draw["minimum"].toInt(), 40);
+
+    const TCard drawn = game.OwnCards.At(0);
+    const QJsonObject play = Parsed(SeatMessage(game, 3, &drawn));
+    EXPECT_EQ(play["type"].toString(), "play");
+    EXPECT_EQ(play["drawn"].toString(), "Kr2");
+}
+
+TEST(ExternProtocolTest, TheToolsOwnMessages) {
+    TGameSettingsGuard settings;
+    CardsPerPlayer = 14;
+    EXPECT_EQ(HelloMessage(), R"({"protocol":1,"type":"hello"})");
+    EXPECT_EQ(
+        GameMessage(TGameStart{2, 3, false, TStrategy::Strong}),
+        R"({"cards":14,"deal":2,"first":false,"game":3,"minimum":30,"opponent":"stark","type":"game"})");
+    EXPECT_EQ(EndMessage(TGameResult::Won, ""), R"({"result":"won","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Lost, ""), R"({"result":"lost","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Unfinished, ""), R"({"result":"unfinished","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Forfeit, "garbled answer: \"x\"\n"),
+              R"({"reason":"garbled answer: \"x\"\n","result":"forfeit","type":"end"})");
+}
+
+TEST(ExternProtocolTest, AnswersAreReadInTheirOneShape) {
+    std::string name;
+    std::string error;
+    EXPECT_TRUE(ReadHello(R"({"name": "Ada's player\u0007 2"})", name, error));
+    EXPECT_EQ(name, "\"Ada's player? 2\"");
+    EXPECT_TRUE(ReadHello(R"({"name": ")" + std::string(50, 'n') + "\"}", name, error));
+    EXPECT_EQ(name, "\"" + std::string(40, 'n') + "...\"");
+
+    TPile pile = TPile::Stock;
+    EXPECT_TRUE(ReadDraw(R"({"draw": "pile"})", pile, error));
+    EXPECT_EQ(pile, TPile::DiscardPile);
+    EXPECT_TRUE(ReadDraw("{\"draw\":\"stock\"}\r", pile, error));
+    EXPECT_EQ(pile, TPile::Stock);
+
+    TPlay play;
+    ASSERT_TRUE(ReadPlay(R"({"exchanges": ["He9"], "melds": [["Kr2", "Kr3", "*"], []],)"
+                         R"( "layoffs": [{"cards": ["Ka5"], "meld": 2.0}], "discard": "*"})",
+                         play, error))
+        << error;
+    EXPECT_EQ(play.Exchanges, std::vector<TCardCode>({{Herz, 9}}));
+    ASSERT_EQ(play.Melds.size(), 2u);
+    EXPECT_EQ(play.Melds[0], std::vector<TCardCode>({{Kreuz, 2}, {Kreuz, 3}, {}}));
+    EXPECT_TRUE(play.Melds[1].empty());
+    ASSERT_EQ(play.LayOffs.size(), 1u);
+    EXPECT_EQ(play.LayOffs[0].Meld, 2);
+    EXPECT_EQ(play.LayOffs[0].Cards, std::vector<TCardCode>({{Karo, 5}}));
+    EXPECT_EQ(play.Discard, TCardCode{});
+    TPlay least;
+    EXPECT_TRUE(ReadPlay(R"({"discard": "KaA"})", least, error));
+    EXPECT_TRUE(least.Melds.empty() && least.LayOffs.empty() && least.Exchanges.empty());
+}
+
+TEST(ExternProtocolTest, AnythingElseIsRefusedWithItsReason) {
+    struct TCase {
+        std::string Line;
+        const char* Error;
+    };
+    const TCase hellos[] = {
+        {"", "not JSON"},
+        {R"(["name"])", "not a JSON object"},
+        {R"({"name": " "})", "no name"},
+        {R"({"name": 7})", "no name"},
+        {R"({"name": "x", "version": 2})", "unknown field \"version\""},
+    };
+    for (const TCase& c : hellos) {
+        std::string name;
+        std::string error;
+        EXPECT_FALSE(ReadHello(c.Line, name, error)) << c.Line;
+        EXPECT_NE(error.find(c.Error), std::string::npos) << c.Line << ": " << error;
+    }
+    const TCase draws[] = {
+        {R"({"draw": "Stock"})", "neither"},
+        {R"({"draw": 1})", "neither"},
+        {R"({})", "neither"},
+        {R"({"draw": "stock"} {)", "not JSON"},
+        {R"({"draw": "stock", "discard": "He7"})", "unknown field \"discard\""},
+    };
+    for (const TCase& c : draws) {
+        TPile pile = TPile::Stock;
+        std::string error;
+        EXPECT_FALSE(ReadDraw(c.Line, pile, error)) << c.Line;
+        EXPECT_NE(error.find(c.Error), std::string::npos) << c.Line << ": " << error;
+    }
+    const TCase plays[] = {
+        {R"({})", "no discard"},
+        {R"({"discard": 7})", "a card is not a string"},
+        {R"({"discard": "He1"})", "not a card: \"He1\""},
+        {R"({"discard": "He7", "meld": []})", "unknown field \"meld\""},
+        {R"({"discard": "He7", "melds": ["He7"]})", "a list of cards is not an array"},
+        {R"({"discard": "He7", "melds": {}})", "melds is not an array"},
+        {R"({"discard": "He7", "exchanges": "He9"})", "exchanges is not an array"},
+        {R"({"discard": "He7", "layoffs": {}})", "layoffs is not an array"},
+        {R"({"discard": "He7", "layoffs": [3]})", "a lay-off is not an object"},
+        {R"({"discard": "He7", "layoffs": [{"meld": 0, "cards": ["He9"], "at": 1}]})",
+         "unknown field \"at\""},
+        {R"({"discard": "He7", "layoffs": [{"cards": ["He9"]}]})", "not a meld number"},
+        {R"({"discard": "He7", "layoffs": [{"meld": "0", "cards": ["He9"]}]})", "not a meld number"},
+        {R"({"discard": "He7", "layoffs": [{"meld": -1, "cards": ["He9"]}]})", "not a meld number"},
+        {R"({"discard": "He7", "layoffs": [{"meld": 0.5, "cards": ["He9"]}]})", "not a meld number"},
+        {R"({"discard": "He7", "layoffs": [{"meld": 1e300, "cards": ["He9"]}]})", "not a meld number"},
+        {R"({"discard": "He7", "layoffs": [{"meld": 0}]})", "a list of cards is not an array"},
+        {std::string(100000, '[') + std::string(100000, ']'), "not JSON"},
+        {R"({"discard": "He7", "\u0001": 1})", "unknown field \"?\""},
+    };
+    for (const TCase& c : plays) {
+        TPlay play;
+        std::string error;
+        EXPECT_FALSE(ReadPlay(c.Line, play, error)) << c.Line.substr(0, 80);
+        EXPECT_NE(error.find(c.Error), std::string::npos) << c.Line.substr(0, 80) << ": " << error;
+        EXPECT_EQ(error.find('\x01'), std::string::npos);
+    }
+}
+
+}  // namespace

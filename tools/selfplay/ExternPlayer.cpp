@@ -1,0 +1,354 @@
+#include "ExternPlayer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+#include "game/Game.h"
+#include "game/Invariants.h"
+#include "game/Settings.h"
+
+namespace {
+
+// Between the draw and the play the game asks the screen about each joker
+// exchange it offers. This screen stands in for the game's own meanwhile and
+// says yes to the cards wanted, each once; everything else goes through.
+class TExchangeScreen final : public TGameScreen {
+  public:
+    TExchangeScreen(TGame& game, std::vector<TCardCode> wanted)
+        : Game(game), Inner(game.GetScreen()), Wanted(std::move(wanted)) {
+        Game.SetScreen(this);
+    }
+    ~TExchangeScreen() override { Game.SetScreen(&Inner); }
+    TExchangeScreen(const TExchangeScreen&) = delete;
+    TExchangeScreen& operator=(const TExchangeScreen&) = delete;
+
+    void Repaint() override { Inner.Repaint(); }
+    void SetStatusLine(const std::string& text) override { Inner.SetStatusLine(text); }
+    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override {
+        Inner.ShowMessage(text, caption, icon);
+    }
+    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override {
+        Inner.ShowGameEnd(end, text, caption);
+    }
+    void OpponentStep(const TTurnRecord& record) override { Inner.OpponentStep(record); }
+    CardFace* ComposeFace(int32_t suit, int32_t rank) override { return Inner.ComposeFace(suit, rank); }
+    void FreeFace(CardFace* face) override { Inner.FreeFace(face); }
+
+    // The question names the card as the game names it: "... Ihre Karte Herz 7 gegen den Joker ...".
+    bool AskYesNo(const std::string& text, const std::string&) override {
+        for (auto card = Wanted.begin(); card != Wanted.end(); ++card) {
+            const std::string name =
+                std::string(" ") + SuitNames[card->Suit] + " " + RankNames[card->Rank] + " ";
+            if (text.find(name) != std::string::npos) {
+                Wanted.erase(card);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const std::vector<TCardCode>& Left() const { return Wanted; }
+
+  private:
+    TGame& Game;
+    TGameScreen& Inner;
+    std::vector<TCardCode> Wanted;
+};
+
+std::string Names(const std::vector<TCardCode>& cards) {
+    std::string text;
+    for (const TCardCode& card : cards) {
+        text += (text.empty() ? "" : " ") + CardText(card);
+    }
+    return text.empty() ? "no card" : text;
+}
+
+bool Matches(const TCard& card, const TCardCode& code) {
+    return card.Suit == code.Suit && (IsJoker(card) || card.Rank == code.Rank);
+}
+
+// Selects exactly these hand cards, as a player clicks them; the first one not
+// held is named in `missing`.
+bool Select(TGame& game, const std::vector<TCardCode>& cards, TCardCode& missing) {
+    game.ClearHandSelection();
+    for (const TCardCode& code : cards) {
+        int found = -1;
+        for (int i = 0; i < game.OwnCards.Count() && found < 0; ++i) {
+            if (game.OwnCards.At(i).Selected == 0 && Matches(game.OwnCards.At(i), code)) {
+                found = i;
+            }
+        }
+        if (found < 0) {
+            missing = code;
+            return false;
+        }
+        game.ToggleHandCard(found);
+    }
+    return true;
+}
+
+// Thrown by the checks of the deck, which mean a fault of this program, not of the player.
+struct TBroken {
+    std::string What;
+};
+
+void CheckDeck(const TGame& game, const std::string& after) {
+    const std::string broken = CheckCards(game);
+    if (!broken.empty()) {
+        throw TBroken{"after " + after + ": " + broken};
+    }
+}
+
+std::string SecondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%g s", seconds);
+    return text;
+}
+
+double Seconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+}  // namespace
+
+const char* ForfeitName(TForfeit kind) {
+    static const char* const names[ForfeitKinds] = {"illegal move",  "garbled answer", "no answer in time",
+                                                    "line too long", "unasked line",   "program ended"};
+    return names[static_cast<int>(kind)];
+}
+
+TExternPlayer::TExternPlayer(std::string command, double timeout, FILE* log)
+    : Program(std::move(command)), Timeout(timeout), Log(log) {}
+
+std::string TExternPlayer::ForfeitSummary() const {
+    std::string text;
+    for (int kind = 0; kind < ForfeitKinds; ++kind) {
+        if (Counts[kind] > 0) {
+            text += (text.empty() ? "" : ", ") + std::string(ForfeitName(static_cast<TForfeit>(kind))) + " " +
+                    std::to_string(Counts[kind]);
+        }
+    }
+    return text.empty() ? "none" : text;
+}
+
+bool TExternPlayer::Forfeit(TForfeit kind, const std::string& reason) {
+    ++Counts[static_cast<int>(kind)];
+    ForfeitReason = std::string(ForfeitName(kind)) + ": " + reason;
+    if (Log != nullptr) {
+        const std::string when = Turn > 0 ? "turn " + std::to_string(Turn) : "before its first turn";
+        std::fprintf(Log, "extern forfeits game %d (deal %d), %s: %s\n", Current.Game, Current.Deal,
+                     when.c_str(), ForfeitReason.c_str());
+    }
+    return false;
+}
+
+bool TExternPlayer::Tell(const std::string& message) {
+    if (Program.HasUnreadOutput()) {
+        return Forfeit(TForfeit::Unasked, "it wrote a line that nobody asked for");
+    }
+    switch (Program.Send(message, Timeout)) {
+        case TExternProgram::TIo::Done:
+            return true;
+        case TExternProgram::TIo::Timeout:
+            return Forfeit(TForfeit::Timeout, "it does not read its input");
+        default:
+            Program.Stop(Grace());
+            return Forfeit(TForfeit::Ended, "it closed its input and " + Program.HowItEnded());
+    }
+}
+
+bool TExternPlayer::Ask(const std::string& message, std::string& answer) {
+    if (!Tell(message)) {
+        return false;
+    }
+    const auto asked = std::chrono::steady_clock::now();
+    const TExternProgram::TIo read = Program.ReadLine(answer, Timeout);
+    const double took = Seconds(std::chrono::steady_clock::now() - asked);
+    switch (read) {
+        case TExternProgram::TIo::Done:
+            ++Times.Count;
+            Times.Total += took;
+            Times.Slowest = std::max(Times.Slowest, took);
+            return true;
+        case TExternProgram::TIo::Timeout:
+            return Forfeit(TForfeit::Timeout, "no answer within " + SecondsText(Timeout));
+        case TExternProgram::TIo::TooLong:
+            return Forfeit(TForfeit::TooLong, "an answer longer than " +
+                                                  std::to_string(TExternProgram::MaxLineBytes) + " bytes");
+        case TExternProgram::TIo::Closed:
+            break;
+    }
+    Program.Stop(Grace());
+    return Forfeit(TForfeit::Ended, "it closed its output and " + Program.HowItEnded());
+}
+
+bool TExternPlayer::BeginGame(const TGame&, const TGameStart& start) {
+    Current = start;
+    Turn = 0;
+    ForfeitReason.clear();
+    if (!Program.Running()) {
+        std::string error;
+        if (!Program.Start(error)) {
+            return Forfeit(TForfeit::Ended, error);
+        }
+        std::string answer;
+        if (!Ask(HelloMessage(), answer)) {
+            return false;
+        }
+        if (!ReadHello(answer, ProgramName, error)) {
+            return Forfeit(TForfeit::Garbled, "hello: " + error);
+        }
+    }
+    return Tell(GameMessage(start));
+}
+
+void TExternPlayer::EndGame(TGameResult result) {
+    if (!Program.Running()) {
+        return;
+    }
+    Program.Send(EndMessage(result, ForfeitReason), Timeout);
+    if (result == TGameResult::Forfeit) {
+        // Out of step, or in doubt: the next game starts with a fresh program.
+        Program.Stop(Grace());
+    }
+}
+
+void TExternPlayer::Finish() {
+    Program.Stop(Grace());
+}
+
+bool TExternPlayer::Draw(TGame& game) {
+    std::string answer;
+    std::string error;
+    TPile pile = TPile::Stock;
+    if (!Ask(SeatMessage(game, Turn, nullptr), answer)) {
+        return false;
+    }
+    if (!ReadDraw(answer, pile, error)) {
+        return Forfeit(TForfeit::Garbled, "draw: " + error);
+    }
+    game.ClearHandSelection();
+    bool drawn = false;
+    {
+        // The exchanges the draw offers are declined here and offered again
+        // with the play's answer, before anything else changes.
+        TExchangeScreen declining(game, {});
+        drawn = pile == TPile::Stock ? game.PlayerDrawFromStock() : game.PlayerDrawFromDiscardPile();
+    }
+    if (!drawn) {
+        return Forfeit(TForfeit::IllegalMove, pile == TPile::Stock ? "draws from an empty stock"
+                                                                   : "draws from an empty discard pile");
+    }
+    CheckDeck(game, "the draw");
+    return true;
+}
+
+bool TExternPlayer::Exchange(TGame& game, const std::vector<TCardCode>& cards) {
+    for (const TCardCode& card : cards) {
+        if (card.Suit == Joker) {
+            return Forfeit(TForfeit::IllegalMove, "exchanges a joker for a joker");
+        }
+    }
+    TExchangeScreen answering(game, cards);
+    game.JokerTauschen();
+    CheckDeck(game, "the exchanges");
+    if (!answering.Left().empty()) {
+        return Forfeit(TForfeit::IllegalMove,
+                       "no joker exchange offered for " + Names(answering.Left()) +
+                           (game.PlayerCameOut == 0 ? " (it has not come out before this turn)" : ""));
+    }
+    return true;
+}
+
+bool TExternPlayer::Drop(TGame& game, int32_t meld, const std::vector<TCardCode>& cards) {
+    const std::string what =
+        (meld < 0 ? "meld " : "lay-off onto meld " + std::to_string(meld) + " of ") + Names(cards);
+    if (meld >= game.TableMelds.Count()) {
+        return Forfeit(TForfeit::IllegalMove,
+                       what + ": the table has " + std::to_string(game.TableMelds.Count()) + " melds");
+    }
+    if (cards.empty()) {
+        return Forfeit(TForfeit::IllegalMove, what);
+    }
+    TCardCode missing;
+    if (!Select(game, cards, missing)) {
+        return Forfeit(TForfeit::IllegalMove, what + ": it does not hold " + CardText(missing));
+    }
+    TCardArray candidate(&game.CurWorkCard);
+    switch (game.TestDrop(meld, candidate)) {
+        case TDropVerdict::NoMeld:
+            return Forfeit(TForfeit::IllegalMove, what + ": not a set or run");
+        case TDropVerdict::TooFewPoints:
+            return Forfeit(TForfeit::IllegalMove, what + ": worth less than the first-meld minimum of " +
+                                                      std::to_string(FirstMeldMinimum));
+        case TDropVerdict::Fits:
+            break;
+    }
+    const int before = game.OwnCards.Count();
+    game.PlayerLayOut(meld);
+    if (game.OwnCards.Count() != before - static_cast<int>(cards.size())) {
+        throw TBroken{what + " fits but was not laid"};
+    }
+    CheckDeck(game, what);
+    return true;
+}
+
+bool TExternPlayer::Discard(TGame& game, const TCardCode& card) {
+    if (game.OwnCards.Empty()) {
+        return Forfeit(TForfeit::IllegalMove, "no card left to discard; a turn ends with a discard");
+    }
+    TCardCode missing;
+    if (!Select(game, {card}, missing)) {
+        return Forfeit(TForfeit::IllegalMove, "discards " + CardText(card) + ", which it does not hold");
+    }
+    game.PlayerDiscard();
+    CheckDeck(game, "the discard and the other side's turn");
+    return true;
+}
+
+TTurnEnd TExternPlayer::PlayTurn(TGame& game, std::string& failure) {
+    if (game.Stock.Empty() && game.DiscardPile.Empty()) {
+        return TTurnEnd::NothingToDraw;
+    }
+    ++Turn;
+    try {
+        return Play(game) ? TTurnEnd::Played : TTurnEnd::Forfeit;
+    } catch (const TBroken& fault) {
+        failure = fault.What;
+        return TTurnEnd::Broken;
+    }
+}
+
+bool TExternPlayer::Play(TGame& game) {
+    if (!Draw(game)) {
+        return false;
+    }
+    const TCard* drawn = nullptr;
+    for (int i = 0; i < game.OwnCards.Count() && drawn == nullptr; ++i) {
+        drawn = game.OwnCards.At(i).Selected != 0 ? &game.OwnCards.At(i) : nullptr;
+    }
+    std::string answer;
+    std::string error;
+    TPlay play;
+    if (!Ask(SeatMessage(game, Turn, drawn), answer)) {
+        return false;
+    }
+    if (!ReadPlay(answer, play, error)) {
+        return Forfeit(TForfeit::Garbled, "play: " + error);
+    }
+    if (!play.Exchanges.empty() && !Exchange(game, play.Exchanges)) {
+        return false;
+    }
+    for (const std::vector<TCardCode>& meld : play.Melds) {
+        if (!Drop(game, -1, meld)) {
+            return false;
+        }
+    }
+    for (const TLayOff& layOff : play.LayOffs) {
+        if (!Drop(game, layOff.Meld, layOff.Cards)) {
+            return false;
+        }
+    }
+    return Discard(game, play.Discard);
+}

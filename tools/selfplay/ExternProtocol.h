@@ -1,0 +1,52 @@
+// The line protocol of the open seat (docs/extern-protocol.md): the messages
+// to the program outside, one JSON object a line, and the reading of its
+// answers, which may be anything at all.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Match.h"
+#include "game/Card.h"
+
+class TGame;
+
+inline constexpr int ProtocolVersion = 1;
+
+// Cards are written in game/CardNotation.h's notation.
+// A card named in an answer: a natural card, or a joker (suit 0, rank 1).
+struct TCardCode {
+    int32_t Suit = Joker;
+    int32_t Rank = JokerRank;
+    bool operator==(const TCardCode&) const = default;
+};
+// "He7" or "*"; false for anything else, "*He7" included: where a joker goes is
+// for the rules to say.
+bool ParseCardText(const std::string& text, TCardCode& card);
+std::string CardText(const TCardCode& card);
+
+std::string HelloMessage();
+std::string GameMessage(const TGameStart& start);
+// What the player's chair may see, as a "draw" or a "play" message; a play
+// message names the card just drawn.
+std::string SeatMessage(const TGame& game, int turn, const TCard* drawn);
+std::string EndMessage(TGameResult result, const std::string& reason);
+
+// The answers. Each reader is false on anything but the one shape it takes,
+// with what is wrong in `error`. The name comes quoted and fit to print.
+bool ReadHello(const std::string& line, std::string& name, std::string& error);
+enum class TPile { Stock, DiscardPile };
+bool ReadDraw(const std::string& line, TPile& pile, std::string& error);
+
+struct TLayOff {
+    int32_t Meld = 0;
+    std::vector<TCardCode> Cards;
+};
+struct TPlay {
+    std::vector<TCardCode> Exchanges;
+    std::vector<std::vector<TCardCode>> Melds;
+    std::vector<TLayOff> LayOffs;
+    TCardCode Discard;
+};
+bool ReadPlay(const std::string& line, TPlay& play, std::string& error);
