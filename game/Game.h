@@ -143,6 +143,7 @@ class TGame {
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
     TSeenCards Seen;                                        // the discards both sides have seen this game
     int32_t PlayerDraws = 0;                                // the player's turns begun this game
+    int32_t CardsDealt = 0;                                 // to each side, at this game's deal
 
     TRandom Rng;
 
