@@ -145,6 +145,7 @@ void TMainForm::ForgetKeptGame() {
 }
 
 void TMainForm::KeepGameAtExit() {
+    LastKept.clear();  // written once more, whatever became of the last save
     KeepGame();
     if (!Keeper->Finish()) {
         ReportKeeping(TKeeperTask::Save, false);
@@ -160,6 +161,7 @@ void TMainForm::ReportKeeping(TKeeperTask task, bool done) {
         return;
     }
     KeepingFailureTold = true;
+    LastKept.clear();  // the next change tries again
     const QString message =
         task == TKeeperTask::Save
             ? tr("Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.").arg(Keeper->Path())
