@@ -12,8 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::function<bool(TSaveStep)> SaveStepCheck;
-
 namespace {
 
 // Six letters or digits, as mkstemp makes them, and a suffix that no backup
@@ -21,12 +19,12 @@ namespace {
 constexpr int RandomLength = 6;
 constexpr const char* TemporarySuffix = ".tmp";
 
-QByteArray Native(const QString& path) {
-    return QFile::encodeName(path);
+TSaveCalls RealCalls() {
+    return {::write, ::fsync, ::close, ::rename};
 }
 
-bool Allowed(TSaveStep step) {
-    return !SaveStepCheck || SaveStepCheck(step);
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
 }
 
 QString TemporaryName(const QString& path) {
@@ -43,7 +41,7 @@ bool WriteAll(int fd, const QByteArray& contents) {
     const char* data = contents.constData();
     size_t left = static_cast<size_t>(contents.size());
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+        const ssize_t written = SaveCalls().Write(fd, data, left);
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -59,11 +57,9 @@ bool WriteAll(int fd, const QByteArray& contents) {
 // Writes, flushes to the disk and closes. A full disk may show only at the
 // flush or the close, so each of them counts.
 bool WriteFlushClose(int fd, const QByteArray& contents) {
-    const bool written =
-        Allowed(TSaveStep::Write) && WriteAll(fd, contents) && Allowed(TSaveStep::Flush) && ::fsync(fd) == 0;
-    const bool mayClose = Allowed(TSaveStep::Close);
-    const bool closed = ::close(fd) == 0;
-    return written && mayClose && closed;
+    const bool written = WriteAll(fd, contents) && SaveCalls().Sync(fd) == 0;
+    const bool closed = SaveCalls().Close(fd) == 0;
+    return written && closed;
 }
 
 // Makes the rename itself lasting; a failure here loses nothing.
@@ -71,21 +67,23 @@ void SyncFolder(const QString& path) {
     const int fd =
         ::open(Native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+        SaveCalls().Sync(fd);
+        SaveCalls().Close(fd);
     }
 }
 
 }  // namespace
+
+TSaveCalls& SaveCalls() {
+    static TSaveCalls calls = RealCalls();
+    return calls;
+}
 
 bool ReplaceFile(const QString& path, const QByteArray& contents, std::optional<unsigned> permissions) {
     QString temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporaryName(path);
-        if (!Allowed(TSaveStep::Create)) {
-            return false;
-        }
         // 0666 less the umask, as for any new file; a private one is never
         // readable by others, not even while it is written.
         fd = ::open(Native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
@@ -104,17 +102,15 @@ bool ReplaceFile(const QString& path, const QByteArray& contents, std::optional<
         old.st_mode = 0;
     }
     // A failure leaves at most the mode the file was created with.
-    if (old.st_mode != 0 && Allowed(TSaveStep::Permissions)) {
+    if (old.st_mode != 0) {
         ::fchmod(fd, old.st_mode & 07777);
     }
-    if (!WriteFlushClose(fd, contents) || !Allowed(TSaveStep::Rename) ||
-        ::rename(Native(temporary).constData(), Native(path).constData()) != 0) {
+    if (!WriteFlushClose(fd, contents) ||
+        SaveCalls().Rename(Native(temporary).constData(), Native(path).constData()) != 0) {
         ::unlink(Native(temporary).constData());
         return false;
     }
-    if (Allowed(TSaveStep::FlushFolder)) {
-        SyncFolder(path);
-    }
+    SyncFolder(path);
     return true;
 }
 
@@ -212,8 +208,9 @@ TFileRead ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& conte
     // and no pipe waited for, and the open file is looked at once more.
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        problem = errno == ENOENT ? "gone" : "cannot be opened";
-        return errno == ENOENT ? TFileRead::Missing : TFileRead::Refused;
+        const bool gone = errno == ENOENT;
+        problem = gone ? "gone" : "cannot be opened";
+        return gone ? TFileRead::Missing : TFileRead::Refused;
     }
     bool whole = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     problem = whole ? "" : "not a regular file";

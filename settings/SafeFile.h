@@ -9,6 +9,19 @@
 #include <optional>
 #include <string>
 
+#include <sys/types.h>
+
+// The system calls by which a save writes, flushes, closes and renames.
+// Tests put their own in place to watch the order of the steps or to fail one
+// as a full disk or a broken medium would; the program never changes them.
+struct TSaveCalls {
+    std::function<ssize_t(int fd, const void* data, size_t size)> Write;
+    std::function<int(int fd)> Sync;
+    std::function<int(int fd)> Close;
+    std::function<int(const char* from, const char* to)> Rename;
+};
+TSaveCalls& SaveCalls();
+
 // Replaces the file at `path` in one step: the contents go to a temporary file
 // "<name>.XXXXXX.tmp" beside it, every write and the flush to the disk are
 // checked, and only then is it renamed over the file. On any failure the
@@ -17,12 +30,6 @@
 // keeps its own; with them the file gets exactly these, whatever the umask.
 bool ReplaceFile(const QString& path, const QByteArray& contents,
                  std::optional<unsigned> permissions = std::nullopt);
-
-// The steps of ReplaceFile in their order.
-enum class TSaveStep { Create, Permissions, Write, Flush, Close, Rename, FlushFolder };
-// Asked before each step; false makes the step fail as a full disk would.
-// Lets tests fail or end a save at every step; null in the program.
-extern std::function<bool(TSaveStep step)> SaveStepCheck;
 
 enum class TNewFile { Written, Exists, Failed };
 // Writes a file that must not exist yet (it never replaces anything), with the

@@ -29,6 +29,17 @@ TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
               "legt Karo 9 an, legt Blatt 9 an, wirft Kreuz 2 ab.");
 }
 
+// A set names the suit of every card, from the low end up as it lies; a run
+// names its suit once.
+TEST_F(OpponentTest, TheSentenceNamesEveryCardOfASetWithItsSuit) {
+    game.OpponentCameOut = 1;
+    Put(game, game.OpponentCards, "He9 Ka9 Kr9 Bl2 Bl7");
+    Put(game, game.DiscardPile, "Bl3");
+    game.ZugDesGegners();
+    const std::string sentence = TurnSentence(game.OpponentTurn);
+    EXPECT_NE(sentence.find(", legt Karo 9, Herz 9, Kreuz 9 aus, "), std::string::npos) << sentence;
+}
+
 // Notes the record as the game's end is told, before the new deal clears it.
 class TEndScreen final : public TWatchScreen {
   public:

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -30,6 +31,7 @@
 #include "settings/SafeFile.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WatchedSaveCalls.h"
 
 namespace {
 
@@ -448,40 +450,62 @@ TEST_F(KeptGameFileTest, RandomlyDamagedFilesNeverHurt) {
 TEST_F(KeptGameFileTest, ASaveStoppedOrFailedAtAnyStepLeavesTheOldOrTheNewFile) {
     const QByteArray old = KeptGameText({RichPosition(), 0});
     const QByteArray fresh = KeptGameText({RichPosition(), 40});
-    const TSaveStep steps[] = {TSaveStep::Create,     TSaveStep::Permissions, TSaveStep::Write,
-                               TSaveStep::Flush,      TSaveStep::Close,       TSaveStep::Rename,
-                               TSaveStep::FlushFolder};
-    for (const TSaveStep stop : steps) {
-        SCOPED_TRACE(static_cast<int>(stop));
+    struct TStep {
+        const char* Call;
+        int Nth;
+        bool Replaced;  // the new file is in place before this call
+    };
+    // The file's write, flush, close and rename, then the folder's flush and close.
+    const TStep steps[] = {{"write", 1, false},  {"sync", 1, false}, {"close", 1, false},
+                           {"rename", 1, false}, {"sync", 2, true},  {"close", 2, true}};
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(std::string(step.Call) + " " + std::to_string(step.Nth));
         // Failed: the save says so unless the new file is in place already.
         WriteBytes(Path(), old);
-        SaveStepCheck = [stop](TSaveStep step) { return step != stop; };
-        const bool saved = ReplaceFile(Path(), fresh, KeptGamePermissions);
-        SaveStepCheck = nullptr;
-        EXPECT_EQ(ReadBytes(Path()), saved ? fresh : old);
-        EXPECT_EQ(saved, stop == TSaveStep::Permissions || stop == TSaveStep::FlushFolder);
+        bool saved = false;
+        {
+            TWatchedSaveCalls watched(step.Call, step.Nth);
+            saved = ReplaceFile(Path(), fresh, KeptGamePermissions);
+        }
+        EXPECT_EQ(saved, step.Replaced);
+        EXPECT_EQ(ReadBytes(Path()), step.Replaced ? fresh : old);
         EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 1);  // nothing left behind
 
-        // Ended: a child process dies right before the step.
+        // Ended: a child process dies right before the call.
         WriteBytes(Path(), old);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            SaveStepCheck = [stop](TSaveStep step) {
-                if (step == stop) {
+            const TSaveCalls real = SaveCalls();
+            int calls = 0;
+            auto end = [&](const char* call) {
+                if (std::strcmp(call, step.Call) == 0 && ++calls == step.Nth) {
                     ::_exit(0);
                 }
-                return true;
             };
+            SaveCalls() = {[&](int fd, const void* data, size_t size) {
+                               end("write");
+                               return real.Write(fd, data, size);
+                           },
+                           [&](int fd) {
+                               end("sync");
+                               return real.Sync(fd);
+                           },
+                           [&](int fd) {
+                               end("close");
+                               return real.Close(fd);
+                           },
+                           [&](const char* from, const char* to) {
+                               end("rename");
+                               return real.Rename(from, to);
+                           }};
             ReplaceFile(Path(), fresh, KeptGamePermissions);
             ::_exit(1);
         }
         int status = 0;
         ::waitpid(child, &status, 0);
         EXPECT_EQ(WEXITSTATUS(status), 0);
-        const QByteArray left = ReadBytes(Path());
-        EXPECT_TRUE(left == old || left == fresh);
-        EXPECT_EQ(left == fresh, stop == TSaveStep::FlushFolder);
+        EXPECT_EQ(ReadBytes(Path()), step.Replaced ? fresh : old);
         RemoveStaleTemporaries(Path());
         EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 1);
         EXPECT_EQ(ReadKeptGame(Path()).Result, TKeptGameRead::Read);

@@ -11,6 +11,7 @@
 
 #include "settings/ProfileFile.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WatchedSaveCalls.h"
 
 namespace {
 
@@ -287,6 +288,56 @@ TEST(ProfileFileTest, SaveNeverWritesInPlace) {
             EXPECT_EQ(QFileInfo(config.IniPath()).symLinkTarget(), real);
             EXPECT_EQ(TProfileFile(real).ReadInteger(Section, "Flags", 0), flags);
         }
+    }
+}
+
+// The new contents reach the disk before they take the old file's place, and
+// a failure at any step of the save leaves the old file as it was, with nothing
+// beside it.
+TEST(ProfileFileTest, TheNewFileIsOnTheDiskBeforeItReplacesTheOld) {
+    const QByteArray old = "[TOptionsForm]\nFlags=3\n";
+    {
+        TTempConfig config;
+        config.WriteIni(old);
+        TWatchedSaveCalls calls;
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        ASSERT_TRUE(ini.UpdateFile());
+        ASSERT_TRUE(calls.Steps.contains("rename"));
+        const QStringList beforeRename = calls.Steps.mid(0, calls.Steps.indexOf("rename"));
+        EXPECT_EQ(beforeRename.filter("sync").size(), 1) << calls.Steps.join(' ').toStdString();
+        EXPECT_LT(beforeRename.indexOf("sync"), beforeRename.indexOf("close"));
+        EXPECT_EQ(config.ReadIni(), "[TOptionsForm]\nFlags=0\n");
+    }
+    for (const char* step : {"write", "sync", "close", "rename"}) {
+        SCOPED_TRACE(step);
+        TTempConfig config;
+        config.WriteIni(old);
+        TWatchedSaveCalls calls(step);
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+        EXPECT_EQ(config.ReadIni(), old);
+        EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
+    }
+}
+
+// A damaged file that cannot be kept aside is not replaced either: the
+// player's only copy stays, byte for byte.
+TEST(ProfileFileTest, ADamagedFileStaysWhenItsCopyCannotBeWritten) {
+    const QByteArray damaged = "[TOptionsForm]\nAnzCardEd_Value=14\n;J\xFCrgen\n";
+    for (const char* step : {"write", "sync", "close"}) {
+        SCOPED_TRACE(step);
+        TTempConfig config;
+        TNotices notices;
+        config.WriteIni(damaged);
+        TWatchedSaveCalls calls(step);  // the copy is written first
+        TProfileFile ini(config.IniPath());
+        ini.WriteInteger(Section, "Flags", 0);
+        EXPECT_FALSE(ini.UpdateFile());
+        EXPECT_EQ(config.ReadIni(), damaged);
+        EXPECT_EQ(FolderEntries(config), QStringList{"brisko.INI"});
+        EXPECT_TRUE(notices.Messages.isEmpty());
     }
 }
 

@@ -100,6 +100,40 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     EXPECT_EQ(CheckCards(game), "");
 }
 
+// Of two melds that would each bring it out, it comes out with the one that
+// gives the other side less to lay off: here the run whose neighbours are gone.
+TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatHelpsThePlayerLeast) {
+    Computer("KrD KrK KrA He10 HeB HeD Ka7 Bl4 Ka2");
+    const struct {
+        const char* Gone;  // both copies of each lie in the discard pile
+        std::vector<int> Laid;
+    } cases[] = {{"KrB Kr2", {0, 1, 2}}, {"He9 HeK", {3, 4, 5}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Gone);
+        TSeatView view = ComputerView();
+        for (const TCard& card : ParseCards(c.Gone)) {
+            view.InPile[KindOf(card.Suit, card.Rank)] = 2;
+        }
+        const TStrongMove move = NextMove(view);
+        EXPECT_EQ(move.Kind, TMoveKind::LayOut);
+        EXPECT_EQ(move.Cards, c.Laid);
+    }
+}
+
+// A meld worth exactly the minimum brings it out; one point less does not.
+TEST_F(StrongOpponentTest, ComesOutWithASetWorthExactlyTheMinimum) {
+    Computer("Ka10 He10 Bl10 Kr3 Ka6 Bl8 He2");
+    for (const int32_t minimum : {30, 31}) {
+        SCOPED_TRACE(minimum);
+        FirstMeldMinimum = minimum;
+        const TStrongMove move = NextMove(ComputerView());
+        EXPECT_EQ(move.Kind, minimum == 30 ? TMoveKind::LayOut : TMoveKind::Discard);
+        if (minimum == 30) {
+            EXPECT_EQ(move.Cards, (std::vector<int>{0, 1, 2}));
+        }
+    }
+}
+
 TEST_F(StrongOpponentTest, NeverComesOutBelowTheMinimum) {
     FirstMeldMinimum = 40;
     Computer("KrD KrK KrA He2 He9 Ka5 Bl7");
