@@ -63,28 +63,17 @@ TCardPlace PlaceOf(const TGame& game, const CardFace* face) {
     return {};
 }
 
+const std::vector<TCard>* PileOf(const TGameSnapshot& s, TPile pile, int32_t meld) {
+    const std::vector<TCard>* piles[] = {&s.Hand, &s.Computer, &s.Stock, &s.DiscardPile};
+    if (pile == TPile::Meld) {
+        return meld >= 0 && static_cast<size_t>(meld) < s.Melds.size() ? &s.Melds[meld] : nullptr;
+    }
+    return pile >= TPile::Hand && pile < TPile::Meld ? piles[static_cast<int>(pile)] : nullptr;
+}
+
 // The card at a place of the snapshot; null for nowhere or a place that is not there.
 const TCard* CardAt(const TGameSnapshot& s, const TCardPlace& place) {
-    const std::vector<TCard>* cards = nullptr;
-    switch (place.Pile) {
-        case TPile::Hand:
-            cards = &s.Hand;
-            break;
-        case TPile::Computer:
-            cards = &s.Computer;
-            break;
-        case TPile::Stock:
-            cards = &s.Stock;
-            break;
-        case TPile::DiscardPile:
-            cards = &s.DiscardPile;
-            break;
-        case TPile::Meld:
-            if (place.Meld >= 0 && static_cast<size_t>(place.Meld) < s.Melds.size()) {
-                cards = &s.Melds[place.Meld];
-            }
-            break;
-    }
+    const std::vector<TCard>* cards = PileOf(s, place.Pile, place.Meld);
     if (cards == nullptr || place.Index < 0 || static_cast<size_t>(place.Index) >= cards->size()) {
         return nullptr;
     }

@@ -72,9 +72,8 @@ void TMainForm::ContinueKeptGame() {
         ScrollBar1->setValue(reading.Kept.MeldRowScroll);
     }
     PaintBox1Paint();
-    if (Game.GameState == MustDraw) {
-        ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
-    }
+    // The sentence of the computer's last turn, as it stood until the player acted.
+    ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
     FocusTheStock();
 }
 
