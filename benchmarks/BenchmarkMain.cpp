@@ -1,7 +1,7 @@
 // Entry of the benchmark program: a Qt application (fonts, widgets) on the
 // offscreen platform unless another is asked for, then Google Benchmark.
-// Main windows made here save their settings into a temporary folder, never
-// into the user's own.
+// Main windows made here save their settings and keep their games in a
+// temporary folder, never in the user's own.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenHandler);
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (config.path() + "/data").toUtf8());
     QApplication app(argc, argv);
     SetUpApplication(app);
     benchmark::Initialize(&argc, argv);

@@ -73,6 +73,7 @@ void TGame::NeuesSpiel() {
     Opponent = ChosenOpponent;
     Seen.Clear();
     PlayerDraws = 0;
+    CardsDealt = CardsPerPlayer;
     ClearAll();
 
     for (int i = 0; i < 6; ++i) {

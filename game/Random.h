@@ -9,6 +9,10 @@ class TRandom {
 
     void Seed(uint64_t seed) { State = seed != 0 ? seed : 0x9E3779B97F4A7C15ull; }
 
+    // The whole state, for a game kept and taken up again; it is never 0.
+    uint64_t CurrentState() const { return State; }
+    void SetState(uint64_t state) { Seed(state); }
+
     uint64_t Next64() {
         State ^= State >> 12;
         State ^= State << 25;

@@ -85,3 +85,17 @@ int32_t TSeenCards::KnownIn(TSide side, int32_t suit, int32_t rank) const {
 int32_t TSeenCards::DiscardedBy(TSide side, int32_t suit, int32_t rank) const {
     return Counted(suit, rank) ? Thrown[static_cast<int>(side)][suit][rank] : 0;
 }
+
+TSeenCounts TSeenCards::Counts() const {
+    TSeenCounts counts;
+    std::memcpy(counts.Pile, Pile, sizeof(Pile));
+    std::memcpy(counts.Known, Known, sizeof(Known));
+    std::memcpy(counts.Thrown, Thrown, sizeof(Thrown));
+    return counts;
+}
+
+void TSeenCards::SetCounts(const TSeenCounts& counts) {
+    std::memcpy(Pile, counts.Pile, sizeof(Pile));
+    std::memcpy(Known, counts.Known, sizeof(Known));
+    std::memcpy(Thrown, counts.Thrown, sizeof(Thrown));
+}

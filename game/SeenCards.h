@@ -14,6 +14,14 @@ inline TSide OtherSide(TSide side) {
     return side == TSide::Player ? TSide::Computer : TSide::Player;
 }
 
+// Every count of TSeenCards as plain data, indexed by [side] [suit] [rank],
+// jokers at [0][1]; the other slots stay 0.
+struct TSeenCounts {
+    uint8_t Pile[5][15];
+    uint8_t Known[2][5][15];
+    uint8_t Thrown[2][5][15];
+};
+
 class TSeenCards {
   public:
     TSeenCards() { Clear(); }
@@ -33,6 +41,10 @@ class TSeenCards {
     int32_t InPile(int32_t suit, int32_t rank) const;
     int32_t KnownIn(TSide side, int32_t suit, int32_t rank) const;
     int32_t DiscardedBy(TSide side, int32_t suit, int32_t rank) const;
+
+    // For a game kept and taken up again.
+    TSeenCounts Counts() const;
+    void SetCounts(const TSeenCounts& counts);
 
   private:
     // Jokers in [0][1]; every copy is counted, so values stay below 7.

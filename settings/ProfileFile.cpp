@@ -27,13 +27,25 @@ class TProfileDocument {
     CSimpleIniA Ini{false, true, false};  // names without regard to case
 };
 
-QString ConfigDirectory() {
-    // Relative paths in XDG_CONFIG_HOME are invalid and must be ignored.
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+namespace {
+
+// Relative paths in the XDG variables are invalid and must be ignored.
+QString XdgDirectory(const char* variable, const char* underHome) {
+    const QString xdg = qEnvironmentVariable(variable);
     if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) {
         return QDir::cleanPath(xdg);
     }
-    return QDir::homePath() + "/.config";
+    return QDir::homePath() + underHome;
+}
+
+}  // namespace
+
+QString ConfigDirectory() {
+    return XdgDirectory("XDG_CONFIG_HOME", "/.config");
+}
+
+QString DataDirectory() {
+    return XdgDirectory("XDG_DATA_HOME", "/.local/share");
 }
 
 QString SettingsFilePath() {
@@ -223,29 +235,25 @@ bool TProfileFile::UpdateFile() {
 
 // Copies the file as read to the first backup name that is free, unless one
 // of the taken ones holds exactly these bytes already (an earlier save that
-// failed after keeping it). An older backup is never replaced. `kept` names
-// a new backup.
+// failed after keeping it). `kept` names a new backup.
 bool TProfileFile::KeepAside(QString& kept) {
     // The backup is as private as the file was.
     struct stat st {};
     const unsigned permissions = ::stat(QFile::encodeName(Target).constData(), &st) == 0 ? st.st_mode : 0600;
-    for (int i = 0; i < 1000; ++i) {
-        const QString backup = Target + ".bak" + (i == 0 ? QString() : QString::number(i));
-        switch (WriteNewFile(backup, Original, permissions)) {
-            case TNewFile::Written:
-                kept = backup;
-                return true;
-            case TNewFile::Failed:
-                return false;
-            case TNewFile::Exists:
-                break;
+    bool alreadyKept = false;
+    const QString backup = PutAside(Target, [&](const QString& name) {
+        const TNewFile written = WriteNewFile(name, Original, permissions);
+        if (written != TNewFile::Exists) {
+            return written;
         }
-        const QFileInfo taken(backup);
-        QFile same(backup);
-        if (taken.isFile() && taken.size() == Original.size() && same.open(QIODevice::ReadOnly) &&
-            same.readAll() == Original) {
-            return true;
-        }
+        const QFileInfo taken(name);
+        QFile same(name);
+        alreadyKept = taken.isFile() && taken.size() == Original.size() && same.open(QIODevice::ReadOnly) &&
+                      same.readAll() == Original;
+        return alreadyKept ? TNewFile::Written : TNewFile::Exists;
+    });
+    if (!alreadyKept) {
+        kept = backup;
     }
-    return false;
+    return !backup.isEmpty();
 }

@@ -14,6 +14,8 @@ class TProfileDocument;
 
 // Where the settings file lives: $XDG_CONFIG_HOME, else ~/.config.
 QString ConfigDirectory();
+// Where the program's data lives: $XDG_DATA_HOME, else ~/.local/share.
+QString DataDirectory();
 // The settings file of the program: "brisko.INI" in the configuration folder.
 QString SettingsFilePath();
 

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,13 +80,15 @@ TSaveCalls& SaveCalls() {
     return calls;
 }
 
-bool ReplaceFile(const QString& path, const QByteArray& contents) {
+bool ReplaceFile(const QString& path, const QByteArray& contents, std::optional<unsigned> permissions) {
     QString temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporaryName(path);
-        // 0666 less the umask, as for any new file.
-        fd = SaveCalls().Open(Native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // 0666 less the umask, as for any new file; a private one is never
+        // readable by others, not even while it is written.
+        fd = SaveCalls().Open(Native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              permissions ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) {
             return false;
         }
@@ -94,7 +97,13 @@ bool ReplaceFile(const QString& path, const QByteArray& contents) {
         return false;
     }
     struct stat old {};
-    if (::stat(Native(path).constData(), &old) == 0) {
+    if (permissions) {
+        old.st_mode = *permissions;
+    } else if (::stat(Native(path).constData(), &old) != 0) {
+        old.st_mode = 0;
+    }
+    // A failure leaves at most the mode the file was created with.
+    if (old.st_mode != 0) {
         ::fchmod(fd, old.st_mode & 07777);
     }
     if (!WriteFlushClose(fd, contents) ||
@@ -140,4 +149,97 @@ void RemoveStaleTemporaries(const QString& path) {
             ::unlink(file.constData());
         }
     }
+}
+
+QString PutAside(const QString& path, const std::function<TNewFile(const QString& backup)>& place) {
+    for (int i = 0; i < 1000; ++i) {
+        const QString backup = path + ".bak" + (i == 0 ? QString() : QString::number(i));
+        switch (place(backup)) {
+            case TNewFile::Written:
+                return backup;
+            case TNewFile::Failed:
+                return {};
+            case TNewFile::Exists:
+                break;
+        }
+    }
+    return {};
+}
+
+QString MoveAside(const QString& path) {
+    const QByteArray from = Native(path);
+    return PutAside(path, [&](const QString& backup) {
+        const QByteArray to = Native(backup);
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+            return TNewFile::Written;
+        }
+        if (errno == EEXIST) {
+            return TNewFile::Exists;
+        }
+        if (errno != EINVAL && errno != ENOSYS) {
+            return TNewFile::Failed;
+        }
+        // A file system that cannot rename without replacing: a second name,
+        // which never replaces either, then the first one goes.
+        if (::link(from.constData(), to.constData()) != 0) {
+            return errno == EEXIST ? TNewFile::Exists : TNewFile::Failed;
+        }
+        ::unlink(from.constData());
+        return TNewFile::Written;
+    });
+}
+
+TFileRead ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& contents, std::string& problem) {
+    contents.clear();
+    const QByteArray name = Native(path);
+    // A look before opening: a device or a pipe is never opened at all.
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            return TFileRead::Missing;
+        }
+        problem = "cannot be looked at";
+        return TFileRead::Refused;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        problem = S_ISLNK(st.st_mode) ? "a link" : "not a regular file";
+        return TFileRead::Refused;
+    }
+    // What lies there may have changed since the look: no link is followed
+    // and no pipe waited for, and the open file is looked at once more.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const bool gone = errno == ENOENT;
+        problem = gone ? "gone" : "cannot be opened";
+        return gone ? TFileRead::Missing : TFileRead::Refused;
+    }
+    bool whole = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    problem = whole ? "" : "not a regular file";
+    if (whole && st.st_size > maxSize) {
+        whole = false;
+        problem = "too large";
+    }
+    while (whole) {
+        char buffer[16384];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            whole = got == 0;
+            problem = whole ? "" : "cannot be read";
+            break;
+        }
+        contents.append(buffer, got);
+        if (contents.size() > maxSize) {
+            whole = false;
+            problem = "too large";
+        }
+    }
+    ::close(fd);
+    if (!whole) {
+        contents.clear();
+        return TFileRead::Refused;
+    }
+    return TFileRead::Read;
 }

@@ -31,29 +31,6 @@ class TConfigEnvironment final : public ::testing::Environment {
 
 const QString Section = "TOptionsForm";
 
-// Files of this process may grow to `bytes` only, as on a disk that is full
-// after that many bytes; a write beyond fails instead of raising SIGXFSZ.
-// Unlike permissions, this binds root too.
-class TFileSizeLimit {
-  public:
-    explicit TFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &Previous);
-        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, Previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &Previous);
-        std::signal(SIGXFSZ, PreviousHandler);
-    }
-    TFileSizeLimit(const TFileSizeLimit&) = delete;
-    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
-  private:
-    rlimit Previous{};
-    void (*PreviousHandler)(int) = nullptr;
-};
-
 QStringList FolderEntries(const TTempConfig& config) {
     return QDir(config.Path())
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

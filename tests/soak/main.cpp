@@ -2,6 +2,7 @@
 //   brisko_soak [events] [seed]
 // Prints the seed and the event number of the first broken invariant.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenHandler);
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // The games it keeps go to a folder of their own, never over the player's.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
     SetUpApplication(app);
     const int events = argc > 1 ? std::atoi(argv[1]) : 100000;

@@ -13,6 +13,7 @@ class TMainFormAccess {
           Game(form.Game),
           SpielMenu(form.SpielMenu),
           NeuesSpiel1(form.NeuesSpiel1),
+          ContinueAction(form.ContinueAction),
           OpponentGroup(form.OpponentGroup),
           ClassicOpponentAction(form.ClassicOpponentAction),
           StrongOpponentAction(form.StrongOpponentAction),
@@ -63,6 +64,7 @@ class TMainFormAccess {
           TellScreenReaders(form.TellScreenReaders),
           HintMarks(form.HintMarks),
           Statistics(form.Statistics),
+          Keeper(*form.Keeper),
           BlinkClock(form.BlinkClock),
           TicksCounted(form.TicksCounted),
           NextBlinkTick(form.NextBlinkTick) {}
@@ -100,11 +102,14 @@ class TMainFormAccess {
     int64_t CurrentTick() const { return Form.CurrentTick(); }
     void AdvancePlayout() { Form.AdvancePlayout(); }
     bool PlayingOut() const { return Form.PlayingOut(); }
+    void DiscardSelected() { Form.DiscardSelected(); }
+    void KeepGame() { Form.KeepGame(); }
 
     TMainForm& Form;
     TGame& Game;
     QMenu*& SpielMenu;
     QAction*& NeuesSpiel1;
+    QAction*& ContinueAction;
     QActionGroup*& OpponentGroup;
     QAction*& ClassicOpponentAction;
     QAction*& StrongOpponentAction;
@@ -155,6 +160,7 @@ class TMainFormAccess {
     std::function<void(QAccessibleEvent*)>& TellScreenReaders;
     std::vector<TTableMark>& HintMarks;
     TGameStatistics& Statistics;
+    TFileKeeper& Keeper;
     std::function<int64_t()>& BlinkClock;
     int64_t& TicksCounted;
     int64_t& NextBlinkTick;

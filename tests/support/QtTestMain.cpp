@@ -2,12 +2,31 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
+#include <memory>
 
 #include "app/AppSetup.h"
+
+namespace {
+
+// Every test starts without a kept game: the windows of earlier tests keep
+// theirs in a data folder of their own.
+class TFreshDataFolder : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        Folder = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", Folder->path().toUtf8());
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { Folder.reset(); }
+
+    std::unique_ptr<QTemporaryDir> Folder;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TFreshDataFolder);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "SoakRun.h"
 
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -11,7 +12,9 @@
 #include "ScriptedPlayer.h"
 #include "game/Invariants.h"
 #include "game/Random.h"
+#include "game/Snapshot.h"
 #include "render/TableLayout.h"
+#include "settings/KeptGame.h"
 #include "tests/support/MainFormAccess.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/window/MainForm.h"
@@ -100,6 +103,9 @@ class TSoak {
     }
     // Selects the cards of a meld the hand holds and drops them on the table or a meld.
     void PlayAMeld();
+    // A second start, as if the program had been ended here: it offers the
+    // game this window kept and continues exactly that one.
+    std::string StartAgain();
 
     TRandom Rng;
     TRandomBoxes Boxes;
@@ -130,6 +136,31 @@ void TSoak::PlayAMeld() {
     const QPoint to = Somewhere();
     QTest::mouseMove(Table(), to);
     Release(to);
+}
+
+std::string TSoak::StartAgain() {
+    In(Form).Keeper.Finish();
+    QFile file(KeptGameFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};  // nothing kept yet
+    }
+    const TKeptGameParse kept = ParseKeptGame(file.readAll());
+    if (!kept.Problem.empty()) {
+        return "kept a game that cannot be read back: " + kept.Problem + "; ";
+    }
+    TMainForm second(Rng.Next64());
+    In(second).SetMessageBoxes(&Boxes);
+    second.show();
+    if (!In(second).ContinueAction->isEnabled()) {
+        return "a kept game not offered; ";
+    }
+    In(second).ContinueAction->trigger();
+    TGameSnapshot continued = TakeSnapshot(In(second).Game);
+    continued.ChosenOpponent = kept.Kept.Game.ChosenOpponent;  // the menu's choice stands
+    if (KeptGameText({continued, 0}) != KeptGameText({kept.Kept.Game, 0})) {
+        return "a second start continues another game; ";
+    }
+    return {};
 }
 
 std::string TSoak::Step() {
@@ -171,6 +202,10 @@ std::string TSoak::Step() {
     } else if (roll < 93) {
         // Played out quickly or at once: a loss waits for the last step in real time.
         In(Form).SetMoveSpeed(Pick(2) == 0 ? TMoveSpeed::Instant : TMoveSpeed::Fast);
+    } else if (roll == 93 && Pick(3) == 0) {
+        if (std::string broken = StartAgain(); !broken.empty()) {
+            return broken;
+        }
     } else {
         // The timer's own wake-up, at its time or (as timers may) a little late.
         Now = std::max(Now, In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs) + Pick(3);

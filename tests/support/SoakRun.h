@@ -1,6 +1,7 @@
 // Long random sessions against the real main window: random mouse input on the
-// table, menu commands, take-back, scrolling, resizing and random answers to
-// every question, with the deck checked after every event.
+// table, menu commands, take-back, scrolling, resizing, random answers to every
+// question and now and then a second start that continues the kept game, with
+// the deck checked after every event.
 #pragma once
 
 #include <cstdint>

@@ -5,14 +5,22 @@
 TScriptedPlayer::TScriptedPlayer(TGame& game, uint64_t seed) : Game(game), Rng(seed) {}
 
 bool TScriptedPlayer::PlayTurn() {
+    auto pause = [this] {
+        if (Paused) {
+            Paused();
+        }
+    };
     if (!Draw()) {
         return false;
     }
+    pause();
     while (Game.GameState == MayLayOut && LayOutOne()) {
         ++MeldsLaid;
+        pause();
     }
     while (Game.GameState == MayLayOut && LayOffOne()) {
         ++CardsLaidOff;
+        pause();
     }
     if (Game.GameState == MayLayOut) {
         Discard();

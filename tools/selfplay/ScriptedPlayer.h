@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "game/Game.h"
@@ -20,6 +21,9 @@ class TScriptedPlayer {
 
     int MeldsLaid = 0;
     int CardsLaidOff = 0;
+    // Called after the draw and after each meld laid or card laid off: where
+    // a player may stop in the middle of a turn.
+    std::function<void()> Paused;
 
   private:
     bool Draw();

@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/SilentScreen.h"
+#include "game/Snapshot.h"
 
 namespace {
 
@@ -60,17 +61,37 @@ class TSignature {
 
 }  // namespace
 
-TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
+TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit, const TSelfPlayOptions& options) {
     TSelfPlayResult result;
     TTallyScreen screen;
-    TGame game(&screen, seed);
+    // The player keeps its seat when an interruption puts a new game object
+    // there: an object of the same type in the same place takes over the
+    // old one's name.
+    std::optional<TGame> seat;
+    seat.emplace(&screen, seed);
+    TGame& game = *seat;
+    game.ChosenOpponent = options.Opponent;
     TScriptedPlayer player(game, seed ^ 0x5DEECE66Dull);
     TSignature signature;
+    int ends = 0;
+    std::string unkept;  // a position that could not be kept
+    auto interrupt = [&] {
+        if (screen.PlayerWins + screen.ComputerWins != ends) {
+            return;
+        }
+        if (unkept.empty()) {
+            unkept = CheckSnapshot(TakeSnapshot(game));
+        }
+        if (options.Interrupt) {
+            options.Interrupt(seat, screen);
+        }
+    };
+    player.Paused = interrupt;
     for (int g = 0; g < games && result.Failure.empty(); ++g) {
         game.NeuesSpiel();
-        const int endsBefore = screen.PlayerWins + screen.ComputerWins;
+        ends = screen.PlayerWins + screen.ComputerWins;
         int turn = 0;
-        while (screen.PlayerWins + screen.ComputerWins == endsBefore) {
+        while (screen.PlayerWins + screen.ComputerWins == ends) {
             if (turn == turnLimit || !player.PlayTurn()) {
                 ++result.Unfinished;
                 break;
@@ -83,6 +104,10 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit) {
             }
             if (screen.Refusals != 0) {
                 broken += "the scripted player was refused; ";
+            }
+            interrupt();
+            if (!unkept.empty()) {
+                broken += "not to be kept: " + unkept + "; ";
             }
             if (!broken.empty()) {
                 result.Failure = "seed " + std::to_string(seed) + ", game " + std::to_string(g + 1) +

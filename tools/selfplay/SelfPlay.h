@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+
+#include "game/Game.h"
 
 struct TSelfPlayResult {
     int Games = 0;
@@ -16,5 +20,19 @@ struct TSelfPlayResult {
     uint64_t Signature = 0;
 };
 
-// Plays the given number of games from one seed; stops at the first broken invariant.
-TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit = 500);
+// The game in play is stopped and taken up again. The seat holds it; the
+// interruption may put another game object there, which play goes on with.
+using TInterruption = std::function<void(std::optional<TGame>& seat, TGameScreen& screen)>;
+
+struct TSelfPlayOptions {
+    TOpponentKind Opponent = TOpponentKind::Classic;
+    // Called after every turn, after the player's draw and after each of its
+    // melds and lay-offs, unless the game has just ended.
+    TInterruption Interrupt;
+};
+
+// Plays the given number of games from one seed; stops at the first broken
+// invariant. At each place where play may be interrupted the game, taken as a
+// snapshot, must be a position that could occur.
+TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit = 500,
+                          const TSelfPlayOptions& options = {});

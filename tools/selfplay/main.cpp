@@ -1,9 +1,9 @@
 // Plays whole games without a screen and prints how they went.
-// Usage: brisko_selfplay [games] [seed]
+// Usage: brisko_selfplay [games] [seed] [klassisch|stark]
 //        brisko_selfplay --match A-B --deals D --seed S [--cards N] [--minimum 30|40]
 //                        [--extern "COMMAND ARGS" [--timeout SECONDS]]
-// The first form plays the scripted player against the classic computer; the
-// second plays every deal twice between two strategies (skript, klassisch,
+// The first form plays the scripted player against the computer (the classic one
+// unless named); the second plays every deal twice between two strategies (skript, klassisch,
 // stark, extern), each moving first once, with N cards dealt (12) and the
 // first-meld minimum given (30). Extern is the program given, spoken to over
 // the line protocol of docs/extern-protocol.md.
@@ -38,7 +38,7 @@ bool ParseSeconds(const char* text, double& value) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: brisko_selfplay [games] [seed]\n"
+                 "usage: brisko_selfplay [games] [seed] [klassisch|stark]\n"
                  "       brisko_selfplay --match A-B [--deals D] [--seed S] [--cards N] [--minimum 30|40]\n"
                  "                       [--extern \"COMMAND ARGS\" [--timeout SECONDS]]\n"
                  "       (A, B: skript, klassisch, stark, extern)\n");
@@ -136,8 +136,14 @@ int main(int argc, char** argv) {
     }
     const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
     const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : ClockSeed();
+    TSelfPlayOptions options;
+    TStrategy opponent = TStrategy::Classic;
+    if (argc > 3 && (!ParseStrategy(argv[3], opponent) || opponent == TStrategy::Scripted)) {
+        return Usage();
+    }
+    options.Opponent = opponent == TStrategy::Strong ? TOpponentKind::Strong : TOpponentKind::Classic;
     const auto start = std::chrono::steady_clock::now();
-    const TSelfPlayResult result = PlayGames(games, seed);
+    const TSelfPlayResult result = PlayGames(games, seed, 500, options);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("seed %llu: %d games in %.2f s (%.0f games/s)\n", static_cast<unsigned long long>(seed),

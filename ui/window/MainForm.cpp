@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "settings/KeptGame.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProgramDir.h"
 #include "ui/dialogs/AboutBox.h"
@@ -51,6 +52,11 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     };
     TProfileFile::OnNotice = [this](const QString& message) {
         ReportSettingsProblem(message, TMessageIcon::Information);
+    };
+    Keeper = std::make_unique<TFileKeeper>(KeptGameFilePath(), KeptGamePermissions);
+    Keeper->OnDone = [this](TKeeperTask task, bool done) {
+        QMetaObject::invokeMethod(
+            this, [this, task, done] { ReportKeeping(task, done); }, Qt::QueuedConnection);
     };
 
     // Armed by each painting for the next tick at which the draw hint changes.
@@ -180,6 +186,7 @@ void TMainForm::FormShow() {
     Game.NeuesSpiel();
     PaintBox1Paint();
     FocusTheStock();
+    OfferKeptGame();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/Game.h"
@@ -18,6 +19,7 @@
 #include "render/ArtworkShelf.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
+#include "settings/FileKeeper.h"
 #include "settings/GameStatistics.h"
 #include "settings/ViewSettings.h"
 #include "ui/dialogs/MessageBoxes.h"
@@ -124,11 +126,32 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // Counts this game into the statistics and writes them; false when the
     // file could not be written.
     bool CountGame(bool won);
+    // Counts a lost game against `opponent`, the same way.
+    bool CountLoss(TOpponentKind opponent);
     // Writes the settings file, reporting a failure; false then.
     bool UpdateSettingsFile(TProfileFile& ini);
     void ReportCannotWrite(const QString& fileName);
     // A settings file problem: a box while playing, standard error while quitting on a signal.
     void ReportSettingsProblem(const QString& message, TMessageIcon icon);
+
+    // --- The kept game (MainFormKeptGame.cpp) ---
+    // At the start: a game an earlier run kept is offered, not yet read.
+    void OfferKeptGame();
+    // "Letztes Spiel fortsetzen": the kept game takes the fresh deal's place.
+    void ContinueKeptGame();
+    // The player's draw, by mouse or keyboard; true when a card was drawn.
+    // A kept game not continued is given up by it.
+    bool DrawForPlayer(bool fromStock);
+    void GiveUpWaitingGame();
+    // Hands the game in play to the keeper, unless it has not begun, is over,
+    // or an earlier run's game still waits in the file.
+    void KeepGame();
+    // The game in play is over or given up: its file goes.
+    void ForgetKeptGame();
+    // The last save, written before the program ends.
+    void KeepGameAtExit();
+    void ReportKeeping(TKeeperTask task, bool done);
+    bool GameOver() const;
 
     // --- Mouse (MainFormMouse.cpp) ---
     void PaintBox1MouseDown(int x, int y);
@@ -219,6 +242,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // Controls.
     QMenu* SpielMenu;
     QAction* NeuesSpiel1;
+    QAction* ContinueAction;
     QActionGroup* OpponentGroup;
     QAction* ClassicOpponentAction;
     QAction* StrongOpponentAction;
@@ -294,6 +318,11 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     QString HintSentence;
     // Finished games, as last read from or written to the settings file.
     TGameStatistics Statistics;
+    // The game in play, kept in its own file after each change.
+    std::unique_ptr<TFileKeeper> Keeper;
+    bool KeptGameWaiting = false;  // an earlier run's game lies there, neither continued nor given up
+    QByteArray LastKept;           // the text last handed to the keeper
+    bool KeepingFailureTold = false;
 
     // The timer's tick. Ticks are counted from the window's creation on
     // BlinkClock (milliseconds), which tests may replace.

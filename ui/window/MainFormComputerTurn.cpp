@@ -52,6 +52,7 @@ void TMainForm::OpponentStep(const TTurnRecord& record) {
 
 void TMainForm::DiscardSelected() {
     Game.PlayerDiscard();
+    KeepGame();
 }
 
 void TMainForm::ShowComputerTurn() {
@@ -70,6 +71,8 @@ void TMainForm::ShowComputerTurn() {
 
 void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {
     ClearHint();
+    // The file goes first: a game counted must never be offered again.
+    ForgetKeptGame();
     const bool counted = CountGame(end == TGameEnd::PlayerWon);
     // The loss is told only once its last step has been seen.
     if (end == TGameEnd::ComputerWon && ComputerMoved) {

@@ -62,6 +62,7 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
             KeyboardShown = true;
             ClearHint();
             Game.ClearHandSelection();
+            KeepGame();
             PaintBox1Paint();
             TellAccessibleFocus();
             return true;
@@ -73,8 +74,8 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TMainForm::ActOnKeyFocus(bool space) {
     const TTableStop stop = ValidStop(Game, KeyFocus);
     if (Game.GameState == MustDraw) {
-        const bool drawn = (stop.Kind == TStopKind::Stock && Game.PlayerDrawFromStock()) ||
-                           (stop.Kind == TStopKind::DiscardPile && Game.PlayerDrawFromDiscardPile());
+        const bool drawn = (stop.Kind == TStopKind::Stock && DrawForPlayer(true)) ||
+                           (stop.Kind == TStopKind::DiscardPile && DrawForPlayer(false));
         if (drawn) {
             // On to the card just drawn.
             for (int i = 0; i < Game.OwnCards.Count(); ++i) {
@@ -92,6 +93,7 @@ void TMainForm::ActOnKeyFocus(bool space) {
     if (space) {
         if (stop.Kind == TStopKind::HandCard) {
             Game.ToggleHandCard(stop.Index);
+            KeepGame();
             PaintBox1Paint();
             TellAccessibleFocus();
         }
@@ -101,6 +103,7 @@ void TMainForm::ActOnKeyFocus(bool space) {
         case TStopKind::Meld:
         case TStopKind::FreeTable:
             Game.PlayerLayOut(stop.Kind == TStopKind::Meld ? stop.Index : -1);
+            KeepGame();
             PaintBox1Paint();
             TellAccessibleFocus();
             break;

@@ -78,6 +78,10 @@ void TMainForm::CreateMenus() {
     NeuesSpiel1 = SpielMenu->addAction(tr("Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
+    ContinueAction = SpielMenu->addAction(tr("Letztes Spiel fortsetzen"), this, &TMainForm::ContinueKeptGame);
+    ContinueAction->setObjectName("ContinueAction");
+    ContinueAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ContinueAction->setEnabled(false);
     SpielMenu->addSeparator();
     // The opponent of the next game, one of two.
     OpponentGroup = new QActionGroup(this);
@@ -122,8 +126,11 @@ void TMainForm::CreateMenus() {
 void TMainForm::NeuesSpiel1Click() {
     ClearHint();
     // A game given up after the first draw is lost.
-    if (Game.PlayerDraws > 0 && !CountGame(false)) {
-        ReportCannotWrite(SettingsFilePath());
+    if (Game.PlayerDraws > 0) {
+        ForgetKeptGame();
+        if (!CountGame(false)) {
+            ReportCannotWrite(SettingsFilePath());
+        }
     }
     Game.NeuesSpiel();
     ComputerMoved = false;
@@ -140,10 +147,12 @@ void TMainForm::Beenden1Click() {
 void TMainForm::UndoBtnClick() {
     ClearHint();
     Game.TakeBackTurn();
+    KeepGame();
 }
 
 void TMainForm::ScrollBar1Change(int) {
     PaintBox1Paint();
+    KeepGame();
 }
 
 void TMainForm::CreateViewMenu() {

@@ -22,9 +22,9 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
     ClearHint();
     if (Game.GameState == MustDraw) {
         if (StockRect.Contains(x, y)) {
-            Game.PlayerDrawFromStock();
+            DrawForPlayer(true);
         } else if (!Game.DiscardPile.Empty() && DiscardRect.Contains(x, y)) {
-            Game.PlayerDrawFromDiscardPile();
+            DrawForPlayer(false);
         }
         return;
     }
@@ -57,6 +57,7 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
     if (newlySelected) {
         Dragging = 1;
     }
+    KeepGame();
 }
 
 void TMainForm::PaintBox1MouseMove(int x, int y) {
@@ -84,6 +85,7 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
             }
         }
         Game.PlayerLayOut(target);
+        KeepGame();
     }
     PaintBox1Paint();
     ShowComputerTurn();

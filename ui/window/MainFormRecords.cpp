@@ -21,11 +21,17 @@ void TMainForm::RestoreOwnSections() {
 }
 
 bool TMainForm::CountGame(bool won) {
-    if (won) {
-        Statistics.CountWin(Game.Opponent, Game.PlayerDraws);
-    } else {
-        Statistics.CountLoss(Game.Opponent);
+    if (!won) {
+        return CountLoss(Game.Opponent);
     }
+    Statistics.CountWin(Game.Opponent, Game.PlayerDraws);
+    TProfileFile ini(SettingsFilePath());
+    Statistics.Write(ini);
+    return ini.UpdateFile();
+}
+
+bool TMainForm::CountLoss(TOpponentKind opponent) {
+    Statistics.CountLoss(opponent);
     TProfileFile ini(SettingsFilePath());
     Statistics.Write(ini);
     return ini.UpdateFile();
@@ -57,6 +63,7 @@ void TMainForm::SaveSettingsAtExit() {
     }
     SettingsSavedAtExit = true;
     OptionsForm->FormDestroy();
+    KeepGameAtExit();
 }
 
 void TMainForm::StoreViewSettings() {

@@ -1,0 +1,392 @@
+#include "game/Snapshot.h"
+
+#include <cstdlib>
+#include <new>
+#include <utility>
+
+#include "game/MeldShape.h"
+#include "game/Settings.h"
+
+namespace {
+
+// A run's sort keys count from its first card up and down, a set's are suits.
+constexpr int32_t MaxMeldOrder = 13;
+// A meld laid out at once holds every rank at most once.
+constexpr int32_t LongestMeld = 13;
+
+std::vector<TCard> Faceless(std::vector<TCard> cards) {
+    for (TCard& card : cards) {
+        card.Image = nullptr;
+    }
+    return cards;
+}
+
+const TCardArray* PileOf(const TGame& game, TPile pile, int32_t meld) {
+    switch (pile) {
+        case TPile::Hand:
+            return &game.OwnCards;
+        case TPile::Computer:
+            return &game.OpponentCards;
+        case TPile::Stock:
+            return &game.Stock;
+        case TPile::DiscardPile:
+            return &game.DiscardPile;
+        case TPile::Meld:
+            return meld >= 0 && meld < game.TableMelds.Count() ? game.TableMelds.At(meld).Cards : nullptr;
+    }
+    return nullptr;
+}
+
+TCardPlace PlaceOf(const TGame& game, const CardFace* face) {
+    if (face == nullptr) {
+        return {};
+    }
+    auto find = [&](TPile pile, int32_t meld) -> TCardPlace {
+        const TCardArray* cards = PileOf(game, pile, meld);
+        for (int i = 0; cards != nullptr && i < cards->Count(); ++i) {
+            if (cards->At(i).Image == face) {
+                return {pile, meld, i};
+            }
+        }
+        return {};
+    };
+    for (const TPile pile : {TPile::Hand, TPile::Computer, TPile::Stock, TPile::DiscardPile}) {
+        if (const TCardPlace place = find(pile, -1); place.Index >= 0) {
+            return place;
+        }
+    }
+    for (int32_t m = 0; m < game.TableMelds.Count(); ++m) {
+        if (const TCardPlace place = find(TPile::Meld, m); place.Index >= 0) {
+            return place;
+        }
+    }
+    return {};
+}
+
+const std::vector<TCard>* PileOf(const TGameSnapshot& s, TPile pile, int32_t meld) {
+    const std::vector<TCard>* piles[] = {&s.Hand, &s.Computer, &s.Stock, &s.DiscardPile};
+    if (pile == TPile::Meld) {
+        return meld >= 0 && static_cast<size_t>(meld) < s.Melds.size() ? &s.Melds[meld] : nullptr;
+    }
+    return pile >= TPile::Hand && pile < TPile::Meld ? piles[static_cast<int>(pile)] : nullptr;
+}
+
+// The card at a place of the snapshot; null for nowhere or a place that is not there.
+const TCard* CardAt(const TGameSnapshot& s, const TCardPlace& place) {
+    const std::vector<TCard>* cards = PileOf(s, place.Pile, place.Meld);
+    if (cards == nullptr || place.Index < 0 || static_cast<size_t>(place.Index) >= cards->size()) {
+        return nullptr;
+    }
+    return &(*cards)[place.Index];
+}
+
+bool IsFlag(uint8_t value) {
+    return value <= 1;
+}
+
+bool InRange(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
+
+// Every field of one card within what the rules ever leave in it.
+bool PlausibleCard(const TCard& c) {
+    const bool joker = c.Suit == Joker && c.Rank == JokerRank;
+    return (joker || IsNatural(c.Suit, c.Rank)) && c.Image == nullptr && IsFlag(c.FromTable) &&
+           IsFlag(c.FixedOnTable) && IsFlag(c.TakeBack) && IsFlag(c.Selected) &&
+           InRange(c.MeldOrder, -MaxMeldOrder, MaxMeldOrder) &&
+           (c.AsRank == 0 || InRange(c.AsRank, 2, Ass)) && InRange(c.AsSuit, 0, Kreuz) &&
+           InRange(c.DragDX, -MaxDragOffset, MaxDragOffset) &&
+           InRange(c.DragDY, -MaxDragOffset, MaxDragOffset);
+}
+
+// What a step notes for a draw from the stock: no card at all.
+bool IsNoCard(const TCard& c) {
+    return c.Suit == 0 && c.Rank == 0 && c.Image == nullptr && c.FromTable == 0 && c.FixedOnTable == 0 &&
+           c.TakeBack == 0 && c.Selected == 0 && c.MeldOrder == 0 && c.AsRank == 0 && c.AsSuit == 0 &&
+           c.DragDX == 0 && c.DragDY == 0;
+}
+
+// The shapes melds keep on the table, whoever laid them and whatever was laid
+// off or exchanged since. A meld whose cards all show one suit is a run: its
+// ranks follow each other round the corner, each once unless it holds all
+// thirteen. Any other is a set of at most four cards, two of which show one
+// rank; the rules let a set take in table jokers that still name other
+// cards, and exchanges may put those very cards in their place.
+bool LiesAsMeld(const std::vector<TCard>& cards) {
+    if (cards.size() < 3) {
+        return false;
+    }
+    int32_t shown[Ass + 1] = {};
+    size_t ranks = 0;
+    for (const TCard& card : cards) {
+        if (IsJoker(card) && (!InRange(card.AsRank, 2, Ass) || !InRange(card.AsSuit, Karo, Kreuz))) {
+            return false;
+        }
+        ranks += shown[RankInMeld(card)]++ == 0 ? 1 : 0;
+    }
+    if (!IsRun(cards)) {
+        return cards.size() <= 4 && ranks < cards.size();
+    }
+    if (ranks < 13 && ranks != cards.size()) {
+        return false;
+    }
+    int ends = 0;  // ranks shown whose neighbour below is not
+    for (int32_t rank = 2; rank <= Ass; ++rank) {
+        ends += shown[rank] > 0 && shown[RankBelow(rank)] == 0 ? 1 : 0;
+    }
+    return ends <= 1;
+}
+
+int32_t CopiesOf(int32_t suit) {
+    return suit == Joker ? 6 : 2;
+}
+
+std::string CheckDeck(const TGameSnapshot& s) {
+    int32_t copies[5][15] = {};
+    size_t total = 0;
+    auto count = [&](const std::vector<TCard>& cards) {
+        for (const TCard& card : cards) {
+            if (!PlausibleCard(card)) {
+                return false;
+            }
+            ++copies[card.Suit][card.Rank];
+            ++total;
+        }
+        return true;
+    };
+    bool plausible = count(s.Hand) && count(s.Computer) && count(s.Stock) && count(s.DiscardPile);
+    for (const std::vector<TCard>& meld : s.Melds) {
+        plausible = plausible && count(meld);
+    }
+    if (!plausible) {
+        return "a card out of range";
+    }
+    bool whole = total == 110 && copies[Joker][JokerRank] == CopiesOf(Joker);
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        for (int32_t rank = 2; rank <= Ass; ++rank) {
+            whole = whole && copies[suit][rank] == CopiesOf(suit);
+        }
+    }
+    return whole ? std::string() : "not the 110 cards";
+}
+
+std::string CheckTable(const TGameSnapshot& s) {
+    bool takeBack = false;
+    for (const std::vector<TCard>& meld : s.Melds) {
+        if (!LiesAsMeld(meld)) {
+            return "a meld the rules do not allow";
+        }
+        for (const TCard& card : meld) {
+            takeBack = takeBack || card.TakeBack != 0;
+        }
+    }
+    if (!s.Melds.empty() && s.PlayerCameOut == 0 && s.OpponentCameOut == 0) {
+        return "melds while neither side came out";
+    }
+    // Cards laid this turn can only lie there while the player lays out.
+    if (takeBack && (s.GameState != MayLayOut || s.PlayerCameOut == 0)) {
+        return "cards to take back outside the player's turn";
+    }
+    return {};
+}
+
+std::string CheckTurn(const TGameSnapshot& s) {
+    if (!InRange(s.CardsDealt, 10, 16) || (s.FirstMeldMinimum != 30 && s.FirstMeldMinimum != 40)) {
+        return "settings out of range";
+    }
+    if (!IsFlag(s.ComeOutAtTurnStart) || !IsFlag(s.PlayerCameOut) || !IsFlag(s.OpponentCameOut)) {
+        return "a flag out of range";
+    }
+    const int32_t hand = static_cast<int32_t>(s.Hand.size());
+    switch (s.GameState) {
+        case MustDraw:
+            // An empty hand before the draw would be a game won already.
+            if (s.ComeOutAtTurnStart != s.PlayerCameOut || !InRange(hand, 1, s.CardsDealt)) {
+                return "the hand does not fit the turn";
+            }
+            break;
+        case MayLayOut:
+            if (s.ComeOutAtTurnStart > s.PlayerCameOut || !InRange(hand, 0, s.CardsDealt + 1)) {
+                return "the hand does not fit the turn";
+            }
+            break;
+        default:
+            return "no such turn state";
+    }
+    // The computer ends its turn with a discard, or with its hand laid out.
+    if (static_cast<int32_t>(s.Computer.size()) > s.CardsDealt) {
+        return "the computer holds too many cards";
+    }
+    if (!InRange(s.PlayerDraws, 1, MaxPlayerDraws)) {
+        return "no turn of the player";
+    }
+    for (const TOpponentKind kind : {s.Opponent, s.ChosenOpponent}) {
+        if (kind != TOpponentKind::Classic && kind != TOpponentKind::Strong) {
+            return "no such opponent";
+        }
+    }
+    if (s.RandomState == 0) {
+        return "a random generator that is stuck";
+    }
+    return {};
+}
+
+std::string CheckSeen(const TGameSnapshot& s) {
+    uint8_t inPile[5][15] = {};
+    for (const TCard& card : s.DiscardPile) {
+        ++inPile[card.Suit][card.Rank];
+    }
+    for (int32_t suit = 0; suit < 5; ++suit) {
+        for (int32_t rank = 0; rank < 15; ++rank) {
+            const bool counted = suit == Joker ? rank == JokerRank : rank >= 2;
+            if (s.Seen.Pile[suit][rank] != inPile[suit][rank]) {
+                return "the remembered discard pile differs";
+            }
+            for (int side = 0; side < 2; ++side) {
+                if (s.Seen.Known[side][suit][rank] > (counted ? CopiesOf(suit) : 0) ||
+                    (!counted && s.Seen.Thrown[side][suit][rank] != 0)) {
+                    return "a remembered card out of range";
+                }
+            }
+        }
+    }
+    return {};
+}
+
+std::string CheckOpponentTurn(const TGameSnapshot& s) {
+    if (s.OpponentTurn.size() > MaxTurnSteps) {
+        return "too many steps in the computer's turn";
+    }
+    auto placed = [&](const TCard& card, const TCardPlace& place) {
+        if (place.Index == -1) {
+            return true;
+        }
+        const TCard* lying = CardAt(s, place);
+        return lying != nullptr && lying->Suit == card.Suit && lying->Rank == card.Rank;
+    };
+    for (const TStepSnapshot& kept : s.OpponentTurn) {
+        const TTurnStep& step = kept.Step;
+        if (!InRange(static_cast<int32_t>(step.Kind), 0, static_cast<int32_t>(TStepKind::Discard)) ||
+            !InRange(static_cast<int32_t>(step.End), 0, static_cast<int32_t>(TMeldEnd::Set)) ||
+            !InRange(step.Meld, -1, static_cast<int32_t>(s.Melds.size()) - 1) ||
+            step.Cards.size() > LongestMeld || kept.CardsAt.size() != step.Cards.size()) {
+            return "a step of the computer's turn out of range";
+        }
+        if (!(IsNoCard(step.Card) && kept.CardAt.Index == -1) &&
+            !(PlausibleCard(step.Card) && placed(step.Card, kept.CardAt))) {
+            return "a card of the computer's turn out of place";
+        }
+        for (size_t i = 0; i < step.Cards.size(); ++i) {
+            if (!PlausibleCard(step.Cards[i]) || !placed(step.Cards[i], kept.CardsAt[i])) {
+                return "a card of the computer's turn out of place";
+            }
+        }
+    }
+    return {};
+}
+
+bool Fill(TGame& game, TCardArray& into, const std::vector<TCard>& cards) {
+    for (const TCard& record : cards) {
+        TCard* card = game.NewCard(into, record.Suit, record.Rank);
+        if (card == nullptr) {
+            return false;
+        }
+        CardFace* face = card->Image;
+        *card = record;
+        card->Image = face;
+    }
+    return true;
+}
+
+bool AddMeld(TGame& game, const std::vector<TCard>& cards) {
+    auto* lying = new (std::nothrow) TCardArray(&game.CurMeldCard);
+    if (lying == nullptr) {
+        return false;
+    }
+    TMeld* meld = game.TableMelds.Append();
+    if (meld == nullptr) {
+        delete lying;
+        return false;
+    }
+    meld->Cards = lying;
+    meld->Bounds = {};
+    return Fill(game, *lying, cards);
+}
+
+CardFace* FaceAt(const TGame& game, const TCardPlace& place) {
+    const TCardArray* cards = PileOf(game, place.Pile, place.Meld);
+    return cards != nullptr && place.Index >= 0 && place.Index < cards->Count() ? cards->At(place.Index).Image
+                                                                                : nullptr;
+}
+
+}  // namespace
+
+TGameSnapshot TakeSnapshot(const TGame& game) {
+    TGameSnapshot s;
+    s.CardsDealt = game.CardsDealt;
+    s.FirstMeldMinimum = FirstMeldMinimum;
+    s.Hand = Faceless(game.OwnCards.Records());
+    s.Computer = Faceless(game.OpponentCards.Records());
+    s.Stock = Faceless(game.Stock.Records());
+    s.DiscardPile = Faceless(game.DiscardPile.Records());
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        s.Melds.push_back(Faceless(game.TableMelds.At(m).Cards->Records()));
+    }
+    s.GameState = game.GameState;
+    s.ComeOutAtTurnStart = game.ComeOutAtTurnStart;
+    s.PlayerCameOut = game.PlayerCameOut;
+    s.OpponentCameOut = game.OpponentCameOut;
+    s.PlayerDraws = game.PlayerDraws;
+    s.Opponent = game.Opponent;
+    s.ChosenOpponent = game.ChosenOpponent;
+    s.Seen = game.Seen.Counts();
+    s.RandomState = game.Rng.CurrentState();
+    for (const TTurnStep& step : game.OpponentTurn.Steps) {
+        TStepSnapshot kept{step, PlaceOf(game, step.Card.Image), {}};
+        kept.Step.Card.Image = nullptr;
+        for (TCard& card : kept.Step.Cards) {
+            kept.CardsAt.push_back(PlaceOf(game, card.Image));
+            card.Image = nullptr;
+        }
+        s.OpponentTurn.push_back(std::move(kept));
+    }
+    return s;
+}
+
+std::string CheckSnapshot(const TGameSnapshot& snapshot) {
+    for (auto check : {CheckTurn, CheckDeck, CheckTable, CheckSeen, CheckOpponentTurn}) {
+        if (std::string problem = check(snapshot); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
+    game.ClearAll();
+    game.OpponentTurn = {};
+    bool whole = Fill(game, game.OwnCards, s.Hand) && Fill(game, game.OpponentCards, s.Computer) &&
+                 Fill(game, game.Stock, s.Stock) && Fill(game, game.DiscardPile, s.DiscardPile);
+    for (size_t m = 0; whole && m < s.Melds.size(); ++m) {
+        whole = AddMeld(game, s.Melds[m]);
+    }
+    game.PlayerCameOut = s.PlayerCameOut;
+    game.OpponentCameOut = s.OpponentCameOut;
+    game.SetStatus(s.GameState);
+    game.ComeOutAtTurnStart = s.ComeOutAtTurnStart;
+    game.PlayerDraws = s.PlayerDraws;
+    game.CardsDealt = s.CardsDealt;
+    game.Opponent = s.Opponent;
+    game.ChosenOpponent = s.ChosenOpponent;
+    game.Seen.SetCounts(s.Seen);
+    game.Rng.SetState(s.RandomState);
+    for (const TStepSnapshot& kept : s.OpponentTurn) {
+        TTurnStep step = kept.Step;
+        step.Card.Image = FaceAt(game, kept.CardAt);
+        for (size_t i = 0; i < step.Cards.size() && i < kept.CardsAt.size(); ++i) {
+            step.Cards[i].Image = FaceAt(game, kept.CardsAt[i]);
+        }
+        game.OpponentTurn.Steps.push_back(std::move(step));
+    }
+    return whole;
+}

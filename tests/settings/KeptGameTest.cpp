@@ -1,0 +1,558 @@
+// The kept game's file: every field back as it was, a game that plays on as if
+// never interrupted, bad files refused and kept aside, saves that leave the old
+// or the new file whatever stops them, and the keeper that writes in the
+// background.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <random>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "ScriptedPlayer.h"
+#include "SelfPlay.h"
+#include "game/Invariants.h"
+#include "game/Snapshot.h"
+#include "settings/FileKeeper.h"
+#include "settings/KeptGame.h"
+#include "settings/SafeFile.h"
+#include "tests/support/FakeScreen.h"
+#include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WatchedSaveCalls.h"
+
+namespace {
+
+// Positions of self-play games at every place where play may stop.
+std::vector<TGameSnapshot> PlayedPositions(TOpponentKind opponent, int games, uint64_t seed) {
+    std::vector<TGameSnapshot> positions;
+    TSelfPlayOptions options;
+    options.Opponent = opponent;
+    options.Interrupt = [&](std::optional<TGame>& seat, TGameScreen&) {
+        positions.push_back(TakeSnapshot(*seat));
+    };
+    EXPECT_EQ(PlayGames(games, seed, 500, options).Failure, "");
+    return positions;
+}
+
+// A position of the player's turn with melds on the table, cards laid this
+// turn, a remembered discard pile and a computer's turn to mark.
+const TGameSnapshot& RichPosition() {
+    static const TGameSnapshot rich = [] {
+        for (const TGameSnapshot& s : PlayedPositions(TOpponentKind::Strong, 12, 3)) {
+            bool takeBack = false;
+            for (const auto& meld : s.Melds) {
+                for (const TCard& card : meld) {
+                    takeBack = takeBack || card.TakeBack != 0;
+                }
+            }
+            if (takeBack && s.Melds.size() >= 3 && !s.DiscardPile.empty() && !s.OpponentTurn.empty()) {
+                return s;
+            }
+        }
+        ADD_FAILURE() << "no rich position";
+        return TGameSnapshot{};
+    }();
+    return rich;
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+bool Lies(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+TEST(KeptGameTest, TheFileLiesInTheDataFolderUnderAFixedName) {
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "/somewhere/data");
+    EXPECT_EQ(KeptGameFilePath(), "/somewhere/data/brisko/kept-game.json");
+    qputenv("XDG_DATA_HOME", "relative/data");  // invalid: the default
+    EXPECT_EQ(KeptGameFilePath(), QDir::homePath() + "/.local/share/brisko/kept-game.json");
+    qputenv("XDG_DATA_HOME", previous);
+}
+
+// Every field of every card in every pile, the turn, the memory, the random
+// generator and the computer's last turn come back; the cards get faces of
+// their own, and the computer's turn finds them by face again.
+TEST(KeptGameTest, EveryFieldComesBack) {
+    const TKeptGame kept{RichPosition(), 321};
+    const QByteArray text = KeptGameText(kept);
+    const TKeptGameParse parse = ParseKeptGame(text);
+    ASSERT_EQ(parse.Problem, "");
+    EXPECT_EQ(parse.Kept.MeldRowScroll, 321);
+    EXPECT_EQ(KeptGameText(parse.Kept), text);
+
+    TFakeScreen screen;
+    TGame game(&screen, 99);
+    game.NeuesSpiel();
+    ASSERT_TRUE(RestoreSnapshot(game, parse.Kept.Game));
+    EXPECT_EQ(KeptGameText({TakeSnapshot(game), 321}), text);
+    EXPECT_EQ(CheckCards(game), "");  // 110 cards, each with a face of its own
+    EXPECT_EQ(screen.StatusLine, game.GameState == MayLayOut ? PlayStatusText : DrawStatusText);
+
+    // The turn ended from here, in a game whose cards have faces: the steps
+    // of the computer's turn get the faces of the cards where they lie.
+    game.TakeBackTurn();
+    game.ClearHandSelection();
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    const TGameSnapshot after = TakeSnapshot(game);
+    TGame again(&screen, 1);
+    ASSERT_TRUE(RestoreSnapshot(again, after));
+    ASSERT_FALSE(again.OpponentTurn.Steps.empty());
+    const TTurnStep& last = again.OpponentTurn.Steps.back();
+    ASSERT_EQ(last.Kind, TStepKind::Discard);
+    ASSERT_NE(last.Card.Image, nullptr);
+    EXPECT_EQ(last.Card.Image, again.DiscardPile.Last().Image);
+}
+
+// Play k turns, keep the game in a file, read it into a fresh game that had
+// dealt a game of its own, play on: for either opponent the same game, card
+// for card, as without the interruption.
+TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
+    for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
+        TSelfPlayOptions plain;
+        plain.Opponent = opponent;
+        const TSelfPlayResult straight = PlayGames(6, 41, 500, plain);
+
+        int interruptions = 0;
+        TSelfPlayOptions interrupted = plain;
+        interrupted.Interrupt = [&](std::optional<TGame>& seat, TGameScreen& screen) {
+            const QByteArray text = KeptGameText({TakeSnapshot(*seat), 0});
+            seat.reset();
+            seat.emplace(&screen, 1000 + interruptions);
+            seat->ChosenOpponent =
+                opponent == TOpponentKind::Classic ? TOpponentKind::Strong : TOpponentKind::Classic;
+            seat->NeuesSpiel();
+            const TKeptGameParse parse = ParseKeptGame(text);
+            ASSERT_EQ(parse.Problem, "");
+            ASSERT_TRUE(RestoreSnapshot(*seat, parse.Kept.Game));
+            ++interruptions;
+        };
+        const TSelfPlayResult taken = PlayGames(6, 41, 500, interrupted);
+        EXPECT_EQ(taken.Failure, "");
+        EXPECT_GT(interruptions, 100);
+        EXPECT_EQ(taken.Signature, straight.Signature) << "opponent " << static_cast<int>(opponent);
+        EXPECT_EQ(taken.PlayerWins, straight.PlayerWins);
+        EXPECT_EQ(taken.Turns, straight.Turns);
+    }
+}
+
+// One damaged or crafted file per kind of fault: each is refused, moved aside
+// unchanged as .bak, and the player is told where it went.
+class KeptGameFileTest : public ::testing::Test {
+  protected:
+    QString Path() const { return Dir.path() + "/kept-game.json"; }
+
+    // The good text with one change made to its JSON.
+    static QByteArray Changed(const std::function<void(QJsonObject&)>& change) {
+        QJsonObject root = QJsonDocument::fromJson(KeptGameText({RichPosition(), 0})).object();
+        change(root);
+        return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    }
+    static void NothingToTakeBack(TGameSnapshot& s) {
+        for (auto& meld : s.Melds) {
+            for (TCard& card : meld) {
+                card.TakeBack = 0;
+            }
+        }
+    }
+    // The good position with one change made to it.
+    static QByteArray Crafted(const std::function<void(TGameSnapshot&)>& change) {
+        TGameSnapshot s = RichPosition();
+        change(s);
+        return KeptGameText({s, 0});
+    }
+
+    QTemporaryDir Dir;
+};
+
+TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
+    const QByteArray good = KeptGameText({RichPosition(), 0});
+    auto setCard = [](const char* pile, int field, int value) {
+        return Changed([=](QJsonObject& root) {
+            QJsonArray cards = root[pile].toArray();
+            QJsonArray card = cards[0].toArray();
+            card[field] = value;
+            cards[0] = card;
+            root[pile] = cards;
+        });
+    };
+    struct TCase {
+        const char* Fault;
+        QByteArray Text;
+        const char* Problem;
+    };
+    const TCase files[] = {
+        {"empty", "", "not a JSON object"},
+        {"truncated", good.left(good.size() / 2), "not a JSON object"},
+        {"garbled", QByteArray(good).replace(":[", ":{"), "not a JSON object"},
+        {"not an object", "[1,2,3]", "not a JSON object"},
+        {"another format", Changed([](QJsonObject& r) { r["format"] = "brisko-settings"; }),
+         "not a kept game"},
+        {"a later version", Changed([](QJsonObject& r) { r["version"] = 2; }), "version 2, not 1"},
+        {"a field missing", Changed([](QJsonObject& r) { r.remove("stock"); }),
+         "the stock is not a list of the right length"},
+        {"a field of the wrong kind", Changed([](QJsonObject& r) { r["hand"] = "Herz 7"; }),
+         "the hand is not a list of the right length"},
+        {"a fraction", Changed([](QJsonObject& r) { r["playerDraws"] = 2.5; }),
+         "the player's draws is no whole number in range"},
+        {"a number beyond its type", setCard("stock", 2, 256), "a card's flag is no whole number in range"},
+        {"a suit out of range", setCard("stock", 0, 7), "a card out of range"},
+        {"a card with ten fields", Changed([](QJsonObject& r) {
+             QJsonArray cards = r["stock"].toArray();
+             QJsonArray card = cards[0].toArray();
+             card.removeLast();
+             cards[0] = card;
+             r["stock"] = cards;
+         }),
+         "a card is not a list of the right length"},
+        {"a random generator of 15 digits", Changed([](QJsonObject& r) { r["random"] = "123456789abcdef"; }),
+         "the random generator is not 16 hexadecimal digits"},
+        {"a stuck random generator", Crafted([](TGameSnapshot& s) { s.RandomState = 0; }),
+         "a random generator that is stuck"},
+        {"a card twice", Crafted([](TGameSnapshot& s) { s.Stock[0] = s.Stock[1]; }), "not the 110 cards"},
+        {"a card missing", Crafted([](TGameSnapshot& s) { s.Stock.pop_back(); }), "not the 110 cards"},
+        {"a meld of odd cards", Crafted([](TGameSnapshot& s) {
+             // Three natural cards of three ranks in two suits from the stock.
+             std::vector<TCard> odd;
+             for (const TCard& card : s.Stock) {
+                 const bool fits = odd.empty() || (IsNaturalCard(card) && card.Rank != odd.back().Rank &&
+                                                   card.Rank != odd.front().Rank &&
+                                                   (odd.size() < 2 || card.Suit != odd.front().Suit));
+                 if (IsNaturalCard(card) && fits && odd.size() < 3) {
+                     odd.push_back(card);
+                 }
+             }
+             ASSERT_EQ(odd.size(), 3u);
+             for (const TCard& card : odd) {
+                 s.Stock.erase(std::find_if(s.Stock.begin(), s.Stock.end(), [&](const TCard& c) {
+                     return c.Suit == card.Suit && c.Rank == card.Rank;
+                 }));
+             }
+             s.Stock.insert(s.Stock.end(), s.Melds[0].begin(), s.Melds[0].end());
+             s.Melds[0] = odd;
+         }),
+         "a meld the rules do not allow"},
+        {"a meld of two", Crafted([](TGameSnapshot& s) {
+             s.Stock.push_back(s.Melds[0].back());
+             s.Melds[0].pop_back();
+             while (s.Melds[0].size() > 2) {
+                 s.Stock.push_back(s.Melds[0].back());
+                 s.Melds[0].pop_back();
+             }
+         }),
+         "a meld the rules do not allow"},
+        {"melds before anyone came out", Crafted([](TGameSnapshot& s) {
+             NothingToTakeBack(s);
+             s.PlayerCameOut = s.OpponentCameOut = s.ComeOutAtTurnStart = 0;
+         }),
+         "melds while neither side came out"},
+        {"cards to take back before the draw", Crafted([](TGameSnapshot& s) {
+             s.GameState = MustDraw;
+             s.ComeOutAtTurnStart = s.PlayerCameOut;
+             while (static_cast<int>(s.Hand.size()) > s.CardsDealt) {
+                 s.Stock.push_back(s.Hand.back());
+                 s.Hand.pop_back();
+             }
+         }),
+         "cards to take back outside the player's turn"},
+        {"a hand too large", Crafted([](TGameSnapshot& s) {
+             while (static_cast<int>(s.Hand.size()) <= s.CardsDealt + 1) {
+                 s.Hand.push_back(s.Stock.back());
+                 s.Stock.pop_back();
+             }
+         }),
+         "the hand does not fit the turn"},
+        {"no turn state", Crafted([](TGameSnapshot& s) { s.GameState = 2; }), "no such turn state"},
+        {"no draw yet", Crafted([](TGameSnapshot& s) { s.PlayerDraws = 0; }), "no turn of the player"},
+        {"sixty cards dealt", Crafted([](TGameSnapshot& s) { s.CardsDealt = 60; }), "settings out of range"},
+        {"no such opponent", Crafted([](TGameSnapshot& s) { s.Opponent = static_cast<TOpponentKind>(5); }),
+         "no such opponent"},
+        {"a remembered pile that differs", Crafted([](TGameSnapshot& s) { ++s.Seen.Pile[0][JokerRank]; }),
+         "the remembered discard pile differs"},
+        {"a step at a card elsewhere", Crafted([](TGameSnapshot& s) {
+             TStepSnapshot& step = s.OpponentTurn.back();
+             step.CardAt = {TPile::Stock, -1, 0};
+             step.Step.Card = s.Stock[1];
+         }),
+         "a card of the computer's turn out of place"},
+        {"a step at a meld not there",
+         Crafted([](TGameSnapshot& s) { s.OpponentTurn.back().Step.Meld = 99; }),
+         "a step of the computer's turn out of range"},
+        {"a scroll beyond reason", Changed([](QJsonObject& r) { r["meldRowScroll"] = -5; }),
+         "the meld row's scroll is no whole number in range"},
+        {"a come-out flag of 2", Crafted([](TGameSnapshot& s) { s.OpponentCameOut = 2; }),
+         "a flag out of range"},
+        {"come out at the turn's start, not now", Crafted([](TGameSnapshot& s) {
+             NothingToTakeBack(s);
+             s.ComeOutAtTurnStart = 1;
+             s.PlayerCameOut = 0;
+         }),
+         "the hand does not fit the turn"},
+        {"a first-meld minimum of 35", Crafted([](TGameSnapshot& s) { s.FirstMeldMinimum = 35; }),
+         "settings out of range"},
+        {"the computer holding too many", Crafted([](TGameSnapshot& s) {
+             while (static_cast<int>(s.Computer.size()) <= s.CardsDealt) {
+                 s.Computer.push_back(s.Stock.back());
+                 s.Stock.pop_back();
+             }
+         }),
+         "the computer holds too many cards"},
+        {"a joker on the table standing for nothing", Crafted([](TGameSnapshot& s) {
+             for (auto& meld : s.Melds) {
+                 for (TCard& card : meld) {
+                     card.AsRank = IsJoker(card) ? 0 : card.AsRank;
+                 }
+             }
+         }),
+         "a meld the rules do not allow"},
+        {"a third copy remembered", Crafted([](TGameSnapshot& s) { s.Seen.Known[1][Herz][7] = 3; }),
+         "a remembered card out of range"},
+        {"a discard of no card remembered", Crafted([](TGameSnapshot& s) { s.Seen.Thrown[0][Herz][1] = 1; }),
+         "a remembered card out of range"},
+        {"a turn of 201 steps", Crafted([](TGameSnapshot& s) { s.OpponentTurn.resize(MaxTurnSteps + 1); }),
+         "too many steps in the computer's turn"},
+        {"too large", good + QByteArray(MaxKeptGameSize, ' '), "too large"},
+    };
+    for (const TCase& file : files) {
+        SCOPED_TRACE(file.Fault);
+        ASSERT_NE(file.Text, good);
+        WriteBytes(Path(), file.Text);
+        const TKeptGameReading reading = ReadKeptGame(Path());
+        EXPECT_EQ(reading.Result, TKeptGameRead::Refused);
+        EXPECT_EQ(reading.Problem, file.Problem);
+        fprintf(stderr, "PROBLEM %s => %s\n", file.Fault, reading.Problem.c_str());
+        EXPECT_FALSE(Lies(Path()));
+        EXPECT_EQ(ReadBytes(Path() + ".bak"), file.Text);
+        EXPECT_EQ(reading.Message,
+                  "Das aufgehobene Spiel ließ sich nicht lesen und kann nicht fortgesetzt "
+                  "werden. Die Datei ist unverändert als " +
+                      Path() + ".bak aufbewahrt.");
+        QFile::remove(Path() + ".bak");
+    }
+    WriteBytes(Path(), good);
+    EXPECT_EQ(ReadKeptGame(Path()).Result, TKeptGameRead::Read);
+    EXPECT_EQ(ReadBytes(Path()), good);  // an accepted file stays where it is
+}
+
+// A link, a pipe and a folder are moved aside as themselves, never opened,
+// followed or waited for; an older backup is never replaced.
+TEST_F(KeptGameFileTest, WhatIsNoPlainFileIsMovedAsideUnread) {
+    const QByteArray good = KeptGameText({RichPosition(), 0});
+    WriteBytes(Dir.path() + "/elsewhere.json", good);
+    WriteBytes(Path() + ".bak", "an older backup");
+
+    ASSERT_EQ(::symlink("elsewhere.json", QFile::encodeName(Path()).constData()), 0);
+    TKeptGameReading reading = ReadKeptGame(Path());
+    EXPECT_EQ(reading.Result, TKeptGameRead::Refused);
+    EXPECT_EQ(reading.Problem, "a link");
+    EXPECT_EQ(QFileInfo(Path() + ".bak1").symLinkTarget(), Dir.path() + "/elsewhere.json");
+    EXPECT_TRUE(reading.Message.contains(Path() + ".bak1"));
+    EXPECT_EQ(ReadBytes(Dir.path() + "/elsewhere.json"), good);
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    reading = ReadKeptGame(Path());  // would hang if the pipe were opened for reading
+    EXPECT_EQ(reading.Result, TKeptGameRead::Refused);
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(Path() + ".bak2").constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("kept-game.json"));
+    EXPECT_EQ(ReadKeptGame(Path()).Result, TKeptGameRead::Refused);
+    EXPECT_TRUE(QFileInfo(Path() + ".bak3").isDir());
+
+    EXPECT_EQ(ReadBytes(Path() + ".bak"), "an older backup");
+    EXPECT_EQ(ReadKeptGame(Path()).Result, TKeptGameRead::Missing);
+    EXPECT_FALSE(KeptGameLies(Path()));
+}
+
+// Random damage to good files, under the sanitizers: each one is refused or,
+// where the damage made another game that could occur, taken up whole.
+TEST_F(KeptGameFileTest, RandomlyDamagedFilesNeverHurt) {
+    std::vector<QByteArray> texts;
+    for (const TGameSnapshot& s : PlayedPositions(TOpponentKind::Classic, 2, 8)) {
+        if (texts.size() < 6 && s.OpponentTurn.size() > 2) {
+            texts.push_back(KeptGameText({s, 0}));
+        }
+    }
+    texts.push_back(KeptGameText({RichPosition(), 0}));
+    std::mt19937 random(20240611);
+    auto below = [&](size_t n) { return n == 0 ? size_t{0} : static_cast<size_t>(random() % n); };
+    const QByteArray tokens[] = {"-1",   "0",  "1",  "255",  "256", "2147483648", "1e9", "0.5", "null",
+                                 "true", "[]", "{}", "\"\"", ",",   "]",          "}",   "[[",  "\"x\":"};
+    int accepted = 0;
+    int refused = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray text = texts[below(texts.size())];
+        for (size_t changes = 1 + below(3); changes > 0; --changes) {
+            const qsizetype at = static_cast<qsizetype>(below(static_cast<size_t>(text.size())));
+            switch (below(5)) {
+                case 0:
+                    text[at] = static_cast<char>(random());
+                    break;
+                case 1:
+                    text.remove(at, 1 + static_cast<qsizetype>(below(40)));
+                    break;
+                case 2:
+                    text.insert(at, text.mid(static_cast<qsizetype>(below(static_cast<size_t>(text.size()))),
+                                             1 + static_cast<qsizetype>(below(60))));
+                    break;
+                case 3:
+                    text.insert(at, tokens[below(std::size(tokens))]);
+                    break;
+                default:
+                    if (text[at] >= '0' && text[at] <= '9') {
+                        text[at] = static_cast<char>('0' + below(10));
+                    }
+                    break;
+            }
+        }
+        const TKeptGameParse parse = ParseKeptGame(text);
+        if (!parse.Problem.empty()) {
+            ++refused;
+            continue;
+        }
+        ++accepted;
+        TGame game(nullptr, 1);
+        ASSERT_TRUE(RestoreSnapshot(game, parse.Kept.Game));
+        ASSERT_EQ(CheckCards(game), "") << text.toStdString();
+        ASSERT_EQ(CheckSnapshot(TakeSnapshot(game)), "");
+    }
+    EXPECT_GT(refused, 2000);
+    EXPECT_GT(accepted, 0);
+}
+
+// Stopped by a crash or failed by the disk at any step of a save, the kept
+// game is the old one or the new one, whole, and readable by the player alone.
+TEST_F(KeptGameFileTest, ASaveStoppedOrFailedAtAnyStepLeavesTheOldOrTheNewFile) {
+    const QByteArray old = KeptGameText({RichPosition(), 0});
+    const QByteArray fresh = KeptGameText({RichPosition(), 40});
+    struct TStep {
+        const char* Call;
+        int Nth;
+        bool Replaced;  // the new file is in place before this call
+    };
+    // The file's write, flush, close and rename, then the folder's flush and close.
+    const TStep steps[] = {{"write", 1, false},  {"sync", 1, false}, {"close", 1, false},
+                           {"rename", 1, false}, {"sync", 2, true},  {"close", 2, true}};
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(std::string(step.Call) + " " + std::to_string(step.Nth));
+        // Failed: the save says so unless the new file is in place already.
+        WriteBytes(Path(), old);
+        bool saved = false;
+        {
+            TWatchedSaveCalls watched(step.Call, step.Nth);
+            saved = ReplaceFile(Path(), fresh, KeptGamePermissions);
+        }
+        EXPECT_EQ(saved, step.Replaced);
+        EXPECT_EQ(ReadBytes(Path()), step.Replaced ? fresh : old);
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 1);  // nothing left behind
+
+        // Ended: a child process dies right before the call.
+        WriteBytes(Path(), old);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const TSaveCalls real = SaveCalls();
+            int calls = 0;
+            auto end = [&](const char* call) {
+                if (std::strcmp(call, step.Call) == 0 && ++calls == step.Nth) {
+                    ::_exit(0);
+                }
+            };
+            SaveCalls() = {[&](int fd, const void* data, size_t size) {
+                               end("write");
+                               return real.Write(fd, data, size);
+                           },
+                           [&](int fd) {
+                               end("sync");
+                               return real.Sync(fd);
+                           },
+                           [&](int fd) {
+                               end("close");
+                               return real.Close(fd);
+                           },
+                           [&](const char* from, const char* to) {
+                               end("rename");
+                               return real.Rename(from, to);
+                           }};
+            ReplaceFile(Path(), fresh, KeptGamePermissions);
+            ::_exit(1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(ReadBytes(Path()), step.Replaced ? fresh : old);
+        RemoveStaleTemporaries(Path());
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 1);
+        EXPECT_EQ(ReadKeptGame(Path()).Result, TKeptGameRead::Read);
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// The keeper writes in the background, only the newest wish counts, and it
+// tells how each one went.
+TEST_F(KeptGameFileTest, TheKeeperCarriesOutTheNewestWishInTheBackground) {
+    const QString path = Dir.path() + "/new/brisko/kept-game.json";
+    std::mutex lock;
+    std::vector<std::pair<TKeeperTask, bool>> told;
+    {
+        TFileKeeper keeper(path, KeptGamePermissions);
+        keeper.OnDone = [&](TKeeperTask task, bool done) {
+            const std::lock_guard<std::mutex> guard(lock);
+            told.emplace_back(task, done);
+        };
+        keeper.Save("first");
+        keeper.Save("second");
+        EXPECT_TRUE(keeper.Finish());
+        EXPECT_EQ(ReadBytes(path), "second");
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+        ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+        {
+            const TFileSizeLimit full(3);
+            keeper.Save("third, on a full disk");
+            EXPECT_FALSE(keeper.Finish());
+        }
+        EXPECT_EQ(ReadBytes(path), "second");
+        keeper.Remove();
+        EXPECT_TRUE(keeper.Finish());
+        EXPECT_FALSE(QFileInfo::exists(path));
+        keeper.Save("last");  // carried out before the keeper goes
+    }
+    EXPECT_EQ(ReadBytes(path), "last");
+    ASSERT_GE(told.size(), 4u);
+    EXPECT_EQ(told.back(), std::make_pair(TKeeperTask::Save, true));
+    EXPECT_EQ(told[told.size() - 2], std::make_pair(TKeeperTask::Remove, true));
+    EXPECT_EQ(told[told.size() - 3], std::make_pair(TKeeperTask::Save, false));
+}
+
+}  // namespace

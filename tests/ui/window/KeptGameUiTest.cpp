@@ -1,0 +1,249 @@
+// The kept game on the real main window: kept as it is played, offered at the
+// next start, continued exactly, counted once, and never a box for a save.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+#include <memory>
+
+#include "game/Snapshot.h"
+#include "render/TableMarks.h"
+#include "settings/KeptGame.h"
+#include "tests/support/MainFormAccess.h"
+#include "tests/support/ProfileTestSupport.h"
+#include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TestCards.h"
+#include "ui/window/ElidedLabel.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+const QString Offer = "Das letzte Spiel ist aufgehoben: Spiel › Letztes Spiel fortsetzen (Strg+L)";
+
+class KeptGameUiTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<TMainForm> Start(uint64_t seed) {
+        auto form = std::make_unique<TMainForm>(seed);
+        In(*form).SetMessageBoxes(&boxes);
+        form->show();
+        In(*form).Timer1->stop();
+        return form;
+    }
+    static void DrawByMouse(TMainForm& form) {
+        const TRect stock = In(form).StockRect;
+        In(form).PaintBox1MouseDown(stock.Left + 5, stock.Top + 5);
+    }
+    // The game as the window would keep it, meld row included.
+    static QByteArray Kept(TMainForm& form) {
+        return KeptGameText({TakeSnapshot(In(form).Game), In(form).ScrollBar1->value()});
+    }
+    // Every save carried out and told.
+    static void Settle(TMainForm& form) {
+        In(form).Keeper.Finish();
+        QCoreApplication::processEvents();
+    }
+    QByteArray FileBytes() const {
+        QFile file(config.KeptGamePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TTempConfig config;
+    TScriptedBoxes boxes;
+};
+
+// Played with draws, a turn of the computer, melds of the player's to take
+// back and a meld row scrolled far: after a new start the fresh deal is there
+// and offered to be replaced; continuing gives back exactly the game kept.
+TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
+    QByteArray kept;
+    std::vector<TTableMark> marks;
+    {
+        auto first = Start(5);
+        EXPECT_FALSE(In(*first).ContinueAction->isEnabled());
+        TGame& game = In(*first).Game;
+        // Built while nothing lies on the discard pile, so that the memory of it holds.
+        DrawByMouse(*first);
+        for (const char* meld :
+             {"He2 He3 He4", "Ka5 Ka6 Ka7", "Bl8 Bl9 Bl10", "KrB KrD KrK", "He9 Ka9 Bl9", "Ka2 Ka3 Ka4"}) {
+            PutMeld(game, meld, TFrom::Deck);
+        }
+        game.OpponentCameOut = 1;
+        SetHand(game, "HeB HeD HeK Kr2 Kr3 Ka10");
+        game.ToggleHandCard(HandIndex(game, "Ka10"));
+        In(*first).DiscardSelected();  // the computer moves
+        ASSERT_FALSE(game.OpponentTurn.Steps.empty());
+        DrawByMouse(*first);
+        game.ClearHandSelection();
+        for (const int card : {HandIndex(game, "HeB"), HandIndex(game, "HeD"), HandIndex(game, "HeK")}) {
+            game.ToggleHandCard(card);
+        }
+        game.PlayerLayOut(-1);
+        ASSERT_EQ(game.OwnCards.Count(), 3);
+        In(*first).PaintBox1Paint();
+        ASSERT_TRUE(In(*first).ScrollBar1->isVisible());
+        In(*first).ScrollBar1->setValue(In(*first).ScrollBar1->maximum());  // kept with the scroll
+        kept = Kept(*first);
+        marks = MoveMarks(game, game.OpponentTurn);
+        ASSERT_FALSE(marks.empty());
+        Settle(*first);
+        EXPECT_EQ(FileBytes(), kept);
+    }
+    auto second = Start(6);
+    EXPECT_TRUE(In(*second).ContinueAction->isEnabled());
+    EXPECT_EQ(In(*second).ContinueAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(In(*second).StatusBarText->FullText(), Offer);
+    EXPECT_NE(Kept(*second), kept);
+
+    In(*second).ContinueAction->trigger();
+    EXPECT_EQ(Kept(*second), kept);
+    EXPECT_EQ(MoveMarks(In(*second).Game, In(*second).Game.OpponentTurn),
+              marks);  // the computer's cards by face
+    EXPECT_EQ(In(*second).StatusPanel->text(), PlayStatusText);
+    EXPECT_FALSE(In(*second).ContinueAction->isEnabled());
+    EXPECT_TRUE(boxes.Shown.empty());
+
+    // The cards laid in the interrupted turn can still be taken back.
+    const int melds = In(*second).Game.TableMelds.Count();
+    In(*second).UndoBtnClick();
+    EXPECT_EQ(In(*second).Game.OwnCards.Count(), 6);
+    EXPECT_GE(HandIndex(In(*second).Game, "HeD"), 0);
+    EXPECT_EQ(In(*second).Game.TableMelds.Count(), melds - 1);
+    EXPECT_EQ(In(*second).Game.PlayerCameOut, 0);
+}
+
+// At the start only a look: a damaged file stays as it is until the player
+// asks for it, is then refused with one box, kept aside, and the fresh deal
+// stays; drawn into, a game of its own is kept.
+TEST_F(KeptGameUiTest, ADamagedFileIsOnlyReadWhenAskedForAndThenKeptAside) {
+    ASSERT_TRUE(QDir().mkpath(config.Path() + "/data/brisko"));
+    QFile file(config.KeptGamePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\":\"brisko-kept-game\",\"vers");
+    file.close();
+
+    auto form = Start(7);
+    EXPECT_EQ(FileBytes(), "{\"format\":\"brisko-kept-game\",\"vers");
+    EXPECT_EQ(In(*form).StatusBarText->FullText(), Offer);
+    const QByteArray fresh = Kept(*form);
+    In(*form).ContinueAction->trigger();
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Caption, "Letztes Spiel fortsetzen");
+    EXPECT_EQ(boxes.Shown[0].Text,
+              "Das aufgehobene Spiel ließ sich nicht lesen und kann nicht fortgesetzt werden. "
+              "Die Datei ist unverändert als " +
+                  config.KeptGamePath() + ".bak aufbewahrt.");
+    EXPECT_EQ(Kept(*form), fresh);
+    EXPECT_FALSE(In(*form).ContinueAction->isEnabled());
+    EXPECT_TRUE(QFile::exists(config.KeptGamePath() + ".bak"));
+
+    DrawByMouse(*form);
+    Settle(*form);
+    EXPECT_EQ(FileBytes(), Kept(*form));
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+}
+
+// A kept game not continued is lost once the player draws in another; a
+// continued one counts when it ends, once; a start without a draw changes
+// nothing; a finished or given-up game is no longer offered.
+TEST_F(KeptGameUiTest, AKeptGameCountsOnce) {
+    {
+        auto first = Start(11);
+        In(*first).ChooseOpponent(TOpponentKind::Strong);
+        In(*first).NeuesSpiel1Click();
+        DrawByMouse(*first);
+    }
+    QByteArray strongGame = FileBytes();
+    ASSERT_FALSE(strongGame.isEmpty());
+    {
+        auto idle = Start(12);  // ends without a draw
+    }
+    EXPECT_EQ(FileBytes(), strongGame);
+    {
+        auto second = Start(13);
+        In(*second).ChooseOpponent(TOpponentKind::Classic);
+        In(*second).NeuesSpiel1Click();
+        EXPECT_TRUE(In(*second).ContinueAction->isEnabled());  // a fresh deal of its own gives nothing up
+        DrawByMouse(*second);
+        EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Strong), (TOpponentRecord{0, 1, 0, 0, 0}));
+        EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Classic), TOpponentRecord{});
+        EXPECT_FALSE(In(*second).ContinueAction->isEnabled());
+        EXPECT_TRUE(In(*second).StatusBarText->FullText().isEmpty());
+        Settle(*second);
+        EXPECT_EQ(FileBytes(), Kept(*second));
+    }
+    {
+        auto third = Start(14);
+        In(*third).ContinueAction->trigger();
+        TGame& game = In(*third).Game;
+        EXPECT_EQ(game.Opponent, TOpponentKind::Classic);
+        EXPECT_EQ(game.PlayerDraws, 1);
+        SetHand(game, "Kr7");
+        game.ToggleHandCard(0);
+        In(*third).DiscardSelected();  // won
+        EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 0, 1, 1, 1}));
+        EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Strong).Lost, 1);
+        Settle(*third);
+        EXPECT_FALSE(QFile::exists(config.KeptGamePath()));
+        DrawByMouse(*third);  // the next game is kept again
+    }
+    {
+        auto fourth = Start(15);
+        In(*fourth).ContinueAction->trigger();
+        In(*fourth).NeuesSpiel1Click();  // given up after a draw: lost, once
+        EXPECT_EQ(In(*fourth).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 1, 0, 1, 1}));
+        Settle(*fourth);
+        EXPECT_FALSE(QFile::exists(config.KeptGamePath()));
+    }
+    auto fifth = Start(16);
+    EXPECT_FALSE(In(*fifth).ContinueAction->isEnabled());
+    EXPECT_TRUE(In(*fifth).StatusBarText->FullText().isEmpty());
+    EXPECT_TRUE(boxes.Shown.size() == 1u && boxes.Shown[0].Caption == "Sie haben gewonnen!");
+}
+
+// A save the disk refuses is told once in the status bar, never in a box, and
+// play goes on; once saving works again, a new failure is told again.
+TEST_F(KeptGameUiTest, AFailedSaveIsToldOnceWithoutABox) {
+    auto form = Start(21);
+    const QString told =
+        "Das Spiel ließ sich nicht in " + config.KeptGamePath() + " aufheben; Sie können weiterspielen.";
+    {
+        const TFileSizeLimit full(100);
+        DrawByMouse(*form);
+        Settle(*form);
+        EXPECT_EQ(In(*form).StatusBarText->FullText(), told);
+        In(*form).ShowInStatusBar("Ein anderer Satz");
+        In(*form).Game.ToggleHandCard(0);
+        In(*form).KeepGame();
+        Settle(*form);
+        EXPECT_EQ(In(*form).StatusBarText->FullText(), "Ein anderer Satz");
+    }
+    In(*form).Game.ToggleHandCard(0);
+    In(*form).KeepGame();
+    Settle(*form);
+    EXPECT_EQ(FileBytes(), Kept(*form));
+    {
+        const TFileSizeLimit full(100);
+        In(*form).Game.ToggleHandCard(0);
+        In(*form).KeepGame();
+        Settle(*form);
+        EXPECT_EQ(In(*form).StatusBarText->FullText(), told);
+    }
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_EQ(In(*form).Game.GameState, MayLayOut);
+}
+
+// Ended by a signal, the program keeps the game as it stands.
+TEST_F(KeptGameUiTest, TheGameIsKeptWhenASignalEndsTheProgram) {
+    auto form = Start(31);
+    DrawByMouse(*form);
+    In(*form).Game.ToggleHandCard(2);  // no save of its own
+    form->QuitOnSignal();
+    EXPECT_EQ(FileBytes(), Kept(*form));
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+// The game in play kept in a file of its own after every change, so that an
+// interrupted game is never lost; the kept game continued on request, and
+// counted once.
+#include <QAction>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <cstdio>
+
+#include "game/Snapshot.h"
+#include "settings/KeptGame.h"
+#include "settings/ProfileFile.h"
+#include "ui/window/ElidedLabel.h"
+#include "ui/window/MainForm.h"
+
+namespace {
+
+QString OfferSentence() {
+    return TMainForm::tr("Das letzte Spiel ist aufgehoben: Spiel › Letztes Spiel fortsetzen (Strg+L)");
+}
+
+}  // namespace
+
+void TMainForm::OfferKeptGame() {
+    KeptGameWaiting = KeptGameLies(Keeper->Path());
+    ContinueAction->setEnabled(KeptGameWaiting);
+    if (KeptGameWaiting) {
+        ShowInStatusBar(OfferSentence());
+    }
+}
+
+void TMainForm::ContinueKeptGame() {
+    if (!KeptGameWaiting || Dragging != 0) {
+        return;
+    }
+    ClearHint();
+    KeptGameWaiting = false;
+    ContinueAction->setEnabled(false);
+    ShowInStatusBar({});
+    const TKeptGameReading reading = ReadKeptGame(Keeper->Path());
+    if (reading.Result != TKeptGameRead::Read) {
+        QString message = reading.Message;
+        if (reading.Result == TKeptGameRead::Missing) {
+            message = tr("Es ist kein Spiel mehr aufgehoben; das neue Spiel geht weiter.");
+        } else {
+            std::fprintf(stderr, "brisko: %s (%s)\n", qPrintable(message), reading.Problem.c_str());
+        }
+        ShowMessage(message.toStdString(), tr("Letztes Spiel fortsetzen").toStdString(), TMessageIcon::Error);
+        return;
+    }
+    const TOpponentKind chosen = Game.ChosenOpponent;
+    const TGameSnapshot fresh = TakeSnapshot(Game);
+    if (!RestoreSnapshot(Game, reading.Kept.Game)) {
+        // Out of memory half-way, which has been told: the fresh deal again,
+        // and the kept game stays in its file for another try.
+        if (!RestoreSnapshot(Game, fresh)) {
+            Game.NeuesSpiel();
+        }
+        KeptGameWaiting = true;
+        ContinueAction->setEnabled(true);
+        PaintBox1Paint();
+        return;
+    }
+    // The player's latest choice of the next opponent stands.
+    Game.ChosenOpponent = chosen;
+    ComputerMoved = false;
+    Playback.Clear();
+    // The first painting gives the scroll bar its range, the second shows the
+    // meld row where it was.
+    PaintBox1Paint();
+    {
+        const QSignalBlocker quiet(ScrollBar1);
+        ScrollBar1->setValue(reading.Kept.MeldRowScroll);
+    }
+    PaintBox1Paint();
+    // The sentence of the computer's last turn, as it stood until the player acted.
+    ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
+    FocusTheStock();
+}
+
+bool TMainForm::DrawForPlayer(bool fromStock) {
+    const bool drawn = fromStock ? Game.PlayerDrawFromStock() : Game.PlayerDrawFromDiscardPile();
+    if (drawn) {
+        GiveUpWaitingGame();
+        KeepGame();
+    }
+    return drawn;
+}
+
+void TMainForm::GiveUpWaitingGame() {
+    if (!KeptGameWaiting) {
+        return;
+    }
+    KeptGameWaiting = false;
+    ContinueAction->setEnabled(false);
+    if (StatusBarText->FullText() == OfferSentence()) {
+        ShowInStatusBar({});
+    }
+    const TKeptGameReading reading = ReadKeptGame(Keeper->Path());
+    if (reading.Result == TKeptGameRead::Refused) {
+        // Told without a box: the player is in the middle of a turn.
+        std::fprintf(stderr, "brisko: %s (%s)\n", qPrintable(reading.Message), reading.Problem.c_str());
+        ShowInStatusBar(reading.Message);
+        return;
+    }
+    if (reading.Result == TKeptGameRead::Missing) {
+        return;
+    }
+    // Counted only once its file is gone, so that it is never counted twice.
+    Keeper->Remove();
+    if (Keeper->Finish() && !CountLoss(reading.Kept.Game.Opponent)) {
+        ReportCannotWrite(SettingsFilePath());
+    }
+}
+
+bool TMainForm::GameOver() const {
+    return Game.OpponentTurn.Won || (Game.GameState == MustDraw && Game.OwnCards.Empty());
+}
+
+void TMainForm::KeepGame() {
+    if (KeptGameWaiting || Game.PlayerDraws == 0 || GameOver()) {
+        return;
+    }
+    TKeptGame kept{TakeSnapshot(Game), ScrollBar1->value()};
+    // Nothing is written that would not be read back.
+    if (const std::string problem = CheckSnapshot(kept.Game); !problem.empty()) {
+        std::fprintf(stderr, "brisko: the game in play cannot be kept: %s\n", problem.c_str());
+        return;
+    }
+    QByteArray text = KeptGameText(kept);
+    if (text == LastKept) {
+        return;
+    }
+    LastKept = text;
+    Keeper->Save(std::move(text));
+}
+
+void TMainForm::ForgetKeptGame() {
+    if (KeptGameWaiting) {
+        return;
+    }
+    LastKept.clear();
+    Keeper->Remove();
+    Keeper->Finish();
+}
+
+void TMainForm::KeepGameAtExit() {
+    LastKept.clear();  // written once more, whatever became of the last save
+    KeepGame();
+    if (!Keeper->Finish()) {
+        ReportKeeping(TKeeperTask::Save, false);
+    }
+}
+
+void TMainForm::ReportKeeping(TKeeperTask task, bool done) {
+    if (done) {
+        KeepingFailureTold = false;
+        return;
+    }
+    if (KeepingFailureTold) {
+        return;
+    }
+    KeepingFailureTold = true;
+    LastKept.clear();  // the next change tries again
+    const QString message =
+        task == TKeeperTask::Save
+            ? tr("Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.").arg(Keeper->Path())
+            : tr("Das beendete Spiel ließ sich nicht aus %1 entfernen.").arg(Keeper->Path());
+    std::fprintf(stderr, "brisko: %s\n", qPrintable(message));
+    if (!SignalQuit) {
+        ShowInStatusBar(message);
+    }
+}
