@@ -192,10 +192,6 @@ class TReader {
     std::string Problem;
 };
 
-QString Translate(const char* text) {
-    return QCoreApplication::translate("KeptGame", text);
-}
-
 }  // namespace
 
 QString KeptGameFilePath() {
@@ -305,10 +301,12 @@ TKeptGameReading ReadKeptGame(const QString& path) {
     const QString kept = MoveAside(path);
     reading.Message =
         kept.isEmpty()
-            ? Translate(
+            ? QCoreApplication::translate(
+                  "KeptGame",
                   "Das aufgehobene Spiel in %1 ließ sich nicht lesen und kann nicht fortgesetzt werden.")
                   .arg(path)
-            : Translate(
+            : QCoreApplication::translate(
+                  "KeptGame",
                   "Das aufgehobene Spiel ließ sich nicht lesen und kann nicht fortgesetzt werden. Die "
                   "Datei ist unverändert als %1 aufbewahrt.")
                   .arg(kept);

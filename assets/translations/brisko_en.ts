@@ -145,6 +145,17 @@
     </message>
 </context>
 <context>
+    <name>KeptGame</name>
+    <message>
+        <source>Das aufgehobene Spiel in %1 ließ sich nicht lesen und kann nicht fortgesetzt werden.</source>
+        <translation>The kept game in %1 could not be read and cannot be continued.</translation>
+    </message>
+    <message>
+        <source>Das aufgehobene Spiel ließ sich nicht lesen und kann nicht fortgesetzt werden. Die Datei ist unverändert als %1 aufbewahrt.</source>
+        <translation>The kept game could not be read and cannot be continued. The file has been kept unchanged as %1.</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ziehen Sie eine Karte!</source>
@@ -415,6 +426,26 @@ Please install the game again.</translation>
     <message>
         <source>Kartenbilder fehlen</source>
         <translation>Card pictures missing</translation>
+    </message>
+    <message>
+        <source>Das letzte Spiel ist aufgehoben: Spiel › Letztes Spiel fortsetzen (Strg+L)</source>
+        <translation>The last game has been kept: Game › Continue last game (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Es ist kein Spiel mehr aufgehoben; das neue Spiel geht weiter.</source>
+        <translation>No game is kept any more; the new game goes on.</translation>
+    </message>
+    <message>
+        <source>Letztes Spiel fortsetzen</source>
+        <translation>Continue last game</translation>
+    </message>
+    <message>
+        <source>Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.</source>
+        <translation>The game could not be kept in %1; you can play on.</translation>
+    </message>
+    <message>
+        <source>Das beendete Spiel ließ sich nicht aus %1 entfernen.</source>
+        <translation>The finished game could not be removed from %1.</translation>
     </message>
 </context>
 <context>
