@@ -150,7 +150,7 @@ class TGame {
     // The player's discard starts the computer's turn. Off only where the
     // self-play tool lets two strategies take turns in the player's chair.
     bool ComputerMovesAfterDiscard = true;
-    int32_t CardsDealt = 0;                                 // to each side, at this game's deal
+    int32_t CardsDealt = 0;  // to each side, at this game's deal
 
     TRandom Rng;
 

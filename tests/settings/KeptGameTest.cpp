@@ -483,7 +483,11 @@ TEST_F(KeptGameFileTest, ASaveStoppedOrFailedAtAnyStepLeavesTheOldOrTheNewFile) 
                     ::_exit(0);
                 }
             };
-            SaveCalls() = {[&](int fd, const void* data, size_t size) {
+            SaveCalls() = {[&](const char* path, int flags, mode_t mode) {
+                               end("open");
+                               return real.Open(path, flags, mode);
+                           },
+                           [&](int fd, const void* data, size_t size) {
                                end("write");
                                return real.Write(fd, data, size);
                            },
