@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "SelfPlay.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 #include "settings/SafeFile.h"
 

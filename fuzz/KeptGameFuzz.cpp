@@ -7,7 +7,7 @@
 #include <QByteArray>
 
 #include "game/Invariants.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "SelfPlay.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 
 int main(int argc, char** argv) {

@@ -10,7 +10,7 @@
 #include "game/MeldRules.h"
 #include "game/Random.h"
 #include "game/SeenCards.h"
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 
 #include "game/Texts.h"
 

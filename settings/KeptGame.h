@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 
 // The game as kept, with what the window needs to show it as it was.
 struct TKeptGame {

@@ -18,7 +18,7 @@
 #include <cstring>
 
 #include "app/AppSetup.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 #include "settings/SafeFile.h"
 #include "tests/support/MainFormAccess.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 
 class TGame;
 

@@ -25,7 +25,7 @@
 #include "ScriptedPlayer.h"
 #include "SelfPlay.h"
 #include "game/Invariants.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/FileKeeper.h"
 #include "settings/KeptGame.h"
 #include "settings/SafeFile.h"

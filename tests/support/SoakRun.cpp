@@ -12,7 +12,7 @@
 #include "ScriptedPlayer.h"
 #include "game/Invariants.h"
 #include "game/Random.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "render/TableLayout.h"
 #include "settings/KeptGame.h"
 #include "tests/support/MainFormAccess.h"

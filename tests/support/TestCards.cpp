@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "game/CardNotation.h"
 #include "game/Game.h"
-#include "game/TurnRecord.h"
+#include "game/record/CardNotation.h"
+#include "game/record/TurnRecord.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "game/CardNotation.h"
 #include "game/Game.h"
 #include "game/Settings.h"
+#include "game/record/CardNotation.h"
 
 namespace {
 

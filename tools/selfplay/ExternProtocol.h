@@ -14,7 +14,7 @@ class TGame;
 
 inline constexpr int ProtocolVersion = 1;
 
-// Cards are written in game/CardNotation.h's notation.
+// Cards are written in game/record/CardNotation.h's notation.
 // A card named in an answer: a natural card, or a joker (suit 0, rank 1).
 struct TCardCode {
     int32_t Suit = Joker;

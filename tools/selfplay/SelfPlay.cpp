@@ -4,7 +4,7 @@
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/SilentScreen.h"
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 
 QString TableName() {
     return QCoreApplication::translate("TableTexts", "Spieltisch");

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 #include "settings/ViewSettings.h"
 
 // How long each step of the computer's turn is shown; 0: the end at once.

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 #include "render/TableLayout.h"
 #include "settings/ProfileFile.h"
 #include "ui/window/MainForm.h"

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <cstdio>
 
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 #include "settings/ProfileFile.h"
 #include "ui/window/ElidedLabel.h"

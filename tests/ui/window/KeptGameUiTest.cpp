@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 #include "render/TableMarks.h"
 #include "settings/KeptGame.h"
 #include "tests/support/MainFormAccess.h"

@@ -12,7 +12,7 @@
 #include "game/Card.h"
 #include "game/Game.h"
 #include "game/SeenCards.h"
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 
 // The containers a card can lie in.
 enum class TPile : int32_t { Hand, Computer, Stock, DiscardPile, Meld };

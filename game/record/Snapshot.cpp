@@ -1,4 +1,4 @@
-#include "game/Snapshot.h"
+#include "game/record/Snapshot.h"
 
 #include <cstdlib>
 #include <new>

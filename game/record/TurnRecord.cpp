@@ -1,4 +1,4 @@
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "game/CardNotation.h"
+#include "game/record/CardNotation.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "game/TurnRecord.h"
+#include "game/record/TurnRecord.h"
 #include "tests/game/OpponentTestKit.h"
 
 namespace {
