@@ -130,20 +130,7 @@ TEST(PictureIdentityTest, FixedPositionsGiveTheStoredPictures) {
     for (const int dpr : {1, 2}) {
         for (const TPosition& position : Positions) {
             SCOPED_TRACE(testing::Message() << position.Name << " at " << dpr << "x");
-            TComposingScreen screen = BuiltArtworkScreen(dpr);
-            TGame game(&screen, 7);
-            const QImage back = screen.Composer.ComposeBack();
-            TTableScene scene;
-            scene.DevicePixelRatio = dpr;
-            scene.TableColor = QColor(0, 128, 0);
-            scene.Back = &back;
-            int32_t scroll = 0;
-            position.SetUp(game, scene, scroll);
-            QImage table;
-            TTablePainter painter;
-            painter.Paint(table, game, LayOutTable(game.TableMelds, position.Width, position.Height, scroll),
-                          scene);
-            table.setDevicePixelRatio(1);
+            const QImage table = PaintPosition(position, dpr, 1);
             const QString path = GoldenPath(position.Name, dpr);
             if (write) {
                 ASSERT_TRUE(table.save(path));
@@ -151,7 +138,7 @@ TEST(PictureIdentityTest, FixedPositionsGiveTheStoredPictures) {
             }
             const QImage golden(path);
             ASSERT_FALSE(golden.isNull()) << path.toStdString();
-            if (table.convertToFormat(QImage::Format_RGB32) != golden.convertToFormat(QImage::Format_RGB32)) {
+            if (table != golden.convertToFormat(QImage::Format_RGB32)) {
                 const QString actual =
                     QDir::temp().filePath(QString("%1@%2x.png").arg(position.Name).arg(dpr));
                 table.save(actual);

@@ -9,12 +9,13 @@
 
 namespace {
 
-// Every test starts without a kept game: the windows of earlier tests keep
-// theirs in a data folder of their own.
-class TFreshDataFolder : public ::testing::EmptyTestEventListener {
+// Every test starts without settings and without a kept game: what the
+// windows of earlier tests chose and kept stays in folders of their own.
+class TFreshFolders : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         Folder = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", Folder->path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", Folder->path().toUtf8());
+        qputenv("XDG_DATA_HOME", (Folder->path() + "/data").toUtf8());
     }
     void OnTestEnd(const ::testing::TestInfo&) override { Folder.reset(); }
 
@@ -27,6 +28,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new TFreshDataFolder);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TFreshFolders);
     return RUN_ALL_TESTS();
 }

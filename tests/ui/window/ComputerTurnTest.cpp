@@ -69,7 +69,7 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     SetUpTurn();
     Discard();
     EXPECT_FALSE(In(form).PlayingOut());
-    EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence);
+    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     const std::vector<TTableMark> marks = MoveMarks(In(form).Game, In(form).Game.OpponentTurn);
     // The Herz 6 in the first run, the Blatt 9 on top of the second, the Karo 9
     // in the set, the new run whole, and the discard.
@@ -136,7 +136,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     }
     ASSERT_EQ(steps.size(), 7u);
     EXPECT_NE(steps[0], steps[1]);
-    EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence);
+    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     In(form).PaintCount = 1;  // the pictures are played out without the blinking frame
     In(form).PaintBox1Paint();
     EXPECT_EQ(steps.back(), In(form).Table);
@@ -155,7 +155,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     EXPECT_EQ(In(form).Game.GameState, MustDraw) << "the click on the stock drew nothing";
     EXPECT_EQ(ShowHand(In(form).Game.OwnCards), hand);
     EXPECT_EQ(In(form).Game.Stock.Count(), stock);
-    EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence);
+    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     // A key ends it too.
     In(form).Game.NeuesSpiel();
     SetUpTurn();
@@ -180,7 +180,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     while (In(form).PlayingOut()) {
         In(form).AdvancePlayout();
     }
-    EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence);
+    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     EXPECT_EQ(In(form).KeyFocus.Kind, TStopKind::Stock);
     EXPECT_TRUE(In(form).KeyFocusShown());
 }

@@ -114,7 +114,7 @@ TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
     In(form).OptionsForm->show();
     texts << DialogTexts(In(form).OptionsForm);
     In(form).OptionsForm->hide();
-    QTimer::singleShot(0, [this] { In(form).StatisticsForm->reject(); });
+    QTimer::singleShot(0, &form, [this] { In(form).StatisticsForm->reject(); });
     In(form).OpenStatistics();
     texts << DialogTexts(In(form).StatisticsForm);
     TAboutBox about(&form);
