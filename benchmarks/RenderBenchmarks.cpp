@@ -41,9 +41,10 @@ BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
 // The one-off composition of all 53 faces and the back for a screen.
 void BM_ComposeAllFaces(benchmark::State& state) {
     const auto dpr = static_cast<qreal>(state.range(0));
+    const TArtwork& artwork = Artwork(dpr);  // read once, as the program does
     TFaceComposer composer;
     for (auto _ : state) {
-        composer.SetUp(&Artwork(dpr), dpr);
+        composer.SetUp(&artwork, dpr);
         benchmark::DoNotOptimize(composer.ComposeBack());
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
             for (int32_t rank = 2; rank <= Ass; ++rank) {
@@ -54,6 +55,18 @@ void BM_ComposeAllFaces(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComposeAllFaces)->ArgName("scale")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// Reading the artwork of one scale from its strips, once per screen and scale.
+void BM_ReadArtwork(benchmark::State& state) {
+    const auto scale = static_cast<qreal>(state.range(0));
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("artwork");
+    for (auto _ : state) {
+        TArtworkShelf shelf;
+        shelf.Open(folder);
+        benchmark::DoNotOptimize(shelf.For(scale)->Loaded());
+    }
+}
+BENCHMARK(BM_ReadArtwork)->ArgName("scale")->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // A full table: 12 + 12 hand cards, piles, six melds, two cards selected.
 // Arguments: width, height, device pixel ratio, and 1 for cards fitted to the
