@@ -72,6 +72,7 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
         {"name stock pair", TForfeit::IllegalMove, "not a set or run"},
         {"name stock absent", TForfeit::IllegalMove, ", which it does not hold"},
         {"name stock garbage", TForfeit::Garbled, "garbled answer: play: not JSON"},
+        {"name '{\"draw\": \"nowhere\"}'", TForfeit::Garbled, "garbled answer: draw: draw is neither"},
         {"'{\"nom\": \"x\"}'", TForfeit::Garbled, "hello: unknown field \"nom\"", "before its first turn"},
         {"name silent", TForfeit::Timeout, "no answer within 1 s"},
         {"name exit", TForfeit::Ended, "closed its output and exited with status 3"},
