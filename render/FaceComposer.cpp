@@ -142,7 +142,7 @@ void TFaceComposer::SetUp(const TArtwork* artwork, qreal devicePixelRatio) {
     CardFont = CardFontOfSize(qRound(FontHeight * Dpr));
     Th = QFontMetrics(CardFontOfSize(FontHeight)).height();
     Faces.fill(QImage());
-    Scaled.clear();
+    Pieces.clear();
 }
 
 QRect TFaceComposer::Device(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
@@ -159,18 +159,34 @@ QImage TFaceComposer::NewCard() const {
     return QImage(qRound(W * Dpr), qRound(H * Dpr), QImage::Format_RGB32);
 }
 
-const QImage& TFaceComposer::Stretched(const QImage& source, QSize size, bool whiteTransparent) {
-    const TScaledKey key{source.cacheKey(), size.width(), size.height(), whiteTransparent};
-    auto found = Scaled.find(key);
-    if (found != Scaled.end()) {
-        return found->second;
+const QImage* TFaceComposer::PieceSource(int32_t piece) const {
+    if (Art == nullptr || !Art->Loaded()) {
+        return nullptr;
+    }
+    if (piece >= FirstSymbol && piece < FirstSymbol + 5) {
+        return &Art->Symbols[piece - FirstSymbol];
+    }
+    if (piece >= FirstJack && piece < FirstJack + 4) {
+        return &Art->Jacks[piece - FirstJack];
+    }
+    if (piece >= FirstQueen && piece < FirstQueen + 4) {
+        return &Art->Queens[piece - FirstQueen];
+    }
+    if (piece >= FirstKing && piece < FirstKing + 4) {
+        return &Art->Kings[piece - FirstKing];
+    }
+    return piece == JesterPiece ? &Art->Jester : piece == BackPiece ? &Art->Back : nullptr;
+}
+
+QImage TFaceComposer::StretchedCopy(const QImage& source, QSize size, bool whiteTransparent) {
+    if (source.isNull()) {
+        return QImage();
     }
     QImage plain = source;
     plain.setDevicePixelRatio(1);
-    QImage scaled = plain.isNull() ? QImage()
-                                   : plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                         .convertToFormat(QImage::Format_RGB32);
-    if (whiteTransparent && !scaled.isNull()) {
+    QImage scaled = plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+    if (whiteTransparent) {
         // White is the transparent colour: those pixels leave the card as it is.
         scaled = scaled.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < scaled.height(); ++y) {
@@ -182,16 +198,34 @@ const QImage& TFaceComposer::Stretched(const QImage& source, QSize size, bool wh
             }
         }
     }
-    scaled.setDevicePixelRatio(1);
-    return Scaled.emplace(key, scaled).first->second;
+    return scaled;
 }
 
-void TFaceComposer::Stretch(QPainter& painter, const QImage& source, const QRect& target,
-                            bool whiteTransparent) {
-    if (source.isNull() || target.isEmpty()) {
+const QImage& TFaceComposer::Stretched(const TPlacement& placement) {
+    const TPieceKey key{placement.Piece, placement.Target.width(), placement.Target.height(),
+                        placement.WhiteTransparent};
+    auto found = Pieces.find(key);
+    if (found != Pieces.end()) {
+        return found->second;
+    }
+    // Without the artwork, a piece not stretched before stays away.
+    static const QImage none;
+    const QImage* source = PieceSource(placement.Piece);
+    if (source == nullptr) {
+        return none;
+    }
+    return Pieces.emplace(key, StretchedCopy(*source, placement.Target.size(), placement.WhiteTransparent))
+        .first->second;
+}
+
+void TFaceComposer::Stretch(QPainter& painter, const TPlacement& placement) {
+    if (placement.Target.isEmpty()) {
         return;
     }
-    painter.drawImage(target.topLeft(), Stretched(source, target.size(), whiteTransparent));
+    const QImage& piece = Stretched(placement);
+    if (!piece.isNull()) {
+        painter.drawImage(placement.Target.topLeft(), piece);
+    }
 }
 
 void TFaceComposer::DrawIndex(QPainter& painter, const QString& text, const QColor& colour) {
@@ -209,10 +243,44 @@ void TFaceComposer::DrawIndex(QPainter& painter, const QString& text, const QCol
     }
 }
 
+TFaceComposer::TFacePlan TFaceComposer::Plan(int32_t suit, int32_t value) const {
+    TFacePlan plan;
+    const QRect leftSymbol = Device(1, Th + 2, 14, Th + 12);
+    const QRect rightSymbol = Device(W - 15, Th + 2, W - 2, Th + 12);
+    if (suit == Joker) {
+        // The star keeps its white box; the jester stands upright over the
+        // middle and is never mirrored.
+        plan.Symbols = {{FirstSymbol + StarSymbol, leftSymbol, false},
+                        {FirstSymbol + StarSymbol, rightSymbol, false}};
+        plan.Upright = {{JesterPiece, Device(W / 5, H / 5, W - W / 5, H - H / 5), false}};
+        return plan;
+    }
+    if (value >= Bube) {
+        const int32_t first = value == Bube ? FirstJack : value == Dame ? FirstQueen : FirstKing;
+        plan.Picture = {{first + suit - 1, Device(W / 10, H / 10, W - W / 10, H / 2), false}};
+    }
+    const int32_t symbol = FirstSymbol + 4 - suit;
+    plan.Symbols = {{symbol, leftSymbol, true}, {symbol, rightSymbol, true}};
+    for (const TBox& pip : UpperPips(value)) {
+        plan.Symbols.push_back({symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true});
+    }
+    if (value >= Bube) {
+        const TBox box = CourtSymbol(suit, Th);
+        plan.Symbols.push_back({symbol, Device(box.Left, box.Top, box.Right, box.Bottom), true});
+    }
+    for (const TBox& pip : CentrePips(value)) {
+        plan.Upright.push_back({symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true});
+    }
+    return plan;
+}
+
+bool TFaceComposer::HasFace(int32_t suit, int32_t value) {
+    return suit == Joker || (suit >= Karo && suit <= Kreuz && value >= 1 && value <= Koenig);
+}
+
 QImage TFaceComposer::ComposeFace(int32_t suit, int32_t rank) {
     const int32_t value = rank == Ass ? 1 : rank;
     const bool joker = suit == Joker;
-    const bool valid = joker || (suit >= Karo && suit <= Kreuz && value >= 1 && value <= Koenig);
 
     QImage card = NewCard();
     card.fill(White);
@@ -224,36 +292,16 @@ QImage TFaceComposer::ComposeFace(int32_t suit, int32_t rank) {
     painter.fillRect(QRect(0, whole.height() - pen, whole.width(), pen), Black);
     painter.fillRect(QRect(0, 0, pen, whole.height()), Black);
     painter.fillRect(QRect(whole.width() - pen, 0, pen, whole.height()), Black);
-    if (!valid) {
+    if (!HasFace(suit, value)) {
         painter.end();
         card.setDevicePixelRatio(Dpr);
         return card;
     }
-    const bool haveArt = Art != nullptr && Art->Loaded();
-    const TArtwork empty;
-    const TArtwork& art = haveArt ? *Art : empty;
-    const QRect leftSymbol = Device(1, Th + 2, 14, Th + 12);
-    const QRect rightSymbol = Device(W - 15, Th + 2, W - 2, Th + 12);
-
-    if (joker) {
-        //: Corner letter of the joker.
-        DrawIndex(painter, QCoreApplication::translate("TFaceComposer", "J"), Black);
-        // The star keeps its white box.
-        Stretch(painter, art.Symbols[StarSymbol], leftSymbol, false);
-        Stretch(painter, art.Symbols[StarSymbol], rightSymbol, false);
-        painter.end();
-        Spiegele(card);
-        painter.begin(&card);
-        // The jester stands upright over the middle and is never mirrored.
-        Stretch(painter, art.Jester, Device(W / 5, H / 5, W - W / 5, H - H / 5), false);
-        painter.end();
-        card.setDevicePixelRatio(Dpr);
-        return card;
+    const TFacePlan plan = Plan(suit, value);
+    for (const TPlacement& placement : plan.Picture) {
+        Stretch(painter, placement);
     }
-
-    if (value >= Bube) {
-        const auto& list = value == Bube ? art.Jacks : value == Dame ? art.Queens : art.Kings;
-        Stretch(painter, list[suit - 1], Device(W / 10, H / 10, W - W / 10, H / 2), false);
+    if (!joker && value >= Bube) {
         // Rounded frame, drawn on the pixels just inside its rectangle.
         const QRectF frame = QRectF(Device(W / 10, H / 10, W - W / 10, H - H / 10))
                                  .adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
@@ -262,26 +310,22 @@ QImage TFaceComposer::ComposeFace(int32_t suit, int32_t rank) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(frame, radius, radius);
     }
-
-    DrawIndex(painter, IndexText(value), suit == Karo || suit == Herz ? Red : Black);
-
-    const QImage& symbol = art.Symbols[4 - suit];
-    Stretch(painter, symbol, leftSymbol, true);
-    Stretch(painter, symbol, rightSymbol, true);
-    for (const TBox& pip : UpperPips(value)) {
-        Stretch(painter, symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true);
+    if (joker) {
+        //: Corner letter of the joker.
+        DrawIndex(painter, QCoreApplication::translate("TFaceComposer", "J"), Black);
+    } else {
+        DrawIndex(painter, IndexText(value), suit == Karo || suit == Herz ? Red : Black);
     }
-    if (value >= Bube) {
-        const TBox box = CourtSymbol(suit, Th);
-        Stretch(painter, symbol, Device(box.Left, box.Top, box.Right, box.Bottom), true);
+    for (const TPlacement& placement : plan.Symbols) {
+        Stretch(painter, placement);
     }
     painter.end();
 
     Spiegele(card);
 
     painter.begin(&card);
-    for (const TBox& pip : CentrePips(value)) {
-        Stretch(painter, symbol, Device(pip.Left, pip.Top, pip.Right, pip.Bottom), true);
+    for (const TPlacement& placement : plan.Upright) {
+        Stretch(painter, placement);
     }
     painter.end();
     card.setDevicePixelRatio(Dpr);
@@ -300,15 +344,22 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
     return face;
 }
 
-void TFaceComposer::ComposeAllAndForgetArtwork() {
-    Face(Joker, JokerRank);
+void TFaceComposer::PrepareAndForgetArtwork() {
+    // Every piece each face takes, at the size it takes it.
+    std::vector<TFacePlan> plans{Plan(Joker, JokerRank)};
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-        for (int32_t rank = 2; rank <= Ass; ++rank) {
-            Face(suit, rank);
+        for (int32_t value = 1; value <= Koenig; ++value) {
+            plans.push_back(Plan(suit, value));
+        }
+    }
+    for (const TFacePlan& plan : plans) {
+        for (const auto* part : {&plan.Picture, &plan.Symbols, &plan.Upright}) {
+            for (const TPlacement& placement : *part) {
+                Stretched(placement);
+            }
         }
     }
     Art = nullptr;
-    Scaled.clear();
 }
 
 QImage TFaceComposer::ComposeBack() {
@@ -321,8 +372,10 @@ QImage TFaceComposer::ComposeBack() {
     painter.fillRect(QRect(0, back.height() - pen, back.width(), pen), Black);
     painter.fillRect(QRect(0, 0, pen, back.height()), Black);
     painter.fillRect(QRect(back.width() - pen, 0, pen, back.height()), Black);
-    if (Art != nullptr && Art->Loaded()) {
-        Stretch(painter, Art->Back, Device(1, 1, W - 1, H - 1), false);
+    // Made once per size: its large stretched pattern is not kept.
+    const QRect pattern = Device(1, 1, W - 1, H - 1);
+    if (const QImage* source = PieceSource(BackPiece); source != nullptr && !pattern.isEmpty()) {
+        painter.drawImage(pattern.topLeft(), StretchedCopy(*source, pattern.size(), false));
     }
     painter.end();
     back.setDevicePixelRatio(Dpr);

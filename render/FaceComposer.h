@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "render/Artwork.h"
 
@@ -34,32 +35,61 @@ class TFaceComposer {
     QImage ComposeFace(int32_t suit, int32_t rank);
     // A fresh composition of the card back.
     QImage ComposeBack();
-    // Composes every face there is, then lets go of the artwork and of what
-    // was stretched from it: the faces are all it is needed for.
-    void ComposeAllAndForgetArtwork();
+    // Stretches every piece of artwork that any face takes to the size it
+    // takes it, then lets go of the artwork: faces are made from those pieces
+    // when first asked for, at a fraction of the artwork's memory.
+    void PrepareAndForgetArtwork();
 
     // TH: height of the index text in the card font, in logical pixels.
     int32_t TextHeight() const { return Th; }
 
   private:
-    struct TScaledKey {
-        qint64 Source;
+    // The pieces of artwork, by number: the five symbols, the jacks, queens
+    // and kings of each suit, the jester and the back's pattern.
+    static constexpr int32_t FirstSymbol = 0;
+    static constexpr int32_t FirstJack = 5;
+    static constexpr int32_t FirstQueen = 9;
+    static constexpr int32_t FirstKing = 13;
+    static constexpr int32_t JesterPiece = 17;
+    static constexpr int32_t BackPiece = 18;
+    // A piece stretched onto a face at `Target` (device pixels); with
+    // WhiteTransparent its white pixels leave the card as it is.
+    struct TPlacement {
+        int32_t Piece;
+        QRect Target;
+        bool WhiteTransparent;
+    };
+    // What a face takes, in the order it is drawn: the court picture before
+    // its frame and the index, the symbols on the top half before it is
+    // mirrored, and what stands upright once over the middle.
+    struct TFacePlan {
+        std::vector<TPlacement> Picture;
+        std::vector<TPlacement> Symbols;
+        std::vector<TPlacement> Upright;
+    };
+    struct TPieceKey {
+        int32_t Piece;
         int Width;
         int Height;
         bool WhiteTransparent;
-        bool operator<(const TScaledKey& o) const {
-            return std::tie(Source, Width, Height, WhiteTransparent) <
-                   std::tie(o.Source, o.Width, o.Height, o.WhiteTransparent);
+        bool operator<(const TPieceKey& o) const {
+            return std::tie(Piece, Width, Height, WhiteTransparent) <
+                   std::tie(o.Piece, o.Width, o.Height, o.WhiteTransparent);
         }
     };
 
+    static bool HasFace(int32_t suit, int32_t value);
+    TFacePlan Plan(int32_t suit, int32_t value) const;
     // Logical rectangle (left, top, right, bottom) in device pixels.
     QRect Device(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
     int32_t DeviceLength(int32_t length) const;
     QImage NewCard() const;
-    // `source` scaled to `size`; with whiteTransparent its white pixels are left out when drawn.
-    const QImage& Stretched(const QImage& source, QSize size, bool whiteTransparent);
-    void Stretch(QPainter& painter, const QImage& source, const QRect& target, bool whiteTransparent);
+    // The artwork of a piece; null once the artwork is let go.
+    const QImage* PieceSource(int32_t piece) const;
+    static QImage StretchedCopy(const QImage& source, QSize size, bool whiteTransparent);
+    // The piece at its placement's size, stretched once.
+    const QImage& Stretched(const TPlacement& placement);
+    void Stretch(QPainter& painter, const TPlacement& placement);
     void DrawIndex(QPainter& painter, const QString& text, const QColor& colour);
 
     const TArtwork* Art = nullptr;
@@ -67,5 +97,5 @@ class TFaceComposer {
     QFont CardFont;  // at device size
     int32_t Th = 0;
     std::array<QImage, 5 * 15> Faces;
-    std::map<TScaledKey, QImage> Scaled;
+    std::map<TPieceKey, QImage> Pieces;
 };

@@ -14,9 +14,6 @@ namespace {
 const QColor Black(0, 0, 0);
 const QColor HintRed(255, 0, 0);
 
-// What the fitted copies of pictures may take at most.
-constexpr qint64 MostFittedBytes = 32 << 20;
-
 // Logical table coordinates to device pixels of the off-screen table.
 class TDeviceMap {
   public:
@@ -37,49 +34,43 @@ const QImage* FaceOf(const TCard& card) {
     return card.Image != nullptr ? &card.Image->Image : nullptr;
 }
 
-void Invert(QPainter& painter, const QRect& rect) {
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.fillRect(rect, Black);
-    painter.restore();
-}
-
-void Bands(QPainter& painter, const TDeviceMap& map, const std::array<TRect, 4>& bands,
+void Bands(TTablePicture& picture, const TDeviceMap& map, const std::array<TRect, 4>& bands,
            const QColor& colour) {
     for (const TRect& band : bands) {
-        painter.fillRect(map.Rect(band), colour);
+        picture.Fill(map.Rect(band), colour);
     }
 }
 
 // An unfilled rectangle drawn with a pen of `width` pixels centred on its edge.
-void Frame(QPainter& painter, const TDeviceMap& map, const TRect& pile, const QColor& colour) {
-    Bands(painter, map, HintFrameBands(pile), colour);
+void Frame(TTablePicture& picture, const TDeviceMap& map, const TRect& pile, const QColor& colour) {
+    Bands(picture, map, HintFrameBands(pile), colour);
 }
 
-void DrawMark(QPainter& painter, const TDeviceMap& map, const TRect& place, TMarkStyle style,
+void DrawMark(TTablePicture& picture, const TDeviceMap& map, const TRect& place, TMarkStyle style,
               const QColor& table) {
     switch (style) {
         case TMarkStyle::Move:
-            Bands(painter, map, FrameBands(place, 0, 2), MoveMarkColour(table));
+            Bands(picture, map, FrameBands(place, 0, 2), MoveMarkColour(table));
             break;
         case TMarkStyle::Hint:
-            Frame(painter, map, place, HintRed);
+            Frame(picture, map, place, HintRed);
             break;
         case TMarkStyle::Focus:
             // Black and white: seen on every table and every card.
-            Bands(painter, map, FrameBands(place, 3, 5), Black);
-            Bands(painter, map, FrameBands(place, 4, 5), QColor(255, 255, 255));
+            Bands(picture, map, FrameBands(place, 3, 5), Black);
+            Bands(picture, map, FrameBands(place, 4, 5), QColor(255, 255, 255));
             break;
     }
 }
 
 // A filled rectangle with a one-pixel outline on its own edge pixels.
-void Rectangle(QPainter& painter, const QRect& rect, const QColor& pen, const QColor& brush, int penWidth) {
-    painter.fillRect(rect, brush);
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), penWidth), pen);
-    painter.fillRect(QRect(rect.left(), rect.bottom() + 1 - penWidth, rect.width(), penWidth), pen);
-    painter.fillRect(QRect(rect.left(), rect.top(), penWidth, rect.height()), pen);
-    painter.fillRect(QRect(rect.right() + 1 - penWidth, rect.top(), penWidth, rect.height()), pen);
+void Rectangle(TTablePicture& picture, const QRect& rect, const QColor& pen, const QColor& brush,
+               int penWidth) {
+    picture.Fill(rect, brush);
+    picture.Fill(QRect(rect.left(), rect.top(), rect.width(), penWidth), pen);
+    picture.Fill(QRect(rect.left(), rect.bottom() + 1 - penWidth, rect.width(), penWidth), pen);
+    picture.Fill(QRect(rect.left(), rect.top(), penWidth, rect.height()), pen);
+    picture.Fill(QRect(rect.right() + 1 - penWidth, rect.top(), penWidth, rect.height()), pen);
 }
 
 }  // namespace
@@ -98,26 +89,41 @@ int32_t NextPaintCount(int32_t paintCount) {
 
 const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
     const auto key = std::make_pair(picture.cacheKey(), std::make_pair(size.width(), size.height()));
-    auto found = FittedCache.find(key);
-    if (found != FittedCache.end()) {
-        return found->second;
+    if (auto used = FittedNow.find(key); used != FittedNow.end()) {
+        return used->second;
     }
-    // Faces of old games pile up here otherwise; a few dozen are live.
-    if (FittedCache.size() > 1000 || FittedBytes > MostFittedBytes) {
-        FittedCache.clear();
-        FittedBytes = 0;
+    if (auto earlier = FittedBefore.find(key); earlier != FittedBefore.end()) {
+        return FittedNow.emplace(key, earlier->second).first->second;
     }
     QImage plain = picture;
     plain.setDevicePixelRatio(1);
-    QImage fitted = plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(QImage::Format_RGB32);
-    FittedBytes += fitted.sizeInBytes();
-    return FittedCache.emplace(key, fitted).first->second;
+    return FittedNow
+        .emplace(key, plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_RGB32))
+        .first->second;
 }
 
 void TTablePainter::Paint(QImage& table, const TGame& game, const TTableLayout& layout,
                           const TTableScene& scene) {
-    Draw(table, game, layout, scene, nullptr);
+    Record(game, layout, scene);
+    if (table.size() != Shown.DeviceSize() || table.format() != QImage::Format_RGB32) {
+        table = QImage(Shown.DeviceSize(), QImage::Format_RGB32);
+    }
+    DrawInto(table, nullptr);
+}
+
+void TTablePainter::DrawInto(QImage& table, const TRect* area) const {
+    table.setDevicePixelRatio(1);  // painted in device pixels
+    {
+        QPainter painter(&table);
+        if (area != nullptr) {
+            const QRegion part(TDeviceMap(Shown.DevicePixelRatio() * DrawState.Scene.Scale).Rect(*area));
+            Shown.Draw(painter, &part);
+        } else {
+            Shown.Draw(painter);
+        }
+    }
+    table.setDevicePixelRatio(Shown.DevicePixelRatio());
 }
 
 std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCount) const {
@@ -144,13 +150,21 @@ std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCo
     return std::nullopt;
 }
 
-std::optional<TRect> TTablePainter::PaintBlink(QImage& table, const TGame& game, int32_t paintCount) {
+std::optional<TRect> TTablePainter::Blink(const TGame& game, int32_t paintCount) {
     const std::optional<TRect> area = BlinkArea(game, paintCount);
     if (area) {
         TTableScene scene = DrawState.Scene;
         scene.PaintCount = paintCount;
         const TTableLayout layout = DrawState.Layout;
-        Draw(table, game, layout, scene, &*area);
+        Record(game, layout, scene);
+    }
+    return area;
+}
+
+std::optional<TRect> TTablePainter::PaintBlink(QImage& table, const TGame& game, int32_t paintCount) {
+    const std::optional<TRect> area = Blink(game, paintCount);
+    if (area) {
+        DrawInto(table, &*area);
     }
     return area;
 }
@@ -167,31 +181,17 @@ int32_t TTablePainter::PaintingsUntilBlink(const TGame& game, int32_t paintCount
     return -1;
 }
 
-void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& layout,
-                         const TTableScene& scene, const TRect* area) {
+void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const TTableScene& scene) {
     const qreal dpr = scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
     const qreal scale = scene.Scale > 0 ? scene.Scale : 1;
     const TDeviceMap map(dpr * scale);
-    if (dpr * scale != FittedScale) {
-        FittedCache.clear();
-        FittedBytes = 0;
-        FittedScale = dpr * scale;
-    }
     const QSizeF box =
         scene.Box.isEmpty() ? QSizeF(layout.Width * scale, layout.Height * scale) : QSizeF(scene.Box);
     const QSize size(std::max(1, qCeil(box.width() * dpr)), std::max(1, qCeil(box.height() * dpr)));
-    if (table.size() != size || table.format() != QImage::Format_RGB32) {
-        table = QImage(size, QImage::Format_RGB32);
-        area = nullptr;  // nothing of an earlier table is left to keep
-    }
-    table.setDevicePixelRatio(1);  // painted in device pixels; the ratio is set again below
 
-    QPainter painter(&table);
-    if (area != nullptr) {
-        painter.setClipRect(map.Rect(*area));
-    }
-    auto draw = [&](const QImage* picture, const TRect& place) {
-        if (picture == nullptr || picture->isNull()) {
+    TTablePicture picture;
+    auto draw = [&](const QImage* face, const TRect& place, const QRect* clip = nullptr) {
+        if (face == nullptr || face->isNull()) {
             return;
         }
         const QRect target = map.Rect(place);
@@ -201,17 +201,16 @@ void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& l
         // At a fractional scale a card's place is a pixel wider or narrower
         // here and there, as its edges round; the face made for that scale is
         // drawn as it is rather than blurred by a stretch of one pixel.
-        const QSize off = picture->size() - target.size();
+        const QSize off = face->size() - target.size();
         if (std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1) {
-            painter.drawImage(QRect(target.topLeft(), picture->size()), *picture, picture->rect());
+            picture.Image(target.topLeft(), *face, clip);
             return;
         }
-        const QImage& image = Fitted(*picture, target.size());
-        painter.drawImage(target, image, image.rect());
+        picture.Image(target.topLeft(), Fitted(*face, target.size()), clip);
     };
 
     // Brush and pen take the table colour; only some steps below set the pen black.
-    painter.fillRect(table.rect(), scene.TableColor);
+    picture.Fill(QRect(QPoint(0, 0), size), scene.TableColor);
     QColor pen = scene.TableColor;
     const int penWidth = map.Pen(1);
     const int32_t h = layout.Height;
@@ -225,37 +224,34 @@ void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& l
     draw(scene.Back, layout.StockRect);
     const bool stockHint = StockHintAt(game.GameState, scene.PaintCount);
     if (stockHint) {
-        Frame(painter, map, layout.StockRect, HintRed);
+        Frame(picture, map, layout.StockRect, HintRed);
         pen = Black;
     }
 
     // The empty place is outlined with whatever pen the steps before left:
     // in the table colour when no card has been drawn yet.
-    Rectangle(painter, map.Rect(layout.DiscardRect), pen, scene.TableColor, penWidth);
+    Rectangle(picture, map.Rect(layout.DiscardRect), pen, scene.TableColor, penWidth);
     const bool discards = !game.DiscardPile.Empty();
     if (discards) {
         draw(FaceOf(game.DiscardPile.Last()), layout.DiscardRect);
     }
     const bool discardHint = DiscardHintAt(game.GameState, scene.PaintCount, discards);
     if (discardHint) {
-        Frame(painter, map, layout.DiscardRect, HintRed);
+        Frame(picture, map, layout.DiscardRect, HintRed);
     }
 
     // Melds side by side, overlapping by two thirds, clipped to their row.
     const QRect row = map.Rect(MeldRowClip(layout.Width, h));
     if (!row.isEmpty()) {
-        painter.save();
-        painter.setClipRect(row, Qt::IntersectClip);
         for (int m = 0; m < game.TableMelds.Count(); ++m) {
             const TMeld& meld = game.TableMelds.At(m);
             if (meld.Cards == nullptr) {
                 continue;
             }
             for (int j = 0; j < meld.Cards->Count(); ++j) {
-                draw(FaceOf(meld.Cards->At(j)), MeldCardRect(meld.Bounds, j));
+                draw(FaceOf(meld.Cards->At(j)), MeldCardRect(meld.Bounds, j), &row);
             }
         }
-        painter.restore();
     }
 
     // The hand in its order, so a later card covers an earlier one, dragged or not.
@@ -265,24 +261,27 @@ void TTablePainter::Draw(QImage& table, const TGame& game, const TTableLayout& l
             const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
             draw(FaceOf(card), place);
             if (scene.DragMoves <= 3) {
-                Invert(painter, map.Rect(place));
+                picture.Invert(map.Rect(place));
             }
         } else {
             const TRect place = HandCardRect(i, h);
             draw(FaceOf(card), place);
             if (card.Selected != 0) {
-                Invert(painter, map.Rect(place));
+                picture.Invert(map.Rect(place));
             }
         }
     }
     for (const TTableMark& mark : scene.Marks) {
         const TRect place = MarkedRect(mark, game, layout);
         if (place.Right > place.Left && place.Bottom > place.Top) {
-            DrawMark(painter, map, place, mark.Style, scene.TableColor);
+            DrawMark(picture, map, place, mark.Style, scene.TableColor);
         }
     }
-    painter.end();
-    table.setDevicePixelRatio(dpr);
+    picture.Finish(size, dpr);
+    Shown = std::move(picture);
+    // Copies no painting uses any more, of old faces or sizes, are let go.
+    FittedBefore = std::move(FittedNow);
+    FittedNow.clear();
 
     DrawState.Painted = true;
     DrawState.Layout = layout;

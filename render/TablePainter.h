@@ -1,8 +1,8 @@
-// Paints the whole table off-screen: the computer's hand face down, stock and
-// discard pile, the meld row, the player's hand; selected cards inverted, dragged
-// cards at the mouse, and the blinking red frame of the draw hint. It only reads
-// the game and the layout, and remembers what it drew, so that it can tell what
-// a blink tick changes.
+// Paints the whole table: the computer's hand face down, stock and discard
+// pile, the meld row, the player's hand; selected cards inverted, dragged cards
+// at the mouse, and the blinking red frame of the draw hint. It only reads the
+// game and the layout, and remembers what it drew, so that it can tell what a
+// blink tick changes and draw it again onto any painter.
 #pragma once
 
 #include <QColor>
@@ -18,6 +18,7 @@
 #include "game/Game.h"
 #include "render/TableLayout.h"
 #include "render/TableMarks.h"
+#include "render/TablePicture.h"
 
 // What one painting reads besides the game and its layout.
 struct TTableScene {
@@ -52,15 +53,20 @@ int32_t NextPaintCount(int32_t paintCount);
 
 class TTablePainter {
   public:
-    // Paints the whole table into `table`, which is (re)made at the paint box's
-    // device size when needed.
+    // Works out the whole table's picture (Picture()) without drawing a pixel.
+    void Record(const TGame& game, const TTableLayout& layout, const TTableScene& scene);
+    // Records the table and paints it into `table`, which is (re)made at the
+    // paint box's device size when needed.
     void Paint(QImage& table, const TGame& game, const TTableLayout& layout, const TTableScene& scene);
 
     // What a painting at `paintCount` would change on the last one, when nothing
     // but the draw hint has changed since: the frame that comes or goes, or nothing.
     std::optional<TRect> BlinkArea(const TGame& game, int32_t paintCount) const;
-    // Paints the draw hint of `paintCount` over the last painting, touching only
-    // the pixels BlinkArea names, which come out as in a full painting; returns them.
+    // Records the painting at `paintCount` when it differs from the last one
+    // only by a frame of the draw hint, and returns the area BlinkArea names.
+    std::optional<TRect> Blink(const TGame& game, int32_t paintCount);
+    // The same, painted over the last painting in `table`, touching only the
+    // pixels of that area, which come out as in a full painting.
     std::optional<TRect> PaintBlink(QImage& table, const TGame& game, int32_t paintCount);
     // How many paintings after one at `paintCount` the first that looks
     // different comes, nothing else changing: 0 when that one already does; -1
@@ -68,17 +74,22 @@ class TTablePainter {
     int32_t PaintingsUntilBlink(const TGame& game, int32_t paintCount) const;
 
     const TTableDrawState& Drawn() const { return DrawState; }
+    // What the last painting drew, to draw again.
+    const TTablePicture& Picture() const { return Shown; }
+    // Lets go of the picture and the faces it holds on to.
+    void Forget() { Shown = TTablePicture(); }
 
   private:
-    void Draw(QImage& table, const TGame& game, const TTableLayout& layout, const TTableScene& scene,
-              const TRect* area);
+    // Draws the picture into `table`, within `area` (logical units) when given.
+    void DrawInto(QImage& table, const TRect* area) const;
     // The picture at the device size of its place on the table.
     const QImage& Fitted(const QImage& picture, QSize size);
 
     TTableDrawState DrawState;
-    // Pictures fitted for the device scale of the last painting; another scale
-    // frees them, so that resizing the window never piles up copies.
-    std::map<std::pair<qint64, std::pair<int, int>>, QImage> FittedCache;
-    qreal FittedScale = 0;
-    qint64 FittedBytes = 0;
+    TTablePicture Shown;
+    // Pictures fitted to their places, kept only while paintings use them, so
+    // that resizing the window or new faces never pile up copies.
+    using TFittedKey = std::pair<qint64, std::pair<int, int>>;
+    std::map<TFittedKey, QImage> FittedBefore;  // what the last painting used
+    std::map<TFittedKey, QImage> FittedNow;     // what this one uses
 };

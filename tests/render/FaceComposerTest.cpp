@@ -317,3 +317,32 @@ TEST_F(FaceTest, MissingArtworkOrImpossibleCardsGiveBlankCardsNotCrashes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Faces made after the artwork is let go, from the pieces cut beforehand, are
+// those the artwork itself gives, at plain, fractional and fine pixel ratios;
+// the back is made before, and nothing else is made without the artwork.
+TEST(PreparedFaceTest, FacesFromThePiecesCutBeforehandEqualThoseFromTheArtwork) {
+    for (const qreal dpr : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(dpr);
+        const TArtwork& art = BuiltArtwork(dpr > 1 ? 2 : 1);
+        TFaceComposer whole;
+        whole.SetUp(&art, dpr);
+        TFaceComposer prepared;
+        prepared.SetUp(&art, dpr);
+        const QImage back = prepared.ComposeBack();
+        prepared.PrepareAndForgetArtwork();
+        EXPECT_EQ(back, whole.ComposeBack());
+        EXPECT_EQ(prepared.Face(Joker, JokerRank), whole.Face(Joker, JokerRank));
+        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+            for (int32_t rank = 2; rank <= Ass; ++rank) {
+                ASSERT_EQ(prepared.Face(suit, rank), whole.Face(suit, rank)) << suit << " " << rank;
+            }
+        }
+        // The back's pattern is not among the pieces kept.
+        EXPECT_NE(prepared.ComposeBack(), back);
+    }
+}
+
+}  // namespace

@@ -56,10 +56,8 @@ class TMainFormAccess {
           ProgramDir(form.ProgramDir),
           HelpFile(form.HelpFile),
           ArtworkError(form.ArtworkError),
-          Table(form.Table),
           View(form.View),
           Playback(form.Playback),
-          StepTable(form.StepTable),
           KeyFocus(form.KeyFocus),
           TellScreenReaders(form.TellScreenReaders),
           HintMarks(form.HintMarks),
@@ -104,6 +102,10 @@ class TMainFormAccess {
     bool PlayingOut() const { return Form.PlayingOut(); }
     void DiscardSelected() { Form.DiscardSelected(); }
     void KeepGame() { Form.KeepGame(); }
+    // What the paint box shows of the table after the last painting, and of
+    // the step being played out.
+    QImage Table() const { return Form.TablePainter.Picture().ToImage(); }
+    QImage StepTable() const { return Form.StepPainter.Picture().ToImage(); }
 
     TMainForm& Form;
     TGame& Game;
@@ -152,10 +154,8 @@ class TMainFormAccess {
     QString& ProgramDir;
     QString& HelpFile;
     QString& ArtworkError;
-    QImage& Table;
     TViewSettings& View;
     TTurnPlayback& Playback;
-    QImage& StepTable;
     TTableStop& KeyFocus;
     std::function<void(QAccessibleEvent*)>& TellScreenReaders;
     std::vector<TTableMark>& HintMarks;

@@ -181,8 +181,11 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool LoadCardArtwork(const QString& directory);
     // Shows ArtworkError and ends the program; the window never appears.
     void ReportArtworkError();
-    void FollowScreenResolution();
+    // True when the faces were made anew.
+    bool FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
+    // Gives every card that shows its face in `game` its pixels.
+    void ShowFaces(TGame& game);
     bool PlaceScrollBar(const TTableLayout& layout);
     // What a painting of `game` reads besides it and its layout; marks included.
     TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
@@ -222,7 +225,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool PlayingOut() const { return PlayoutStep >= 0; }
 
     // TTableHost
-    const QImage& ShownTable() override;
+    const TTablePicture& ShownPicture() override;
     void TableMousePress(int x, int y) override;
     void TableMouseMove(int x, int y) override { PaintBox1MouseMove(ToTable(x), ToTable(y)); }
     void TableMouseRelease(int x, int y) override;
@@ -293,18 +296,14 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     QString HelpFile;    // ProgramDir + "brisko.hlp"
     QString ArtworkError;
 
-    // The table as composed by the last painting; the paint box shows it.
-    QImage Table;
-
     // The menu "Ansicht".
     TViewSettings View;
     // The computer's turn kept for playing it out; the step shown, -1 when none.
     TTurnPlayback Playback;
     int PlayoutStep = -1;
-    QImage StepTable;                   // the picture of that step
-    bool SwallowMouse = false;          // the click that ended a playing-out does nothing else
-    TGame StepGame;                     // the table of a step being played out; only painted
-    TTablePainter StepPainter;          // keeps the table's own painter's memory as it is
+    bool SwallowMouse = false;  // the click that ended a playing-out does nothing else
+    TGame StepGame;             // the table of a step being played out; only painted
+    TTablePainter StepPainter;  // the picture of that step; keeps the table's own painter's memory as it is
     QEventLoop* PlayoutLoop = nullptr;  // while the loss waits for the playing-out
     bool ComputerMoved = false;         // a turn of the computer began since the last look
 

@@ -52,7 +52,7 @@ void TMainForm::Timer1Timer() {
             PaintBox1Paint();  // another screen: every picture is made anew
             return;
         }
-        if (const std::optional<TRect> area = TablePainter.PaintBlink(Table, Game, PaintCount)) {
+        if (const std::optional<TRect> area = TablePainter.Blink(Game, PaintCount)) {
             PaintBox1->update(ToWidget(*area));
         }
         PaintCount = NextPaintCount(PaintCount);

@@ -107,8 +107,9 @@ void TMainForm::PaintStep(int step) {
     const QSize units = TableUnits();
     const TTableLayout layout =
         LayOutTable(StepGame.TableMelds, units.width(), units.height(), ScrollBar1->value());
+    ShowFaces(StepGame);
     // Played out without the blinking draw hint: a count at which neither pile is framed.
-    StepPainter.Paint(StepTable, StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
+    StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
     PaintBox1->update();
 }
 
@@ -117,7 +118,7 @@ void TMainForm::FinishPlayout() {
     qApp->removeEventFilter(this);
     const bool wasPlaying = PlayingOut();
     PlayoutStep = -1;
-    StepTable = QImage();
+    StepPainter.Forget();
     StepGame.ClearAll();
     if (wasPlaying) {
         ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));

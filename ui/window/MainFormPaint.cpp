@@ -49,48 +49,70 @@ void TMainForm::CreateCardBack() {
 // Faces and back are composed at the screen's pixel ratio times the table's
 // scale. While the window's size changes, the faces it has are drawn fitted;
 // new ones are made once the size has settled.
-void TMainForm::FollowScreenResolution() {
+bool TMainForm::FollowScreenResolution() {
     const qreal wanted = devicePixelRatioF() * TableScale;
     if (wanted != Composer.DevicePixelRatio() && !SettleTimer->isActive()) {
         UsePictures(wanted);
+        return true;
     }
+    return false;
 }
 
-// Every card gets its picture anew, in place, so that its owner stays the same.
+// Large faces of fine screens take much memory: the artwork is let go once
+// the pieces the faces take are cut from it, and a face is made only when a
+// card first shows it. Every card keeps its own face object.
 void TMainForm::UsePictures(qreal devicePixelRatio) {
     Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
     if (CardBack == nullptr) {
         CardBack = new CardFace;
     }
     CardBack->Image = Composer.ComposeBack();
-    // Large faces of fine screens take much memory; the artwork they come
-    // from is let go as soon as they are made.
-    Composer.ComposeAllAndForgetArtwork();
+    Composer.PrepareAndForgetArtwork();
     Artwork.KeepOnlyPlain();
-    auto refresh = [this](TCardArray& cards) {
+    auto forget = [](TCardArray& cards) {
         for (int i = 0; i < cards.Count(); ++i) {
-            TCard& card = cards.At(i);
-            if (card.Image != nullptr) {
-                card.Image->Image = Composer.Face(card.Suit, card.Rank);
+            if (CardFace* face = cards.At(i).Image) {
+                face->Image = QImage();
             }
         }
     };
-    refresh(Game.OwnCards);
-    refresh(Game.OpponentCards);
-    refresh(Game.Stock);
-    refresh(Game.DiscardPile);
+    forget(Game.OwnCards);
+    forget(Game.OpponentCards);
+    forget(Game.Stock);
+    forget(Game.DiscardPile);
     for (int i = 0; i < Game.TableMelds.Count(); ++i) {
         if (Game.TableMelds.At(i).Cards != nullptr) {
-            refresh(*Game.TableMelds.At(i).Cards);
+            forget(*Game.TableMelds.At(i).Cards);
         }
     }
     // The faces of the old size are free now; their memory goes back to the system.
     malloc_trim(0);
 }
 
-CardFace* TMainForm::ComposeFace(int32_t suit, int32_t rank) {
-    // The pixels are shared with every other card of the same face.
-    return new CardFace{Composer.Face(suit, rank)};
+void TMainForm::ShowFaces(TGame& game) {
+    auto show = [this](TCard& card) {
+        if (card.Image != nullptr && card.Image->Image.isNull()) {
+            // The pixels are shared with every other card of the same face.
+            card.Image->Image = Composer.Face(card.Suit, card.Rank);
+        }
+    };
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        show(game.OwnCards.At(i));
+    }
+    if (!game.DiscardPile.Empty()) {
+        show(game.DiscardPile.At(game.DiscardPile.Count() - 1));
+    }
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        if (TCardArray* cards = game.TableMelds.At(m).Cards) {
+            for (int i = 0; i < cards->Count(); ++i) {
+                show(cards->At(i));
+            }
+        }
+    }
+}
+
+CardFace* TMainForm::ComposeFace(int32_t, int32_t) {
+    return new CardFace;  // its pixels come when the card first shows its face
 }
 
 void TMainForm::FreeFace(CardFace* face) {
@@ -108,7 +130,7 @@ void TMainForm::PaintBox1Paint() {
     }
     CountQuietTicks(CurrentTick());
     TableScale = WantedScale();
-    FollowScreenResolution();
+    const bool newFaces = FollowScreenResolution();
     const QSize units = TableUnits();
     TTableLayout layout = LayOutTable(Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
     KeyFocus = ValidStop(Game, KeyFocus);
@@ -126,12 +148,17 @@ void TMainForm::PaintBox1Paint() {
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
+    ShowFaces(Game);
     TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
     scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     if (KeyFocusShown()) {
         scene.Marks.push_back(FocusMark(Game, KeyFocus));
     }
-    TablePainter.Paint(Table, Game, layout, scene);
+    TablePainter.Record(Game, layout, scene);
+    if (newFaces) {
+        // The old faces' copies fitted to the window have just gone too.
+        malloc_trim(0);
+    }
     PaintCount = NextPaintCount(PaintCount);
     PaintBox1->update();
     ArmBlink();
@@ -182,9 +209,10 @@ QString TMainForm::TableToolTip(int x, int y) const {
     return TableTip(Game, TablePainter.Drawn().Layout, ToTable(x), ToTable(y));
 }
 
-const QImage& TMainForm::ShownTable() {
-    if (!Table.isNull() && Table.devicePixelRatio() != PaintBox1->devicePixelRatioF()) {
+const TTablePicture& TMainForm::ShownPicture() {
+    const TTablePicture& table = TablePainter.Picture();
+    if (!table.Empty() && table.DevicePixelRatio() != PaintBox1->devicePixelRatioF()) {
         PaintBox1Paint();  // moved to a screen of another pixel ratio
     }
-    return PlayingOut() ? StepTable : Table;
+    return PlayingOut() ? StepPainter.Picture() : TablePainter.Picture();
 }

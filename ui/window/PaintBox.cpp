@@ -3,8 +3,10 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 
 #include "ui/window/TableHost.h"
 
@@ -58,14 +60,26 @@ void TPaintBox::focusOutEvent(QFocusEvent* event) {
     }
 }
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void TPaintBox::paintEvent(QPaintEvent* event) {
     if (Host == nullptr) {
         return;
     }
-    const QImage& shown = Host->ShownTable();
-    if (!shown.isNull()) {
-        QPainter(this).drawImage(0, 0, shown);
+    const TTablePicture& shown = Host->ShownPicture();
+    if (shown.Empty()) {
+        return;
     }
+    // The picture is in device pixels: drawn straight into the window's own,
+    // only where the window asks for it.
+    const qreal dpr = shown.DevicePixelRatio();
+    QPainter painter(this);
+    painter.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    QRegion wanted;
+    for (const QRect& r : event->region()) {
+        const int left = qFloor(r.left() * dpr);
+        const int top = qFloor(r.top() * dpr);
+        wanted += QRect(left, top, qCeil((r.right() + 1) * dpr) - left, qCeil((r.bottom() + 1) * dpr) - top);
+    }
+    shown.Draw(painter, &wanted);
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -2,12 +2,12 @@
 // the screen readers ask of it. The window is the only host.
 #pragma once
 
-#include <QImage>
 #include <QRect>
 #include <QString>
 #include <Qt>
 
 #include "game/Game.h"
+#include "render/TablePicture.h"
 #include "ui/table/TableStops.h"
 
 // What screen readers read of the table: the game it shows and where the
@@ -26,7 +26,7 @@ class TTableReader {
 class TTableHost : public TTableReader {
   public:
     // The picture to show: the table, or a step of the computer's turn being played out.
-    virtual const QImage& ShownTable() = 0;
+    virtual const TTablePicture& ShownPicture() = 0;
     virtual void TableMousePress(int x, int y) = 0;
     virtual void TableMouseMove(int x, int y) = 0;
     virtual void TableMouseRelease(int x, int y) = 0;

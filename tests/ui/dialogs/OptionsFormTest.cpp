@@ -145,7 +145,7 @@ TEST_F(OptionsFormTest, EveryCloseAppliesTheSettings) {
         EXPECT_EQ(CardsPerPlayer, 15);
         EXPECT_EQ(In(form).Panel2->palette().color(QPalette::Window), QColor(255, 0, 0));
         // Repainted at once: the top right corner is bare table.
-        EXPECT_EQ(In(form).Table.pixelColor(In(form).Table.width() - 2, 2), QColor(255, 0, 0));
+        EXPECT_EQ(In(form).Table().pixelColor(In(form).Table().width() - 2, 2), QColor(255, 0, 0));
         // The hand being played stays; the count applies from the next game on.
         EXPECT_EQ(In(form).Game.OwnCards.Count(), 12);
         EXPECT_EQ(In(form).Game.OwnCards.At(0).Image, first.Image);

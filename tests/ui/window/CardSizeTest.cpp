@@ -106,9 +106,9 @@ TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
     scene.PaintCount = In(form).PaintCount - 1;  // the count the window's last painting used
     QImage designed;
     TTablePainter().Paint(designed, game, layout, scene);
-    EXPECT_EQ(designed.size(), In(form).Table.size());
+    EXPECT_EQ(designed.size(), In(form).Table().size());
     EXPECT_TRUE(designed.convertToFormat(QImage::Format_RGB32) ==
-                In(form).Table.convertToFormat(QImage::Format_RGB32));
+                In(form).Table().convertToFormat(QImage::Format_RGB32));
     // The faces were made for the finer pixels, not stretched.
     EXPECT_EQ(game.OwnCards.At(0).Image->Image.size(), QSize(144, 216));
 }

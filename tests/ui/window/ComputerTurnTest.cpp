@@ -58,7 +58,7 @@ class ComputerTurnTest : public testing::Test {
         In(form).Dragging = 1;
         In(form).PaintBox1MouseUp(In(form).DiscardRect.Left + 10, In(form).DiscardRect.Top + 10);
     }
-    QColor Pixel(int x, int y) const { return QColor(In(form).Table.pixel(x, y)); }
+    QColor Pixel(int x, int y) const { return QColor(In(form).Table().pixel(x, y)); }
 
     TScriptedBoxes boxes;
     TMainForm form{21};
@@ -131,7 +131,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     EXPECT_EQ(In(form).Playback.Count(), 7);  // the start and six steps
     std::vector<QImage> steps;
     while (In(form).PlayingOut()) {
-        steps.push_back(In(form).StepTable);
+        steps.push_back(In(form).StepTable());
         In(form).AdvancePlayout();
     }
     ASSERT_EQ(steps.size(), 7u);
@@ -139,7 +139,7 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     In(form).PaintCount = 1;  // the pictures are played out without the blinking frame
     In(form).PaintBox1Paint();
-    EXPECT_EQ(steps.back(), In(form).Table);
+    EXPECT_EQ(steps.back(), In(form).Table());
 
     // Again, ended at once by a click on the table that does nothing else.
     In(form).Game.NeuesSpiel();

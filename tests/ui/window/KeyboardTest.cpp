@@ -175,9 +175,9 @@ TEST_F(KeyboardTest, TheFocusFrameShowsOnlyOnceTheKeyboardIsUsedAndTheRowFollows
     In(keys).PaintBox1Paint();
     const QPoint outside(In(keys).StockRect.Left - 4, In(keys).StockRect.Top + 50);
     const QColor table = In(keys).Panel2->palette().color(QPalette::Window);
-    EXPECT_EQ(QColor(In(keys).Table.pixel(outside)), table) << "no frame for the mouse player";
+    EXPECT_EQ(QColor(In(keys).Table().pixel(outside)), table) << "no frame for the mouse player";
     Key(Qt::Key_Home);
-    const QColor frame(In(keys).Table.pixel(outside));
+    const QColor frame(In(keys).Table().pixel(outside));
     EXPECT_TRUE(frame == QColor(Qt::black) || frame == QColor(Qt::white)) << frame.name().toStdString();
 
     // Enough melds to scroll: the focus on the last one brings it into view.

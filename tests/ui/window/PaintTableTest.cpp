@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "game/Random.h"
@@ -19,6 +20,10 @@
 #include "ui/window/MainForm.h"
 
 namespace {
+
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
 
 // A dealt game in a shown window of the given size, painted once. Time stands
 // still unless a test moves it: no tick counts into PaintCount by itself.
@@ -72,13 +77,15 @@ TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
     EXPECT_EQ(In(Form).StockRect, StockPileRect(BH()));
     EXPECT_EQ(In(Form).DiscardRect, DiscardPileRect(BH()));
     EXPECT_EQ(In(Form).PaintCount, count + 1);
-    EXPECT_EQ(In(Form).Table.deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
+    EXPECT_EQ(In(Form).Table().deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
 
     // The game's own repaints always compose anew.
-    const qint64 before = In(Form).Table.cacheKey();
+    const QImage before = In(Form).Table();
+    In(Form).Game.OwnCards.At(0).Selected = 1;
     In(Form).Game.GetScreen().Repaint();
+    In(Form).Game.OwnCards.At(0).Selected = 0;
     EXPECT_EQ(In(Form).PaintCount, count + 2);
-    EXPECT_NE(In(Form).Table.cacheKey(), before);
+    EXPECT_NE(In(Form).Table(), before);
 
     // A larger window moves the lower rows with it.
     Form.resize(1280, 900);
@@ -86,25 +93,45 @@ TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
     In(Form).PaintBox1Paint();
     EXPECT_GT(BH(), 700);
     EXPECT_EQ(In(Form).StockRect, StockPileRect(BH()));
-    EXPECT_EQ(In(Form).Table.deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
+    EXPECT_EQ(In(Form).Table().deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
 }
 
-TEST_F(PaintTableTest, EveryCardOwnsItsFaceAndEqualCardsSharePixels) {
-    std::map<std::pair<int32_t, int32_t>, std::vector<const CardFace*>> faces;
-    for (const TCardArray* pile :
-         {&In(Form).Game.OwnCards, &In(Form).Game.OpponentCards, &In(Form).Game.Stock}) {
+// A face is made when a card first shows it: the cards face down have none
+// yet, those face up have theirs, and cards of one face share its pixels.
+TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsSharePixels) {
+    TGame& game = In(Form).Game;
+    MoveCard(game.Stock, 0, game.DiscardPile);
+    In(Form).PaintBox1Paint();
+    std::set<const CardFace*> owners;
+    for (TCardArray* pile : {&game.OwnCards, &game.OpponentCards, &game.Stock, &game.DiscardPile}) {
         for (int i = 0; i < pile->Count(); ++i) {
             const TCard& card = pile->At(i);
             ASSERT_NE(card.Image, nullptr);
-            EXPECT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(72, 108));
-            faces[{card.Suit, card.Rank}].push_back(card.Image);
+            owners.insert(card.Image);
+            const bool faceUp =
+                pile == &game.OwnCards || (pile == &game.DiscardPile && i == pile->Count() - 1);
+            EXPECT_EQ(card.Image->Image.isNull(), !faceUp) << pile->Count() << " " << i;
         }
     }
-    EXPECT_EQ(faces.size(), 53u);
-    for (const auto& [card, copies] : faces) {
-        ASSERT_EQ(copies.size(), card.first == Joker ? 6u : 2u);
-        EXPECT_NE(copies[0], copies[1]) << "each card its own face object";
-        EXPECT_EQ(copies[0]->Image.cacheKey(), copies[1]->Image.cacheKey()) << "sharing the pixels";
+    EXPECT_EQ(owners.size(), 110u) << "each card its own face object";
+
+    // Every card shown: two of each face, six jokers, one picture each.
+    while (!game.Stock.Empty()) {
+        MoveCard(game.Stock, 0, game.OwnCards);
+    }
+    while (!game.OpponentCards.Empty()) {
+        MoveCard(game.OpponentCards, 0, game.OwnCards);
+    }
+    In(Form).PaintBox1Paint();
+    std::map<std::pair<int32_t, int32_t>, std::set<qint64>> pixels;
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        const TCard& card = game.OwnCards.At(i);
+        ASSERT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(72, 108));
+        pixels[{card.Suit, card.Rank}].insert(card.Image->Image.cacheKey());
+    }
+    EXPECT_EQ(pixels.size(), 53u);
+    for (const auto& [face, keys] : pixels) {
+        EXPECT_EQ(keys.size(), 1u) << face.first << " " << face.second << ": sharing the pixels";
     }
     EXPECT_EQ(In(Form).CardBack->Image.deviceIndependentSize().toSize(), QSize(72, 108));
 }
@@ -165,7 +192,9 @@ TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetw
     int64_t& now = Now;
     const QPoint stockFrame(In(Form).StockRect.Left - 2, In(Form).StockRect.Top + 50);
     const QPoint discardFrame(In(Form).DiscardRect.Left - 2, In(Form).DiscardRect.Top + 50);
-    auto red = [this](QPoint p) { return QColor(In(Form).Table.pixel(p)) == QColor(255, 0, 0); };
+    // The picture changes only when the window paints; it is looked at after each painting.
+    QImage shown;
+    auto red = [&shown](QPoint p) { return QColor(shown.pixel(p)) == QColor(255, 0, 0); };
 
     for (const bool discards : {false, true}) {
         for (const bool events : {false, true}) {
@@ -174,6 +203,7 @@ TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetw
                 MoveCard(In(Form).Game.Stock, 0, In(Form).Game.DiscardPile);
             }
             In(Form).PaintBox1Paint();
+            shown = In(Form).Table();
             TTickModel model;
             model.Shown = In(Form).PaintCount - 1;
             model.Count = In(Form).PaintCount;
@@ -183,10 +213,11 @@ TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetw
                 now += TMainFormAccess::BlinkTickMs;
                 model.Paint();
                 if (In(Form).Timer1->isActive() && In(Form).CurrentTick() >= In(Form).NextBlinkTick) {
-                    const QImage before = In(Form).Table.copy();
+                    const QImage before = shown;
                     In(Form).Timer1Timer();
+                    shown = In(Form).Table();
                     ++wakeUps;
-                    ASSERT_NE(In(Form).Table, before) << "woken for nothing at " << tick;
+                    ASSERT_NE(shown, before) << "woken for nothing at " << tick;
                     ASSERT_EQ(In(Form).PaintCount, model.Count);
                     // Armed on the same clock for the next change.
                     ASSERT_EQ(In(Form).Timer1->interval(),
@@ -194,6 +225,7 @@ TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetw
                 }
                 if (events && rng.Below(50) == 0) {
                     In(Form).PaintBox1Paint();  // a repaint for another reason
+                    shown = In(Form).Table();
                     model.Paint();
                     ASSERT_EQ(In(Form).PaintCount, model.Count) << tick;
                 }
@@ -222,6 +254,28 @@ TEST_F(PaintTableTest, TheBlinkSleepsUntilAFrameComesOrGoesAndCountsTheTicksBetw
     EXPECT_TRUE(In(Form).Timer1->isActive());
 }
 
+// What the paint box puts on the screen is the last painting, also where only
+// the blinking pile is drawn again.
+TEST_F(PaintTableTest, ThePaintBoxShowsTheLastPaintingAlsoWhereABlinkRedrawsOnlyAPile) {
+    ASSERT_EQ(In(Form).Game.GameState, MustDraw);
+    MoveCard(In(Form).Game.Stock, 0, In(Form).Game.DiscardPile);
+    In(Form).Game.OwnCards.At(2).Selected = 1;
+    In(Form).PaintBox1Paint();
+    QImage screen = In(Form).PaintBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(screen, In(Form).Table());
+    for (int blink = 0; blink < 4; ++blink) {
+        SCOPED_TRACE(blink);
+        Now = In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs;
+        In(Form).Timer1Timer();
+        // Only the pile's frame is asked for, as the window asks after a blink.
+        const QRegion pile = QRegion(ToQRect(HintFrameArea(StockPileRect(BH()))))
+                                 .united(ToQRect(HintFrameArea(DiscardPileRect(BH()))));
+        In(Form).PaintBox1->render(&screen, pile.boundingRect().topLeft(), pile, QWidget::DrawChildren);
+        ASSERT_EQ(screen, In(Form).Table());
+    }
+    In(Form).Game.OwnCards.At(2).Selected = 0;
+}
+
 TEST_F(PaintTableTest, DraggedCardsAreDrawnAtTheMouseFromTheWindowsDragState) {
     In(Form).Game.SetStatus(1);
     TCard& card = In(Form).Game.OwnCards.At(0);
@@ -233,13 +287,13 @@ TEST_F(PaintTableTest, DraggedCardsAreDrawnAtTheMouseFromTheWindowsDragState) {
     In(Form).MouseX = 410;
     In(Form).MouseY = 160;
     In(Form).PaintBox1Paint();
-    QImage shown = In(Form).Table.copy(400, 150, 72, 108);
+    QImage shown = In(Form).Table().copy(400, 150, 72, 108);
     QImage face = card.Image->Image;
     face.invertPixels();
     EXPECT_EQ(shown, face);
     In(Form).DragMoves = 4;
     In(Form).PaintBox1Paint();
-    EXPECT_EQ(In(Form).Table.copy(400, 150, 72, 108), card.Image->Image);
+    EXPECT_EQ(In(Form).Table().copy(400, 150, 72, 108), card.Image->Image);
     In(Form).Dragging = 0;
 }
 
