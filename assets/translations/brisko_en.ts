@@ -196,6 +196,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Rommé von Taldrin</source>
+        <translation>Rummy by Taldrin</translation>
+    </message>
 </context>
 <context>
     <name>TArtwork</name>

@@ -119,6 +119,7 @@ TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
     texts << DialogTexts(In(form).StatisticsForm);
     TAboutBox about(&form);
     texts << DialogTexts(&about);
+    EXPECT_TRUE(texts.contains("Rummy by Taldrin"));  // the line on the logo
     In(form).Hilfe2Click();
     texts << DialogTexts(In(form).HelpViewer);
     const auto* contents = In(form).HelpViewer->findChild<QListWidget*>("Contents");
