@@ -42,7 +42,6 @@
     </message>
     <message>
         <source>Joker</source>
-        <extracomment>The name of a card: %1 its suit, %2 its rank, &quot;Herz Dame&quot;.</extracomment>
         <translation>joker</translation>
     </message>
     <message>
@@ -51,6 +50,7 @@
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>The name of a card: %1 its suit, %2 its rank, &quot;Herz Dame&quot;.</extracomment>
         <translation>%2 of %1</translation>
     </message>
     <message>
@@ -195,6 +195,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rommé von Taldrin</source>
+        <translation>Rummy by Taldrin</translation>
     </message>
 </context>
 <context>

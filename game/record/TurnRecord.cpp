@@ -67,13 +67,13 @@ std::string StepWords(const TTurnStep& step) {
 }  // namespace
 
 std::string CardWords(const TCard& card) {
-    //: The name of a card: %1 its suit, %2 its rank, "Herz Dame".
     if (IsJoker(card)) {
         return GameText("Card", "Joker");
     }
     if (!IsNaturalCard(card)) {
         return GameText("Card", "Karte");
     }
+    //: The name of a card: %1 its suit, %2 its rank, "Herz Dame".
     return Filled(GameText("Card", "%1 %2"),
                   {GameText("Card", SuitNames[card.Suit]), GameText("Card", RankNames[card.Rank])});
 }

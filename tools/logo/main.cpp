@@ -22,7 +22,6 @@ constexpr int Height = 322;
 const QColor Red(196, 24, 36);
 const QColor Black(24, 24, 28);
 const QColor Gold(232, 196, 110);
-const QColor Cream(252, 244, 222);
 
 // Suit symbols in a box from -1 to 1.
 QPainterPath Heart() {
@@ -187,13 +186,8 @@ QImage DrawLogo() {
     for (int i = 0; i < 4; ++i) {
         DrawSymbol(painter, suits[i], QPointF(Width / 2.0 - 57 + 38 * i, 273), 22, colors[i]);
     }
-
-    QFont maker("Liberation Sans");
-    maker.setItalic(true);
-    maker.setPixelSize(13);
-    painter.setFont(maker);
-    painter.setPen(Cream);
-    painter.drawText(QRectF(0, 292, Width, 22), Qt::AlignCenter, "Rommé von Taldrin");
+    // The line below the suits (y 292 to 314) stays free: the info dialog writes
+    // the maker's line there in the player's language.
     painter.end();
     return image;
 }

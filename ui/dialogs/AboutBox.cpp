@@ -95,6 +95,20 @@ TAboutBox::TAboutBox(QWidget* parent, QDate today)
     if (!logo.isNull()) {
         ProgramIcon->setPixmap(QPixmap::fromImage(logo));
     }
+    // The maker's line on the logo, below its suits: a text of its own, so that
+    // it reads in the player's language.
+    LogoCaption = new QLabel(tr("Rommé von Taldrin"), ProgramIcon);
+    LogoCaption->setObjectName("LogoCaption");
+    LogoCaption->setGeometry(0, 292, ProgramIcon->width(), 22);
+    LogoCaption->setAlignment(Qt::AlignCenter);
+    QFont captionFont("Liberation Sans");
+    captionFont.setItalic(true);
+    captionFont.setPixelSize(13);
+    LogoCaption->setFont(captionFont);
+    QPalette captionPalette = LogoCaption->palette();
+    captionPalette.setColor(QPalette::WindowText, QColor(252, 244, 222));
+    LogoCaption->setPalette(captionPalette);
+    LogoCaption->setVisible(!logo.isNull());  // cream on the panel would be unreadable
 
     Label1 = new QLabel("Taldrin Brisko", Panel1);
     Label1->setObjectName("Label1");

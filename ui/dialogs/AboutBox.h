@@ -39,8 +39,9 @@ class TAboutBox final : public QDialog {
 
     TBevelPanel* Panel1;
     QLabel* ProgramIcon;
-    QLabel* Label1;  // the program's name, above the logo
-    QLabel* Label2;  // the copyright line with the year
+    QLabel* LogoCaption;  // "Rommé von Taldrin", on the logo
+    QLabel* Label1;       // the program's name, above the logo
+    QLabel* Label2;       // the copyright line with the year
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -152,7 +153,10 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(Contents);
     splitter->addWidget(Browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 590});
+    // The contents as wide as their longest title, which a language may make
+    // longer than the 170 pixels the German ones need.
+    const int contentsWidth = std::max(170, Contents->sizeHintForColumn(0) + 2 * Contents->frameWidth() + 8);
+    splitter->setSizes({contentsWidth, 760 - contentsWidth});
     column->addWidget(splitter, 1);
 
     BackBtn->setEnabled(false);

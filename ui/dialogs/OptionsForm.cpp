@@ -115,6 +115,10 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     AnzCardEd->setGeometry(168, 72, 73, 21);
     AnzCardEd->setValue(12);
 
+    // The labels name their fields for a screen reader.
+    Label1->setBuddy(PrismColorComboBox1);
+    Label2->setBuddy(AnzCardEd);
+
     Bevel1 = new TBevel(this);
     Bevel1->setObjectName("Bevel1");
     Bevel1->setGeometry(0, 106, 264, 50);

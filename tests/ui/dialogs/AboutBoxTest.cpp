@@ -26,6 +26,10 @@ TEST(AboutBoxTest, HasTheDesignedLayout) {
     EXPECT_EQ(box.Panel1->palette().color(QPalette::Window), QColor(240, 202, 166));
     EXPECT_EQ(box.ProgramIcon->geometry(), QRect(16, 40, 306, 322));
     EXPECT_TRUE(box.ProgramIcon->hasScaledContents());
+    // The maker's line lies on the logo below its suits, a text to translate.
+    EXPECT_EQ(box.LogoCaption->parentWidget(), box.ProgramIcon);
+    EXPECT_EQ(box.LogoCaption->geometry(), QRect(0, 292, 306, 22));
+    EXPECT_EQ(box.LogoCaption->text(), "Rommé von Taldrin");
     EXPECT_EQ(box.Label1->pos(), QPoint(8, 8));
     EXPECT_EQ(box.Label1->font().pixelSize(), 24);
     EXPECT_TRUE(box.Label1->font().bold());
@@ -81,6 +85,7 @@ TEST(AboutBoxTest, LogoIsOurJpegOfTheDesignedSize) {
 
     const TAboutBox box(nullptr);
     EXPECT_FALSE(box.ProgramIcon->pixmap().isNull());
+    EXPECT_FALSE(box.LogoCaption->isHidden());
 }
 
 TEST(AboutBoxTest, BrokenPicturesNeitherCrashNorShow) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,10 @@ TEST_F(OptionsFormTest, HasTheDesignedControls) {
     EXPECT_EQ(dialog.Label2->pos(), QPoint(8, 72));
     EXPECT_EQ(dialog.Label2->text(), "Anzahl der Karten pro Spieler:");
     EXPECT_LE(dialog.Label2->geometry().right(), 168);  // the label does not run under the field
+    // A screen reader names the number of cards by its label.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.AnzCardEd)->text(QAccessible::Name),
+              "Anzahl der Karten pro Spieler:");
+    EXPECT_EQ(dialog.Label1->buddy(), dialog.PrismColorComboBox1);
 
     EXPECT_EQ(dialog.PrismColorComboBox1->ColorValue(), 32768);
     EXPECT_EQ(dialog.PrismColorComboBox1->HTMLcolor(), "#008000");

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -119,12 +120,16 @@ TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
     texts << DialogTexts(In(form).StatisticsForm);
     TAboutBox about(&form);
     texts << DialogTexts(&about);
+    EXPECT_TRUE(texts.contains("Rummy by Taldrin"));  // the line on the logo
     In(form).Hilfe2Click();
     texts << DialogTexts(In(form).HelpViewer);
     const auto* contents = In(form).HelpViewer->findChild<QListWidget*>("Contents");
     for (int i = 0; i < contents->count(); ++i) {
         texts << contents->item(i)->text();
     }
+    // Every title whole, though English ones are longer than the German.
+    QApplication::processEvents();
+    EXPECT_EQ(contents->horizontalScrollBar()->maximum(), 0);
     const QString page = In(form).HelpViewer->findChild<QTextBrowser*>()->toPlainText();
     EXPECT_TRUE(page.contains("Brisko")) << page.toStdString();
     texts << page;
