@@ -81,7 +81,10 @@ void TTablePicture::Draw(QPainter& painter, const QRegion* region) const {
 }
 
 QImage TTablePicture::ToImage() const {
-    QImage image(Size.isEmpty() ? QSize(1, 1) : Size, QImage::Format_RGB32);
+    if (Size.isEmpty()) {
+        return QImage();
+    }
+    QImage image(Size, QImage::Format_RGB32);
     {
         QPainter painter(&image);
         Draw(painter);

@@ -132,6 +132,7 @@ TEST(TablePictureTest, EachPixelComesOutAsIfEveryStepWereDrawnInTurn) {
 TEST(TablePictureTest, KeepsItsSizeAndPixelRatioAndHoldsOnToTheFacesItShows) {
     TTablePicture picture;
     EXPECT_TRUE(picture.Empty());
+    EXPECT_TRUE(picture.ToImage().isNull());
     QImage face(10, 10, QImage::Format_RGB32);
     face.fill(Qt::red);
     picture.Fill(QRect(0, 0, 40, 30), Qt::blue);
@@ -145,6 +146,30 @@ TEST(TablePictureTest, KeepsItsSizeAndPixelRatioAndHoldsOnToTheFacesItShows) {
     EXPECT_EQ(image.pixelColor(20, 20), QColor(Qt::blue));
     EXPECT_EQ(picture.DeviceSize(), QSize(40, 30));
     EXPECT_FALSE(picture.Empty());
+}
+
+// A face that later cards or frames hide wholly is not kept: a picture of a
+// large table holds on to no more faces than it shows.
+TEST(TablePictureTest, LetsGoOfFacesThatOpaqueStepsAboveHideWholly) {
+    QImage hidden(10, 10, QImage::Format_RGB32);
+    hidden.fill(Qt::red);
+    QImage shown(10, 10, QImage::Format_RGB32);
+    shown.fill(Qt::blue);
+    TTablePicture picture;
+    picture.Image(QPoint(0, 0), hidden);
+    picture.Image(QPoint(20, 0), shown);
+    picture.Image(QPoint(2, 0), shown);           // covers most of `hidden`
+    picture.Fill(QRect(0, 0, 2, 10), Qt::green);  // and the rest of it
+    picture.Invert(QRect(20, 0, 10, 10));         // depends on what lies below
+    picture.Finish(QSize(40, 10), 1);
+    EXPECT_TRUE(hidden.isDetached()) << "the hidden face is let go";
+    EXPECT_FALSE(shown.isDetached());
+    // A translucent frame hides nothing.
+    TTablePicture framed;
+    framed.Image(QPoint(0, 0), hidden);
+    framed.Fill(QRect(0, 0, 10, 10), QColor(0, 0, 0, 128));
+    framed.Finish(QSize(10, 10), 1);
+    EXPECT_FALSE(hidden.isDetached());
 }
 
 }  // namespace
