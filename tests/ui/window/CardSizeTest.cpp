@@ -197,6 +197,10 @@ TEST_F(CardSizeTest, AWholeTurnByMouseAtTwiceTheSize) {
 // While the window is dragged larger the table follows at once with the faces
 // it has; they are made at the new size once the size has settled.
 TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
+    TGame& game = In(form).Game;
+    PutMeld(game, "He7 He6 He5", TFrom::Deck);
+    PutMeld(game, "Kr9 Bl9 Ka9", TFrom::Deck);
+    MoveCard(game.Stock, 0, game.DiscardPile);
     In(form).SetCardSize(TCardSize::FitWindow);
     TableSize(1360, 676);
     In(form).SettleTimer->stop();
@@ -213,7 +217,16 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
     EXPECT_DOUBLE_EQ(In(form).TableScale, 1530.0 / 680);
     In(form).SettleTimer->start(0);
     QTest::qWait(50);
-    EXPECT_EQ(In(form).Game.OwnCards.At(0).Image->Image.size(), QSize(162, 243));
+    // Every face on show is made at the new size, none drawn stretched.
+    std::vector<const TCard*> shown{&game.OwnCards.At(0), &game.DiscardPile.Last()};
+    for (int m = 0; m < game.TableMelds.Count(); ++m) {
+        for (int i = 0; i < game.TableMelds.At(m).Cards->Count(); ++i) {
+            shown.push_back(&game.TableMelds.At(m).Cards->At(i));
+        }
+    }
+    for (const TCard* card : shown) {
+        EXPECT_EQ(card->Image->Image.size(), QSize(162, 243)) << card->Suit << " " << card->Rank;
+    }
 }
 
 }  // namespace

@@ -101,7 +101,17 @@ TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
 TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsSharePixels) {
     TGame& game = In(Form).Game;
     MoveCard(game.Stock, 0, game.DiscardPile);
+    LayMelds(2);
     In(Form).PaintBox1Paint();
+    for (int m = 0; m < 2; ++m) {
+        const TCardArray& meld = *game.TableMelds.At(m).Cards;
+        for (int i = 0; i < meld.Count(); ++i) {
+            ASSERT_FALSE(meld.At(i).Image->Image.isNull()) << "meld " << m << ", card " << i;
+        }
+        // The last card of a meld shows whole.
+        const TRect last = MeldCardRect(game.TableMelds.At(m).Bounds, meld.Count() - 1);
+        EXPECT_EQ(In(Form).Table().copy(ToQRect(last)), meld.Last().Image->Image) << m;
+    }
     std::set<const CardFace*> owners;
     for (TCardArray* pile : {&game.OwnCards, &game.OpponentCards, &game.Stock, &game.DiscardPile}) {
         for (int i = 0; i < pile->Count(); ++i) {
@@ -113,7 +123,7 @@ TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsShareP
             EXPECT_EQ(card.Image->Image.isNull(), !faceUp) << pile->Count() << " " << i;
         }
     }
-    EXPECT_EQ(owners.size(), 110u) << "each card its own face object";
+    EXPECT_EQ(owners.size(), 104u) << "each card its own face object";
 
     // Every card shown: two of each face, six jokers, one picture each.
     while (!game.Stock.Empty()) {
@@ -124,10 +134,13 @@ TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsShareP
     }
     In(Form).PaintBox1Paint();
     std::map<std::pair<int32_t, int32_t>, std::set<qint64>> pixels;
-    for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        const TCard& card = game.OwnCards.At(i);
-        ASSERT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(72, 108));
-        pixels[{card.Suit, card.Rank}].insert(card.Image->Image.cacheKey());
+    for (const TCardArray* pile :
+         {&game.OwnCards, game.TableMelds.At(0).Cards, game.TableMelds.At(1).Cards}) {
+        for (int i = 0; i < pile->Count(); ++i) {
+            const TCard& card = pile->At(i);
+            ASSERT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(72, 108));
+            pixels[{card.Suit, card.Rank}].insert(card.Image->Image.cacheKey());
+        }
     }
     EXPECT_EQ(pixels.size(), 53u);
     for (const auto& [face, keys] : pixels) {
@@ -261,8 +274,10 @@ TEST_F(PaintTableTest, ThePaintBoxShowsTheLastPaintingAlsoWhereABlinkRedrawsOnly
     MoveCard(In(Form).Game.Stock, 0, In(Form).Game.DiscardPile);
     In(Form).Game.OwnCards.At(2).Selected = 1;
     In(Form).PaintBox1Paint();
+    const int32_t count = In(Form).PaintCount;
     QImage screen = In(Form).PaintBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(screen, In(Form).Table());
+    EXPECT_EQ(In(Form).PaintCount, count) << "showing the table is not painting it anew";
     for (int blink = 0; blink < 4; ++blink) {
         SCOPED_TRACE(blink);
         Now = In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs;
