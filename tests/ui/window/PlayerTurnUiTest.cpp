@@ -1,11 +1,14 @@
 // The player's turn driven through the real mouse handlers of the table.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "game/Invariants.h"
 #include "game/Settings.h"
@@ -165,6 +168,27 @@ TEST_F(PlayerTurnUiTest, DiscardingTwoCardsIsRefusedAndDropsElsewhereDoNothing) 
     EXPECT_EQ(boxes.Shown.size(), 1u);
     EXPECT_TRUE(In(form).Game.TableMelds.Empty());
     EXPECT_EQ(In(form).Game.GameState, 1);
+}
+
+// The widget hands its mouse to the table: pressed cards follow every move,
+// and hovering asks the table what to tell.
+TEST_F(PlayerTurnUiTest, DraggedCardsFollowTheMouseAndHoverShowsTheTablesTip) {
+    StartTurn("KrA Kr9 He5 Ka2");
+    Press(HandCard(1));
+    for (const QPoint to : {QPoint(300, 150), QPoint(320, 170)}) {
+        QTest::mouseMove(Table(), to);
+        EXPECT_EQ(In(form).MouseX, to.x());
+        EXPECT_EQ(In(form).MouseY, to.y());
+    }
+    EXPECT_EQ(In(form).DragMoves, 2);
+    Release(HandCard(1));
+
+    const QPoint stock = Centre(In(form).StockRect);
+    QHelpEvent hover(QEvent::ToolTip, stock, Table()->mapToGlobal(stock));
+    QApplication::sendEvent(Table(), &hover);
+    EXPECT_EQ(QToolTip::text(), In(form).TableToolTip(stock.x(), stock.y()));
+    EXPECT_FALSE(QToolTip::text().isEmpty());
+    QToolTip::hideText();
 }
 
 TEST_F(PlayerTurnUiTest, FirstMeldNeedsTheMinimumInOneDrop) {
