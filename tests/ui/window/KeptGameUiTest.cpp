@@ -246,4 +246,38 @@ TEST_F(KeptGameUiTest, TheGameIsKeptWhenASignalEndsTheProgram) {
     EXPECT_EQ(FileBytes(), Kept(*form));
 }
 
+// Only a game the player has drawn in is kept, and after the computer's turn
+// it is kept as the computer left it; a waiting game is not continued in the
+// middle of a drag.
+TEST_F(KeptGameUiTest, OnlyAGameDrawnIntoIsKeptAndAsTheComputerLeftIt) {
+    {
+        auto untouched = Start(41);
+        In(*untouched).KeepGame();
+    }
+    EXPECT_FALSE(QFile::exists(config.KeptGamePath())) << "nothing drawn, nothing kept, also at quit";
+    QByteArray kept;
+    {
+        auto form = Start(42);
+        TGame& game = In(*form).Game;
+        DrawByMouse(*form);
+        game.ClearHandSelection();
+        game.ToggleHandCard(0);
+        In(*form).DiscardSelected();  // the computer moves
+        ASSERT_EQ(game.GameState, MustDraw);
+        ASSERT_FALSE(game.OpponentTurn.Steps.empty());
+        Settle(*form);
+        kept = Kept(*form);
+        EXPECT_EQ(FileBytes(), kept);
+    }
+    auto next = Start(43);
+    const QByteArray fresh = Kept(*next);
+    In(*next).Dragging = 1;
+    In(*next).ContinueAction->trigger();
+    EXPECT_EQ(Kept(*next), fresh);
+    EXPECT_TRUE(In(*next).ContinueAction->isEnabled());
+    In(*next).Dragging = 0;
+    In(*next).ContinueAction->trigger();
+    EXPECT_EQ(Kept(*next), kept);
+}
+
 }  // namespace

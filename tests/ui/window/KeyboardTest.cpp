@@ -136,6 +136,9 @@ TEST_F(KeyboardTest, AWholeTurnByKeysEndsAsTheSameTurnByMouse) {
     EXPECT_EQ(In(keys).KeyFocus, (TTableStop{TStopKind::Stock}));
     Key(Qt::Key_Space);
     EXPECT_EQ(In(keys).Game.GameState, MayLayOut);
+    // On to the card just drawn, which is the one selected.
+    ASSERT_EQ(In(keys).KeyFocus.Kind, TStopKind::HandCard);
+    EXPECT_NE(In(keys).Game.OwnCards.At(In(keys).KeyFocus.Index).Selected, 0);
     Key(Qt::Key_Escape);
     EXPECT_EQ(SelectedCount(In(keys).Game), 0);
     for (const char* card : {"KrA", "KrK", "KrD"}) {
