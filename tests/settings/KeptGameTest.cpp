@@ -128,6 +128,24 @@ TEST(KeptGameTest, EveryFieldComesBack) {
     EXPECT_EQ(last.Card.Image, again.DiscardPile.Last().Image);
 }
 
+// The computer's discard onto an empty pile lies at the pile's foot, and its
+// mark on the table comes back with it.
+TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
+    TFakeScreen screen;
+    TGame game(&screen, 5);
+    game.NeuesSpiel();
+    game.ZugDesGegners();
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    ASSERT_EQ(game.DiscardPile.Count(), 1);
+    ASSERT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard);
+    const TKeptGameParse parse = ParseKeptGame(KeptGameText({TakeSnapshot(game), 0}));
+    ASSERT_EQ(parse.Problem, "");
+    TGame again(&screen, 1);
+    ASSERT_TRUE(RestoreSnapshot(again, parse.Kept.Game));
+    ASSERT_FALSE(again.OpponentTurn.Steps.empty());
+    EXPECT_EQ(again.OpponentTurn.Steps.back().Card.Image, again.DiscardPile.At(0).Image);
+}
+
 // Play k turns, keep the game in a file, read it into a fresh game that had
 // dealt a game of its own, play on: for either opponent the same game, card
 // for card, as without the interruption.
@@ -213,6 +231,8 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         {"another format", Changed([](QJsonObject& r) { r["format"] = "brisko-settings"; }),
          "not a kept game"},
         {"a later version", Changed([](QJsonObject& r) { r["version"] = 2; }), "version 2, not 1"},
+        {"a version in words", Changed([](QJsonObject& r) { r["version"] = "1"; }),
+         "the version is no whole number in range"},
         {"a field missing", Changed([](QJsonObject& r) { r.remove("stock"); }),
          "the stock is not a list of the right length"},
         {"a field of the wrong kind", Changed([](QJsonObject& r) { r["hand"] = "Herz 7"; }),
@@ -335,6 +355,50 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
          "a remembered card out of range"},
         {"a turn of 201 steps", Crafted([](TGameSnapshot& s) { s.OpponentTurn.resize(MaxTurnSteps + 1); }),
          "too many steps in the computer's turn"},
+        {"a step of a card the deck does not hold, lying nowhere", Crafted([](TGameSnapshot& s) {
+             s.OpponentTurn.back().Step.Card = MakeCard(7, 20);
+             s.OpponentTurn.back().CardAt = {};
+         }),
+         "a card of the computer's turn out of place"},
+        {"a run with a gap", Crafted([](TGameSnapshot& s) {
+             // Two, three and five of one suit from the stock: two pieces, the lower one from the two.
+             std::vector<TCard> gapped;
+             for (int32_t suit = Karo; suit <= Kreuz && gapped.size() < 3; ++suit) {
+                 gapped.clear();
+                 for (const int32_t rank : {2, 3, 5}) {
+                     const auto card = std::find_if(s.Stock.begin(), s.Stock.end(), [&](const TCard& c) {
+                         return c.Suit == suit && c.Rank == rank;
+                     });
+                     if (card != s.Stock.end()) {
+                         gapped.push_back(*card);
+                     }
+                 }
+             }
+             ASSERT_EQ(gapped.size(), 3u);
+             for (const TCard& card : gapped) {
+                 s.Stock.erase(std::find_if(s.Stock.begin(), s.Stock.end(), [&](const TCard& c) {
+                     return c.Suit == card.Suit && c.Rank == card.Rank;
+                 }));
+             }
+             s.Stock.insert(s.Stock.end(), s.Melds[0].begin(), s.Melds[0].end());
+             s.Melds[0] = gapped;
+         }),
+         "a meld the rules do not allow"},
+        {"seventeen cards dealt", Crafted([](TGameSnapshot& s) { s.CardsDealt = 17; }),
+         "settings out of range"},
+        {"the player's come-out flag of 2", Crafted([](TGameSnapshot& s) { s.PlayerCameOut = 2; }),
+         "a flag out of range"},
+        {"come out before the turn began", Crafted([](TGameSnapshot& s) {
+             NothingToTakeBack(s);
+             s.GameState = MustDraw;
+             s.ComeOutAtTurnStart = 0;
+             s.PlayerCameOut = 1;
+             while (static_cast<int>(s.Hand.size()) > s.CardsDealt) {
+                 s.Stock.push_back(s.Hand.back());
+                 s.Hand.pop_back();
+             }
+         }),
+         "the hand does not fit the turn"},
         {"too large", good + QByteArray(MaxKeptGameSize, ' '), "too large"},
     };
     for (const TCase& file : files) {
@@ -517,6 +581,18 @@ TEST_F(KeptGameFileTest, ASaveStoppedOrFailedAtAnyStepLeavesTheOldOrTheNewFile) 
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// What a save killed halfway left beside the file goes with the keeper's
+// first save, so that the data folder does not fill up over the years.
+TEST_F(KeptGameFileTest, TheKeepersFirstSaveClearsWhatAKilledSaveLeft) {
+    const QString stale = Path() + ".Ab12cD.tmp";
+    WriteBytes(stale, "half a game");
+    TFileKeeper keeper(Path(), KeptGamePermissions);
+    keeper.Save("whole");
+    EXPECT_TRUE(keeper.Finish());
+    EXPECT_FALSE(Lies(stale));
+    EXPECT_EQ(ReadBytes(Path()), "whole");
 }
 
 // The keeper writes in the background, only the newest wish counts, and it

@@ -2,6 +2,8 @@
 // hostile one that answers what each test tells it to (hostile_player.py).
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -96,6 +98,17 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
             << text;
         EXPECT_NE(text.find(c.Reason), std::string::npos) << text;
     }
+}
+
+// Forfeits of two kinds, one of each: the summary names both. Moving second
+// the program finds a card on the pile and answers the play with a draw;
+// moving first it finds the pile empty.
+TEST(ExternPlayerTest, TheSummaryNamesEveryKindOfForfeit) {
+    TExternPlayer player(Hostile(R"(name '{"draw": "pile"}')"), 5.0, nullptr);
+    const TMatchResult result = PlayMatch(TStrategy::Classic, TStrategy::Extern, 1, 7, 500, &player);
+    player.Finish();
+    EXPECT_EQ(result.Forfeits, 2);
+    EXPECT_EQ(player.ForfeitSummary(), "illegal move 1, garbled answer 1");
 }
 
 // The sample player's every move is legal, over whole matches against each
@@ -317,6 +330,49 @@ TEST(ExternProgramTest, AStubbornProgramIsKilledAndReaped) {
     EXPECT_TRUE(Gone(python));
     EXPECT_TRUE(Gone(shell));
     EXPECT_EQ(program.HowItEnded(), "ended by signal 15 (Terminated)");
+}
+
+// Out of file descriptors nothing is started, and the reason is told.
+TEST(ExternProgramTest, WithoutPipesNothingIsStarted) {
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+    // Every descriptor below the lowest free one is taken: the limit there leaves none for a pipe.
+    const int lowest = dup(STDIN_FILENO);
+    ASSERT_GE(lowest, 0);
+    close(lowest);
+    rlimit tight = old;
+    tight.rlim_cur = static_cast<rlim_t>(lowest);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    TExternProgram program("cat");
+    std::string error;
+    const bool started = program.Start(error);
+    setrlimit(RLIMIT_NOFILE, &old);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(error, "no pipe: Too many open files");
+    EXPECT_FALSE(program.Running());
+}
+
+// A parent that ignores SIGCHLD hands that down, and then the system reaps
+// the program itself: its end is seen all the same, and nothing is waited for.
+TEST(ExternProgramTest, AProgramTheSystemReapedIsNotWaitedFor) {
+    struct TIgnoredChildSignal {
+        TIgnoredChildSignal() {
+            struct sigaction ignore {};
+            ignore.sa_handler = SIG_IGN;
+            sigemptyset(&ignore.sa_mask);
+            sigaction(SIGCHLD, &ignore, &Old);
+        }
+        ~TIgnoredChildSignal() { sigaction(SIGCHLD, &Old, nullptr); }
+        struct sigaction Old {};
+    } ignored;
+    TExternProgram program("exit 0");
+    std::string error;
+    ASSERT_TRUE(program.Start(error)) << error;
+    std::string line;
+    EXPECT_EQ(program.ReadLine(line, 5.0), TExternProgram::TIo::Closed);
+    program.Stop(5.0);
+    EXPECT_EQ(program.HowItEnded(), "gone");
+    EXPECT_FALSE(program.Running());
 }
 
 // A program that reads nothing is not waited for beyond the time given.

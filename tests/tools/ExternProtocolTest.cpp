@@ -59,7 +59,8 @@ TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
     SetHand(game, "He7 Kr2 *");
     PutMeld(game, "*He9 He8 He7", TFrom::Deck);
     PutMeld(game, "*Kr9 Bl9 Ka9", TFrom::Deck);
-    PutCards(game, game.DiscardPile, "Ka2 Bl5", TFrom::Deck);
+    // A joker thrown away after an exchange still carries the card it stood for; the pile shows it plain.
+    PutCards(game, game.DiscardPile, "Ka2 Bl5 *Kr4", TFrom::Deck);
     game.Seen.Discarded(TSide::Computer, ParseCard("Bl5"));
     game.Seen.Discarded(TSide::Player, ParseCard("Ka2"));
     game.Seen.TakenFromPile(TSide::Computer, ParseCard("*"));
@@ -77,7 +78,7 @@ TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
     ASSERT_EQ(draw["melds"].toArray().size(), 2);
     EXPECT_EQ(Strings(draw["melds"].toArray()[0]), QStringList({"*He9", "He8", "He7"}));
     EXPECT_EQ(Strings(draw["melds"].toArray()[1]), QStringList({"*Kr9", "Bl9", "Ka9"}));
-    EXPECT_EQ(Strings(draw["pile"]), QStringList({"Ka2", "Bl5"}));
+    EXPECT_EQ(Strings(draw["pile"]), QStringList({"Ka2", "Bl5", "*"}));
     EXPECT_EQ(draw["stock"].toInt(), game.Stock.Count());
     EXPECT_EQ(draw["other_hand"].toInt(), game.OpponentCards.Count());
     EXPECT_FALSE(draw["came_out"].toBool());

@@ -2,6 +2,7 @@
 // from outside.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "Match.h"
@@ -53,7 +54,13 @@ class TStandIn final : public TOutsidePlayer {
         HandAtStart = game.OwnCards.Count();
         return start.Game != RefuseGame;
     }
-    TTurnEnd PlayTurn(TGame& game, std::string&) override {
+    TTurnEnd PlayTurn(TGame& game, std::string& failure) override {
+        // The game's own computer notes its turns; the scripted player moves as a player does.
+        ComputerTurnsSeen += game.OpponentTurn.Steps.empty() ? 0 : 1;
+        if (Always) {
+            failure = *Always == TTurnEnd::Broken ? "the deck lost a card" : "";
+            return *Always;
+        }
         if (Starts.back().Game == ForfeitGame) {
             return TTurnEnd::Forfeit;
         }
@@ -64,6 +71,8 @@ class TStandIn final : public TOutsidePlayer {
 
     int RefuseGame = -1;
     int ForfeitGame = -1;
+    std::optional<TTurnEnd> Always;  // every turn ends so
+    int ComputerTurnsSeen = 0;
     int HandAtStart = 0;
     std::vector<TGameStart> Starts;
     std::vector<TGameResult> Results;
@@ -94,6 +103,25 @@ TEST(MatchTest, AForfeitLosesTheGameAndTheMatchGoesOn) {
         EXPECT_EQ(outside.Starts[g].MovesFirst, g % 2 == 0);
         EXPECT_EQ(outside.Starts[g].Opponent, TStrategy::Classic);
     }
+    EXPECT_GT(outside.ComputerTurnsSeen, 0);  // the classic computer played the other side
+}
+
+// Nothing to draw ends the game unfinished after its round; a broken rule
+// ends the match, told by seed, deal, game and round.
+TEST(MatchTest, NothingToDrawEndsTheGameAndABrokenRuleTheMatch) {
+    TStandIn empty;
+    empty.Always = TTurnEnd::NothingToDraw;
+    const TMatchResult unfinished = PlayMatch(TStrategy::Extern, TStrategy::Classic, 1, 5, 500, &empty);
+    EXPECT_EQ(unfinished.Failure, "");
+    EXPECT_EQ(unfinished.Unfinished, 2);
+    EXPECT_EQ(unfinished.Rounds, 2);
+    EXPECT_EQ(empty.Results, std::vector<TGameResult>(2, TGameResult::Unfinished));
+
+    TStandIn broken;
+    broken.Always = TTurnEnd::Broken;
+    const TMatchResult stopped = PlayMatch(TStrategy::Extern, TStrategy::Classic, 2, 5, 500, &broken);
+    EXPECT_EQ(stopped.Failure, "seed 5, deal 1, game 1, round 1: the deck lost a card");
+    EXPECT_EQ(stopped.Games, 1);
 }
 
 // The scripted player needs the player's chair as the outside one does: the
@@ -113,6 +141,7 @@ TEST(MatchTest, TheScriptedPlayerSharesThePlayersChairWithTheOutsideOne) {
     }
     EXPECT_EQ(result.SecondWins, won);
     EXPECT_EQ(outside.Starts[0].Opponent, TStrategy::Scripted);
+    EXPECT_EQ(outside.ComputerTurnsSeen, 0);
     // A round is a turn of each: far fewer than one a game means one side never moved.
     EXPECT_GT(result.Rounds, 12 * 5);
 }
