@@ -126,6 +126,11 @@ TEST(ArtworkTest, TheShelfGivesArtworkAtLeastAsFineAsTheFaces) {
     // A folder without artwork leaves what was read.
     EXPECT_FALSE(shelf.Open(BuiltArtworkDir() + "/nowhere").Problems.isEmpty());
     EXPECT_EQ(shelf.For(3)->Scale, 3);
+    // Once the faces are made, the plain scale stays and a finer one is read again.
+    shelf.KeepOnlyPlain();
+    ASSERT_NE(shelf.For(1), nullptr);
+    EXPECT_EQ(shelf.For(1)->Scale, 1);
+    EXPECT_EQ(shelf.For(2)->Scale, 2);
     // Without its finer strips every face is made from the plain one.
     QTemporaryDir plainOnly;
     for (const TArtworkStrip& strip : ArtworkStrips) {
