@@ -346,17 +346,17 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
 
 void TFaceComposer::PrepareAndForgetArtwork() {
     // Every piece each face takes, at the size it takes it.
-    std::vector<TFacePlan> plans{Plan(Joker, JokerRank)};
-    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-        for (int32_t value = 1; value <= Koenig; ++value) {
-            plans.push_back(Plan(suit, value));
-        }
-    }
-    for (const TFacePlan& plan : plans) {
+    auto prepare = [this](const TFacePlan& plan) {
         for (const auto* part : {&plan.Picture, &plan.Symbols, &plan.Upright}) {
             for (const TPlacement& placement : *part) {
                 Stretched(placement);
             }
+        }
+    };
+    prepare(Plan(Joker, JokerRank));
+    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+        for (int32_t value = 1; value <= Koenig; ++value) {
+            prepare(Plan(suit, value));
         }
     }
     Art = nullptr;

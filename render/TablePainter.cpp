@@ -30,6 +30,14 @@ class TDeviceMap {
     qreal Dpr;
 };
 
+// A scene's pixel ratio and scale, 1 where it gives none.
+qreal DprOf(const TTableScene& scene) {
+    return scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
+}
+qreal ScaleOf(const TTableScene& scene) {
+    return scene.Scale > 0 ? scene.Scale : 1;
+}
+
 const QImage* FaceOf(const TCard& card) {
     return card.Image != nullptr ? &card.Image->Image : nullptr;
 }
@@ -106,18 +114,20 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
 void TTablePainter::Paint(QImage& table, const TGame& game, const TTableLayout& layout,
                           const TTableScene& scene) {
     Record(game, layout, scene);
-    if (table.size() != Shown.DeviceSize() || table.format() != QImage::Format_RGB32) {
-        table = QImage(Shown.DeviceSize(), QImage::Format_RGB32);
-    }
     DrawInto(table, nullptr);
 }
 
 void TTablePainter::DrawInto(QImage& table, const TRect* area) const {
+    if (table.size() != Shown.DeviceSize() || table.format() != QImage::Format_RGB32) {
+        table = QImage(Shown.DeviceSize(), QImage::Format_RGB32);
+        area = nullptr;  // nothing of an earlier table is left to keep
+    }
     table.setDevicePixelRatio(1);  // painted in device pixels
     {
         QPainter painter(&table);
         if (area != nullptr) {
-            const QRegion part(TDeviceMap(Shown.DevicePixelRatio() * DrawState.Scene.Scale).Rect(*area));
+            const TDeviceMap map(DprOf(DrawState.Scene) * ScaleOf(DrawState.Scene));
+            const QRegion part(map.Rect(*area));
             Shown.Draw(painter, &part);
         } else {
             Shown.Draw(painter);
@@ -182,8 +192,8 @@ int32_t TTablePainter::PaintingsUntilBlink(const TGame& game, int32_t paintCount
 }
 
 void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const TTableScene& scene) {
-    const qreal dpr = scene.DevicePixelRatio > 0 ? scene.DevicePixelRatio : 1;
-    const qreal scale = scene.Scale > 0 ? scene.Scale : 1;
+    const qreal dpr = DprOf(scene);
+    const qreal scale = ScaleOf(scene);
     const TDeviceMap map(dpr * scale);
     const QSizeF box =
         scene.Box.isEmpty() ? QSizeF(layout.Width * scale, layout.Height * scale) : QSizeF(scene.Box);

@@ -80,7 +80,8 @@ class TTablePainter {
     void Forget() { Shown = TTablePicture(); }
 
   private:
-    // Draws the picture into `table`, within `area` (logical units) when given.
+    // Draws the picture into `table`, within `area` (logical units) when given;
+    // a table of another size is made anew and drawn whole.
     void DrawInto(QImage& table, const TRect* area) const;
     // The picture at the device size of its place on the table.
     const QImage& Fitted(const QImage& picture, QSize size);

@@ -85,8 +85,6 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
             forget(*Game.TableMelds.At(i).Cards);
         }
     }
-    // The faces of the old size are free now; their memory goes back to the system.
-    malloc_trim(0);
 }
 
 void TMainForm::ShowFaces(TGame& game) {
@@ -156,7 +154,8 @@ void TMainForm::PaintBox1Paint() {
     }
     TablePainter.Record(Game, layout, scene);
     if (newFaces) {
-        // The old faces' copies fitted to the window have just gone too.
+        // Only now, with the last picture of the old size gone, are the old
+        // faces and their fitted copies free; their memory goes back to the system.
         malloc_trim(0);
     }
     PaintCount = NextPaintCount(PaintCount);
