@@ -287,6 +287,24 @@ TStrongMove LayOffMove(const TSeatView& view, const THandPlan& plan, const TPlan
     return {};
 }
 
+// Where every card has its place but none can stay back for the discard, a
+// split of the hand without one card that still places all the others: that
+// card is kept and thrown away, and the side goes out at once. Else the plan.
+THandPlan KeepingOneBack(const THandCounts& hand, const TPlanContext& context, const THandPlan& plan) {
+    for (int kind = 0; kind < KindCount; ++kind) {
+        if (hand.Of[kind] == 0) {
+            continue;
+        }
+        THandPlan fewer = PlanHand(Without(hand, kind), context);
+        if (fewer.CanComeOut && fewer.Rest.Cards() == 0) {
+            ++fewer.Rest.Of[kind];
+            fewer.RestLoss.push_back({kind, 0});  // the card to throw away
+            return fewer;
+        }
+    }
+    return plan;
+}
+
 // A joker laid off onto the first meld that takes it.
 TStrongMove JokerLayOff(const TSeatView& view) {
     int joker = -1;
@@ -482,7 +500,10 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
     }
     const TPlanContext context = PlanContextOf(view);
     const THandCounts hand = CountsOf(view.Hand);
-    const THandPlan plan = PlanHand(hand, context);
+    THandPlan plan = PlanHand(hand, context);
+    if (mayLay && plan.CanComeOut && plan.Rest.Cards() == 0 && !MayGoOut(plan)) {
+        plan = KeepingOneBack(hand, context, plan);
+    }
     if (mayLay) {
         if (MayGoOut(plan)) {
             TStrongMove move = GoingOut(view, plan, context);

@@ -100,32 +100,42 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     EXPECT_EQ(CheckCards(game), "");
 }
 
-// A hand that is one meld and nothing else stays in the hand: laid whole, it
-// would leave no card to throw away, and the other side a turn to go out.
-// With a card to spare the meld goes down and the last card wins.
+// The computer never ends a turn with its hand laid out whole: it keeps a card
+// back to throw away and win, laying off what a meld of the hand would take
+// where that is the way to keep one; a hand that is one meld of three and
+// nothing else stays in the hand.
 TEST_F(StrongOpponentTest, KeepsACardToThrowAwayWhenItGoesOut) {
-    for (const char* top : {"He7", "Bl2"}) {
-        SCOPED_TRACE(top);
+    const struct {
+        const char* Hand;
+        const char* Table;
+        const char* Top;
+        bool Wins;
+    } cases[] = {
+        {"He5 He6 He7", "", "Bl2", true},         // the meld, and the card drawn thrown away
+        {"He5 He6", "He4 He3 He2", "He7", true},  // two laid off, the third thrown away
+        {"He5 He6", "", "He7", false},            // a meld of three and nothing to throw
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Hand + std::string(" + ") + c.Top);
+        game.NeuesSpiel();
         Clear(game.OpponentCards);
-        Computer("He5 He6");
-        if (std::string(top) == "Bl2") {
-            Computer("He7");
+        Clear(game.DiscardPile);
+        Computer(c.Hand);
+        if (*c.Table != 0) {
+            Meld(c.Table);
         }
         game.OpponentCameOut = 1;
-        StockTop(top);
+        StockTop(c.Top);
         screen.Shown.clear();
         game.ZugDesGegners();
-        if (std::string(top) == "Bl2") {
+        if (c.Wins) {
             EXPECT_EQ(screen.HandAtMessage, "");  // won by the discard
-            EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
+            EXPECT_EQ(screen.DiscardTopAtMessage, c.Top);
         } else {
             EXPECT_TRUE(screen.Shown.empty());
             EXPECT_EQ(game.OpponentCards.Count(), 2) << Steps();
             EXPECT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard) << Steps();
         }
-        game.NeuesSpiel();
-        Clear(game.OpponentCards);
-        Clear(game.DiscardPile);
     }
 }
 
