@@ -16,7 +16,9 @@
 #include <QTimer>
 
 #include "app/Language.h"
+#include "game/record/TurnRecord.h"
 #include "render/Artwork.h"
+#include "render/FaceComposer.h"
 #include "settings/ProfileFile.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/MainFormAccess.h"
@@ -170,6 +172,32 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     texts << boxes.Shown.back().Text << boxes.Shown.back().Caption;
     EXPECT_EQ(boxes.Shown.back().Caption, "You have won!");
     ExpectEnglish(texts);
+}
+
+// A meld names its natural cards and counts its jokers: there is no "Joker of Hearts".
+TEST_F(EnglishTest, MeldsJokersShareAndTheJokersCornerReadAsInEnglish) {
+    const std::pair<const char*, const char*> melds[] = {
+        {"Ka6 Ka5 Ka4", "4, 5, 6 of Diamonds"},
+        {"*Ka6 Ka5 Ka4", "4, 5 of Diamonds and a Joker"},
+        {"Ka6 *Ka5 Ka4", "4, 6 of Diamonds and a Joker"},
+        {"*Ka7 *Ka6 Ka5 *Ka4", "5 of Diamonds and 3 Jokers"},
+        {"*He3 He2 HeA", "Ace, 2 of Hearts and a Joker"},
+        {"Kr9 *Bl9 He9", "9 of Hearts, 9 of Clubs and a Joker"},
+    };
+    for (const auto& [cards, words] : melds) {
+        EXPECT_EQ(MeldWords(ParseCards(cards)), words) << cards;
+    }
+    EXPECT_EQ(MeldCardWords(ParseCard("*He6")), "Joker as the 6 of Hearts");
+    EXPECT_EQ(ShareWon(TOpponentRecord{3, 1, 1, 2, 9}), "75%");
+
+    // Above the court picture and the jester, the corner of a jack and of a joker differ.
+    const TArtworkLoad art = LoadArtwork(In(form).ProgramDir + "artwork");
+    ASSERT_TRUE(art.Problems.isEmpty());
+    TFaceComposer composer;
+    composer.SetUp(&art.Artwork, 1);
+    const QRect corner(2, 2, 20, 8);
+    EXPECT_NE(composer.ComposeFace(Joker, JokerRank).copy(corner),
+              composer.ComposeFace(Kreuz, Bube).copy(corner));
 }
 
 TEST(LanguageTest, GermanIsTheSourceAndQtsOwnTextsFollow) {
