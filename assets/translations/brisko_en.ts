@@ -361,7 +361,7 @@ Please reinstall the game.</translation>
     </message>
     <message>
         <source>Es ist kein Spiel mehr aufgehoben; das neue Spiel geht weiter.</source>
-        <translation>The saved game is gone; you go on with the new game.</translation>
+        <translation>The saved game is no longer there; play goes on with the new game.</translation>
     </message>
     <message>
         <source>Letztes Spiel fortsetzen</source>
@@ -506,7 +506,7 @@ Please reinstall the game.</translation>
     <name>TProfileFile</name>
     <message>
         <source>Die Einstellungsdatei %1 war beschädigt und ließ sich nicht vollständig lesen. Die alte Datei ist unverändert als %2 aufbewahrt; Brisko speichert die Einstellungen nun neu.</source>
-        <translation>The settings file %1 was damaged and could not be read completely. The old file has been set aside unchanged as %2; Brisko now saves the settings in a new file.</translation>
+        <translation>The settings file %1 was damaged and could not be read completely. The old file has been set aside unchanged as %2; Brisko will save the settings in a new file.</translation>
     </message>
 </context>
 <context>
