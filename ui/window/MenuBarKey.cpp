@@ -20,7 +20,7 @@ TMenuBarKey::TMenuBarKey(QMainWindow* window) : QObject(window), Window(window) 
 void TMenuBarKey::OpenFirstMenu() {
     QMenuBar* bar = Window->menuBar();
     for (QAction* menu : bar->actions()) {
-        if (menu->isVisible() && menu->isEnabled() && menu->menu() != nullptr) {
+        if (menu->menu() != nullptr) {
             bar->setActiveAction(menu);
             return;
         }
@@ -31,8 +31,8 @@ bool TMenuBarKey::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
         static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
         // The open menu and the submenus it opened, the innermost first.
-        for (int i = 0; i < 10 && QApplication::activePopupWidget() != nullptr; ++i) {
-            QApplication::activePopupWidget()->close();
+        while (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
         }
         return true;
     }

@@ -12,11 +12,11 @@ class TMenuBarKey : public QObject {
     // Watches `window`, whose menus are made already.
     explicit TMenuBarKey(QMainWindow* window);
 
-    void OpenFirstMenu();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void OpenFirstMenu();
+
     QMainWindow* Window;
 };

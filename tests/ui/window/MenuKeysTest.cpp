@@ -5,8 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "tests/support/LanguageGuard.h"
@@ -55,6 +58,36 @@ TEST(MenuKeysTest, EveryMenuAndCommandHasALetterOfItsOwnInEachLanguage) {
     }
 }
 
+// Each command the help names, "Spiel → Neues Spiel", "View → Card Size", is
+// in that menu as the menu shows it.
+TEST(MenuKeysTest, EveryCommandTheHelpNamesIsInItsMenu) {
+    static const QRegularExpression named("(\\w+) → ([^<(/]+)");
+    for (const char* language : {"de", "en"}) {
+        const TLanguage guard(language);
+        TMainForm form(1);
+        QMap<QString, QStringList> menus;
+        for (QAction* menu : form.menuBar()->actions()) {
+            menus[Shown(menu->text())] = MenuTexts(menu->menu());
+        }
+        const QDir help(In(form).ProgramDir + (QString(language) == "de" ? "help" : "help/en"));
+        int commands = 0;
+        for (const QString& page : help.entryList({"*.html"})) {
+            QFile file(help.filePath(page));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+            const QString text = QString::fromUtf8(file.readAll()).replace('\n', ' ');
+            for (const QRegularExpressionMatch& m : named.globalMatch(text)) {
+                const QString command = m.captured(2).trimmed();
+                ASSERT_TRUE(menus.contains(m.captured(1)))
+                    << page.toStdString() << ": " << m.captured(0).toStdString();
+                EXPECT_TRUE(menus[m.captured(1)].contains(command))
+                    << language << " " << page.toStdString() << ": " << m.captured(0).toStdString();
+                ++commands;
+            }
+        }
+        EXPECT_GE(commands, 15) << language;
+    }
+}
+
 TEST(MenuKeysTest, F10OpensTheFirstMenuAndAltWithALetterOpensItsMenu) {
     TMainForm form(1);
     form.show();
@@ -81,6 +114,13 @@ TEST(MenuKeysTest, F10OpensTheFirstMenuAndAltWithALetterOpensItsMenu) {
     QTest::keyClick(In(form).ViewMenu, Qt::Key_M);
     EXPECT_FALSE(In(form).ViewMenu->isVisible());
     EXPECT_NE(In(form).MarkMovesAction->isChecked(), marked);
+
+    // F10 in a submenu closes it and the menu it came from.
+    QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(In(form).ViewMenu, Qt::Key_Right);
+    ASSERT_TRUE(In(form).ComputerTurnMenu->isVisible());
+    QTest::keyClick(In(form).ComputerTurnMenu, Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 }  // namespace
