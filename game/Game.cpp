@@ -74,6 +74,7 @@ void TGame::NeuesSpiel() {
     Seen.Clear();
     PlayerDraws = 0;
     CardsDealt = CardsPerPlayer;
+    MeldMinimum = FirstMeldMinimum;
     ClearAll();
 
     for (int i = 0; i < 6; ++i) {

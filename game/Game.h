@@ -150,7 +150,11 @@ class TGame {
     // The player's discard starts the computer's turn. Off only where the
     // self-play tool lets two strategies take turns in the player's chair.
     bool ComputerMovesAfterDiscard = true;
-    int32_t CardsDealt = 0;  // to each side, at this game's deal
+    int32_t CardsDealt = 0;    // to each side, at this game's deal
+    int32_t MeldMinimum = 30;  // the first-meld minimum this game was dealt under
+
+    // The points a drop must reach: the game's minimum until the side came out.
+    int32_t DropMinimum(bool cameOut) const { return cameOut ? 0 : MeldMinimum; }
 
     TRandom Rng;
 

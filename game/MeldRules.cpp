@@ -7,7 +7,6 @@
 // stores the meld.
 #include "game/CardValue.h"
 #include "game/Game.h"
-#include "game/Settings.h"
 
 namespace {
 
@@ -284,15 +283,15 @@ int32_t PointsOf(const TCardArray& candidate) {
 }
 
 bool TGame::FirstMeldCheck(TCardArray& candidate, int32_t points) {
-    return PassesFirstMeld(candidate, points, PlayerCameOut != 0);
+    return PassesFirstMeld(candidate, points, DropMinimum(PlayerCameOut != 0));
 }
 
-bool PassesFirstMeld(TCardArray& candidate, int32_t points, bool cameOut) {
-    if (cameOut || points >= FirstMeldMinimum) {
+bool PassesFirstMeld(TCardArray& candidate, int32_t points, int32_t minimum) {
+    if (points >= minimum) {
         return true;
     }
     ShiftJokersDown(candidate);
-    return PointsOf(candidate) >= FirstMeldMinimum;
+    return PointsOf(candidate) >= minimum;
 }
 
 void TGame::ShiftLeadingJokers(TCardArray& candidate) {
@@ -318,7 +317,7 @@ void ShiftJokersDown(TCardArray& candidate) {
     SortByMeldOrder(candidate);
 }
 
-TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handCards, bool cameOut,
+TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handCards, int32_t minimum,
                        TCardArray& candidate) {
     if (target != nullptr && !AppendTableCopies(*target, candidate)) {
         return TDropVerdict::NoMeld;
@@ -333,5 +332,5 @@ TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handC
     }
     SortByMeldOrder(candidate);
     const int32_t points = PointsOf(candidate);
-    return PassesFirstMeld(candidate, points, cameOut) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
+    return PassesFirstMeld(candidate, points, minimum) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
 }

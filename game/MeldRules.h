@@ -26,16 +26,17 @@ bool PlaceRunCardIn(TCardArray& candidate, int32_t rank, TRunDirection direction
 void PlaceSetJokerIn(TCardArray& candidate, int32_t rank, int32_t suit);
 // Points of the cards from the hand, in a candidate sorted by MeldOrder.
 int32_t PointsOf(const TCardArray& candidate);
-// The first-meld check for a side that has (or has not) come out; may move
-// leading jokers.
-bool PassesFirstMeld(TCardArray& candidate, int32_t points, bool cameOut);
+// The first-meld check against the points a drop must reach (0 once the side
+// has come out); may move leading jokers.
+bool PassesFirstMeld(TCardArray& candidate, int32_t points, int32_t minimum);
 // Moves the jokers at the front below the last card, then sorts again.
 void ShiftJokersDown(TCardArray& candidate);
 // Highest MeldOrder first, as a meld lies.
 void SortByMeldOrder(TCardArray& cards);
 
 // The whole check of a drop: these hand cards on meld `target` (null: free
-// table space), validated, sorted, counted and held against the first-meld
-// minimum. The candidate, empty at the call, holds the meld as it would lie.
-TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handCards, bool cameOut,
+// table space), validated, sorted, counted and held against `minimum`, the
+// points the drop must reach (0 once the side has come out). The candidate,
+// empty at the call, holds the meld as it would lie.
+TDropVerdict JudgeDrop(const TCardArray* target, const std::vector<TCard>& handCards, int32_t minimum,
                        TCardArray& candidate);

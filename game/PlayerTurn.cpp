@@ -1,10 +1,12 @@
 // The player's turn: draw, select, lay out, lay off, discard, take back.
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "game/Texts.h"
+#include "game/record/Snapshot.h"
 
 namespace {
 
@@ -19,19 +21,45 @@ int SelectedCount(const TCardArray& cards, int* last) {
     return count;
 }
 
-// Fills a fresh meld array from the validated candidate. Null, with nothing
-// changed anywhere, when memory runs out half-way.
-// Cards from the hand are marked for the take-back when `takeBack`.
-std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, TCursor<TCard>* cursor,
-                                           bool takeBack) {
+// Whether a candidate's card from the table is this card lying there: a joker
+// by what it stands for, which only a first meld's shift may have changed.
+bool SameLyingCard(const TCard& placed, const TCard& lying, bool exact) {
+    return placed.Suit == lying.Suit && placed.Rank == lying.Rank &&
+           (!exact || !IsJoker(placed) || (placed.AsRank == lying.AsRank && placed.AsSuit == lying.AsSuit));
+}
+
+// A card that lay in the target before keeps its take-back mark, so that
+// laying off onto a meld laid this turn still lets the whole turn be taken back.
+uint8_t LyingTakeBack(const TCard& placed, const TCardArray* lying, std::vector<bool>& used) {
+    for (const bool exact : {true, false}) {
+        for (int i = 0; lying != nullptr && i < lying->Count(); ++i) {
+            if (!used[i] && SameLyingCard(placed, lying->At(i), exact)) {
+                used[i] = true;
+                return lying->At(i).TakeBack;
+            }
+        }
+    }
+    return 0;
+}
+
+// Fills a fresh meld array from the validated candidate, whose table cards
+// lie in `lying`. Null, with nothing changed anywhere, when memory runs out
+// half-way. Cards from the hand are marked for the take-back when `takeBack`.
+std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, const TCardArray* lying,
+                                           TCursor<TCard>* cursor, bool takeBack) {
     auto cards = std::make_unique<TCardArray>(cursor);
+    std::vector<bool> used(lying != nullptr ? lying->Count() : 0, false);
     for (int i = 0; i < candidate.Count(); ++i) {
         TCard* card = cards->Append();
         if (card == nullptr) {
             return nullptr;
         }
         *card = candidate.At(i);
-        card->TakeBack = takeBack && candidate.At(i).FromTable == 0 ? 1 : 0;
+        if (!takeBack) {
+            card->TakeBack = 0;
+        } else {
+            card->TakeBack = card->FromTable == 0 ? 1 : LyingTakeBack(*card, lying, used);
+        }
     }
     return cards;
 }
@@ -50,7 +78,8 @@ bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
     if (!MoveCard(from, index, OwnCards)) {
         return false;
     }
-    ++PlayerDraws;
+    // Counted up to a bound that any kept game may hold.
+    PlayerDraws = std::min(PlayerDraws + 1, MaxPlayerDraws);
     if (&from == &DiscardPile) {
         Seen.TakenFromPile(TSide::Player, OwnCards.Last());
     }
@@ -142,7 +171,7 @@ void TGame::PlayerLayOut(int32_t targetMeld) {
             Screen->Repaint();
             Screen->ShowMessage(
                 Filled(GameText("Game", "Sie können beim Ersten Mal erst ab %1 Punkte auslegen!"),
-                       {std::to_string(FirstMeldMinimum)}),
+                       {std::to_string(MeldMinimum)}),
                 GameText("Game", "Zu wenige Punkte"), TMessageIcon::Error);
             return;
         case TDropVerdict::Fits:
@@ -166,7 +195,8 @@ bool TGame::StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool take
 
     // Everything is built before anything is given up, so that running out of
     // memory half-way leaves hand and table as they were.
-    std::unique_ptr<TCardArray> cards = StoreCandidate(candidate, &CurMeldCard, takeBack);
+    std::unique_ptr<TCardArray> cards =
+        StoreCandidate(candidate, target != nullptr ? target->Cards : nullptr, &CurMeldCard, takeBack);
     if (cards == nullptr) {
         return false;
     }

@@ -75,17 +75,12 @@ void TFileKeeper::Run() {
 bool TFileKeeper::CarryOut(const TWish& wish) {
     const QByteArray name = QFile::encodeName(FilePath);
     if (!wish) {
-        return ::unlink(name.constData()) == 0 || errno == ENOENT;
+        return SaveCalls().Unlink(name.constData()) == 0 || errno == ENOENT;
     }
     if (!Started) {
         Started = true;
         RemoveStaleTemporaries(FilePath);
     }
-    // Where the folder is missing it is made as XDG asks: for the player alone.
-    const QString folder = QFileInfo(FilePath).absolutePath();
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(QFileInfo(folder).absolutePath());
-        ::mkdir(QFile::encodeName(folder).constData(), 0700);
-    }
+    MakePrivateFolder(QFileInfo(FilePath).absolutePath());
     return ReplaceFile(FilePath, *wish, Permissions);
 }

@@ -1,5 +1,6 @@
 #include "settings/GameStatistics.h"
 
+#include <QLockFile>
 #include <algorithm>
 #include <limits>
 
@@ -45,6 +46,14 @@ void TGameStatistics::CountLoss(TOpponentKind opponent) {
     record.Streak = 0;
 }
 
+void TGameStatistics::Count(const TCountedGame& game) {
+    if (game.Won) {
+        CountWin(game.Opponent, game.Turns);
+    } else {
+        CountLoss(game.Opponent);
+    }
+}
+
 TGameStatistics TGameStatistics::Read(const TProfileFile& ini) {
     TGameStatistics statistics;
     for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
@@ -71,4 +80,18 @@ void TGameStatistics::Write(TProfileFile& ini) const {
                              *Figures(record, f));
         }
     }
+}
+
+bool AddToStatisticsFile(const QString& fileName, const std::vector<TCountedGame>& games,
+                         TGameStatistics& totals) {
+    // Held only for a read and a write: a copy that waits longer writes anyway.
+    QLockFile lock(fileName + ".lock");
+    lock.tryLock(2000);
+    TProfileFile ini(fileName);
+    totals = TGameStatistics::Read(ini);
+    for (const TCountedGame& game : games) {
+        totals.Count(game);
+    }
+    totals.Write(ini);
+    return ini.UpdateFile();
 }

@@ -2,7 +2,9 @@
 // in a section of its own.
 #pragma once
 
+#include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "game/Game.h"
 
@@ -20,6 +22,13 @@ struct TOpponentRecord {
     bool operator==(const TOpponentRecord&) const = default;
 };
 
+// A finished game, as it is counted.
+struct TCountedGame {
+    TOpponentKind Opponent = TOpponentKind::Classic;
+    bool Won = false;
+    int32_t Turns = 0;  // of the player, in a won game
+};
+
 struct TGameStatistics {
     TOpponentRecord Of[2];  // by TOpponentKind
 
@@ -29,6 +38,7 @@ struct TGameStatistics {
     // A won game after `turns` turns of the player.
     void CountWin(TOpponentKind opponent, int32_t turns);
     void CountLoss(TOpponentKind opponent);
+    void Count(const TCountedGame& game);
     void Reset() { *this = TGameStatistics{}; }
 
     // A missing section reads as zeros; so does a damaged one (a value that is
@@ -39,3 +49,11 @@ struct TGameStatistics {
 
     bool operator==(const TGameStatistics&) const = default;
 };
+
+// Counts the games into the totals the settings file holds now, which another
+// copy of the program may have counted into since this one read them, and
+// writes the file; the two copies never write at once. `totals` is what the
+// file then holds (with the games counted even when it could not be written).
+// False when the file could not be written.
+bool AddToStatisticsFile(const QString& fileName, const std::vector<TCountedGame>& games,
+                         TGameStatistics& totals);

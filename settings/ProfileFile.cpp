@@ -206,7 +206,7 @@ bool TProfileFile::UpdateFile() {
     if (info.exists() && (!info.isFile() || !info.isWritable())) {
         return false;
     }
-    if (!QDir().mkpath(info.absolutePath())) {
+    if (!MakePrivateFolder(info.absolutePath())) {
         return false;
     }
     std::string text;

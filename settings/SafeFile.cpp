@@ -20,8 +20,12 @@ constexpr int RandomLength = 6;
 constexpr const char* TemporarySuffix = ".tmp";
 
 TSaveCalls RealCalls() {
-    return {[](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }, ::write,
-            ::fsync, ::close, ::rename};
+    return {[](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+            ::write,
+            ::fsync,
+            ::close,
+            ::rename,
+            ::unlink};
 }
 
 QByteArray Native(const QString& path) {
@@ -127,6 +131,18 @@ TNewFile WriteNewFile(const QString& path, const QByteArray& contents, unsigned 
     }
     SyncFolder(path);
     return TNewFile::Written;
+}
+
+bool MakePrivateFolder(const QString& path) {
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (QFileInfo(absolute).isDir()) {
+        return true;
+    }
+    const QString parent = QFileInfo(absolute).absolutePath();
+    if (parent != absolute && !MakePrivateFolder(parent)) {
+        return false;
+    }
+    return ::mkdir(QFile::encodeName(absolute).constData(), 0700) == 0 || QFileInfo(absolute).isDir();
 }
 
 void RemoveStaleTemporaries(const QString& path) {

@@ -11,7 +11,8 @@
 
 #include <sys/types.h>
 
-// The system calls by which a save writes, flushes, closes and renames.
+// The system calls by which a save writes, flushes, closes and renames, and
+// a kept file is removed.
 // Tests put their own in place to watch the order of the steps or to fail one
 // as a full disk or a broken medium would; the program never changes them.
 struct TSaveCalls {
@@ -20,6 +21,7 @@ struct TSaveCalls {
     std::function<int(int fd)> Sync;
     std::function<int(int fd)> Close;
     std::function<int(const char* from, const char* to)> Rename;
+    std::function<int(const char* path)> Unlink;
 };
 TSaveCalls& SaveCalls();
 
@@ -44,6 +46,11 @@ QString PutAside(const QString& path, const std::function<TNewFile(const QString
 // Moves the file at `path` aside that way: a link, a pipe or a folder as
 // itself, without opening it. The name it got, empty when it could not move.
 QString MoveAside(const QString& path);
+
+// Makes the folder and every missing folder above it for the player alone
+// (0700, as XDG asks, whatever the umask); folders that exist stay as they
+// are. True when the folder exists afterwards.
+bool MakePrivateFolder(const QString& path);
 
 // Removes the temporary files of ReplaceFile that a program killed halfway
 // through a save left beside `path`; nothing else.

@@ -467,6 +467,18 @@ Please reinstall the game.</translation>
         <source>Züge des Computers &amp;markieren</source>
         <translation>&amp;Mark Computer&apos;s Moves</translation>
     </message>
+    <message>
+        <source>Brisko läuft bereits in einem anderen Fenster, das nicht antwortet. Dieses Fenster hebt sein Spiel nicht auf: Wenn Sie es schließen, ist das Spiel verloren.</source>
+        <translation>Brisko is already running in another window, which does not respond. This window does not save its game: if you close it, the game is lost.</translation>
+    </message>
+    <message>
+        <source>Das Spiel ließ sich nicht in %1 aufheben und geht mit dem Beenden verloren.</source>
+        <translation>The game could not be saved to %1 and will be lost when Brisko quits.</translation>
+    </message>
+    <message>
+        <source>Das nicht fortgesetzte Spiel ließ sich nicht aus %1 entfernen; es wird beim nächsten Start wieder angeboten.</source>
+        <translation>The game you did not resume could not be removed from %1; it will be offered again at the next start.</translation>
+    </message>
 </context>
 <context>
     <name>TMessageBoxes</name>

@@ -5,7 +5,6 @@
 #include "game/CardValue.h"
 #include "game/Game.h"
 #include "game/MeldShape.h"
-#include "game/Settings.h"
 
 namespace {
 
@@ -126,7 +125,7 @@ enum class TLayOut { Failed, Laid, Stuck };
 // reaches the minimum by itself (points of several melds are never added).
 // Lays the candidate out when it passes.
 TLayOut TryLayOut(TGame& game, bool isSet) {
-    if (game.MarkCount < 3 || (game.OpponentCameOut == 0 && game.MarkedPoints(isSet) < FirstMeldMinimum)) {
+    if (game.MarkCount < 3 || (game.OpponentCameOut == 0 && game.MarkedPoints(isSet) < game.MeldMinimum)) {
         return TLayOut::Failed;
     }
     if (!game.LayOutMarked()) {

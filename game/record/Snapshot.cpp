@@ -137,8 +137,10 @@ bool LiesAsMeld(const std::vector<TCard>& cards) {
     return ends <= 1;
 }
 
+constexpr int32_t JokerCopies = 6;
+
 int32_t CopiesOf(int32_t suit) {
-    return suit == Joker ? 6 : 2;
+    return suit == Joker ? JokerCopies : 2;
 }
 
 std::string CheckDeck(const TGameSnapshot& s) {
@@ -231,11 +233,42 @@ std::string CheckTurn(const TGameSnapshot& s) {
     return {};
 }
 
+std::string CheckHands(const TGameSnapshot& s) {
+    // A side that has not come out has laid nothing, or only this turn: it
+    // holds what it was dealt, the player also the card drawn. Only a draw
+    // from an empty table leaves the computer short.
+    int32_t laidThisTurn = 0;
+    for (const std::vector<TCard>& meld : s.Melds) {
+        for (const TCard& card : meld) {
+            laidThisTurn += card.TakeBack != 0 ? 1 : 0;
+        }
+    }
+    const int32_t hand = static_cast<int32_t>(s.Hand.size());
+    const int32_t computer = static_cast<int32_t>(s.Computer.size());
+    const int32_t drawn = s.GameState == MayLayOut ? 1 : 0;
+    if (s.ComeOutAtTurnStart == 0 && hand + laidThisTurn != s.CardsDealt + drawn) {
+        return "the hand does not fit what was laid";
+    }
+    if (s.OpponentCameOut == 0 && computer != s.CardsDealt && !s.Stock.empty()) {
+        return "the computer's hand does not fit what it laid";
+    }
+    return {};
+}
+
 std::string CheckSeen(const TGameSnapshot& s) {
     uint8_t inPile[5][15] = {};
     for (const TCard& card : s.DiscardPile) {
         ++inPile[card.Suit][card.Rank];
     }
+    // What a side took from the pile and has not shown since is in its hand.
+    uint8_t held[2][5][15] = {};
+    for (const TCard& card : s.Hand) {
+        ++held[0][card.Suit][card.Rank];
+    }
+    for (const TCard& card : s.Computer) {
+        ++held[1][card.Suit][card.Rank];
+    }
+    int32_t thrown[2] = {};
     for (int32_t suit = 0; suit < 5; ++suit) {
         for (int32_t rank = 0; rank < 15; ++rank) {
             const bool counted = suit == Joker ? rank == JokerRank : rank >= 2;
@@ -243,20 +276,57 @@ std::string CheckSeen(const TGameSnapshot& s) {
                 return "the remembered discard pile differs";
             }
             for (int side = 0; side < 2; ++side) {
-                if (s.Seen.Known[side][suit][rank] > (counted ? CopiesOf(suit) : 0) ||
+                if (s.Seen.Known[side][suit][rank] > held[side][suit][rank] ||
                     (!counted && s.Seen.Thrown[side][suit][rank] != 0)) {
                     return "a remembered card out of range";
                 }
+                thrown[side] += s.Seen.Thrown[side][suit][rank];
             }
         }
+    }
+    // Each side throws away one card a turn.
+    if (thrown[0] > s.PlayerDraws || thrown[1] > s.PlayerDraws) {
+        return "more cards remembered thrown than turns played";
+    }
+    return {};
+}
+
+// The order of a turn: a draw first, a discard last, and in between at most
+// every joker taken and every card the hand could hold laid.
+std::string CheckTurnSteps(const TGameSnapshot& s) {
+    const size_t count = s.OpponentTurn.size();
+    int32_t exchanges = 0;
+    int32_t laid = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const TTurnStep& step = s.OpponentTurn[i].Step;
+        switch (step.Kind) {
+            case TStepKind::DrawFromStock:
+            case TStepKind::DrawFromDiscardPile:
+                if (i != 0) {
+                    return "a draw in the middle of the computer's turn";
+                }
+                break;
+            case TStepKind::ExchangeJoker:
+                ++exchanges;
+                break;
+            case TStepKind::LayOut:
+            case TStepKind::LayOff:
+                ++laid;
+                break;
+            case TStepKind::Discard:
+                if (i + 1 != count) {
+                    return "a discard in the middle of the computer's turn";
+                }
+                break;
+        }
+    }
+    if (exchanges > JokerCopies || laid > s.CardsDealt + 1 + JokerCopies) {
+        return "too many steps in the computer's turn";
     }
     return {};
 }
 
 std::string CheckOpponentTurn(const TGameSnapshot& s) {
-    if (s.OpponentTurn.size() > MaxTurnSteps) {
-        return "too many steps in the computer's turn";
-    }
     auto placed = [&](const TCard& card, const TCardPlace& place) {
         if (place.Index == -1) {
             return true;
@@ -324,7 +394,7 @@ CardFace* FaceAt(const TGame& game, const TCardPlace& place) {
 TGameSnapshot TakeSnapshot(const TGame& game) {
     TGameSnapshot s;
     s.CardsDealt = game.CardsDealt;
-    s.FirstMeldMinimum = FirstMeldMinimum;
+    s.FirstMeldMinimum = game.MeldMinimum;
     s.Hand = Faceless(game.OwnCards.Records());
     s.Computer = Faceless(game.OpponentCards.Records());
     s.Stock = Faceless(game.Stock.Records());
@@ -354,7 +424,8 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
 }
 
 std::string CheckSnapshot(const TGameSnapshot& snapshot) {
-    for (auto check : {CheckTurn, CheckDeck, CheckTable, CheckSeen, CheckOpponentTurn}) {
+    for (auto check :
+         {CheckTurn, CheckDeck, CheckTable, CheckHands, CheckSeen, CheckTurnSteps, CheckOpponentTurn}) {
         if (std::string problem = check(snapshot); !problem.empty()) {
             return problem;
         }
@@ -376,6 +447,7 @@ bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     game.ComeOutAtTurnStart = s.ComeOutAtTurnStart;
     game.PlayerDraws = s.PlayerDraws;
     game.CardsDealt = s.CardsDealt;
+    game.MeldMinimum = s.FirstMeldMinimum;
     game.Opponent = s.Opponent;
     game.ChosenOpponent = s.ChosenOpponent;
     game.Seen.SetCounts(s.Seen);

@@ -56,10 +56,10 @@ struct TGameSnapshot {
     std::vector<TStepSnapshot> OpponentTurn;
 };
 
-// Limits of what a kept game may hold, beyond what the rules make of it.
+// Limits of what a kept game may hold, beyond what the rules make of it. The
+// count of the player's turns stops growing at its limit.
 inline constexpr int32_t MaxPlayerDraws = 1000000;
 inline constexpr int32_t MaxDragOffset = 1 << 20;
-inline constexpr int32_t MaxTurnSteps = 200;
 
 TGameSnapshot TakeSnapshot(const TGame& game);
 

@@ -13,7 +13,8 @@ std::vector<TCard> AsLaid(const TGame& game, const std::vector<int>& positions, 
     TCursor<TCard> cursor;
     TCardArray candidate(&cursor);
     const TCardArray* target = meld >= 0 ? game.TableMelds.At(meld).Cards : nullptr;
-    JudgeDrop(target, CardsAt(game.OwnCards.View(), positions), game.PlayerCameOut != 0, candidate);
+    JudgeDrop(target, CardsAt(game.OwnCards.View(), positions), game.DropMinimum(game.PlayerCameOut != 0),
+              candidate);
     const TJoin join = JoinOf(candidate.View());
     if (end != nullptr && join.Place >= 0) {
         *end = join.End;

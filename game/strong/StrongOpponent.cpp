@@ -114,7 +114,8 @@ bool Passes(const TSeatView& view, const std::vector<int>& positions, int32_t me
         }
         target = view.Table->At(meld).Cards;
     }
-    return JudgeDrop(target, CardsAt(view.Hand, positions), view.CameOut, candidate) == TDropVerdict::Fits;
+    return JudgeDrop(target, CardsAt(view.Hand, positions), view.CameOut ? 0 : view.Minimum, candidate) ==
+           TDropVerdict::Fits;
 }
 
 // How much a meld on the table would help the other side: the copies still to
@@ -255,12 +256,12 @@ TStrongMove ChooseDiscard(const TSeatView& view, const THandCounts& hand, const 
 }
 
 // Going out in this turn: everything but one card is laid, the last is thrown away.
-bool MayGoOut(const TSeatView& view, const THandPlan& plan) {
+bool MayGoOut(const THandPlan& plan) {
     const int32_t rest = plan.Rest.Cards();
     if (!plan.CanComeOut || rest > 1) {
         return false;
     }
-    if (rest == 1 || view.MayEmptyHand) {
+    if (rest == 1) {
         return true;
     }
     // Every card has its place: one of them must stay back for the discard.
@@ -308,8 +309,9 @@ TStrongMove LayOutMove(std::vector<int> positions) {
 }
 
 // Lays the meld at these positions; where it is all the hand holds, rather the
-// meld without one card, which is then thrown away and wins. A side that may
-// empty its hand lays the whole meld when no card can stay back.
+// meld without one card, which is then thrown away and wins. A meld that no
+// card can leave stays in the hand: a side that laid its last card would have
+// to wait a whole round to throw one away.
 TStrongMove LayOutKeepingOne(const TSeatView& view, const std::vector<int>& positions) {
     if (positions.size() < view.Hand.size()) {
         return Passes(view, positions, -1) ? LayOutMove(positions) : TStrongMove{};
@@ -321,7 +323,7 @@ TStrongMove LayOutKeepingOne(const TSeatView& view, const std::vector<int>& posi
             return LayOutMove(std::move(fewer));
         }
     }
-    return view.MayEmptyHand && Passes(view, positions, -1) ? LayOutMove(positions) : TStrongMove{};
+    return {};
 }
 
 // The steps of going out: come out, lay the melds, lay off, throw away the last card.
@@ -432,8 +434,7 @@ TSeatView ViewOf(const TGame& game, TSide side) {
         view.OtherHolds[k] = static_cast<uint8_t>(game.Seen.KnownIn(other, suit, rank));
         view.OtherThrew[k] = static_cast<uint8_t>(game.Seen.DiscardedBy(other, suit, rank));
     }
-    view.Minimum = FirstMeldMinimum;
-    view.MayEmptyHand = computer;
+    view.Minimum = game.MeldMinimum;
     return view;
 }
 
@@ -483,7 +484,7 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
     const THandCounts hand = CountsOf(view.Hand);
     const THandPlan plan = PlanHand(hand, context);
     if (mayLay) {
-        if (MayGoOut(view, plan)) {
+        if (MayGoOut(plan)) {
             TStrongMove move = GoingOut(view, plan, context);
             if (move.Kind != TMoveKind::None) {
                 return move;
@@ -525,7 +526,8 @@ bool LayComputerCards(TGame& game, const TStrongMove& move) {
     }
     TCardArray candidate(&game.CurWorkCard);
     const TCardArray* target = onto ? game.TableMelds.At(move.Meld).Cards : nullptr;
-    if (JudgeDrop(target, cards, game.OpponentCameOut != 0, candidate) != TDropVerdict::Fits ||
+    if (JudgeDrop(target, cards, game.DropMinimum(game.OpponentCameOut != 0), candidate) !=
+            TDropVerdict::Fits ||
         !game.StoreMeld(onto ? move.Meld : -1, candidate, false)) {
         return false;
     }
@@ -564,7 +566,7 @@ void TGame::StrongTurn() {
     for (;;) {
         const TStrongMove move = NextMove(ViewOf(*this, TSide::Computer), mayLay);
         if (move.Kind == TMoveKind::None) {
-            break;  // the hand was laid out whole: the next turn's discard wins
+            break;  // no card in the hand
         }
         if (move.Kind == TMoveKind::Discard) {
             DiscardOpponentCard(move.Cards.front());

@@ -27,9 +27,6 @@ struct TSeatView {
     uint8_t OtherHolds[KindCount] = {};
     uint8_t OtherThrew[KindCount] = {};
     int32_t Minimum = 30;
-    // The computer may lay out its last card and win by the next discard; the
-    // player's turn cannot end without a discard.
-    bool MayEmptyHand = false;
 };
 
 // What `side` sees of the game, and nothing more.

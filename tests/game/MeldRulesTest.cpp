@@ -206,12 +206,12 @@ TEST_P(FirstMeldCaseTest, AcceptanceAndShiftedJokers) {
     Target(c.Table);
     Hand(c.Hand);
     game.PlayerCameOut = c.CameOut;
-    FirstMeldMinimum = c.Minimum;
+    game.MeldMinimum = c.Minimum;
     ASSERT_TRUE(Validate());
     EXPECT_EQ(game.FirstMeldCheck(candidate, points), c.Accepted);
     EXPECT_EQ(ShowCards(candidate), c.Stored);
     EXPECT_EQ(game.MeldPoints(candidate), c.Points);
-    EXPECT_EQ(FirstMeldMinimum, c.Minimum);
+    EXPECT_EQ(game.MeldMinimum, c.Minimum);
     EXPECT_EQ(game.PlayerCameOut, c.CameOut);  // the caller sets it on acceptance
 }
 

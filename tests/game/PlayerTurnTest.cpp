@@ -297,6 +297,25 @@ TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
     EXPECT_EQ(CheckCards(game), "");
 }
 
+// A first meld and cards laid off onto it in the same turn all come back, a
+// joker among them, and with them the player is not out again.
+TEST_F(PlayerTurnTest, TakingBackAMeldLaidOffOntoInTheSameTurn) {
+    SetHand("Kr8 Kr9 Kr10 KrB * Ka2");
+    game.SetStatus(1);
+    for (const char* drop : {"Kr8 Kr9 Kr10 KrB", "*"}) {
+        for (const TCard& card : ParseCards(drop)) {
+            Select(CardName(card));
+        }
+        game.PlayerLayOut(game.TableMelds.Empty() ? -1 : 0);
+    }
+    ASSERT_TRUE(screen.Shown.empty());
+    ASSERT_EQ(game.TableMelds.At(0).Cards->Count(), 5);
+    game.TakeBackTurn();
+    EXPECT_TRUE(game.TableMelds.Empty());
+    EXPECT_EQ(game.OwnCards.Count(), 6);
+    EXPECT_EQ(game.PlayerCameOut, 0);
+}
+
 TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
     SetHand("KrA KrK KrD");
     game.SetStatus(1);

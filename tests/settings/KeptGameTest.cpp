@@ -31,6 +31,7 @@
 #include "settings/SafeFile.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/SettingsGuard.h"
 #include "tests/support/WatchedSaveCalls.h"
 
 namespace {
@@ -148,8 +149,10 @@ TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
 
 // Play k turns, keep the game in a file, read it into a fresh game that had
 // dealt a game of its own, play on: for either opponent the same game, card
-// for card, as without the interruption.
+// for card, as without the interruption, under the rules it was dealt with
+// whatever the settings say meanwhile.
 TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
+    TGameSettingsGuard settings;
     for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
         TSelfPlayOptions plain;
         plain.Opponent = opponent;
@@ -163,10 +166,12 @@ TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
             seat.emplace(&screen, 1000 + interruptions);
             seat->ChosenOpponent =
                 opponent == TOpponentKind::Classic ? TOpponentKind::Strong : TOpponentKind::Classic;
+            FirstMeldMinimum = 40;
             seat->NeuesSpiel();
             const TKeptGameParse parse = ParseKeptGame(text);
             ASSERT_EQ(parse.Problem, "");
             ASSERT_TRUE(RestoreSnapshot(*seat, parse.Kept.Game));
+            FirstMeldMinimum = 30;
             ++interruptions;
         };
         const TSelfPlayResult taken = PlayGames(6, 41, 500, interrupted);
@@ -176,6 +181,23 @@ TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
         EXPECT_EQ(taken.PlayerWins, straight.PlayerWins);
         EXPECT_EQ(taken.Turns, straight.Turns);
     }
+}
+
+// The count of the player's turns stops at the bound a kept game may hold, so
+// a game kept at the bound is kept again after the next draw.
+TEST(KeptGameTest, TheCountOfTurnsStaysWithinWhatCanBeKept) {
+    TGameSnapshot s = RichPosition();
+    s.PlayerDraws = MaxPlayerDraws;
+    TGame game(nullptr, 5);
+    ASSERT_TRUE(RestoreSnapshot(game, s));
+    game.ComputerMovesAfterDiscard = false;
+    game.TakeBackTurn();
+    game.ClearHandSelection();
+    game.ToggleHandCard(0);
+    game.PlayerDiscard();
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    EXPECT_EQ(game.PlayerDraws, MaxPlayerDraws);
+    EXPECT_EQ(CheckSnapshot(TakeSnapshot(game)), "");
 }
 
 // One damaged or crafted file per kind of fault: each is refused, moved aside
@@ -353,8 +375,56 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
          "a remembered card out of range"},
         {"a discard of no card remembered", Crafted([](TGameSnapshot& s) { s.Seen.Thrown[0][Herz][1] = 1; }),
          "a remembered card out of range"},
-        {"a turn of 201 steps", Crafted([](TGameSnapshot& s) { s.OpponentTurn.resize(MaxTurnSteps + 1); }),
+        {"a turn of thirty lay-offs", Crafted([](TGameSnapshot& s) {
+             TStepSnapshot layOff;
+             layOff.Step.Kind = TStepKind::LayOff;
+             s.OpponentTurn.insert(s.OpponentTurn.begin() + 1, 30, layOff);
+         }),
          "too many steps in the computer's turn"},
+        {"a second draw in the computer's turn", Crafted([](TGameSnapshot& s) {
+             s.OpponentTurn.insert(s.OpponentTurn.begin() + 1, s.OpponentTurn.front());
+         }),
+         "a draw in the middle of the computer's turn"},
+        {"a hand of five that never came out, the rest in the stock", Crafted([](TGameSnapshot& s) {
+             NothingToTakeBack(s);
+             s.GameState = MustDraw;
+             s.ComeOutAtTurnStart = s.PlayerCameOut = 0;
+             while (s.Hand.size() > 5) {
+                 s.Stock.push_back(s.Hand.back());
+                 s.Hand.pop_back();
+             }
+         }),
+         "the hand does not fit what was laid"},
+        {"no more cards after the draw than dealt, nothing laid", Crafted([](TGameSnapshot& s) {
+             NothingToTakeBack(s);
+             s.ComeOutAtTurnStart = s.PlayerCameOut = 0;
+             while (static_cast<int>(s.Hand.size()) > s.CardsDealt) {
+                 s.Stock.push_back(s.Hand.back());
+                 s.Hand.pop_back();
+             }
+             while (static_cast<int>(s.Hand.size()) < s.CardsDealt) {
+                 s.Hand.push_back(s.Stock.back());
+                 s.Stock.pop_back();
+             }
+         }),
+         "the hand does not fit what was laid"},
+        {"the computer short of its cards without coming out", Crafted([](TGameSnapshot& s) {
+             s.OpponentCameOut = 0;
+             s.Stock.push_back(s.Computer.back());
+             s.Computer.pop_back();
+         }),
+         "the computer's hand does not fit what it laid"},
+        {"a card remembered taken that the hand does not hold", Crafted([](TGameSnapshot& s) {
+             for (const TCard& card : s.Stock) {
+                 if (IsNaturalCard(card)) {
+                     s.Seen.Known[0][card.Suit][card.Rank] = 1;
+                     return;
+                 }
+             }
+         }),
+         "a remembered card out of range"},
+        {"two hundred throws remembered", Crafted([](TGameSnapshot& s) { s.Seen.Thrown[1][Herz][7] = 200; }),
+         "more cards remembered thrown than turns played"},
         {"a step of a card the deck does not hold, lying nowhere", Crafted([](TGameSnapshot& s) {
              s.OpponentTurn.back().Step.Card = MakeCard(7, 20);
              s.OpponentTurn.back().CardAt = {};
@@ -408,7 +478,6 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         const TKeptGameReading reading = ReadKeptGame(Path());
         EXPECT_EQ(reading.Result, TKeptGameRead::Refused);
         EXPECT_EQ(reading.Problem, file.Problem);
-        fprintf(stderr, "PROBLEM %s => %s\n", file.Fault, reading.Problem.c_str());
         EXPECT_FALSE(Lies(Path()));
         EXPECT_EQ(ReadBytes(Path() + ".bak"), file.Text);
         EXPECT_EQ(reading.Message,
@@ -566,7 +635,8 @@ TEST_F(KeptGameFileTest, ASaveStoppedOrFailedAtAnyStepLeavesTheOldOrTheNewFile) 
                            [&](const char* from, const char* to) {
                                end("rename");
                                return real.Rename(from, to);
-                           }};
+                           },
+                           real.Unlink};
             ReplaceFile(Path(), fresh, KeptGamePermissions);
             ::_exit(1);
         }
@@ -596,9 +666,11 @@ TEST_F(KeptGameFileTest, TheKeepersFirstSaveClearsWhatAKilledSaveLeft) {
 }
 
 // The keeper writes in the background, only the newest wish counts, and it
-// tells how each one went.
+// tells how each one went. The folders it makes are the player's alone, even
+// under a umask that hides nothing.
 TEST_F(KeptGameFileTest, TheKeeperCarriesOutTheNewestWishInTheBackground) {
     const QString path = Dir.path() + "/new/brisko/kept-game.json";
+    const mode_t mask = ::umask(0);
     std::mutex lock;
     std::vector<std::pair<TKeeperTask, bool>> told;
     {
@@ -610,12 +682,15 @@ TEST_F(KeptGameFileTest, TheKeeperCarriesOutTheNewestWishInTheBackground) {
         keeper.Save("first");
         keeper.Save("second");
         EXPECT_TRUE(keeper.Finish());
+        ::umask(mask);
         EXPECT_EQ(ReadBytes(path), "second");
         struct stat st {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u);
-        ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        for (const QString& folder : {Dir.path() + "/new", Dir.path() + "/new/brisko"}) {
+            ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 0777, 0700u) << folder.toStdString();
+        }
 
         {
             const TFileSizeLimit full(3);

@@ -9,6 +9,7 @@
 #include "settings/ProfileFile.h"
 #include "settings/ViewSettings.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WatchedSaveCalls.h"
 
 namespace {
 
@@ -104,6 +105,31 @@ TEST(GameStatisticsTest, ADamagedSectionReadsAsZerosAndTheRestOfTheFileStays) {
         EXPECT_EQ(after.ReadString("Gegner", "Gegner", ""), "Stark");
         EXPECT_EQ(TGameStatistics::Read(after), counted);
     }
+}
+
+// Two copies of the game on one settings file: each adds its games to what the
+// file holds when it counts, so none is lost; a game the file could not take
+// is counted again into the next writing.
+TEST(GameStatisticsTest, CopiesOfTheGameAddTheirGamesToTheFile) {
+    TTempConfig config;
+    TGameStatistics first;
+    TGameStatistics second;
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), {{TOpponentKind::Classic, true, 9}}, first));
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), {{TOpponentKind::Classic, false, 0}}, second));
+    EXPECT_EQ(second.For(TOpponentKind::Classic), (TOpponentRecord{1, 1, 0, 1, 9}));
+
+    const std::vector<TCountedGame> games{{TOpponentKind::Strong, false, 0},
+                                          {TOpponentKind::Strong, true, 5}};
+    {
+        const TWatchedSaveCalls full("write");
+        EXPECT_FALSE(AddToStatisticsFile(config.IniPath(), {games[0]}, first));
+        EXPECT_EQ(first.For(TOpponentKind::Strong).Lost, 1);
+    }
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), games, first));
+    const TGameStatistics stored = TGameStatistics::Read(TProfileFile(config.IniPath()));
+    EXPECT_EQ(stored.For(TOpponentKind::Strong), (TOpponentRecord{1, 1, 1, 1, 5}));
+    EXPECT_EQ(stored.For(TOpponentKind::Classic), (TOpponentRecord{1, 1, 0, 1, 9}));
+    EXPECT_EQ(stored, first);
 }
 
 }  // namespace

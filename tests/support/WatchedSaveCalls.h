@@ -39,6 +39,7 @@ class TWatchedSaveCalls {
         calls.Rename = [this](const char* from, const char* to) {
             return Fails("rename") ? -1 : Real.Rename(from, to);
         };
+        calls.Unlink = [this](const char* path) { return Fails("unlink") ? -1 : Real.Unlink(path); };
     }
     ~TWatchedSaveCalls() { SaveCalls() = Real; }
     TWatchedSaveCalls(const TWatchedSaveCalls&) = delete;
@@ -51,11 +52,13 @@ class TWatchedSaveCalls {
     // interrupted before it wrote anything.
     size_t MostPerWrite = SIZE_MAX;
     bool Interrupted = false;
+    // Steps that fail every time, as in a folder that cannot be written.
+    QStringList AlwaysFailing;
 
   private:
     bool Fails(const QString& step) {
         Steps << step;
-        if (step != Failing || Steps.count(step) != Nth) {
+        if (!AlwaysFailing.contains(step) && (step != Failing || Steps.count(step) != Nth)) {
             return false;
         }
         errno = EIO;

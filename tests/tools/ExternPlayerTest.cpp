@@ -81,6 +81,13 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
         {"name stock crash", TForfeit::Ended, "signal 11"},
         {"name huge", TForfeit::TooLong, "an answer longer than 65536 bytes"},
         {"name twice", TForfeit::Unasked, "a line that nobody asked for"},
+        {"name2 stray", TForfeit::Unasked, "unasked line: an answer with id 1 to question 2"},
+        {"name2 '{\"draw\": \"stock\", \"id\": \"1\"}'", TForfeit::Unasked, "an answer with id of no number"},
+        {"name stray", TForfeit::Garbled, "garbled answer: play: unknown field \"draw\""},
+        {"name orphan", TForfeit::Ended, "closed its output and exited with status 0"},
+        {"'{\"name\": 5}'", TForfeit::Garbled, "hello: the name is not a string", "before its first turn"},
+        {"'{\"name\": \"x\", \"protocol\": 3}'", TForfeit::Garbled, "hello: protocol is not a version",
+         "before its first turn"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Words);

@@ -88,17 +88,19 @@ TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
     EXPECT_EQ(draw["minimum"].toInt(), 40);
 
     const TCard drawn = game.OwnCards.At(0);
-    const QJsonObject play = Parsed(SeatMessage(game, 3, &drawn));
+    const QJsonObject play = Parsed(SeatMessage(game, 3, &drawn, 8));
     EXPECT_EQ(play["type"].toString(), "play");
+    EXPECT_FALSE(draw.contains("id"));
+    EXPECT_EQ(play["id"].toInt(), 8);
     EXPECT_EQ(play["drawn"].toString(), "Kr2");
 }
 
 TEST(ExternProtocolTest, TheToolsOwnMessages) {
-    TGameSettingsGuard settings;
-    CardsPerPlayer = 14;
-    EXPECT_EQ(HelloMessage(), R"({"protocol":1,"type":"hello"})");
+    TGame game;
+    game.CardsDealt = 14;
+    EXPECT_EQ(HelloMessage(), R"({"protocol":1,"type":"hello","versions":[1,2]})");
     EXPECT_EQ(
-        GameMessage(TGameStart{2, 3, false, TStrategy::Strong}),
+        GameMessage(game, TGameStart{2, 3, false, TStrategy::Strong}),
         R"({"cards":14,"deal":2,"first":false,"game":3,"minimum":30,"opponent":"stark","type":"game"})");
     EXPECT_EQ(EndMessage(TGameResult::Won, ""), R"({"result":"won","type":"end"})");
     EXPECT_EQ(EndMessage(TGameResult::Lost, ""), R"({"result":"lost","type":"end"})");
@@ -110,10 +112,23 @@ TEST(ExternProtocolTest, TheToolsOwnMessages) {
 TEST(ExternProtocolTest, AnswersAreReadInTheirOneShape) {
     std::string name;
     std::string error;
-    EXPECT_TRUE(ReadHello(R"({"name": "Ada's player\u0007 2"})", name, error));
+    int version = 0;
+    EXPECT_TRUE(ReadHello(R"({"name": "Ada's player\u0007 2"})", name, version, error));
     EXPECT_EQ(name, "\"Ada's player? 2\"");
-    EXPECT_TRUE(ReadHello(R"({"name": ")" + std::string(50, 'n') + "\"}", name, error));
+    EXPECT_EQ(version, 1);
+    EXPECT_TRUE(
+        ReadHello(R"({"name": ")" + std::string(50, 'n') + "\", \"protocol\": 2}", name, version, error));
     EXPECT_EQ(name, "\"" + std::string(40, 'n') + "...\"");
+    EXPECT_EQ(version, 2);
+
+    // Version 2: an answer repeats its question's id, which its reader then takes.
+    EXPECT_EQ(WrongAnswerId(R"({"draw": "pile", "id": 4})", 4), "");
+    EXPECT_EQ(WrongAnswerId(R"({"draw": "pile", "id": 3})", 4), "an answer with id 3 to question 4");
+    EXPECT_EQ(WrongAnswerId(R"({"draw": "pile"})", 4), "an answer without the id of question 4");
+    EXPECT_EQ(WrongAnswerId("no JSON", 4), "");
+    TPile numbered = TPile::Stock;
+    EXPECT_TRUE(ReadDraw(R"({"draw": "pile", "id": 4})", numbered, error, true));
+    EXPECT_FALSE(ReadDraw(R"({"draw": "pile", "id": 4})", numbered, error));
 
     TPile pile = TPile::Stock;
     EXPECT_TRUE(ReadDraw(R"({"draw": "pile"})", pile, error));
@@ -147,14 +162,18 @@ TEST(ExternProtocolTest, AnythingElseIsRefusedWithItsReason) {
     const TCase hellos[] = {
         {"", "not JSON"},
         {R"(["name"])", "not a JSON object"},
-        {R"({"name": " "})", "no name"},
-        {R"({"name": 7})", "no name"},
+        {R"({"name": " "})", "the name is empty"},
+        {R"({"name": 7})", "the name is not a string"},
+        {R"({})", "no name"},
         {R"({"name": "x", "version": 2})", "unknown field \"version\""},
+        {R"({"name": "x", "protocol": 1.5})", "protocol is not a version the tool speaks (1 to 2)"},
+        {R"({"name": "x", "protocol": "2"})", "protocol is not a version"},
     };
     for (const TCase& c : hellos) {
         std::string name;
         std::string error;
-        EXPECT_FALSE(ReadHello(c.Line, name, error)) << c.Line;
+        int version = 0;
+        EXPECT_FALSE(ReadHello(c.Line, name, version, error)) << c.Line;
         EXPECT_NE(error.find(c.Error), std::string::npos) << c.Line << ": " << error;
     }
     const TCase draws[] = {

@@ -55,6 +55,10 @@ class TStandIn final : public TOutsidePlayer {
         return start.Game != RefuseGame;
     }
     TTurnEnd PlayTurn(TGame& game, std::string& failure) override {
+        // Whether the other side had moved: every turn ends with a discard.
+        if (OtherMovedBefore.size() < Starts.size()) {
+            OtherMovedBefore.push_back(!game.DiscardPile.Empty());
+        }
         // The game's own computer notes its turns; the scripted player moves as a player does.
         ComputerTurnsSeen += game.OpponentTurn.Steps.empty() ? 0 : 1;
         if (Always) {
@@ -76,7 +80,27 @@ class TStandIn final : public TOutsidePlayer {
     int HandAtStart = 0;
     std::vector<TGameStart> Starts;
     std::vector<TGameResult> Results;
+    std::vector<bool> OtherMovedBefore;  // by game, at its first turn
 };
+
+// Named first or second, the outside player is told the truth about who moves
+// first, and the side named first moves first in the first game of each deal.
+TEST(MatchTest, TheOutsidePlayerIsToldWhetherItMovesFirstInEitherPlace) {
+    const std::pair<TStrategy, TStrategy> pairings[] = {{TStrategy::Strong, TStrategy::Extern},
+                                                        {TStrategy::Scripted, TStrategy::Extern},
+                                                        {TStrategy::Extern, TStrategy::Classic}};
+    for (const auto& [first, second] : pairings) {
+        SCOPED_TRACE(MatchLine(first, second, {}));
+        TStandIn outside;
+        ASSERT_EQ(PlayMatch(first, second, 2, 9, 500, &outside).Failure, "");
+        ASSERT_EQ(outside.Starts.size(), 4u);
+        ASSERT_EQ(outside.OtherMovedBefore.size(), 4u);
+        for (size_t g = 0; g < 4; ++g) {
+            EXPECT_EQ(outside.Starts[g].MovesFirst, !outside.OtherMovedBefore[g]) << "game " << g + 1;
+            EXPECT_EQ(outside.Starts[g].MovesFirst, (g % 2 == 0) == (first == TStrategy::Extern));
+        }
+    }
+}
 
 TEST(MatchTest, AForfeitLosesTheGameAndTheMatchGoesOn) {
     TStandIn outside;

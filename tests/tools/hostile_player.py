@@ -11,10 +11,15 @@ again and again. Lines starting with "{" go out as they are; the words:
   silent   reads on and answers nothing exit     exits with status 3
   crash    ends by SIGSEGV              stubborn names itself by its process id,
                                                  then ignores SIGTERM and its input's end
+  name2    {"name": "hostile", "protocol": 2}, and from then on every answer
+           carries its question's id
+  orphan   starts a program that holds its output, then exits
+  stray    {"draw": "stock"}, and the same line again before its next answer
 """
 import json
 import os
 import signal
+import subprocess
 import sys
 import time
 
@@ -28,6 +33,13 @@ def answer(word, message):
         return word
     if word == "name":
         return json.dumps({"name": "hostile"})
+    if word == "name2":
+        return json.dumps({"name": "hostile", "protocol": 2})
+    if word == "orphan":
+        subprocess.Popen(["sleep", "3600"])
+        sys.exit(0)
+    if word == "stray":
+        return json.dumps({"draw": "stock"})
     if word == "stock":
         return json.dumps({"draw": "stock"})
     if word == "discard":
@@ -55,16 +67,34 @@ def answer(word, message):
     return ""
 
 
+def write(line):
+    sys.stdout.write(line + "\n")
+    sys.stdout.flush()
+
+
+def numbered(line, message):
+    """An answer in JSON carries the question's id, where the question has one."""
+    if "id" not in message or not line.startswith("{") or "\n" in line:
+        return line
+    fields = json.loads(line)
+    fields.setdefault("id", message["id"])
+    return json.dumps(fields)
+
+
 def main():
     words = sys.argv[1:]
     asked = 0
+    repeat = None  # a stray answer, written again before the next one
     for line in sys.stdin:
         message = json.loads(line)
         if message["type"] in ("hello", "draw", "play"):
             word = words[min(asked, len(words) - 1)]
             asked += 1
-            sys.stdout.write(answer(word, message) + "\n")
-            sys.stdout.flush()
+            if repeat is not None:
+                write(repeat)
+            reply = numbered(answer(word, message), message)
+            repeat = reply if word == "stray" else None
+            write(reply)
             if word == "stubborn":
                 time.sleep(3600)
 

@@ -6,7 +6,6 @@
 
 #include "game/Game.h"
 #include "game/Invariants.h"
-#include "game/Settings.h"
 
 namespace {
 
@@ -158,7 +157,7 @@ bool TExternPlayer::Tell(const std::string& message) {
     }
 }
 
-bool TExternPlayer::Ask(const std::string& message, std::string& answer) {
+bool TExternPlayer::Ask(const std::string& message, std::string& answer, int id) {
     if (!Tell(message)) {
         return false;
     }
@@ -166,11 +165,13 @@ bool TExternPlayer::Ask(const std::string& message, std::string& answer) {
     const TExternProgram::TIo read = Program.ReadLine(answer, Timeout);
     const double took = Seconds(std::chrono::steady_clock::now() - asked);
     switch (read) {
-        case TExternProgram::TIo::Done:
+        case TExternProgram::TIo::Done: {
             ++Times.Count;
             Times.Total += took;
             Times.Slowest = std::max(Times.Slowest, took);
-            return true;
+            const std::string wrong = id > 0 ? WrongAnswerId(answer, id) : std::string();
+            return wrong.empty() || Forfeit(TForfeit::Unasked, wrong);
+        }
         case TExternProgram::TIo::Timeout:
             return Forfeit(TForfeit::Timeout, "no answer within " + SecondsText(Timeout));
         case TExternProgram::TIo::TooLong:
@@ -183,7 +184,7 @@ bool TExternPlayer::Ask(const std::string& message, std::string& answer) {
     return Forfeit(TForfeit::Ended, "it closed its output and " + Program.HowItEnded());
 }
 
-bool TExternPlayer::BeginGame(const TGame&, const TGameStart& start) {
+bool TExternPlayer::BeginGame(const TGame& game, const TGameStart& start) {
     Current = start;
     Turn = 0;
     ForfeitReason.clear();
@@ -192,15 +193,17 @@ bool TExternPlayer::BeginGame(const TGame&, const TGameStart& start) {
         if (!Program.Start(error)) {
             return Forfeit(TForfeit::Ended, error);
         }
+        Version = OldestProtocol;
+        LastQuestionId = 0;
         std::string answer;
         if (!Ask(HelloMessage(), answer)) {
             return false;
         }
-        if (!ReadHello(answer, ProgramName, error)) {
+        if (!ReadHello(answer, ProgramName, Version, error)) {
             return Forfeit(TForfeit::Garbled, "hello: " + error);
         }
     }
-    return Tell(GameMessage(start));
+    return Tell(GameMessage(game, start));
 }
 
 void TExternPlayer::EndGame(TGameResult result) {
@@ -222,10 +225,11 @@ bool TExternPlayer::Draw(TGame& game) {
     std::string answer;
     std::string error;
     TPile pile = TPile::Stock;
-    if (!Ask(SeatMessage(game, Turn, nullptr), answer)) {
+    const int id = NextQuestionId();
+    if (!Ask(SeatMessage(game, Turn, nullptr, id), answer, id)) {
         return false;
     }
-    if (!ReadDraw(answer, pile, error)) {
+    if (!ReadDraw(answer, pile, error, id > 0)) {
         return Forfeit(TForfeit::Garbled, "draw: " + error);
     }
     game.ClearHandSelection();
@@ -281,7 +285,7 @@ bool TExternPlayer::Drop(TGame& game, int32_t meld, const std::vector<TCardCode>
             return Forfeit(TForfeit::IllegalMove, what + ": not a set or run");
         case TDropVerdict::TooFewPoints:
             return Forfeit(TForfeit::IllegalMove, what + ": worth less than the first-meld minimum of " +
-                                                      std::to_string(FirstMeldMinimum));
+                                                      std::to_string(game.MeldMinimum));
         case TDropVerdict::Fits:
             break;
     }
@@ -331,10 +335,11 @@ bool TExternPlayer::Play(TGame& game) {
     std::string answer;
     std::string error;
     TPlay play;
-    if (!Ask(SeatMessage(game, Turn, drawn), answer)) {
+    const int id = NextQuestionId();
+    if (!Ask(SeatMessage(game, Turn, drawn, id), answer, id)) {
         return false;
     }
-    if (!ReadPlay(answer, play, error)) {
+    if (!ReadPlay(answer, play, error, id > 0)) {
         return Forfeit(TForfeit::Garbled, "play: " + error);
     }
     if (!play.Exchanges.empty() && !Exchange(game, play.Exchanges)) {

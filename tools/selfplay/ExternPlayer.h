@@ -47,7 +47,10 @@ class TExternPlayer final : public TOutsidePlayer {
 
   private:
     // Each is false once the game is forfeited; a broken deck is thrown.
-    bool Ask(const std::string& message, std::string& answer);
+    // `id` numbers the question where the program speaks version 2, else 0.
+    bool Ask(const std::string& message, std::string& answer, int id = 0);
+    // The next question's number, 0 where the program does not number them.
+    int NextQuestionId() { return Version >= 2 ? ++LastQuestionId : 0; }
     bool Tell(const std::string& message);
     bool Forfeit(TForfeit kind, const std::string& reason);
     bool Play(TGame& game);
@@ -62,6 +65,8 @@ class TExternPlayer final : public TOutsidePlayer {
     double Timeout;
     FILE* Log;
     std::string ProgramName;
+    int Version = OldestProtocol;  // as chosen in the hello
+    int LastQuestionId = 0;
     TGameStart Current;
     int Turn = 0;
     std::string ForfeitReason;  // of the game running; empty when none

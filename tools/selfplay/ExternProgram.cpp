@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -16,6 +17,9 @@ extern char** environ;
 namespace {
 
 using TClock = std::chrono::steady_clock;
+
+// How often a silent program is looked at to see whether it still runs.
+constexpr int ExitLookMilliseconds = 20;
 
 TClock::time_point Deadline(double seconds) {
     return TClock::now() +
@@ -136,14 +140,34 @@ TExternProgram::TIo TExternProgram::Send(const std::string& line, double seconds
     return TIo::Done;
 }
 
+bool TExternProgram::Exited() const {
+    siginfo_t info{};
+    // Only a look: the program is reaped where it is stopped.
+    return waitid(P_PID, static_cast<id_t>(Pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == Pid;
+}
+
 bool TExternProgram::Fill(int milliseconds) {
     if (FromProgram < 0 || OutputClosed) {
         return false;
     }
+    // Waited for in short slices, so that a program that ended while
+    // something it started still holds its output is seen to end at once.
+    const auto deadline = Deadline(milliseconds / 1000.0);
     pollfd wait{FromProgram, POLLIN, 0};
-    const int ready = poll(&wait, 1, milliseconds);
-    if (ready == 0) {
-        return false;
+    int ready = 0;
+    for (;;) {
+        ready = poll(&wait, 1, std::min(MillisecondsLeft(deadline), ExitLookMilliseconds));
+        if (ready != 0) {
+            break;
+        }
+        if (Exited()) {
+            OutputClosed = true;
+            return true;
+        }
+        if (MillisecondsLeft(deadline) == 0) {
+            return false;
+        }
     }
     if (ready < 0) {
         OutputClosed = errno != EINTR;

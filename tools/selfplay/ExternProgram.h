@@ -41,8 +41,10 @@ class TExternProgram {
     const std::string& HowItEnded() const { return Ending; }
 
   private:
-    // Reads what is there within `milliseconds`; false when nothing came in time.
+    // Reads what is there within `milliseconds`; false when nothing came in
+    // time. Its output counts as closed once the program itself has ended.
     bool Fill(int milliseconds);
+    bool Exited() const;
     bool WaitForExit(double seconds);
     void Signal(int signal);
 

@@ -9,7 +9,6 @@
 #include <initializer_list>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "game/record/CardNotation.h"
 
 namespace {
@@ -168,20 +167,25 @@ bool ParseCardText(const std::string& text, TCardCode& card) {
 }
 
 std::string HelloMessage() {
-    return Line({{"type", "hello"}, {"protocol", ProtocolVersion}});
+    // Named version 1, which every program reads; the later ones are offered.
+    QJsonArray versions;
+    for (int version = OldestProtocol; version <= NewestProtocol; ++version) {
+        versions.append(version);
+    }
+    return Line({{"type", "hello"}, {"protocol", OldestProtocol}, {"versions", versions}});
 }
 
-std::string GameMessage(const TGameStart& start) {
+std::string GameMessage(const TGame& game, const TGameStart& start) {
     return Line({{"type", "game"},
                  {"game", start.Game},
                  {"deal", start.Deal},
                  {"first", start.MovesFirst},
                  {"opponent", StrategyName(start.Opponent)},
-                 {"cards", CardsPerPlayer},
-                 {"minimum", FirstMeldMinimum}});
+                 {"cards", game.CardsDealt},
+                 {"minimum", game.MeldMinimum}});
 }
 
-std::string SeatMessage(const TGame& game, int turn, const TCard* drawn) {
+std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id) {
     QJsonArray melds;
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         melds.append(CardList(*game.TableMelds.At(m).Cards, true));
@@ -201,10 +205,13 @@ std::string SeatMessage(const TGame& game, int turn, const TCard* drawn) {
          CountedCards([&](int32_t s, int32_t r) { return seen.KnownIn(TSide::Computer, s, r); })},
         {"other_threw",
          CountedCards([&](int32_t s, int32_t r) { return seen.DiscardedBy(TSide::Computer, s, r); })},
-        {"minimum", FirstMeldMinimum},
+        {"minimum", game.MeldMinimum},
     };
     if (drawn != nullptr) {
         message.insert("drawn", QString::fromStdString(HeldNotation(*drawn)));
+    }
+    if (id > 0) {
+        message.insert("id", id);
     }
     return Line(message);
 }
@@ -218,23 +225,61 @@ std::string EndMessage(TGameResult result, const std::string& reason) {
     return Line(message);
 }
 
-bool ReadHello(const std::string& line, std::string& name, std::string& error) {
+bool ReadHello(const std::string& line, std::string& name, int& version, std::string& error) {
     QJsonObject object;
-    if (!ReadObject(line, object, error) || !OnlyFields(object, {"name"}, error)) {
+    if (!ReadObject(line, object, error) || !OnlyFields(object, {"name", "protocol"}, error)) {
         return false;
     }
-    const QString given = object.value("name").toString();
-    if (given.trimmed().isEmpty()) {
+    const QJsonValue given = object.value("name");
+    if (given.isUndefined()) {
         error = "no name";
         return false;
     }
-    name = Quoted(given);
+    if (!given.isString()) {
+        error = "the name is not a string";
+        return false;
+    }
+    if (given.toString().trimmed().isEmpty()) {
+        error = "the name is empty";
+        return false;
+    }
+    version = OldestProtocol;
+    if (object.contains("protocol")) {
+        const QJsonValue chosen = object.value("protocol");
+        const double number = chosen.toDouble(0);
+        if (!chosen.isDouble() || !(number >= OldestProtocol && number <= NewestProtocol) ||
+            number != std::floor(number)) {
+            error = "protocol is not a version the tool speaks (" + std::to_string(OldestProtocol) + " to " +
+                    std::to_string(NewestProtocol) + ")";
+            return false;
+        }
+        version = static_cast<int>(number);
+    }
+    name = Quoted(given.toString());
     return true;
 }
 
-bool ReadDraw(const std::string& line, TPile& pile, std::string& error) {
+std::string WrongAnswerId(const std::string& line, int id) {
     QJsonObject object;
-    if (!ReadObject(line, object, error) || !OnlyFields(object, {"draw"}, error)) {
+    std::string ignored;
+    if (!ReadObject(line, object, ignored)) {
+        return {};
+    }
+    const QJsonValue given = object.value("id");
+    if (given.isUndefined()) {
+        return "an answer without the id of question " + std::to_string(id);
+    }
+    if (given.isDouble() && given.toDouble() == id) {
+        return {};
+    }
+    const QString shown =
+        given.isDouble() ? QString::number(given.toDouble()) : QStringLiteral("of no number");
+    return "an answer with id " + shown.toStdString() + " to question " + std::to_string(id);
+}
+
+bool ReadDraw(const std::string& line, TPile& pile, std::string& error, bool numbered) {
+    QJsonObject object;
+    if (!ReadObject(line, object, error) || !OnlyFields(object, {"draw", numbered ? "id" : "draw"}, error)) {
         return false;
     }
     const QString from = object.value("draw").toString();
@@ -246,10 +291,11 @@ bool ReadDraw(const std::string& line, TPile& pile, std::string& error) {
     return true;
 }
 
-bool ReadPlay(const std::string& line, TPlay& play, std::string& error) {
+bool ReadPlay(const std::string& line, TPlay& play, std::string& error, bool numbered) {
     QJsonObject object;
     if (!ReadObject(line, object, error) ||
-        !OnlyFields(object, {"exchanges", "melds", "layoffs", "discard"}, error)) {
+        !OnlyFields(object, {"exchanges", "melds", "layoffs", "discard", numbered ? "id" : "discard"},
+                    error)) {
         return false;
     }
     if (!ReadList(object, "exchanges", play.Exchanges, ReadCard, error) ||

@@ -12,7 +12,10 @@
 
 class TGame;
 
-inline constexpr int ProtocolVersion = 1;
+// The versions the tool speaks; a program chooses one in its hello's answer,
+// version 1 when it names none. Version 2 numbers the questions.
+inline constexpr int OldestProtocol = 1;
+inline constexpr int NewestProtocol = 2;
 
 // Cards are written in game/record/CardNotation.h's notation.
 // A card named in an answer: a natural card, or a joker (suit 0, rank 1).
@@ -27,17 +30,22 @@ bool ParseCardText(const std::string& text, TCardCode& card);
 std::string CardText(const TCardCode& card);
 
 std::string HelloMessage();
-std::string GameMessage(const TGameStart& start);
+std::string GameMessage(const TGame& game, const TGameStart& start);
 // What the player's chair may see, as a "draw" or a "play" message; a play
-// message names the card just drawn.
-std::string SeatMessage(const TGame& game, int turn, const TCard* drawn);
+// message names the card just drawn. `id` numbers the question, 0 for none.
+std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id = 0);
 std::string EndMessage(TGameResult result, const std::string& reason);
 
 // The answers. Each reader is false on anything but the one shape it takes,
-// with what is wrong in `error`. The name comes quoted and fit to print.
-bool ReadHello(const std::string& line, std::string& name, std::string& error);
+// with what is wrong in `error`. The name comes quoted and fit to print; the
+// version is the one the program chose.
+bool ReadHello(const std::string& line, std::string& name, int& version, std::string& error);
+// An answer to question `id` repeats it: empty when it does, else what it
+// answers instead. A line that is no JSON object is left to its reader.
+std::string WrongAnswerId(const std::string& line, int id);
+// With `numbered` the answer carries its question's id besides its fields.
 enum class TPile { Stock, DiscardPile };
-bool ReadDraw(const std::string& line, TPile& pile, std::string& error);
+bool ReadDraw(const std::string& line, TPile& pile, std::string& error, bool numbered = false);
 
 struct TLayOff {
     int32_t Meld = 0;
@@ -49,4 +57,4 @@ struct TPlay {
     std::vector<TLayOff> LayOffs;
     TCardCode Discard;
 };
-bool ReadPlay(const std::string& line, TPlay& play, std::string& error);
+bool ReadPlay(const std::string& line, TPlay& play, std::string& error, bool numbered = false);

@@ -121,13 +121,15 @@ def main():
         message = json.loads(line)
         kind = message["type"]
         if kind == "hello":
-            answer = {"name": "sample 1"}
+            answer = {"name": "sample 1", "protocol": 2}
         elif kind == "draw":
             answer = {"draw": draw(message)}
         elif kind == "play":
             answer = play(message)
         else:
             continue  # "game" and "end" take no answer
+        if "id" in message:
+            answer["id"] = message["id"]  # version 2: the answer names its question
         print(json.dumps(answer), flush=True)
 
 

@@ -58,6 +58,11 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // program ends without showing the window.
     bool ArtworkMissing() const { return !ArtworkError.isEmpty(); }
 
+    // Another copy of the game runs on the same data folder and does not
+    // answer: this window neither offers nor keeps a game, and says so when
+    // it is first shown.
+    void KeepNoGame() { KeepingOff = true; }
+
     // A signal ends the program: the settings are saved once, with failures
     // going to standard error, every open box and dialog goes away without
     // an answer, and the event loop ends.
@@ -128,6 +133,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool CountGame(bool won);
     // Counts a lost game against `opponent`, the same way.
     bool CountLoss(TOpponentKind opponent);
+    bool CountInStatistics(const TCountedGame& game);
     // Writes the settings file, reporting a failure; false then.
     bool UpdateSettingsFile(TProfileFile& ini);
     void ReportCannotWrite(const QString& fileName);
@@ -150,7 +156,13 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void ForgetKeptGame();
     // The last save, written before the program ends.
     void KeepGameAtExit();
+    // How a save went, told by the keeper.
     void ReportKeeping(TKeeperTask task, bool done);
+    // The kept file goes, awaited; a failure is told. True when it is gone.
+    enum class TKeepingFailure { Save, RemoveEnded, RemoveGivenUp };
+    bool RemoveKeptFile(TKeepingFailure failure);
+    // Each kind of failure is told once, until that kind of task succeeds again.
+    void TellKeepingFailure(TKeepingFailure failure);
     bool GameOver() const;
 
     // --- Mouse (MainFormMouse.cpp) ---
@@ -222,6 +234,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void PaintStep(int step);
     // Ends the playing-out: the final table and the sentence.
     void FinishPlayout();
+    void TellTableChanged();
     bool PlayingOut() const { return PlayoutStep >= 0; }
 
     // TTableHost
@@ -235,7 +248,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void TableFocusChanged(bool byKeyboard) override;
     void TableResized() override;
     QString TableToolTip(int x, int y) const override;
-    const TGame& TableGame() const override { return Game; }
+    // What the table shows: while the computer's turn plays out, its step.
+    const TGame& TableGame() const override { return PlayingOut() ? StepGame : Game; }
     bool TableHasKeyboard() const override;
     TTableStop KeyboardStop() const override { return KeyFocus; }
     QRect PlaceRect(const TTableStop& stop) const override { return ToWidget(StopRect(stop)); }
@@ -315,13 +329,16 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // The hint on show: its frames over the table, its sentence in the status bar.
     std::vector<TTableMark> HintMarks;
     QString HintSentence;
-    // Finished games, as last read from or written to the settings file.
+    // Finished games, as last read from or written to the settings file, and
+    // the games counted since that the file could not take yet.
     TGameStatistics Statistics;
+    std::vector<TCountedGame> UncountedGames;
     // The game in play, kept in its own file after each change.
     std::unique_ptr<TFileKeeper> Keeper;
     bool KeptGameWaiting = false;  // an earlier run's game lies there, neither continued nor given up
     QByteArray LastKept;           // the text last handed to the keeper
-    bool KeepingFailureTold = false;
+    bool FailuresTold[3] = {};     // by TKeepingFailure
+    bool KeepingOff = false;       // another copy keeps the games of this data folder
 
     // The timer's tick. Ticks are counted from the window's creation on
     // BlinkClock (milliseconds), which tests may replace.

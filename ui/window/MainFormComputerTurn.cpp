@@ -1,5 +1,6 @@
 // The computer's turn on screen: its sentence in the status bar, its cards
 // marked on the table (by the painting), its steps played out on request.
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenu>
@@ -111,6 +112,13 @@ void TMainForm::PaintStep(int step) {
     // Played out without the blinking draw hint: a count at which neither pile is framed.
     StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
     PaintBox1->update();
+    TellTableChanged();
+}
+
+void TMainForm::TellTableChanged() {
+    // Screen readers read the table anew: the places and their names follow the picture.
+    QAccessibleEvent changed(PaintBox1, QAccessible::ObjectReorder);
+    TellScreenReaders(&changed);
 }
 
 void TMainForm::FinishPlayout() {
@@ -125,6 +133,9 @@ void TMainForm::FinishPlayout() {
     }
     Playback.Clear();
     PaintBox1->update();
+    if (wasPlaying) {
+        TellTableChanged();
+    }
     if (PlayoutLoop != nullptr) {
         PlayoutLoop->quit();
     }

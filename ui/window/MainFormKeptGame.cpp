@@ -21,6 +21,15 @@ QString OfferSentence() {
 }  // namespace
 
 void TMainForm::OfferKeptGame() {
+    if (KeepingOff) {
+        ContinueAction->setEnabled(false);
+        ShowMessage(
+            tr("Brisko läuft bereits in einem anderen Fenster, das nicht antwortet. Dieses Fenster hebt "
+               "sein Spiel nicht auf: Wenn Sie es schließen, ist das Spiel verloren.")
+                .toStdString(),
+            ApplicationTitle, TMessageIcon::Information);
+        return;
+    }
     KeptGameWaiting = KeptGameLies(Keeper->Path());
     ContinueAction->setEnabled(KeptGameWaiting);
     if (KeptGameWaiting) {
@@ -106,8 +115,10 @@ void TMainForm::GiveUpWaitingGame() {
         return;
     }
     // Counted only once its file is gone, so that it is never counted twice.
-    Keeper->Remove();
-    if (Keeper->Finish() && !CountLoss(reading.Kept.Game.Opponent)) {
+    if (!RemoveKeptFile(TKeepingFailure::RemoveGivenUp)) {
+        return;
+    }
+    if (!CountLoss(reading.Kept.Game.Opponent)) {
         ReportCannotWrite(SettingsFilePath());
     }
 }
@@ -117,13 +128,15 @@ bool TMainForm::GameOver() const {
 }
 
 void TMainForm::KeepGame() {
-    if (KeptGameWaiting || Game.PlayerDraws == 0 || GameOver()) {
+    if (KeepingOff || KeptGameWaiting || Game.PlayerDraws == 0 || GameOver()) {
         return;
     }
     TKeptGame kept{TakeSnapshot(Game), ScrollBar1->value()};
     // Nothing is written that would not be read back.
     if (const std::string problem = CheckSnapshot(kept.Game); !problem.empty()) {
         std::fprintf(stderr, "brisko: the game in play cannot be kept: %s\n", problem.c_str());
+        LastKept.clear();
+        TellKeepingFailure(TKeepingFailure::Save);
         return;
     }
     QByteArray text = KeptGameText(kept);
@@ -135,36 +148,71 @@ void TMainForm::KeepGame() {
 }
 
 void TMainForm::ForgetKeptGame() {
-    if (KeptGameWaiting) {
+    if (KeepingOff || KeptGameWaiting) {
         return;
     }
     LastKept.clear();
+    RemoveKeptFile(TKeepingFailure::RemoveEnded);
+}
+
+bool TMainForm::RemoveKeptFile(TKeepingFailure failure) {
     Keeper->Remove();
-    Keeper->Finish();
+    const bool removed = Keeper->Finish();
+    if (removed) {
+        FailuresTold[static_cast<int>(TKeepingFailure::RemoveEnded)] = false;
+        FailuresTold[static_cast<int>(TKeepingFailure::RemoveGivenUp)] = false;
+    } else {
+        TellKeepingFailure(failure);
+    }
+    return removed;
 }
 
 void TMainForm::KeepGameAtExit() {
     LastKept.clear();  // written once more, whatever became of the last save
     KeepGame();
-    if (!Keeper->Finish()) {
-        ReportKeeping(TKeeperTask::Save, false);
+    if (!Keeper->Finish() && !KeepingOff && !KeptGameWaiting && Game.PlayerDraws > 0 && !GameOver()) {
+        // Told even when a save failed before: only now is the game lost.
+        ReportSettingsProblem(
+            tr("Das Spiel ließ sich nicht in %1 aufheben und geht mit dem Beenden verloren.")
+                .arg(Keeper->Path()),
+            TMessageIcon::Error);
     }
 }
 
 void TMainForm::ReportKeeping(TKeeperTask task, bool done) {
+    // Removals are awaited and told where they are asked for.
+    if (task != TKeeperTask::Save) {
+        return;
+    }
     if (done) {
-        KeepingFailureTold = false;
+        FailuresTold[static_cast<int>(TKeepingFailure::Save)] = false;
         return;
     }
-    if (KeepingFailureTold) {
-        return;
-    }
-    KeepingFailureTold = true;
     LastKept.clear();  // the next change tries again
-    const QString message =
-        task == TKeeperTask::Save
-            ? tr("Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.").arg(Keeper->Path())
-            : tr("Das beendete Spiel ließ sich nicht aus %1 entfernen.").arg(Keeper->Path());
+    TellKeepingFailure(TKeepingFailure::Save);
+}
+
+void TMainForm::TellKeepingFailure(TKeepingFailure failure) {
+    bool& told = FailuresTold[static_cast<int>(failure)];
+    if (told) {
+        return;
+    }
+    told = true;
+    QString message;
+    switch (failure) {
+        case TKeepingFailure::Save:
+            message = tr("Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.");
+            break;
+        case TKeepingFailure::RemoveEnded:
+            message = tr("Das beendete Spiel ließ sich nicht aus %1 entfernen.");
+            break;
+        case TKeepingFailure::RemoveGivenUp:
+            message =
+                tr("Das nicht fortgesetzte Spiel ließ sich nicht aus %1 entfernen; es wird beim nächsten "
+                   "Start wieder angeboten.");
+            break;
+    }
+    message = message.arg(Keeper->Path());
     std::fprintf(stderr, "brisko: %s\n", qPrintable(message));
     if (!SignalQuit) {
         ShowInStatusBar(message);

@@ -170,14 +170,15 @@ void TMainForm::TellAccessibleFocus() {
 }
 
 TRect TMainForm::StopRect(const TTableStop& stop) const {
-    const TTableLayout& layout = TablePainter.Drawn().Layout;
+    const TGame& shown = TableGame();
+    const TTableLayout& layout = (PlayingOut() ? StepPainter : TablePainter).Drawn().Layout;
     if (stop.Kind == TStopKind::ComputerHand) {
-        const int cards = Game.OpponentCards.Count();
+        const int cards = shown.OpponentCards.Count();
         return cards == 0 ? TRect{}
                           : TRect{OpponentCardRect(0).Left, OpponentCardRect(0).Top,
                                   OpponentCardRect(cards - 1).Right, OpponentCardRect(0).Bottom};
     }
-    return MarkedRect(FocusMark(Game, stop), Game, layout);
+    return MarkedRect(FocusMark(shown, stop), shown, layout);
 }
 
 bool TMainForm::ScrollToKeyFocus(const TTableLayout& layout) {

@@ -38,7 +38,14 @@ const char* const CardSizeTexts[] = {
 }  // namespace
 
 void TMainForm::ApplySettings() {
-    FirstMeldMinimum = OptionsForm->Raus30Check->isChecked() ? 30 : 40;
+    // A changed minimum applies from the next meld check on; otherwise the game
+    // in play keeps its own, which a game continued brought along.
+    const int32_t minimum = OptionsForm->Raus30Check->isChecked() ? 30 : 40;
+    if (minimum != FirstMeldMinimum) {
+        FirstMeldMinimum = minimum;
+        Game.MeldMinimum = minimum;
+        KeepGame();
+    }
     CardsPerPlayer = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
     QPalette palette = Panel2->palette();
     palette.setColor(QPalette::Window, OptionsForm->TableColor());
@@ -256,6 +263,11 @@ void TMainForm::OpenStatistics() {
         StatisticsForm = new TStatisticsForm(this);
         StatisticsForm->OnReset = [this] { ResetStatistics(); };
     }
+    // As the file holds them now: another copy of the game may have counted.
+    Statistics = TGameStatistics::Read(TProfileFile(SettingsFilePath()));
+    for (const TCountedGame& game : UncountedGames) {
+        Statistics.Count(game);
+    }
     StatisticsForm->ShowStatistics(Statistics);
     StatisticsForm->exec();
 }
@@ -269,6 +281,7 @@ void TMainForm::ResetStatistics() {
         return;
     }
     Statistics.Reset();
+    UncountedGames.clear();
     TProfileFile ini(SettingsFilePath());
     Statistics.Write(ini);
     UpdateSettingsFile(ini);

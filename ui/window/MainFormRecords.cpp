@@ -21,20 +21,21 @@ void TMainForm::RestoreOwnSections() {
 }
 
 bool TMainForm::CountGame(bool won) {
-    if (!won) {
-        return CountLoss(Game.Opponent);
-    }
-    Statistics.CountWin(Game.Opponent, Game.PlayerDraws);
-    TProfileFile ini(SettingsFilePath());
-    Statistics.Write(ini);
-    return ini.UpdateFile();
+    return CountInStatistics({Game.Opponent, won, Game.PlayerDraws});
 }
 
 bool TMainForm::CountLoss(TOpponentKind opponent) {
-    Statistics.CountLoss(opponent);
-    TProfileFile ini(SettingsFilePath());
-    Statistics.Write(ini);
-    return ini.UpdateFile();
+    return CountInStatistics({opponent, false, 0});
+}
+
+bool TMainForm::CountInStatistics(const TCountedGame& game) {
+    // Games not yet written are counted again into the next writing.
+    UncountedGames.push_back(game);
+    if (!AddToStatisticsFile(SettingsFilePath(), UncountedGames, Statistics)) {
+        return false;
+    }
+    UncountedGames.clear();
+    return true;
 }
 
 bool TMainForm::UpdateSettingsFile(TProfileFile& ini) {

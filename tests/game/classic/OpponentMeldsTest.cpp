@@ -100,7 +100,7 @@ TEST_F(OpponentTest, RunsThenSets) {
         SCOPED_TRACE(c.Why);
         game.ClearAll();
         game.OpponentCameOut = c.Out;
-        FirstMeldMinimum = c.Minimum;
+        game.MeldMinimum = c.Minimum;
         Put(game, game.OpponentCards, c.Hand);
         game.SearchRuns();
         game.SearchSets();

@@ -45,7 +45,7 @@ TEST(HandPlanTest, RunCheckAgreesWithThePlayersRules) {
             ASSERT_EQ(verdict.Points, PointsOf(candidate)) << bits << " with " << jokers;
             // The first-meld check moves the jokers down when the points fall short.
             FirstMeldMinimum = 1000;
-            PassesFirstMeld(candidate, verdict.Points, false);
+            PassesFirstMeld(candidate, verdict.Points, FirstMeldMinimum);
             ASSERT_EQ(verdict.ShiftedPoints, PointsOf(candidate)) << bits << " with " << jokers;
             FirstMeldMinimum = keep;
         }

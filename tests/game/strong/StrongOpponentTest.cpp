@@ -100,6 +100,35 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     EXPECT_EQ(CheckCards(game), "");
 }
 
+// A hand that is one meld and nothing else stays in the hand: laid whole, it
+// would leave no card to throw away, and the other side a turn to go out.
+// With a card to spare the meld goes down and the last card wins.
+TEST_F(StrongOpponentTest, KeepsACardToThrowAwayWhenItGoesOut) {
+    for (const char* top : {"He7", "Bl2"}) {
+        SCOPED_TRACE(top);
+        Clear(game.OpponentCards);
+        Computer("He5 He6");
+        if (std::string(top) == "Bl2") {
+            Computer("He7");
+        }
+        game.OpponentCameOut = 1;
+        StockTop(top);
+        screen.Shown.clear();
+        game.ZugDesGegners();
+        if (std::string(top) == "Bl2") {
+            EXPECT_EQ(screen.HandAtMessage, "");  // won by the discard
+            EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
+        } else {
+            EXPECT_TRUE(screen.Shown.empty());
+            EXPECT_EQ(game.OpponentCards.Count(), 2) << Steps();
+            EXPECT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard) << Steps();
+        }
+        game.NeuesSpiel();
+        Clear(game.OpponentCards);
+        Clear(game.DiscardPile);
+    }
+}
+
 // Of two melds that would each bring it out, it comes out with the one that
 // gives the other side less to lay off: here the run whose neighbours are gone.
 TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatHelpsThePlayerLeast) {
@@ -125,7 +154,7 @@ TEST_F(StrongOpponentTest, ComesOutWithASetWorthExactlyTheMinimum) {
     Computer("Ka10 He10 Bl10 Kr3 Ka6 Bl8 He2");
     for (const int32_t minimum : {30, 31}) {
         SCOPED_TRACE(minimum);
-        FirstMeldMinimum = minimum;
+        game.MeldMinimum = minimum;
         const TStrongMove move = NextMove(ComputerView());
         EXPECT_EQ(move.Kind, minimum == 30 ? TMoveKind::LayOut : TMoveKind::Discard);
         if (minimum == 30) {
@@ -135,7 +164,7 @@ TEST_F(StrongOpponentTest, ComesOutWithASetWorthExactlyTheMinimum) {
 }
 
 TEST_F(StrongOpponentTest, NeverComesOutBelowTheMinimum) {
-    FirstMeldMinimum = 40;
+    game.MeldMinimum = 40;
     Computer("KrD KrK KrA He2 He9 Ka5 Bl7");
     Discards("Ka2");
     StockTop("Bl3");

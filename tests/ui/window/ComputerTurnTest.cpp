@@ -2,6 +2,7 @@
 // the tooltips and the settings of the menu "Ansicht".
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -183,6 +184,29 @@ TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt)
     EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
     EXPECT_EQ(In(form).KeyFocus.Kind, TStopKind::Stock);
     EXPECT_TRUE(In(form).KeyFocusShown());
+}
+
+// While the turn plays out, screen readers hear the table as it is shown, told
+// anew at each step, not the position the turn ends in.
+TEST_F(ComputerTurnTest, ScreenReadersFollowThePlayingOut) {
+    In(form).SetMoveSpeed(TMoveSpeed::Slow);
+    SetUpTurn();
+    int told = 0;
+    In(form).TellScreenReaders = [&told](QAccessibleEvent* event) {
+        told += event->type() == QAccessible::ObjectReorder ? 1 : 0;
+    };
+    Discard();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(In(form).PaintBox1);
+    QStringList hands;
+    while (In(form).PlayingOut()) {
+        hands << table->child(0)->text(QAccessible::Name);
+        In(form).AdvancePlayout();
+    }
+    hands << table->child(0)->text(QAccessible::Name);
+    EXPECT_EQ(hands, QStringList({"Computer, 7 Karten", "Computer, 8 Karten", "Computer, 8 Karten",
+                                  "Computer, 5 Karten", "Computer, 4 Karten", "Computer, 3 Karten",
+                                  "Computer, 2 Karten", "Computer, 2 Karten"}));
+    EXPECT_EQ(told, 8);  // each step shown, and the end
 }
 
 // Notes what the window shows as the loss is told.

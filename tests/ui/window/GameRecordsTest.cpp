@@ -126,10 +126,18 @@ TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
     EXPECT_EQ(boxes.Shown.size(), 2u);
 }
 
+// The figures come from the file as it is when the dialog opens, where another
+// copy of the game may have counted them.
 TEST_F(GameRecordsTest, TheDialogShowsTheFiguresAndResetsOnlyWhenConfirmed) {
-    In(form).Statistics.CountWin(TOpponentKind::Classic, 11);
-    In(form).Statistics.CountLoss(TOpponentKind::Classic);
-    In(form).Statistics.CountWin(TOpponentKind::Strong, 14);
+    {
+        TGameStatistics stored;
+        stored.CountWin(TOpponentKind::Classic, 11);
+        stored.CountLoss(TOpponentKind::Classic);
+        stored.CountWin(TOpponentKind::Strong, 14);
+        TProfileFile ini(SettingsFilePath());
+        stored.Write(ini);
+        ASSERT_TRUE(ini.UpdateFile());
+    }
     boxes.Answers = {false, true};
     QTimer::singleShot(0, &form, [this] {
         TStatisticsForm* dialog = In(form).StatisticsForm;

@@ -18,6 +18,7 @@
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WatchedSaveCalls.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
 
@@ -73,7 +74,8 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
             PutMeld(game, meld, TFrom::Deck);
         }
         game.OpponentCameOut = 1;
-        SetHand(game, "HeB HeD HeK Kr2 Kr3 Ka10");
+        // The hand the player holds after the draw, as it must be without a meld of the player's.
+        SetHand(game, "HeB HeD HeK Kr2 Kr3 Ka10 Bl2 Bl3 Bl4 Kr5 Kr6 Kr7 He5");
         game.ToggleHandCard(HandIndex(game, "Ka10"));
         In(*first).DiscardSelected();  // the computer moves
         ASSERT_FALSE(game.OpponentTurn.Steps.empty());
@@ -83,7 +85,7 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
             game.ToggleHandCard(card);
         }
         game.PlayerLayOut(-1);
-        ASSERT_EQ(game.OwnCards.Count(), 3);
+        ASSERT_EQ(game.OwnCards.Count(), 10);
         In(*first).PaintBox1Paint();
         ASSERT_TRUE(In(*first).ScrollBar1->isVisible());
         In(*first).ScrollBar1->setValue(In(*first).ScrollBar1->maximum());  // kept with the scroll
@@ -110,7 +112,7 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
     // The cards laid in the interrupted turn can still be taken back.
     const int melds = In(*second).Game.TableMelds.Count();
     In(*second).UndoBtnClick();
-    EXPECT_EQ(In(*second).Game.OwnCards.Count(), 6);
+    EXPECT_EQ(In(*second).Game.OwnCards.Count(), 13);
     EXPECT_GE(HandIndex(In(*second).Game, "HeD"), 0);
     EXPECT_EQ(In(*second).Game.TableMelds.Count(), melds - 1);
     EXPECT_EQ(In(*second).Game.PlayerCameOut, 0);
@@ -278,6 +280,87 @@ TEST_F(KeptGameUiTest, OnlyAGameDrawnIntoIsKeptAndAsTheComputerLeftIt) {
     In(*next).Dragging = 0;
     In(*next).ContinueAction->trigger();
     EXPECT_EQ(Kept(*next), kept);
+}
+
+// The kept game counts against the opponent it was played against, whichever
+// its file names for the next game; continuing it leaves the player's later
+// choice of the next opponent.
+TEST_F(KeptGameUiTest, AKeptGamesOpponentIsItsOwnAndThePlayersLaterChoiceStands) {
+    {
+        auto first = Start(51);
+        In(*first).ChooseOpponent(TOpponentKind::Strong);
+        In(*first).NeuesSpiel1Click();
+        DrawByMouse(*first);
+        In(*first).ChooseOpponent(TOpponentKind::Classic);
+        In(*first).KeepGame();
+    }
+    {
+        auto second = Start(52);
+        In(*second).ChooseOpponent(TOpponentKind::Strong);
+        In(*second).ContinueAction->trigger();
+        EXPECT_EQ(In(*second).Game.Opponent, TOpponentKind::Strong);
+        EXPECT_EQ(In(*second).Game.ChosenOpponent, TOpponentKind::Strong);
+        In(*second).ChooseOpponent(TOpponentKind::Classic);
+        In(*second).KeepGame();
+    }
+    auto third = Start(53);
+    ASSERT_EQ(In(*third).Game.Opponent, TOpponentKind::Classic);
+    DrawByMouse(*third);  // gives the kept game up
+    EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Strong).Lost, 1);
+    EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Classic).Lost, 0);
+}
+
+// In a folder that cannot be written each failure is told once as what it is:
+// the game waiting from an earlier run is not removed and comes again, the
+// new game is not kept, and at the end it is lost.
+TEST_F(KeptGameUiTest, AFolderThatCannotBeWrittenIsToldTruthfully) {
+    {
+        auto first = Start(61);
+        DrawByMouse(*first);
+    }
+    const QByteArray waiting = FileBytes();
+    ASSERT_FALSE(waiting.isEmpty());
+    TWatchedSaveCalls readOnly;
+    readOnly.AlwaysFailing = {"open", "unlink"};
+    auto second = Start(62);
+    DrawByMouse(*second);
+    EXPECT_EQ(In(*second).StatusBarText->FullText(),
+              "Das nicht fortgesetzte Spiel ließ sich nicht aus " + config.KeptGamePath() +
+                  " entfernen; es wird beim nächsten Start wieder angeboten.");
+    Settle(*second);
+    const QString notKept =
+        "Das Spiel ließ sich nicht in " + config.KeptGamePath() + " aufheben; Sie können weiterspielen.";
+    EXPECT_EQ(In(*second).StatusBarText->FullText(), notKept);
+    EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Classic).Lost, 0);  // counted once it is gone
+    EXPECT_TRUE(boxes.Shown.empty());
+    second->close();
+    ASSERT_EQ(boxes.Shown.size(), 2u);
+    EXPECT_EQ(boxes.Shown[0].Text, CannotWriteText(config.IniPath()));  // the settings cannot be saved either
+    EXPECT_EQ(boxes.Shown[1].Text, "Das Spiel ließ sich nicht in " + config.KeptGamePath() +
+                                       " aufheben und geht mit dem Beenden verloren.");
+    EXPECT_EQ(FileBytes(), waiting);
+}
+
+// Where another copy of the game keeps the games, this window says so at its
+// start, offers nothing and keeps nothing.
+TEST_F(KeptGameUiTest, AWindowBesideAnotherCopyKeepsNothing) {
+    {
+        auto first = Start(71);
+        DrawByMouse(*first);
+    }
+    const QByteArray waiting = FileBytes();
+    auto form = std::make_unique<TMainForm>(72);
+    In(*form).SetMessageBoxes(&boxes);
+    form->KeepNoGame();
+    form->show();
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_TRUE(boxes.Shown[0].Text.startsWith("Brisko läuft bereits in einem anderen Fenster"));
+    EXPECT_FALSE(In(*form).ContinueAction->isEnabled());
+    DrawByMouse(*form);
+    Settle(*form);
+    form.reset();
+    EXPECT_EQ(FileBytes(), waiting);
+    EXPECT_EQ(boxes.Shown.size(), 1u);
 }
 
 }  // namespace
