@@ -65,7 +65,7 @@ void UseLanguage(const QString& language) {
         Replace(QtTranslator(), "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     QLocale::setDefault(language == "de" ? QLocale(QLocale::German, QLocale::Germany) : QLocale(language));
-    SetTranslation([](const char* context, const char* source) {
-        return QCoreApplication::translate(context, source).toStdString();
+    SetTranslation([](const char* context, const char* source, const char* disambiguation) {
+        return QCoreApplication::translate(context, source, disambiguation).toStdString();
     });
 }

@@ -15,8 +15,8 @@ void SetTranslation(TTranslation translation) {
     Translation() = std::move(translation);
 }
 
-std::string GameText(const char* context, const char* source) {
-    return Translation() ? Translation()(context, source) : std::string(source);
+std::string GameText(const char* context, const char* source, const char* disambiguation) {
+    return Translation() ? Translation()(context, source, disambiguation) : std::string(source);
 }
 
 std::string Filled(const std::string& text, std::initializer_list<std::string> args) {

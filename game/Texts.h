@@ -8,13 +8,15 @@
 #include <initializer_list>
 #include <string>
 
-// Gives `source` in the player's language, in UTF-8.
-using TTranslation = std::function<std::string(const char* context, const char* source)>;
+// Gives `source` in the player's language, in UTF-8; `disambiguation` tells
+// apart texts of the same source that another language says differently.
+using TTranslation =
+    std::function<std::string(const char* context, const char* source, const char* disambiguation)>;
 // None: the game speaks German.
 void SetTranslation(TTranslation translation);
 
 // `source` in the player's language.
-std::string GameText(const char* context, const char* source);
+std::string GameText(const char* context, const char* source, const char* disambiguation = nullptr);
 // The text with %1, %2, ... replaced by `args`.
 std::string Filled(const std::string& text, std::initializer_list<std::string> args);
 

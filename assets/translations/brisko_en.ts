@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Joker</source>
-        <translation>joker</translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>Karte</source>
@@ -55,14 +55,26 @@
     </message>
     <message>
         <source>Joker für %1</source>
-        <translation>joker for the %1</translation>
+        <translation>Joker as the %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>meld with one joker</comment>
+        <extracomment>A meld with one joker: %1 its cards as they lie, the joker among them (&quot;Herz Ass, 2, Joker&quot;), %2 its natural cards alone (&quot;Herz Ass, 2&quot;).</extracomment>
+        <translation>%2 and a Joker</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>meld with jokers</comment>
+        <extracomment>A meld with more jokers: %1 its cards as they lie, the jokers among them (&quot;Joker, Herz 2, Joker&quot;), %2 its natural cards alone (&quot;Herz 2&quot;), %3 how many jokers.</extracomment>
+        <translation>%2 and %3 Jokers</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Tut mir Leid, Sie haben leider verloren!</source>
-        <translation>Sorry, you have lost!</translation>
+        <translation>Sorry, you have lost the game!</translation>
     </message>
     <message>
         <source>Sie haben verloren!</source>
@@ -70,19 +82,19 @@
     </message>
     <message>
         <source>Möchten Sie Ihre Karte %1 gegen den Joker eintauschen?</source>
-        <translation>Would you like to exchange your %1 for the joker?</translation>
+        <translation>Would you like to exchange your %1 for the Joker?</translation>
     </message>
     <message>
         <source>Karte gegen Joker tauschen?</source>
-        <translation>Exchange card for joker?</translation>
+        <translation>Exchange a card for the Joker?</translation>
     </message>
     <message>
         <source>Sie können nur einen Karte wegwerfen!</source>
-        <translation>You can only discard one card!</translation>
+        <translation>You can discard only one card!</translation>
     </message>
     <message>
         <source>Wegwerfen: zu viele Karten</source>
-        <translation>Discard: too many cards</translation>
+        <translation>Too many cards to discard</translation>
     </message>
     <message>
         <source>Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!</source>
@@ -94,7 +106,7 @@
     </message>
     <message>
         <source>Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.</source>
-        <translation>Sorry, these cards do not go together, or there are too few of them.</translation>
+        <translation>Sorry, these cards do not fit together, or there are too few of them.</translation>
     </message>
     <message>
         <source>Karten passen nicht</source>
@@ -106,7 +118,7 @@
     </message>
     <message>
         <source>Zu wenige Punkte</source>
-        <translation>Too few points</translation>
+        <translation>Not enough points</translation>
     </message>
 </context>
 <context>
@@ -121,11 +133,11 @@
     </message>
     <message>
         <source>Tipp: Nehmen Sie ausgelegte Karten zurück, damit Ihnen eine Karte zum Abwerfen bleibt.</source>
-        <translation>Hint: Take back cards you laid out, so that you keep a card to discard.</translation>
+        <translation>Hint: Take back cards you played, so that you have a card left to discard.</translation>
     </message>
     <message>
         <source>Tipp: Legen Sie %1 aus.</source>
-        <translation>Hint: Lay out %1.</translation>
+        <translation>Hint: Meld the %1.</translation>
     </message>
     <message>
         <source>Tipp: Legen Sie %1 an die markierte Kombination an.</source>
@@ -133,7 +145,7 @@
     </message>
     <message>
         <source>Tipp: Werfen Sie %1 ab – damit haben Sie gewonnen.</source>
-        <translation>Hint: Discard the %1 – and you have won.</translation>
+        <translation>Hint: Discard the %1 to go out and win.</translation>
     </message>
     <message>
         <source>Tipp: Behalten Sie Ihre Kombinationen noch auf der Hand und werfen Sie %1 ab.</source>
@@ -148,11 +160,11 @@
     <name>KeptGame</name>
     <message>
         <source>Das aufgehobene Spiel in %1 ließ sich nicht lesen und kann nicht fortgesetzt werden.</source>
-        <translation>The kept game in %1 could not be read and cannot be continued.</translation>
+        <translation>The saved game in %1 could not be read and cannot be resumed.</translation>
     </message>
     <message>
         <source>Das aufgehobene Spiel ließ sich nicht lesen und kann nicht fortgesetzt werden. Die Datei ist unverändert als %1 aufbewahrt.</source>
-        <translation>The kept game could not be read and cannot be continued. The file has been kept unchanged as %1.</translation>
+        <translation>The saved game could not be read and cannot be resumed. The file has been set aside unchanged as %1.</translation>
     </message>
 </context>
 <context>
@@ -163,14 +175,14 @@
     </message>
     <message>
         <source>Sie dürfen nun auslegen und dann eine Karte wegwerfen!</source>
-        <translation>You may now lay out and then discard a card!</translation>
+        <translation>You may now meld or lay off, then discard a card!</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>Info</source>
-        <translation>About</translation>
+        <translation>About Brisko</translation>
     </message>
     <message>
         <source>Copyright © XXXX Taldrin. Alle Rechte vorbehalten.</source>
@@ -182,15 +194,15 @@
     </message>
     <message>
         <source>Spielidee nach dem klassischen Rommé; Programm, Grafik und Hilfe: Taldrin.</source>
-        <translation>Game after classic German rummy; program, graphics and help: Taldrin.</translation>
+        <translation>Based on classic German rummy. Program, graphics and help by Taldrin.</translation>
     </message>
     <message>
         <source>Brisko ist freie Software: Sie dürfen es weitergeben und verändern (GNU GPL, Version 3 oder neuer).</source>
-        <translation>Brisko is free software: you may share and change it (GNU GPL, version 3 or later).</translation>
+        <translation>Brisko is free software: you can redistribute and modify it under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>Neue Versionen, Tipps und Antworten auf Fragen finden Sie hier:</source>
-        <translation>New versions, tips and answers to questions are here:</translation>
+        <translation>New versions, tips and answers to your questions:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -209,7 +221,7 @@
     </message>
     <message>
         <source>%1 ist beschädigt (erwartet %2 x %3 Pixel)</source>
-        <translation>%1 is damaged (expected %2 x %3 pixels)</translation>
+        <translation>%1 is damaged (expected %2 × %3 pixels)</translation>
     </message>
     <message>
         <source>%1 ist beschädigt</source>
@@ -222,12 +234,12 @@ Ordner: %1
 %2
 
 Bitte installieren Sie das Spiel neu.</source>
-        <translation>The card pictures are missing or damaged, so Brisko cannot start.
+        <translation>The card images are missing or damaged, so Brisko cannot start.
 
 Folder: %1
 %2
 
-Please install the game again.</translation>
+Please reinstall the game.</translation>
     </message>
 </context>
 <context>
@@ -255,7 +267,7 @@ Please install the game again.</translation>
     <message>
         <source>J</source>
         <extracomment>Corner letter of the joker.</extracomment>
-        <translation>J</translation>
+        <translation>JK</translation>
     </message>
 </context>
 <context>
@@ -310,118 +322,30 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Hilfe nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; ist nicht vorhanden.&lt;/p&gt;&lt;p&gt;Die Hilfe gehört in den Ordner „help“ neben dem Programm. Bitte installieren Sie Brisko erneut. Das Spiel selbst läuft ungestört weiter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; does not exist.&lt;/p&gt;&lt;p&gt;The help belongs in the folder “help” next to the program. Please install Brisko again. The game itself goes on undisturbed.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; does not exist.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder “help” next to the program. Please reinstall Brisko. Your game is not affected.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Ausgelegte Karten zurücknehmen</source>
-        <translation>Take back laid-out cards</translation>
-    </message>
-    <message>
-        <source>Sofort</source>
-        <translation>Instant</translation>
-    </message>
-    <message>
-        <source>Schnell</source>
-        <translation>Fast</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Langsam</source>
-        <translation>Slow</translation>
-    </message>
-    <message>
-        <source>125 %</source>
-        <translation>125 %</translation>
-    </message>
-    <message>
-        <source>150 %</source>
-        <translation>150 %</translation>
-    </message>
-    <message>
-        <source>200 %</source>
-        <translation>200 %</translation>
-    </message>
-    <message>
-        <source>An das Fenster anpassen</source>
-        <translation>Fit to window</translation>
-    </message>
-    <message>
-        <source>Spiel</source>
-        <translation>Game</translation>
-    </message>
-    <message>
-        <source>Neues Spiel</source>
-        <translation>New game</translation>
-    </message>
-    <message>
-        <source>Gegner: Klassisch</source>
-        <translation>Opponent: Classic</translation>
-    </message>
-    <message>
-        <source>Gegner: Stark</source>
-        <translation>Opponent: Strong</translation>
-    </message>
-    <message>
-        <source>Tipp</source>
-        <translation>Hint</translation>
-    </message>
-    <message>
-        <source>Statistik...</source>
-        <translation>Statistics...</translation>
-    </message>
-    <message>
-        <source>Einstellungen...</source>
-        <translation>Settings...</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Hilfe</source>
-        <translation>Help</translation>
+        <translation>Take back cards played this turn</translation>
     </message>
     <message>
         <source>&amp;Hilfe...</source>
         <translation>&amp;Help...</translation>
     </message>
     <message>
-        <source>Über das Programm...</source>
-        <translation>About...</translation>
-    </message>
-    <message>
-        <source>Ansicht</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Zug des Computers</source>
-        <translation>Computer&apos;s turn</translation>
-    </message>
-    <message>
-        <source>Kartengröße</source>
-        <translation>Card size</translation>
-    </message>
-    <message>
-        <source>Züge des Computers markieren</source>
-        <translation>Mark the computer&apos;s moves</translation>
-    </message>
-    <message>
         <source>Sie spielen gegen den Gegner „%1“.</source>
-        <translation>You are playing against the “%1” opponent.</translation>
+        <translation>You are playing against the %1 opponent.</translation>
     </message>
     <message>
         <source>Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.</source>
-        <translation>From the next game on you play against the “%1” opponent.</translation>
+        <translation>From the next game on, you will play against the %1 opponent.</translation>
     </message>
     <message>
         <source>Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide Gegner werden gelöscht.</source>
-        <translation>Do you really want to reset the statistics? The games counted against both opponents will be deleted.</translation>
+        <translation>Do you really want to reset the statistics? The games counted against both opponents will be cleared.</translation>
     </message>
     <message>
         <source>Statistik zurücksetzen</source>
@@ -429,35 +353,127 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>Kartenbilder fehlen</source>
-        <translation>Card pictures missing</translation>
+        <translation>Card images missing</translation>
     </message>
     <message>
         <source>Das letzte Spiel ist aufgehoben: Spiel › Letztes Spiel fortsetzen (Strg+L)</source>
-        <translation>The last game has been kept: Game › Continue last game (Ctrl+L)</translation>
+        <translation>Your last game was saved: Game › Resume Last Game (Ctrl+L)</translation>
     </message>
     <message>
         <source>Es ist kein Spiel mehr aufgehoben; das neue Spiel geht weiter.</source>
-        <translation>No game is kept any more; the new game goes on.</translation>
+        <translation>The saved game is no longer there; play goes on with the new game.</translation>
     </message>
     <message>
         <source>Letztes Spiel fortsetzen</source>
-        <translation>Continue last game</translation>
+        <translation>Resume Last Game</translation>
     </message>
     <message>
         <source>Das Spiel ließ sich nicht in %1 aufheben; Sie können weiterspielen.</source>
-        <translation>The game could not be kept in %1; you can play on.</translation>
+        <translation>The game could not be saved to %1; you can play on.</translation>
     </message>
     <message>
         <source>Das beendete Spiel ließ sich nicht aus %1 entfernen.</source>
         <translation>The finished game could not be removed from %1.</translation>
     </message>
     <message>
+        <source>&amp;Sofort</source>
+        <translation>&amp;Instant</translation>
+    </message>
+    <message>
+        <source>S&amp;chnell</source>
+        <translation>&amp;Fast</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Langsam</source>
+        <translation>&amp;Slow</translation>
+    </message>
+    <message>
+        <source>&amp;125 %</source>
+        <translation>&amp;125%</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50%</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200%</translation>
+    </message>
+    <message>
+        <source>&amp;An das Fenster anpassen</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>&amp;Spiel</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Neues Spiel</source>
+        <translation>&amp;New Game</translation>
+    </message>
+    <message>
+        <source>&amp;Letztes Spiel fortsetzen</source>
+        <translation>&amp;Resume Last Game</translation>
+    </message>
+    <message>
+        <source>Gegner: &amp;Klassisch</source>
+        <translation>Opponent: &amp;Classic</translation>
+    </message>
+    <message>
+        <source>Gegner: St&amp;ark</source>
+        <translation>Opponent: &amp;Strong</translation>
+    </message>
+    <message>
+        <source>&amp;Tipp</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>S&amp;tatistics...</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen...</source>
+        <translation>S&amp;ettings...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Über das &amp;Programm...</source>
+        <translation>&amp;About Brisko</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Zug des Computers</source>
+        <translation>&amp;Computer&apos;s Turn</translation>
+    </message>
+    <message>
+        <source>&amp;Kartengröße</source>
+        <translation>Card &amp;Size</translation>
+    </message>
+    <message>
+        <source>Züge des Computers &amp;markieren</source>
+        <translation>&amp;Mark Computer&apos;s Moves</translation>
+    </message>
+    <message>
         <source>Brisko läuft bereits in einem anderen Fenster, das nicht antwortet. Dieses Fenster hebt sein Spiel nicht auf: Wenn Sie es schließen, ist das Spiel verloren.</source>
-        <translation>Brisko is already running in another window, which does not respond. This window does not save its game: when you close it, the game is lost.</translation>
+        <translation>Brisko is already running in another window, which does not respond. This window does not save its game: if you close it, the game is lost.</translation>
     </message>
     <message>
         <source>Das Spiel ließ sich nicht in %1 aufheben und geht mit dem Beenden verloren.</source>
-        <translation>The game could not be saved to %1 and is lost when Brisko closes.</translation>
+        <translation>The game could not be saved to %1 and will be lost when Brisko quits.</translation>
     </message>
     <message>
         <source>Das nicht fortgesetzte Spiel ließ sich nicht aus %1 entfernen; es wird beim nächsten Start wieder angeboten.</source>
@@ -468,7 +484,7 @@ Please install the game again.</translation>
     <name>TMessageBoxes</name>
     <message>
         <source>nach %1 kann nicht geschrieben werden.</source>
-        <translation>cannot write to %1.</translation>
+        <translation>Cannot write to %1.</translation>
     </message>
 </context>
 <context>
@@ -479,15 +495,15 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>Hintergrundfarbe:</source>
-        <translation>Table colour:</translation>
+        <translation>Table color:</translation>
     </message>
     <message>
         <source>Raus bei 30</source>
-        <translation>Out at 30</translation>
+        <translation>First meld: 30</translation>
     </message>
     <message>
         <source>Raus bei 40</source>
-        <translation>Out at 40</translation>
+        <translation>First meld: 40</translation>
     </message>
     <message>
         <source>Anzahl der Karten pro Spieler:</source>
@@ -502,7 +518,7 @@ Please install the game again.</translation>
     <name>TProfileFile</name>
     <message>
         <source>Die Einstellungsdatei %1 war beschädigt und ließ sich nicht vollständig lesen. Die alte Datei ist unverändert als %2 aufbewahrt; Brisko speichert die Einstellungen nun neu.</source>
-        <translation>The settings file %1 was damaged and could not be read completely. The old file is kept unchanged as %2; Brisko now saves the settings anew.</translation>
+        <translation>The settings file %1 was damaged and could not be read completely. The old file has been set aside unchanged as %2; Brisko will save the settings in a new file.</translation>
     </message>
 </context>
 <context>
@@ -517,7 +533,7 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>Anteil gewonnen</source>
-        <translation>Share won</translation>
+        <translation>Win rate</translation>
     </message>
     <message>
         <source>Aktuelle Siegesserie</source>
@@ -545,7 +561,7 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem Ziehen einer Karte.</source>
-        <translation>Every game that ends with the discard of the last card counts. A game you give up with “New game” counts as lost if you had already drawn a card in it. A turn begins with drawing a card.</translation>
+        <translation>Every game that ends with a player discarding their last card counts. A game you abandon with “New Game” counts as lost if you had already drawn a card in it. A turn begins with drawing a card.</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
@@ -554,6 +570,11 @@ Please install the game again.</translation>
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share in percent, %1 the number: &quot;75 %&quot; in German, &quot;75%&quot; in English.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -618,7 +639,7 @@ Please install the game again.</translation>
     </message>
     <message>
         <source>Freier Platz für eine neue Auslage</source>
-        <translation>Free place for a new meld</translation>
+        <translation>Space for a new meld</translation>
     </message>
     <message>
         <source>Ihre Karte %1 von %2: %3, ausgewählt</source>
@@ -633,27 +654,27 @@ Please install the game again.</translation>
     <name>Turn</name>
     <message>
         <source>zieht eine Karte vom Stapel</source>
-        <translation>draws a card from the stock</translation>
+        <translation>draws from the stock</translation>
     </message>
     <message>
         <source>zieht %1 vom Ablagestapel</source>
-        <translation>draws the %1 from the discard pile</translation>
+        <translation>draws %1 from the discard pile</translation>
     </message>
     <message>
         <source>tauscht %1 gegen einen Joker</source>
-        <translation>exchanges the %1 for a joker</translation>
+        <translation>exchanges %1 for a Joker</translation>
     </message>
     <message>
         <source>legt %1 aus</source>
-        <translation>lays out %1</translation>
+        <translation>melds %1</translation>
     </message>
     <message>
         <source>legt %1 an</source>
-        <translation>lays off the %1</translation>
+        <translation>lays off %1</translation>
     </message>
     <message>
         <source>wirft %1 ab</source>
-        <translation>discards the %1</translation>
+        <translation>discards %1</translation>
     </message>
     <message>
         <source>Computer: %1.</source>

@@ -15,33 +15,53 @@ std::string Joined(const std::vector<std::string>& words) {
     return joined;
 }
 
-}  // namespace
-
-// From the low end up. A run names its suit once: "Karo 4, 5, 6"; a set names
-// every card.
-std::string MeldWords(std::vector<TCard> cards) {
-    std::reverse(cards.begin(), cards.end());
-    std::vector<std::string> jokersBelow;  // a run's jokers below its first natural card
-    std::vector<std::string> rest;
-    int32_t suit = 0;
-    const bool run = IsRun(cards);
-    for (const TCard& card : cards) {
-        if (!run) {
-            rest.push_back(CardWords(card));
-        } else if (IsJoker(card)) {
-            (suit == 0 ? jokersBelow : rest).push_back(CardWords(card));
-        } else {
-            suit = suit == 0 ? card.Suit : suit;
-            rest.push_back(GameText("Card", RankNames[card.Rank]));
-        }
-    }
-    if (suit == 0) {
-        return Joined(jokersBelow.empty() ? rest : jokersBelow);
-    }
-    const std::string below = jokersBelow.empty() ? std::string() : Joined(jokersBelow) + ", ";
+// A run names its suit once: "Karo 4, 5, 6".
+std::string RunWords(const std::string& below, int32_t suit, const std::vector<std::string>& ranks) {
     //: A run, its suit named once: %1 the jokers below its first natural card, each with a comma
     //: after it (often empty), %2 the suit, %3 the ranks and jokers from that card up.
-    return Filled(GameText("Card", "%1%2 %3"), {below, GameText("Card", SuitNames[suit]), Joined(rest)});
+    return Filled(GameText("Card", "%1%2 %3"), {below, GameText("Card", SuitNames[suit]), Joined(ranks)});
+}
+
+}  // namespace
+
+// From the low end up; a set names every card. With jokers among them, a
+// language may name the natural cards and count the jokers instead:
+// "4, 6 of Diamonds and a Joker".
+std::string MeldWords(std::vector<TCard> cards) {
+    std::reverse(cards.begin(), cards.end());
+    const bool run = IsRun(cards);
+    std::vector<std::string> jokersBelow;  // a run's jokers below its first natural card
+    std::vector<std::string> rest;         // every other card as it lies
+    std::vector<std::string> naturals;
+    int32_t suit = 0;
+    for (const TCard& card : cards) {
+        if (IsJoker(card)) {
+            (run && suit == 0 ? jokersBelow : rest).push_back(CardWords(card));
+            continue;
+        }
+        suit = suit == 0 ? card.Suit : suit;
+        naturals.push_back(run ? GameText("Card", RankNames[card.Rank]) : CardWords(card));
+        rest.push_back(naturals.back());
+    }
+    if (naturals.empty()) {
+        rest.insert(rest.begin(), jokersBelow.begin(), jokersBelow.end());
+        return Joined(rest);
+    }
+    const std::string below = jokersBelow.empty() ? std::string() : Joined(jokersBelow) + ", ";
+    const std::string asTheyLie = run ? RunWords(below, suit, rest) : Joined(rest);
+    const size_t jokers = cards.size() - naturals.size();
+    if (jokers == 0) {
+        return asTheyLie;
+    }
+    const std::string natural = run ? RunWords(std::string(), suit, naturals) : Joined(naturals);
+    if (jokers == 1) {
+        //: A meld with one joker: %1 its cards as they lie, the joker among them ("Herz Ass, 2, Joker"),
+        //: %2 its natural cards alone ("Herz Ass, 2").
+        return Filled(GameText("Card", "%1", "meld with one joker"), {asTheyLie, natural});
+    }
+    //: A meld with more jokers: %1 its cards as they lie, the jokers among them ("Joker, Herz 2, Joker"),
+    //: %2 its natural cards alone ("Herz 2"), %3 how many jokers.
+    return Filled(GameText("Card", "%1", "meld with jokers"), {asTheyLie, natural, std::to_string(jokers)});
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -22,20 +23,22 @@ const char* const RowNames[TStatisticsForm::Rows] = {
     QT_TRANSLATE_NOOP("TStatisticsForm", "Wenigste Züge bis zum Sieg"),
 };
 
+// Figures as the player's language writes them: "1.234" in German, "1,234" in English.
 QString FigureText(const TOpponentRecord& record, int row) {
+    const QLocale locale;
     switch (row) {
         case 0:
-            return QString::number(record.Won);
+            return locale.toString(record.Won);
         case 1:
-            return QString::number(record.Lost);
+            return locale.toString(record.Lost);
         case 2:
             return ShareWon(record);
         case 3:
-            return QString::number(record.Streak);
+            return locale.toString(record.Streak);
         case 4:
-            return QString::number(record.LongestStreak);
+            return locale.toString(record.LongestStreak);
         default:
-            return record.FewestTurns > 0 ? QString::number(record.FewestTurns) : QString::fromUtf8("–");
+            return record.FewestTurns > 0 ? locale.toString(record.FewestTurns) : QString::fromUtf8("–");
     }
 }
 
@@ -51,7 +54,9 @@ QString ShareWon(const TOpponentRecord& record) {
     if (games == 0) {
         return QString::fromUtf8("–");
     }
-    return QString::number(static_cast<int>(std::lround(100.0 * record.Won / games))) + " %";
+    //: A share in percent, %1 the number: "75 %" in German, "75%" in English.
+    return QCoreApplication::translate("TStatisticsForm", "%1 %")
+        .arg(QLocale().toString(static_cast<int>(std::lround(100.0 * record.Won / games))));
 }
 
 TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {

@@ -21,17 +21,19 @@
 #include "ui/table/HintMarks.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
+#include "ui/window/MenuBarKey.h"
 
 namespace {
 
 // The menu's names of the speeds and of the card sizes, in the order of their kinds.
+// Every entry of a menu has a letter of its own after its '&', which Qt does not show.
 const char* const SpeedTexts[] = {
-    QT_TRANSLATE_NOOP("TMainForm", "Sofort"), QT_TRANSLATE_NOOP("TMainForm", "Schnell"),
-    QT_TRANSLATE_NOOP("TMainForm", "Normal"), QT_TRANSLATE_NOOP("TMainForm", "Langsam")};
+    QT_TRANSLATE_NOOP("TMainForm", "&Sofort"), QT_TRANSLATE_NOOP("TMainForm", "S&chnell"),
+    QT_TRANSLATE_NOOP("TMainForm", "&Normal"), QT_TRANSLATE_NOOP("TMainForm", "&Langsam")};
 const char* const CardSizeTexts[] = {
-    QT_TRANSLATE_NOOP("TMainForm", "Normal"), QT_TRANSLATE_NOOP("TMainForm", "125 %"),
-    QT_TRANSLATE_NOOP("TMainForm", "150 %"), QT_TRANSLATE_NOOP("TMainForm", "200 %"),
-    QT_TRANSLATE_NOOP("TMainForm", "An das Fenster anpassen")};
+    QT_TRANSLATE_NOOP("TMainForm", "&Normal"), QT_TRANSLATE_NOOP("TMainForm", "&125 %"),
+    QT_TRANSLATE_NOOP("TMainForm", "1&50 %"), QT_TRANSLATE_NOOP("TMainForm", "&200 %"),
+    QT_TRANSLATE_NOOP("TMainForm", "&An das Fenster anpassen")};
 
 }  // namespace
 
@@ -81,11 +83,12 @@ void TMainForm::berdasProgramm1Click() {
 }
 
 void TMainForm::CreateMenus() {
-    SpielMenu = menuBar()->addMenu(tr("Spiel"));
-    NeuesSpiel1 = SpielMenu->addAction(tr("Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
+    SpielMenu = menuBar()->addMenu(tr("&Spiel"));
+    NeuesSpiel1 = SpielMenu->addAction(tr("&Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
-    ContinueAction = SpielMenu->addAction(tr("Letztes Spiel fortsetzen"), this, &TMainForm::ContinueKeptGame);
+    ContinueAction =
+        SpielMenu->addAction(tr("&Letztes Spiel fortsetzen"), this, &TMainForm::ContinueKeptGame);
     ContinueAction->setObjectName("ContinueAction");
     ContinueAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     ContinueAction->setEnabled(false);
@@ -93,11 +96,11 @@ void TMainForm::CreateMenus() {
     // The opponent of the next game, one of two.
     OpponentGroup = new QActionGroup(this);
     OpponentGroup->setExclusive(true);
-    ClassicOpponentAction = SpielMenu->addAction(tr("Gegner: Klassisch"), this,
+    ClassicOpponentAction = SpielMenu->addAction(tr("Gegner: &Klassisch"), this,
                                                  [this] { ChooseOpponent(TOpponentKind::Classic); });
     ClassicOpponentAction->setObjectName("ClassicOpponentAction");
     StrongOpponentAction =
-        SpielMenu->addAction(tr("Gegner: Stark"), this, [this] { ChooseOpponent(TOpponentKind::Strong); });
+        SpielMenu->addAction(tr("Gegner: St&ark"), this, [this] { ChooseOpponent(TOpponentKind::Strong); });
     StrongOpponentAction->setObjectName("StrongOpponentAction");
     for (QAction* choice : {ClassicOpponentAction, StrongOpponentAction}) {
         choice->setCheckable(true);
@@ -105,29 +108,31 @@ void TMainForm::CreateMenus() {
     }
     ClassicOpponentAction->setChecked(true);
     SpielMenu->addSeparator();
-    HintAction = SpielMenu->addAction(tr("Tipp"), this, &TMainForm::ShowHint);
+    HintAction = SpielMenu->addAction(tr("&Tipp"), this, &TMainForm::ShowHint);
     HintAction->setObjectName("HintAction");
     HintAction->setShortcut(QKeySequence(Qt::Key_H));
-    StatisticsAction = SpielMenu->addAction(tr("Statistik..."), this, &TMainForm::OpenStatistics);
+    StatisticsAction = SpielMenu->addAction(tr("&Statistik..."), this, &TMainForm::OpenStatistics);
     StatisticsAction->setObjectName("StatisticsAction");
     SpielMenu->addSeparator();
-    Einstellungen1 = SpielMenu->addAction(tr("Einstellungen..."), this, &TMainForm::Einstellungen1Click);
+    Einstellungen1 = SpielMenu->addAction(tr("&Einstellungen..."), this, &TMainForm::Einstellungen1Click);
     Einstellungen1->setObjectName("Einstellungen1");
     SpielMenu->addSeparator();
-    Beenden1 = SpielMenu->addAction(tr("Beenden"), this, &TMainForm::Beenden1Click);
+    Beenden1 = SpielMenu->addAction(tr("&Beenden"), this, &TMainForm::Beenden1Click);
     Beenden1->setObjectName("Beenden1");
     Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateViewMenu();
 
-    HilfeMenu = menuBar()->addMenu(tr("Hilfe"));
+    HilfeMenu = menuBar()->addMenu(tr("&Hilfe"));
     Hilfe2 = HilfeMenu->addAction(tr("&Hilfe..."), this, &TMainForm::Hilfe2Click);
     Hilfe2->setObjectName("Hilfe2");
     Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
     HilfeMenu->addSeparator();
     berdasProgramm1 =
-        HilfeMenu->addAction(tr("Über das Programm..."), this, &TMainForm::berdasProgramm1Click);
+        HilfeMenu->addAction(tr("Über das &Programm..."), this, &TMainForm::berdasProgramm1Click);
     berdasProgramm1->setObjectName("berdasProgramm1");
+
+    new TMenuBarKey(this);  // the window owns it
 }
 
 void TMainForm::NeuesSpiel1Click() {
@@ -163,8 +168,8 @@ void TMainForm::ScrollBar1Change(int) {
 }
 
 void TMainForm::CreateViewMenu() {
-    ViewMenu = menuBar()->addMenu(tr("Ansicht"));
-    ComputerTurnMenu = ViewMenu->addMenu(tr("Zug des Computers"));
+    ViewMenu = menuBar()->addMenu(tr("&Ansicht"));
+    ComputerTurnMenu = ViewMenu->addMenu(tr("&Zug des Computers"));
     ComputerTurnMenu->setObjectName("ComputerTurnMenu");
     SpeedGroup = new QActionGroup(this);
     for (TMoveSpeed speed : MoveSpeeds) {
@@ -175,7 +180,7 @@ void TMainForm::CreateViewMenu() {
         SpeedGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed] { SetMoveSpeed(speed); });
     }
-    CardSizeMenu = ViewMenu->addMenu(tr("Kartengröße"));
+    CardSizeMenu = ViewMenu->addMenu(tr("&Kartengröße"));
     CardSizeMenu->setObjectName("CardSizeMenu");
     CardSizeGroup = new QActionGroup(this);
     for (TCardSize size : CardSizes) {
@@ -186,7 +191,7 @@ void TMainForm::CreateViewMenu() {
         CardSizeGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, size] { SetCardSize(size); });
     }
-    MarkMovesAction = ViewMenu->addAction(tr("Züge des Computers markieren"));
+    MarkMovesAction = ViewMenu->addAction(tr("Züge des Computers &markieren"));
     MarkMovesAction->setObjectName("MarkMovesAction");
     MarkMovesAction->setCheckable(true);
     connect(MarkMovesAction, &QAction::triggered, this, [this](bool on) { SetMarkMoves(on); });

@@ -40,6 +40,23 @@ TEST_F(OpponentTest, TheSentenceNamesEveryCardOfASetWithItsSuit) {
     EXPECT_NE(sentence.find(", legt Karo 9, Herz 9, Kreuz 9 aus, "), std::string::npos) << sentence;
 }
 
+// A meld's words, its cards given as they lie: jokers below a run's first
+// natural card come before its suit.
+TEST(TurnRecordTest, AMeldIsNamedFromItsLowEndUpWithItsJokers) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Ka6 Ka5 Ka4", "Karo 4, 5, 6"},
+        {"*Ka6 Ka5 Ka4", "Karo 4, 5, Joker"},
+        {"Ka6 Ka5 *Ka4", "Joker, Karo 5, 6"},
+        {"Ka6 *Ka5 Ka4", "Karo 4, Joker, 6"},
+        {"*Ka7 *Ka6 Ka5 *Ka4", "Joker, Karo 5, Joker, Joker"},
+        {"*He3 He2 HeA", "Herz Ass, 2, Joker"},
+        {"Kr9 *Bl9 He9", "Herz 9, Joker, Kreuz 9"},
+    };
+    for (const auto& [cards, words] : cases) {
+        EXPECT_EQ(MeldWords(ParseCards(cards)), words) << cards;
+    }
+}
+
 // Notes the record as the game's end is told, before the new deal clears it.
 class TEndScreen final : public TWatchScreen {
   public:

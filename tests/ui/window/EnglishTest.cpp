@@ -16,8 +16,11 @@
 #include <QTimer>
 
 #include "app/Language.h"
+#include "game/record/TurnRecord.h"
 #include "render/Artwork.h"
+#include "render/FaceComposer.h"
 #include "settings/ProfileFile.h"
+#include "tests/support/LanguageGuard.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
@@ -32,15 +35,6 @@
 #include "ui/window/MainForm.h"
 
 namespace {
-
-// The program in one language for the life of the guard, German again after it.
-class TLanguage {
-  public:
-    explicit TLanguage(const QString& language) { UseLanguage(language); }
-    ~TLanguage() { UseLanguage("de"); }
-    TLanguage(const TLanguage&) = delete;
-    TLanguage& operator=(const TLanguage&) = delete;
-};
 
 // Umlauts, ß and German words that no English text holds.
 bool LooksGerman(const QString& text) {
@@ -150,7 +144,7 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     boxes.Answers = {false};
     game.JokerTauschen();
     ASSERT_EQ(boxes.Asked.size(), 1u);
-    EXPECT_EQ(boxes.Asked[0].Text, "Would you like to exchange your 6 of Hearts for the joker?");
+    EXPECT_EQ(boxes.Asked[0].Text, "Would you like to exchange your 6 of Hearts for the Joker?");
 
     game.SetStatus(MayLayOut);
     In(form).ShowHint();
@@ -168,7 +162,7 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     In(form).PaintBox1MouseUp(In(form).DiscardRect.Left + 10, In(form).DiscardRect.Top + 10);
     const QString sentence = In(form).StatusBarText->FullText();
     EXPECT_TRUE(sentence.startsWith("Computer: ")) << sentence.toStdString();
-    EXPECT_TRUE(sentence.contains("discards the ")) << sentence.toStdString();
+    EXPECT_TRUE(sentence.contains(", discards ")) << sentence.toStdString();
     texts << sentence;
     // A won game is told too.
     SetHand(game, "Kr7");
@@ -178,6 +172,32 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     texts << boxes.Shown.back().Text << boxes.Shown.back().Caption;
     EXPECT_EQ(boxes.Shown.back().Caption, "You have won!");
     ExpectEnglish(texts);
+}
+
+// A meld names its natural cards and counts its jokers: there is no "Joker of Hearts".
+TEST_F(EnglishTest, MeldsJokersShareAndTheJokersCornerReadAsInEnglish) {
+    const std::pair<const char*, const char*> melds[] = {
+        {"Ka6 Ka5 Ka4", "4, 5, 6 of Diamonds"},
+        {"*Ka6 Ka5 Ka4", "4, 5 of Diamonds and a Joker"},
+        {"Ka6 *Ka5 Ka4", "4, 6 of Diamonds and a Joker"},
+        {"*Ka7 *Ka6 Ka5 *Ka4", "5 of Diamonds and 3 Jokers"},
+        {"*He3 He2 HeA", "Ace, 2 of Hearts and a Joker"},
+        {"Kr9 *Bl9 He9", "9 of Hearts, 9 of Clubs and a Joker"},
+    };
+    for (const auto& [cards, words] : melds) {
+        EXPECT_EQ(MeldWords(ParseCards(cards)), words) << cards;
+    }
+    EXPECT_EQ(MeldCardWords(ParseCard("*He6")), "Joker as the 6 of Hearts");
+    EXPECT_EQ(ShareWon(TOpponentRecord{3, 1, 1, 2, 9}), "75%");
+
+    // Above the court picture and the jester, the corner of a jack and of a joker differ.
+    const TArtworkLoad art = LoadArtwork(In(form).ProgramDir + "artwork");
+    ASSERT_TRUE(art.Problems.isEmpty());
+    TFaceComposer composer;
+    composer.SetUp(&art.Artwork, 1);
+    const QRect corner(2, 2, 20, 8);
+    EXPECT_NE(composer.ComposeFace(Joker, JokerRank).copy(corner),
+              composer.ComposeFace(Kreuz, Bube).copy(corner));
 }
 
 TEST(LanguageTest, GermanIsTheSourceAndQtsOwnTextsFollow) {
