@@ -257,7 +257,11 @@ TFaceComposer::TFacePlan TFaceComposer::Plan(int32_t suit, int32_t value) const 
     }
     if (value >= Bube) {
         const int32_t first = value == Bube ? FirstJack : value == Dame ? FirstQueen : FirstKing;
-        plan.Picture = {{first + suit - 1, Device(W / 10, H / 10, W - W / 10, H / 2), false}};
+        // Down to the card's middle row: of an odd number of rows the middle
+        // one is its own turned copy, and nothing else would paint it.
+        QRect picture = Device(W / 10, H / 10, W - W / 10, H / 2);
+        picture.setBottom((qRound(H * Dpr) + 1) / 2 - 1);
+        plan.Picture = {{first + suit - 1, picture, false}};
     }
     const int32_t symbol = FirstSymbol + 4 - suit;
     plan.Symbols = {{symbol, leftSymbol, true}, {symbol, rightSymbol, true}};

@@ -264,27 +264,34 @@ void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const 
         }
     }
 
-    // The hand in its order, so a later card covers an earlier one, dragged or not.
+    // The hand in its order, so a later card covers an earlier one.
+    const auto dragged = [&scene](const TCard& card) { return scene.Dragging && card.Selected != 0; };
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
         const TCard& card = game.OwnCards.At(i);
-        if (scene.Dragging && card.Selected != 0) {
-            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
-            draw(FaceOf(card), place);
-            if (scene.DragMoves <= 3) {
-                picture.Invert(map.Rect(place));
-            }
-        } else {
-            const TRect place = HandCardRect(i, h);
-            draw(FaceOf(card), place);
-            if (card.Selected != 0) {
-                picture.Invert(map.Rect(place));
-            }
+        if (dragged(card)) {
+            continue;
+        }
+        const TRect place = HandCardRect(i, h);
+        draw(FaceOf(card), place);
+        if (card.Selected != 0) {
+            picture.Invert(map.Rect(place));
         }
     }
     for (const TTableMark& mark : scene.Marks) {
         const TRect place = MarkedRect(mark, game, layout);
         if (place.Right > place.Left && place.Bottom > place.Top) {
             DrawMark(picture, map, place, mark.Style, scene.TableColor);
+        }
+    }
+    // Cards being dragged lie above everything, marks included, wherever they are carried.
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        const TCard& card = game.OwnCards.At(i);
+        if (dragged(card)) {
+            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
+            draw(FaceOf(card), place);
+            if (scene.DragMoves <= 3) {
+                picture.Invert(map.Rect(place));
+            }
         }
     }
     picture.Finish(size, dpr);

@@ -204,12 +204,17 @@ TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
         EXPECT_EQ(QColor(Table.pixel(118, 300)), Green);
     }
 
-    // Drawn at its place in the hand order: later hand cards cover it.
-    Scene.MouseX = 224;
-    Scene.MouseY = 255;
-    Paint();
-    EXPECT_EQ(Picture(HandCardRect(5, 338)).copy(0, 0, 40, 108),
-              Expected(Game.OwnCards.At(5), {68, 108}).copy(0, 0, 40, 108));
+    // Above everything: later hand cards, the discard pile and the frames over it.
+    MoveCard(Game.Stock, 0, Game.DiscardPile);
+    Scene.Marks = {{TMarkStyle::Focus, TMarkPlace::DiscardPile},
+                   {TMarkStyle::Hint, TMarkPlace::HandCard, -1, 5}};
+    Scene.PaintCount = 15;  // the discard pile's red frame
+    for (const QPoint mouse : {QPoint(224, 255), QPoint(120, 230)}) {
+        Scene.MouseX = mouse.x();
+        Scene.MouseY = mouse.y();
+        Paint();
+        EXPECT_EQ(Table.copy(QRect(mouse - QPoint(20, 30), QSize(72, 108))), face);
+    }
 }
 
 TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -22,7 +23,8 @@ QSize Scaled(const QSize& size, qreal scale) {
 qreal TMainForm::WantedScale() const {
     const double fixed = FixedCardScale(View.CardSize);
     if (fixed <= 0) {
-        return FittedTableScale(PaintBox1->width(), PaintBox1->height());
+        return FittedTableScale(PaintBox1->width(), PaintBox1->height(), ScrollBar1->sizeHint().height(),
+                                MostDeviceScale / devicePixelRatioF());
     }
     // As large as chosen, or the largest whose smallest table the screen holds
     // with everything around the table.
