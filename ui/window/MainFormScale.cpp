@@ -32,7 +32,11 @@ qreal TMainForm::WantedScale() const {
     if (fixed <= 1 || shown == nullptr) {
         return std::max(1.0, fixed);
     }
-    const QSize around = frameGeometry().size() - PaintBox1->size();
+    // What lies around the table, from the layout's fixed parts rather than
+    // the sizes of the moment, which a resize in progress leaves at odds.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize around(frame.width(),
+                       frame.height() + minimumSizeHint().height() - PaintBox1->minimumHeight());
     const QSize room = shown->availableGeometry().size() - around;
     const double fits = std::min(static_cast<double>(room.width()) / MinimumTableWidth,
                                  static_cast<double>(room.height()) / MinimumTableHeight);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -163,6 +164,25 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         const QPoint stockMiddle = Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2);
         EXPECT_TRUE(In(form).TableToolTip(stockMiddle.x(), stockMiddle.y()).startsWith("Stapel:"));
     }
+}
+
+// A card size the screen cannot hold with all that lies around the table: the
+// table takes the largest scale the screen holds, the window's least size
+// follows that scale, and the window never grows past the screen.
+TEST_F(CardSizeTest, AFixedSizeTheScreenCannotHoldTakesTheScaleThatFits) {
+    const QRect room = form.screen()->availableGeometry();
+    In(form).Panel1->setFixedHeight(room.height() - 600);  // leaves the table less than 2 x 334
+    QApplication::processEvents();
+    In(form).SetCardSize(TCardSize::Larger200);
+    QApplication::processEvents();
+    const qreal s = In(form).TableScale;
+    EXPECT_GT(s, 1.2);
+    EXPECT_LT(s, 2);
+    EXPECT_EQ(In(form).PaintBox1->minimumSize(), QSize(static_cast<int>(std::ceil(MinimumTableWidth * s)),
+                                                       static_cast<int>(std::ceil(MinimumTableHeight * s))));
+    EXPECT_LE(form.minimumSizeHint().height() + form.frameGeometry().height() - form.height(), room.height());
+    EXPECT_LE(form.frameGeometry().height(), room.height());
+    EXPECT_LE(form.frameGeometry().width(), room.width());
 }
 
 // A whole turn by mouse at 200 %: draw, throw away, and the computer answers.
