@@ -283,6 +283,25 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
     Painter.PaintBlink(Table, Game, 16);
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 17), 13);
 
+    // What the painter keeps to draw again is the whole table as a full
+    // painting draws it, blink after blink, also under a dragged card shown
+    // inverted across both piles' frames.
+    Scene.Dragging = true;
+    Scene.DragMoves = 1;
+    Scene.MouseX = 50;
+    Scene.MouseY = 160;
+    Scene.PaintCount = 1;
+    Paint();
+    for (const int32_t count : {15, 16, 30, 31, 45}) {
+        ASSERT_TRUE(Painter.Blink(Game, count)) << count;
+        TTableScene at = Scene;
+        at.PaintCount = count;
+        QImage whole;
+        TTablePainter().Paint(whole, Game, LayOutTable(Game.TableMelds, 680, 338, 0), at);
+        EXPECT_EQ(Painter.Picture().ToImage(), whole) << count;
+    }
+    Scene.Dragging = false;
+
     // With no card of the computer's, the stock's frame also blackens the empty discard place's outline.
     while (!Game.DiscardPile.Empty()) {
         MoveCard(Game.DiscardPile, 0, Game.Stock);

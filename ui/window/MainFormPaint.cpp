@@ -52,6 +52,11 @@ void TMainForm::CreateCardBack() {
 bool TMainForm::FollowScreenResolution() {
     const qreal wanted = devicePixelRatioF() * TableScale;
     if (wanted != Composer.DevicePixelRatio() && !SettleTimer->isActive()) {
+        // The faces of the old size, their fitted copies and the picture that
+        // shows them go before the artwork of the new size is read; this
+        // painting records the whole table anew.
+        TablePainter.Forget();
+        StepPainter.Forget();
         UsePictures(wanted);
         return true;
     }
@@ -62,13 +67,6 @@ bool TMainForm::FollowScreenResolution() {
 // the pieces the faces take are cut from it, and a face is made only when a
 // card first shows it. Every card keeps its own face object.
 void TMainForm::UsePictures(qreal devicePixelRatio) {
-    Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
-    if (CardBack == nullptr) {
-        CardBack = new CardFace;
-    }
-    CardBack->Image = Composer.ComposeBack();
-    Composer.PrepareAndForgetArtwork();
-    Artwork.KeepOnlyPlain();
     auto forget = [](TCardArray& cards) {
         for (int i = 0; i < cards.Count(); ++i) {
             if (CardFace* face = cards.At(i).Image) {
@@ -85,6 +83,16 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
             forget(*Game.TableMelds.At(i).Cards);
         }
     }
+    if (CardBack == nullptr) {
+        CardBack = new CardFace;
+    }
+    // Every face and piece of the old size goes before the new artwork is read.
+    CardBack->Image = QImage();
+    Composer.SetUp(nullptr, devicePixelRatio);
+    Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
+    CardBack->Image = Composer.ComposeBack();
+    Composer.PrepareAndForgetArtwork();
+    Artwork.KeepOnlyPlain();
 }
 
 void TMainForm::ShowFaces(TGame& game) {
