@@ -142,6 +142,7 @@ void TFaceComposer::SetUp(const TArtwork* artwork, qreal devicePixelRatio) {
     CardFont = CardFontOfSize(qRound(FontHeight * Dpr));
     Th = QFontMetrics(CardFontOfSize(FontHeight)).height();
     Faces.fill(QImage());
+    HandFaces.fill(QImage());
     Pieces.clear();
 }
 
@@ -346,6 +347,25 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
         face = ComposeFace(suit, rank);
     }
     return face;
+}
+
+QImage TFaceComposer::HandFace(int32_t suit, int32_t rank) {
+    const int32_t value = rank == Ass ? 1 : rank;
+    if (suit < 0 || suit > 4 || value < 0 || value >= 15) {
+        return QImage();
+    }
+    QImage& narrow = HandFaces[suit * 15 + value];
+    if (narrow.isNull()) {
+        const QImage& kept = Faces[suit * 15 + value];
+        QImage whole = kept.isNull() ? ComposeFace(suit, rank) : kept;
+        whole.setDevicePixelRatio(1);
+        // As the table stretches a face into a place of another size.
+        narrow = whole.scaled(qRound((W - 4) * Dpr), qRound(H * Dpr), Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation)
+                     .convertToFormat(QImage::Format_RGB32);
+        narrow.setDevicePixelRatio(Dpr);
+    }
+    return narrow;
 }
 
 void TFaceComposer::PrepareAndForgetArtwork() {

@@ -31,6 +31,9 @@ class TFaceComposer {
     // The face of a card, composed on first use and shared afterwards (QImage
     // shares its pixels). The ace may be given as 14 or 1.
     QImage Face(int32_t suit, int32_t rank);
+    // The face stretched to the width of a card in a hand (four units
+    // narrower), as the table draws it there; the whole face is not kept for it.
+    QImage HandFace(int32_t suit, int32_t rank);
     // A fresh composition of one face: 72 x 108 logical pixels.
     QImage ComposeFace(int32_t suit, int32_t rank);
     // A fresh composition of the card back.
@@ -97,5 +100,6 @@ class TFaceComposer {
     QFont CardFont;  // at device size
     int32_t Th = 0;
     std::array<QImage, 5 * 15> Faces;
+    std::array<QImage, 5 * 15> HandFaces;
     std::map<TPieceKey, QImage> Pieces;
 };

@@ -96,22 +96,25 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
 }
 
 void TMainForm::ShowFaces(TGame& game) {
-    auto show = [this](TCard& card) {
-        if (card.Image != nullptr && card.Image->Image.isNull()) {
-            // The pixels are shared with every other card of the same face.
-            card.Image->Image = Composer.Face(card.Suit, card.Rank);
+    // The pixels are shared with every other card of the same face and place.
+    auto show = [this](TCard& card, bool inHand) {
+        if (card.Image != nullptr) {
+            card.Image->Image = inHand ? Composer.HandFace(card.Suit, card.Rank) : Composer.Face(card.Suit, card.Rank);
         }
     };
+    // A dragged card is drawn at full width; the others of the hand narrower.
+    const bool dragging = &game == &Game && Dragging != 0;
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        show(game.OwnCards.At(i));
+        TCard& card = game.OwnCards.At(i);
+        show(card, !(dragging && card.Selected != 0));
     }
     if (!game.DiscardPile.Empty()) {
-        show(game.DiscardPile.At(game.DiscardPile.Count() - 1));
+        show(game.DiscardPile.At(game.DiscardPile.Count() - 1), false);
     }
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         if (TCardArray* cards = game.TableMelds.At(m).Cards) {
             for (int i = 0; i < cards->Count(); ++i) {
-                show(cards->At(i));
+                show(cards->At(i), false);
             }
         }
     }
