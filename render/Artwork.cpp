@@ -47,11 +47,14 @@ QImage Cut(const QImage& strip, const TArtworkStrip& kind, int index, int32_t sc
 
 }  // namespace
 
-TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
+TArtworkLoad LoadArtwork(const QString& directory, int32_t scale, int32_t onlyStrip) {
     TArtworkLoad result;
     const QDir dir(directory);
     std::array<QImage, ArtworkStrips.size()> strips;
     for (size_t i = 0; i < ArtworkStrips.size(); ++i) {
+        if (onlyStrip >= 0 && static_cast<size_t>(onlyStrip) != i) {
+            continue;
+        }
         const TArtworkStrip& strip = ArtworkStrips[i];
         const QString name = QString::fromStdString(ArtworkFileName(strip, scale));
         const QString path = dir.filePath(name);
@@ -81,8 +84,9 @@ TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
         return result;
     }
 
+    // Strips not read leave their images empty.
     auto cut = [scale](const QImage& strip, const TArtworkStrip& kind, int index) {
-        return Cut(strip, kind, index, scale);
+        return strip.isNull() ? QImage() : Cut(strip, kind, index, scale);
     };
     TArtwork& art = result.Artwork;
     for (int i = 0; i < SymbolStrip.Count; ++i) {

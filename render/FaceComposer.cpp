@@ -161,6 +161,11 @@ QImage TFaceComposer::NewCard() const {
 }
 
 const QImage* TFaceComposer::PieceSource(int32_t piece) const {
+    const QImage* source = WholePieceSource(piece);
+    return source != nullptr && !source->isNull() ? source : nullptr;
+}
+
+const QImage* TFaceComposer::WholePieceSource(int32_t piece) const {
     if (Art == nullptr || !Art->Loaded()) {
         return nullptr;
     }
@@ -360,8 +365,9 @@ QImage TFaceComposer::HandFace(int32_t suit, int32_t rank) {
         QImage whole = kept.isNull() ? ComposeFace(suit, rank) : kept;
         whole.setDevicePixelRatio(1);
         // As the table stretches a face into a place of another size.
-        narrow = whole.scaled(qRound((W - 4) * Dpr), qRound(H * Dpr), Qt::IgnoreAspectRatio,
-                              Qt::SmoothTransformation)
+        narrow = whole
+                     .scaled(qRound((W - 4) * Dpr), qRound(H * Dpr), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_RGB32);
         narrow.setDevicePixelRatio(Dpr);
     }

@@ -42,6 +42,10 @@ class TFaceComposer {
     // takes it, then lets go of the artwork: faces are made from those pieces
     // when first asked for, at a fraction of the artwork's memory.
     void PrepareAndForgetArtwork();
+    // Artwork for the next ComposeBack or PrepareAndForgetArtwork, keeping the
+    // faces and pieces made so far: pieces of images it lacks stay to be made
+    // from other artwork.
+    void UseArtwork(const TArtwork* artwork) { Art = artwork; }
 
     // TH: height of the index text in the card font, in logical pixels.
     int32_t TextHeight() const { return Th; }
@@ -87,8 +91,9 @@ class TFaceComposer {
     QRect Device(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
     int32_t DeviceLength(int32_t length) const;
     QImage NewCard() const;
-    // The artwork of a piece; null once the artwork is let go.
+    // The artwork of a piece; null once the artwork is let go, or when it lacks that image.
     const QImage* PieceSource(int32_t piece) const;
+    const QImage* WholePieceSource(int32_t piece) const;
     static QImage StretchedCopy(const QImage& source, QSize size, bool whiteTransparent);
     // The piece at its placement's size, stretched once.
     const QImage& Stretched(const TPlacement& placement);

@@ -8,6 +8,7 @@
 
 #include <malloc.h>
 
+#include "render/ArtworkFiles.h"
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "settings/ProgramDir.h"
@@ -86,20 +87,29 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
     if (CardBack == nullptr) {
         CardBack = new CardFace;
     }
-    // Every face and piece of the old size goes before the new artwork is read.
+    // Every face and piece of the old size goes before the new artwork is
+    // read, and that one strip at a time.
     CardBack->Image = QImage();
     Composer.SetUp(nullptr, devicePixelRatio);
-    Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
-    CardBack->Image = Composer.ComposeBack();
-    Composer.PrepareAndForgetArtwork();
-    Artwork.KeepOnlyPlain();
+    for (int32_t strip = 0; strip < static_cast<int32_t>(ArtworkStrips.size()); ++strip) {
+        const TArtwork part = Artwork.Strip(devicePixelRatio, strip);
+        Composer.UseArtwork(&part);
+        if (CardBack->Image.isNull() && !part.Back.isNull()) {
+            CardBack->Image = Composer.ComposeBack();
+        }
+        Composer.PrepareAndForgetArtwork();
+    }
+    if (CardBack->Image.isNull()) {
+        CardBack->Image = Composer.ComposeBack();  // blue, without artwork
+    }
 }
 
 void TMainForm::ShowFaces(TGame& game) {
     // The pixels are shared with every other card of the same face and place.
     auto show = [this](TCard& card, bool inHand) {
         if (card.Image != nullptr) {
-            card.Image->Image = inHand ? Composer.HandFace(card.Suit, card.Rank) : Composer.Face(card.Suit, card.Rank);
+            card.Image->Image =
+                inHand ? Composer.HandFace(card.Suit, card.Rank) : Composer.Face(card.Suit, card.Rank);
         }
     };
     // A dragged card is drawn at full width; the others of the hand narrower.
