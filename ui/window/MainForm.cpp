@@ -181,6 +181,9 @@ void TMainForm::FormShow() {
     OptionsForm->RestoreSettings();
     RestoreOwnSections();
     FitWindowToCardSize();
+    if (!KeptPlacement) {
+        KeptPlacement = CurrentPlacement();  // kept only once the player changes it
+    }
     SettingsLoaded = 1;
     ApplySettings();
     Game.NeuesSpiel();
