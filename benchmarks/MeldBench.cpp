@@ -11,11 +11,17 @@ void BM_ValidateLongRun(benchmark::State& state) {
     // Herz 2..A without 6 and 10, two jokers for them; the hand order puts the
     // low cards last so that the start card is found late.
     const int32_t ranks[] = {Ass, Koenig, Dame, Bube, 9, 8, 7, 5, 4, 3, 2};
+    auto add = [&game](int32_t suit, int32_t rank) {
+        TCard* card = game.OwnCards.Append();
+        card->Suit = suit;
+        card->Rank = rank;
+        card->Selected = 1;
+    };
     for (int32_t rank : ranks) {
-        game.NewCard(game.OwnCards, Herz, rank)->Selected = 1;
+        add(Herz, rank);
     }
-    game.NewCard(game.OwnCards, Joker, JokerRank)->Selected = 1;
-    game.NewCard(game.OwnCards, Joker, JokerRank)->Selected = 1;
+    add(Joker, JokerRank);
+    add(Joker, JokerRank);
     TCardArray candidate(&game.CurWorkCard);
     for (auto _ : state) {
         candidate.Clear();

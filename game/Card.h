@@ -8,16 +8,14 @@
 #include "container/TRecordArray.h"
 #include "game/Deck.h"
 
-// A composed card face; only the screen side knows what it holds.
-struct CardFace;
-
 enum : int32_t { Joker = 0, Karo = 1, Herz = 2, Blatt = 3, Kreuz = 4 };
 enum : int32_t { Bube = 11, Dame = 12, Koenig = 13, Ass = 14, JokerRank = 1 };
 
+// The rules' record of one card. Where it is drawn, and how, is the screen's.
 struct TCard {
     int32_t Suit;          // 0 joker, 1 Karo, 2 Herz, 3 Blatt, 4 Kreuz
     int32_t Rank;          // 2..14, the ace is 14; a joker carries 1
-    CardFace* Image;       // owned; freed only by ClearTCard
+    int32_t Id;            // which of the deck's cards it is, for its life in a game: CardWithId
     uint8_t FromTable;     // in a meld candidate: already lay in the target meld
     uint8_t FixedOnTable;  // a table joker keeps what it stands for
     uint8_t TakeBack;      // laid from the hand this turn
@@ -25,22 +23,17 @@ struct TCard {
     int32_t MeldOrder;  // sort key inside a meld, highest first
     int32_t AsRank;     // what a joker in a meld stands for
     int32_t AsSuit;
-    int32_t DragDX;  // card left minus mouse x at the last mouse-down
-    int32_t DragDY;
 };
 
 static_assert(std::is_trivially_copyable_v<TCard>);
-static_assert(offsetof(TCard, Suit) < offsetof(TCard, Rank) &&
-              offsetof(TCard, Rank) < offsetof(TCard, Image) &&
-              offsetof(TCard, Image) < offsetof(TCard, FromTable) &&
+static_assert(offsetof(TCard, Suit) < offsetof(TCard, Rank) && offsetof(TCard, Rank) < offsetof(TCard, Id) &&
+              offsetof(TCard, Id) < offsetof(TCard, FromTable) &&
               offsetof(TCard, FromTable) < offsetof(TCard, FixedOnTable) &&
               offsetof(TCard, FixedOnTable) < offsetof(TCard, TakeBack) &&
               offsetof(TCard, TakeBack) < offsetof(TCard, Selected) &&
               offsetof(TCard, Selected) < offsetof(TCard, MeldOrder) &&
               offsetof(TCard, MeldOrder) < offsetof(TCard, AsRank) &&
-              offsetof(TCard, AsRank) < offsetof(TCard, AsSuit) &&
-              offsetof(TCard, AsSuit) < offsetof(TCard, DragDX) &&
-              offsetof(TCard, DragDX) < offsetof(TCard, DragDY));
+              offsetof(TCard, AsRank) < offsetof(TCard, AsSuit));
 
 // Left, top, right, bottom; right and bottom exclusive.
 struct TRect {
@@ -57,11 +50,9 @@ using TCardArray = TRecordArray<TCard>;
 
 struct TMeld {
     TCardArray* Cards;  // owned by the meld, highest MeldOrder first
-    TRect Bounds;       // where the last painting put the meld
 };
 
 static_assert(std::is_trivially_copyable_v<TMeld>);
-static_assert(offsetof(TMeld, Cards) < offsetof(TMeld, Bounds));
 
 using TMeldArray = TRecordArray<TMeld>;
 
@@ -93,6 +84,24 @@ inline bool IsNaturalCard(const TCard& card) {
 // joker stands for. Both sides exchange by this.
 inline bool FitsJoker(const TCard& card, const TCard& joker) {
     return IsNaturalCard(card) && card.Suit == joker.AsSuit && card.Rank == joker.AsRank;
+}
+
+// The card of the deck with this id (0 .. DeckSize - 1), every other field 0:
+// the jokers first, then each pack suit by suit, the ace before the 2. A deal
+// makes the cards in this order before it shuffles.
+constexpr TCard CardWithId(int32_t id) {
+    TCard card{};
+    card.Id = id;
+    if (id < JokerCount) {
+        card.Suit = Joker;
+        card.Rank = JokerRank;
+        return card;
+    }
+    const int32_t inPack = (id - JokerCount) % NaturalKinds;
+    card.Suit = Karo + inPack / RanksPerSuit;
+    const int32_t place = inPack % RanksPerSuit;
+    card.Rank = place == 0 ? Ass : place + 1;
+    return card;
 }
 
 // The circular rank order: after the ace comes the 2.

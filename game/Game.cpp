@@ -30,14 +30,6 @@ void TGame::SetScreen(TGameScreen* screen) {
 }
 
 void TGame::ClearTCard(TCardArray& cards) {
-    cards.First();
-    while (cards.Next()) {
-        TCard* card = cards.Current();
-        if (card->Image != nullptr) {
-            Screen->FreeFace(card->Image);
-            card->Image = nullptr;
-        }
-    }
     cards.Clear();
 }
 
@@ -55,17 +47,6 @@ void TGame::ClearAll() {
     TableMelds.Clear();
 }
 
-TCard* TGame::NewCard(TCardArray& into, int32_t suit, int32_t rank) {
-    TCard* card = into.Append();
-    if (card == nullptr) {
-        return nullptr;
-    }
-    card->Suit = suit;
-    card->Rank = rank;
-    card->Image = Screen->ComposeFace(suit, rank);
-    return card;
-}
-
 void TGame::NeuesSpiel() {
     PlayerCameOut = 0;
     OpponentCameOut = 0;
@@ -77,15 +58,9 @@ void TGame::NeuesSpiel() {
     MeldMinimum = FirstMeldMinimum;
     ClearAll();
 
-    for (int i = 0; i < JokerCount; ++i) {
-        NewCard(Stock, Joker, JokerRank);
-    }
-    for (int deck = 0; deck < CopiesOfEachCard; ++deck) {
-        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-            NewCard(Stock, suit, Ass);
-            for (int32_t rank = 2; rank <= Koenig; ++rank) {
-                NewCard(Stock, suit, rank);
-            }
+    for (int32_t id = 0; id < DeckSize; ++id) {
+        if (TCard* card = Stock.Append()) {
+            *card = CardWithId(id);
         }
     }
     Mischeln();

@@ -37,12 +37,10 @@ class TGame {
     TGameScreen& GetScreen() const { return *Screen; }
 
     // --- Cards and piles ---
-    // Frees the face of every card in the container, then empties it.
+    // Empties the container.
     void ClearTCard(TCardArray& cards);
     // Frees every card and meld; the table is empty afterwards.
     void ClearAll();
-    // Appends a fresh card with its own face; every other field is 0.
-    TCard* NewCard(TCardArray& into, int32_t suit, int32_t rank);
 
     // --- New game, turn states ---
     void NeuesSpiel();

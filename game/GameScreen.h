@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-struct CardFace;
 struct TTurnRecord;
 
 enum class TMessageIcon { Error, Information, Question };
@@ -33,7 +32,4 @@ class TGameScreen {
     virtual void OpponentStep(const TTurnRecord& record) { (void)record; }
     // Modal Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
-    // A new face picture for a card, owned by the card until FreeFace.
-    virtual CardFace* ComposeFace(int32_t suit, int32_t rank) = 0;
-    virtual void FreeFace(CardFace* face) = 0;
 };

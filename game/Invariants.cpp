@@ -1,37 +1,30 @@
 #include "game/Invariants.h"
 
-#include <set>
-
 #include "game/Game.h"
 #include "game/MeldShape.h"
 
 std::string CheckDeck(const std::vector<std::span<const TCard>>& piles) {
-    int copies[Kreuz + 1][Ass + 1] = {};
+    int copies[DeckSize] = {};
     size_t total = 0;
     std::string problems;
     for (const std::span<const TCard> pile : piles) {
         for (const TCard& card : pile) {
             ++total;
-            const bool joker = card.Suit == Joker && card.Rank == JokerRank;
-            if (!joker && !IsNaturalCard(card)) {
-                problems += "card " + std::to_string(card.Suit) + "/" + std::to_string(card.Rank) + "; ";
+            const bool known = card.Id >= 0 && card.Id < DeckSize;
+            if (!known || CardWithId(card.Id).Suit != card.Suit || CardWithId(card.Id).Rank != card.Rank) {
+                problems += "card " + std::to_string(card.Suit) + "/" + std::to_string(card.Rank) +
+                            " with id " + std::to_string(card.Id) + "; ";
                 continue;
             }
-            ++copies[card.Suit][card.Rank];
+            ++copies[card.Id];
         }
     }
     if (total != static_cast<size_t>(DeckSize)) {
         problems += "card count " + std::to_string(total) + "; ";
     }
-    if (copies[Joker][JokerRank] != JokerCount) {
-        problems += "jokers " + std::to_string(copies[Joker][JokerRank]) + "; ";
-    }
-    for (int suit = Karo; suit <= Kreuz; ++suit) {
-        for (int rank = 2; rank <= Ass; ++rank) {
-            if (copies[suit][rank] != CopiesOfEachCard) {
-                problems += "card " + std::to_string(suit) + "/" + std::to_string(rank) + " x" +
-                            std::to_string(copies[suit][rank]) + "; ";
-            }
+    for (int32_t id = 0; id < DeckSize; ++id) {
+        if (copies[id] != 1) {
+            problems += "card " + std::to_string(id) + " x" + std::to_string(copies[id]) + "; ";
         }
     }
     return problems;
@@ -51,14 +44,6 @@ std::string CheckCards(const TGame& game) {
             problems += "meld " + std::to_string(m) + " of no shape the rules leave; ";
         }
         piles.push_back(meld.Cards->View());
-    }
-    std::set<CardFace*> faces;
-    for (const std::span<const TCard> pile : piles) {
-        for (const TCard& card : pile) {
-            if (card.Image != nullptr && !faces.insert(card.Image).second) {
-                problems += "face shared; ";
-            }
-        }
     }
     return problems + CheckDeck(piles);
 }

@@ -10,10 +10,10 @@
 
 class TGame;
 
-// Whether these piles hold the whole deck between them: 110 cards, 6 jokers
-// and two of every natural card. Empty when they do, else what is wrong.
+// Whether these piles hold the whole deck between them: each of its 110 cards
+// once, by its id, and as that card. Empty when they do, else what is wrong.
 std::string CheckDeck(const std::vector<std::span<const TCard>>& piles);
 
-// Every one of the game's 110 cards is in exactly one place, each with its
-// own face, and every meld lies in a shape the rules leave. Empty when all is well, else what is wrong.
+// Every one of the game's 110 cards is in exactly one place, and every meld
+// lies in a shape the rules leave. Empty when all is well, else what is wrong.
 std::string CheckCards(const TGame& game);

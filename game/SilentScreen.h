@@ -11,6 +11,4 @@ class TSilentScreen : public TGameScreen {
     void SetStatusLine(const std::string&) override {}
     void ShowMessage(const std::string&, const std::string&, TMessageIcon) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    CardFace* ComposeFace(int32_t, int32_t) override { return nullptr; }
-    void FreeFace(CardFace*) override {}
 };

@@ -140,11 +140,15 @@ void Spiegele(QImage& image) {
     }
 }
 
+int32_t CornerTextHeight() {
+    return QFontMetrics(CardFontOfSize(FontHeight)).height();
+}
+
 void TFaceComposer::SetUp(const TArtwork* artwork, qreal devicePixelRatio) {
     Art = artwork;
     Dpr = devicePixelRatio > 0 ? devicePixelRatio : 1;
     CardFont = CardFontOfSize(qRound(FontHeight * Dpr));
-    Th = QFontMetrics(CardFontOfSize(FontHeight)).height();
+    Th = CornerTextHeight();
     Faces.fill(QImage());
     HandFaces.fill(QImage());
     Pieces.clear();

@@ -21,6 +21,9 @@ class QPainter;
 // pixel (x, H-1-y) takes the colour of (W-1-x, y), read at the moment it is copied.
 void Spiegele(QImage& image);
 
+// The height of a corner's index text in the card font, in logical pixels.
+int32_t CornerTextHeight();
+
 class TFaceComposer {
   public:
     // Faces at the given device pixel ratio from `artwork`, which the caller
@@ -46,9 +49,6 @@ class TFaceComposer {
     // faces and pieces made so far: pieces of images it lacks stay to be made
     // from other artwork.
     void UseArtwork(const TArtwork* artwork) { Art = artwork; }
-
-    // TH: height of the index text in the card font, in logical pixels.
-    int32_t TextHeight() const { return Th; }
 
   private:
     // The pieces of artwork, by number: the five symbols, the jacks, queens

@@ -9,14 +9,14 @@ constexpr int32_t CH = CardBitmapHeight;
 
 }  // namespace
 
-TTableLayout LayOutTable(TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition) {
+TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition) {
     TTableLayout layout;
     layout.Width = width;
     layout.Height = height;
     layout.ScrollPosition = scrollPosition;
     layout.StockRect = StockPileRect(height);
     layout.DiscardRect = DiscardPileRect(height);
-    layout.MeldRowEnd = LayOutMelds(melds, height, scrollPosition);
+    layout.MeldRowEnd = LayOutMelds(melds, height, scrollPosition, layout.MeldBounds);
     layout.Overflow = MeldRowOverflow(layout.MeldRowEnd, width, scrollPosition);
     return layout;
 }
@@ -34,9 +34,18 @@ TRect HandCardRect(int32_t index, int32_t paintBoxHeight) {
     return {index * HandSlot + 4, paintBoxHeight - 5 - CH, index * HandSlot + CW, paintBoxHeight - 5};
 }
 
-TRect DraggedCardRect(const TCard& card, int32_t mouseX, int32_t mouseY) {
-    const int32_t left = mouseX + card.DragDX;
-    const int32_t top = mouseY + card.DragDY;
+int32_t TTableLayout::MeldAt(int32_t x, int32_t y) const {
+    for (size_t m = 0; m < MeldBounds.size(); ++m) {
+        if (MeldBounds[m].Contains(x, y)) {
+            return static_cast<int32_t>(m);
+        }
+    }
+    return -1;
+}
+
+TRect DraggedCardRect(const TDragOffset& offset, int32_t mouseX, int32_t mouseY) {
+    const int32_t left = mouseX + offset.DX;
+    const int32_t top = mouseY + offset.DY;
     return {left, top, left + CW, top + CH};
 }
 
@@ -59,17 +68,20 @@ int32_t MeldRowStart(int32_t scrollPosition) {
     return 2 * CW + 48 - scrollPosition;
 }
 
-int32_t LayOutMelds(TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition) {
+int32_t LayOutMelds(const TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition,
+                    std::vector<TRect>& bounds) {
     const int32_t r = MiddleRowTop(paintBoxHeight);
     int32_t x = MeldRowStart(scrollPosition);
+    bounds.clear();
     for (int i = 0; i < melds.Count(); ++i) {
-        TMeld& meld = melds.At(i);
+        const TMeld& meld = melds.At(i);
         const int32_t cards = meld.Cards != nullptr ? meld.Cards->Count() : 0;
-        meld.Bounds.Left = x;
-        meld.Bounds.Top = r;
-        meld.Bounds.Bottom = r + CH;
+        TRect& place = bounds.emplace_back();
+        place.Left = x;
+        place.Top = r;
+        place.Bottom = r + CH;
         x += cards * MeldCardStep;
-        meld.Bounds.Right = x + (2 * CW) / 3;
+        place.Right = x + (2 * CW) / 3;
         x += (2 * CW) / 3 + 4;
     }
     return x;

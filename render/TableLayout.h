@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "game/Card.h"
 #include "render/ArtworkFiles.h"
@@ -37,8 +38,8 @@ inline constexpr int32_t FittedRowGap = 3;
 // mostScale.
 double FittedTableScale(int32_t width, int32_t height, int32_t barHeight, double mostScale);
 
-// Where one painting puts everything: the fields the mouse handlers hit-test
-// and the reach of the meld row. The melds' own Bounds are written into the game.
+// Where one painting puts everything: the fields the mouse handlers hit-test,
+// every meld's place and the reach of the meld row.
 struct TTableLayout {
     int32_t Width = 0;  // paint box, logical pixels
     int32_t Height = 0;
@@ -47,13 +48,20 @@ struct TTableLayout {
     int32_t CardHeight = CardBitmapHeight;
     TRect StockRect{};
     TRect DiscardRect{};
-    int32_t MeldRowEnd = 0;  // x after the last meld and its gap
-    int32_t Overflow = 0;    // how far the melds reach past the right edge; 0 or less: they fit
+    std::vector<TRect> MeldBounds;  // by meld, in the order of the table
+    int32_t MeldRowEnd = 0;         // x after the last meld and its gap
+    int32_t Overflow = 0;           // how far the melds reach past the right edge; 0 or less: they fit
+
+    // Where meld m lies; empty for a meld not laid out.
+    TRect Meld(int32_t m) const {
+        return m >= 0 && static_cast<size_t>(m) < MeldBounds.size() ? MeldBounds[m] : TRect{};
+    }
+    // The meld at (x, y), or -1.
+    int32_t MeldAt(int32_t x, int32_t y) const;
 };
 
-// Lays out a paint box of width x height with the meld row scrolled by
-// scrollPosition, writing every meld's Bounds.
-TTableLayout LayOutTable(TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition);
+// Lays out a paint box of width x height with the meld row scrolled by scrollPosition.
+TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition);
 
 // Top of the middle row (stock, discard pile, melds), R.
 int32_t MiddleRowTop(int32_t paintBoxHeight);
@@ -62,8 +70,13 @@ int32_t MiddleRowTop(int32_t paintBoxHeight);
 TRect OpponentCardRect(int32_t index);
 // The player's card i along the bottom: 68 x 108, 5 pixels above the bottom edge.
 TRect HandCardRect(int32_t index, int32_t paintBoxHeight);
+// Where the mouse held a hand card: the card's left and top minus the mouse's.
+struct TDragOffset {
+    int32_t DX = 0;
+    int32_t DY = 0;
+};
 // A selected hand card while it is dragged: full size, keeping its offset to the mouse.
-TRect DraggedCardRect(const TCard& card, int32_t mouseX, int32_t mouseY);
+TRect DraggedCardRect(const TDragOffset& offset, int32_t mouseX, int32_t mouseY);
 
 TRect StockPileRect(int32_t paintBoxHeight);
 TRect DiscardPileRect(int32_t paintBoxHeight);
@@ -72,9 +85,10 @@ TRect DiscardPileRect(int32_t paintBoxHeight);
 TRect MeldRowClip(int32_t paintBoxWidth, int32_t paintBoxHeight);
 // Left edge of the first meld, shifted by the scroll bar.
 int32_t MeldRowStart(int32_t scrollPosition);
-// Sets every meld's Bounds, melds side by side from MeldRowStart, 4 pixels apart.
+// Every meld's place, melds side by side from MeldRowStart, 4 pixels apart.
 // Returns the x after the last meld and its gap (MeldRowStart when there is none).
-int32_t LayOutMelds(TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition);
+int32_t LayOutMelds(const TMeldArray& melds, int32_t paintBoxHeight, int32_t scrollPosition,
+                    std::vector<TRect>& bounds);
 // Card j of a meld laid out at `bounds`.
 TRect MeldCardRect(const TRect& bounds, int32_t index);
 // How far the melds reach past the right edge (0 or less: they fit).

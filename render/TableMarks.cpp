@@ -51,9 +51,10 @@ TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& 
             if (first > last) {
                 return {};
             }
-            TRect cards = MeldCardRect(meld.Bounds, first);
-            const TRect end = MeldCardRect(meld.Bounds, last);
-            cards.Right = VisibleRight(end, last, count, MeldCardRect(meld.Bounds, last + 1).Left);
+            const TRect bounds = layout.Meld(mark.Meld);
+            TRect cards = MeldCardRect(bounds, first);
+            const TRect end = MeldCardRect(bounds, last);
+            cards.Right = VisibleRight(end, last, count, MeldCardRect(bounds, last + 1).Left);
             return cards;
         }
         case TMarkPlace::FreeTable: {
@@ -65,34 +66,33 @@ TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& 
 }
 
 std::vector<TTableMark> MoveMarks(const TGame& game, const TTurnRecord& record) {
-    // Cards are told apart by their faces: each card owns its own.
-    std::set<const CardFace*> placed;
-    const CardFace* discarded = nullptr;
+    // Cards are told apart by their ids.
+    std::set<int32_t> placed;
+    int32_t discarded = -1;
     for (const TTurnStep& step : record.Steps) {
         switch (step.Kind) {
             case TStepKind::LayOut:
                 for (const TCard& card : step.Cards) {
-                    placed.insert(card.Image);
+                    placed.insert(card.Id);
                 }
                 break;
             case TStepKind::LayOff:
             case TStepKind::ExchangeJoker:
-                placed.insert(step.Card.Image);
+                placed.insert(step.Card.Id);
                 break;
             case TStepKind::Discard:
-                discarded = step.Card.Image;
+                discarded = step.Card.Id;
                 break;
             case TStepKind::DrawFromStock:
             case TStepKind::DrawFromDiscardPile:
                 break;
         }
     }
-    placed.erase(nullptr);
     std::vector<TTableMark> marks;
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TCardArray* cards = game.TableMelds.At(m).Cards;
         for (int j = 0; cards != nullptr && j < cards->Count(); ++j) {
-            if (placed.count(cards->At(j).Image) == 0) {
+            if (placed.count(cards->At(j).Id) == 0) {
                 continue;
             }
             if (!marks.empty() && marks.back().Place == TMarkPlace::MeldCards && marks.back().Meld == m &&
@@ -103,7 +103,7 @@ std::vector<TTableMark> MoveMarks(const TGame& game, const TTurnRecord& record) 
             }
         }
     }
-    if (discarded != nullptr && !game.DiscardPile.Empty() && game.DiscardPile.Last().Image == discarded) {
+    if (discarded >= 0 && !game.DiscardPile.Empty() && game.DiscardPile.Last().Id == discarded) {
         marks.push_back({TMarkStyle::Move, TMarkPlace::DiscardPile});
     }
     return marks;

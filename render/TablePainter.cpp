@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "render/CardFace.h"
 #include "render/TableLayout.h"
 
 namespace {
@@ -36,10 +35,6 @@ qreal DprOf(const TTableScene& scene) {
 }
 qreal ScaleOf(const TTableScene& scene) {
     return scene.Scale > 0 ? scene.Scale : 1;
-}
-
-const QImage* FaceOf(const TCard& card) {
-    return card.Image != nullptr ? &card.Image->Image : nullptr;
 }
 
 void Bands(TTablePicture& picture, const TDeviceMap& map, const std::array<TRect, 4>& bands,
@@ -111,31 +106,6 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
         .first->second;
 }
 
-void TTablePainter::Paint(QImage& table, const TGame& game, const TTableLayout& layout,
-                          const TTableScene& scene) {
-    Record(game, layout, scene);
-    DrawInto(table, nullptr);
-}
-
-void TTablePainter::DrawInto(QImage& table, const TRect* area) const {
-    if (table.size() != Shown.DeviceSize() || table.format() != QImage::Format_RGB32) {
-        table = QImage(Shown.DeviceSize(), QImage::Format_RGB32);
-        area = nullptr;  // nothing of an earlier table is left to keep
-    }
-    table.setDevicePixelRatio(1);  // painted in device pixels
-    {
-        QPainter painter(&table);
-        if (area != nullptr) {
-            const TDeviceMap map(DprOf(DrawState.Scene) * ScaleOf(DrawState.Scene));
-            const QRegion part(map.Rect(*area));
-            Shown.Draw(painter, &part);
-        } else {
-            Shown.Draw(painter);
-        }
-    }
-    table.setDevicePixelRatio(Shown.DevicePixelRatio());
-}
-
 std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCount) const {
     if (!DrawState.Painted) {
         return std::nullopt;
@@ -175,14 +145,6 @@ std::optional<TRect> TTablePainter::Blink(const TGame& game, int32_t paintCount)
         }
         DrawState.StockHint = StockHintAt(game.GameState, paintCount);
         DrawState.DiscardHint = DiscardHintAt(game.GameState, paintCount, !game.DiscardPile.Empty());
-    }
-    return area;
-}
-
-std::optional<TRect> TTablePainter::PaintBlink(QImage& table, const TGame& game, int32_t paintCount) {
-    const std::optional<TRect> area = Blink(game, paintCount);
-    if (area) {
-        DrawInto(table, &*area);
     }
     return area;
 }
@@ -245,6 +207,12 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
         }
         picture.Image(target.topLeft(), Fitted(*face, target.size()), clip);
     };
+    auto drawFace = [&](const TCard& card, TFaceUse use, const TRect& place, const QRect* clip = nullptr) {
+        if (scene.Faces) {
+            const QImage face = scene.Faces(card, use);
+            draw(&face, place, clip);
+        }
+    };
 
     // Brush and pen take the table colour; only some steps below set the pen black.
     picture.Fill(QRect(QPoint(0, 0), size), scene.TableColor);
@@ -270,7 +238,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
     Rectangle(picture, map.Rect(layout.DiscardRect), pen, scene.TableColor, penWidth);
     const bool discards = !game.DiscardPile.Empty();
     if (discards) {
-        draw(FaceOf(game.DiscardPile.Last()), layout.DiscardRect);
+        drawFace(game.DiscardPile.Last(), TFaceUse::Whole, layout.DiscardRect);
     }
     const bool discardHint = DiscardHintAt(game.GameState, scene.PaintCount, discards);
     if (discardHint) {
@@ -286,7 +254,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
                 continue;
             }
             for (int j = 0; j < meld.Cards->Count(); ++j) {
-                draw(FaceOf(meld.Cards->At(j)), MeldCardRect(meld.Bounds, j), &row);
+                drawFace(meld.Cards->At(j), TFaceUse::Whole, MeldCardRect(layout.Meld(m), j), &row);
             }
         }
     }
@@ -299,7 +267,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
             continue;
         }
         const TRect place = HandCardRect(i, h);
-        draw(FaceOf(card), place);
+        drawFace(card, TFaceUse::InHand, place);
         if (card.Selected != 0) {
             picture.Invert(map.Rect(place));
         }
@@ -314,8 +282,10 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
         const TCard& card = game.OwnCards.At(i);
         if (dragged(card)) {
-            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
-            draw(FaceOf(card), place);
+            const TDragOffset offset =
+                static_cast<size_t>(i) < scene.DragOffsets.size() ? scene.DragOffsets[i] : TDragOffset{};
+            const TRect place = DraggedCardRect(offset, scene.MouseX, scene.MouseY);
+            drawFace(card, TFaceUse::Whole, place);
             if (scene.DragMoves <= 3) {
                 picture.Invert(map.Rect(place));
             }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QSize>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -20,6 +21,10 @@
 #include "render/TableMarks.h"
 #include "render/TablePicture.h"
 
+// A card's face as the table shows it: whole, or in the hand as narrow as its place.
+enum class TFaceUse { Whole, InHand };
+using TFaceSource = std::function<QImage(const TCard& card, TFaceUse use)>;
+
 // What one painting reads besides the game and its layout.
 struct TTableScene {
     qreal DevicePixelRatio = 1;  // of the screen
@@ -27,8 +32,10 @@ struct TTableScene {
     QSize Box;                   // the paint box in logical pixels; empty: the layout's size, scaled
     QColor TableColor;
     const QImage* Back = nullptr;
+    TFaceSource Faces;  // none: no face is drawn
     int32_t PaintCount = 0;
     bool Dragging = false;
+    std::vector<TDragOffset> DragOffsets;  // of each hand card, where the mouse took it
     int32_t DragMoves = 0;
     int32_t MouseX = 0;
     int32_t MouseY = 0;
@@ -55,9 +62,6 @@ class TTablePainter {
   public:
     // Works out the whole table's picture (Picture()) without drawing a pixel.
     void Record(const TGame& game, const TTableLayout& layout, const TTableScene& scene);
-    // Records the table and paints it into `table`, which is (re)made at the
-    // paint box's device size when needed.
-    void Paint(QImage& table, const TGame& game, const TTableLayout& layout, const TTableScene& scene);
 
     // What a painting at `paintCount` would change on the last one, when nothing
     // but the draw hint has changed since: the frame that comes or goes, or nothing.
@@ -65,9 +69,6 @@ class TTablePainter {
     // Records the painting at `paintCount` when it differs from the last one
     // only by a frame of the draw hint, and returns the area BlinkArea names.
     std::optional<TRect> Blink(const TGame& game, int32_t paintCount);
-    // The same, painted over the last painting in `table`, touching only the
-    // pixels of that area, which come out as in a full painting.
-    std::optional<TRect> PaintBlink(QImage& table, const TGame& game, int32_t paintCount);
     // How many paintings after one at `paintCount` the first that looks
     // different comes, nothing else changing: 0 when that one already does; -1
     // when none ever does (the player is not to draw).
@@ -93,9 +94,6 @@ class TTablePainter {
     // frames it drew.
     THints Compose(TTablePicture& picture, const TGame& game, const TTableLayout& layout,
                    const TTableScene& scene, const QRect* within);
-    // Draws the picture into `table`, within `area` (logical units) when given;
-    // a table of another size is made anew and drawn whole.
-    void DrawInto(QImage& table, const TRect* area) const;
     // The picture at the device size of its place on the table.
     const QImage& Fitted(const QImage& picture, QSize size);
 

@@ -17,12 +17,16 @@ namespace {
 
 // Stored words; never translated.
 constexpr const char* FormatName = "brisko-kept-game";
-constexpr int FormatVersion = 1;
-constexpr qsizetype CardFields = 11;
+// Version 1 named cards by suit and rank and the computer's last turn by
+// places; version 2 names every card by its id.
+constexpr int FormatVersion = 2;
+// [id, fromTable, fixedOnTable, takeBack, selected, meldOrder, asRank, asSuit]
+constexpr qsizetype CardFields = 8;
+// Version 1: [suit, rank, the five flags and marks as above, dragDX, dragDY]
+constexpr qsizetype FirstCardFields = 11;
 
 QJsonArray CardJson(const TCard& c) {
-    return {c.Suit,      c.Rank,   c.FromTable, c.FixedOnTable, c.TakeBack, c.Selected,
-            c.MeldOrder, c.AsRank, c.AsSuit,    c.DragDX,       c.DragDY};
+    return {c.Id, c.FromTable, c.FixedOnTable, c.TakeBack, c.Selected, c.MeldOrder, c.AsRank, c.AsSuit};
 }
 
 QJsonArray CardsJson(const std::vector<TCard>& cards) {
@@ -31,10 +35,6 @@ QJsonArray CardsJson(const std::vector<TCard>& cards) {
         array.append(CardJson(card));
     }
     return array;
-}
-
-QJsonArray PlaceJson(const TCardPlace& place) {
-    return {static_cast<int>(place.Pile), place.Meld, place.Index};
 }
 
 // Counts by [suit][rank], as nested arrays.
@@ -54,28 +54,33 @@ QJsonArray SidesJson(const uint8_t (&counts)[2][5][15]) {
     return {CountsJson(counts[0]), CountsJson(counts[1])};
 }
 
-QJsonArray TurnJson(const std::vector<TStepSnapshot>& steps) {
+QJsonArray TurnJson(const TTurnRecord& turn) {
     QJsonArray array;
-    for (const TStepSnapshot& kept : steps) {
-        QJsonArray cardsAt;
-        for (const TCardPlace& place : kept.CardsAt) {
-            cardsAt.append(PlaceJson(place));
-        }
-        array.append(QJsonObject{{"kind", static_cast<int>(kept.Step.Kind)},
-                                 {"card", CardJson(kept.Step.Card)},
-                                 {"cardAt", PlaceJson(kept.CardAt)},
-                                 {"cards", CardsJson(kept.Step.Cards)},
-                                 {"cardsAt", cardsAt},
-                                 {"meld", kept.Step.Meld},
-                                 {"end", static_cast<int>(kept.Step.End)}});
+    for (const TTurnStep& step : turn.Steps) {
+        const bool noCard = step.Card.Suit == 0 && step.Card.Rank == 0;
+        array.append(QJsonObject{{"kind", static_cast<int>(step.Kind)},
+                                 {"card", noCard ? QJsonValue() : QJsonValue(CardJson(step.Card))},
+                                 {"cards", CardsJson(step.Cards)},
+                                 {"meld", step.Meld},
+                                 {"end", static_cast<int>(step.End)}});
     }
     return array;
 }
+
+// The piles a card of version 1 could lie in, and where one lies.
+enum class TFirstPile : int32_t { Hand, Computer, Stock, DiscardPile, Meld };
+struct TFirstPlace {
+    TFirstPile Pile = TFirstPile::Hand;
+    int32_t Meld = -1;
+    int32_t Index = -1;  // -1: nowhere
+};
 
 // Reads the values of the text, noting the first thing that is not as
 // written; what is read after that is never used.
 class TReader {
   public:
+    explicit TReader(int version) : Version(version) {}
+
     void Fail(const std::string& what) {
         if (Problem.empty()) {
             Problem = what;
@@ -105,23 +110,34 @@ class TReader {
         return value.toArray();
     }
 
+    // A card as its version writes it. Version 1 has no ids: they are given
+    // once every card has been read (GiveIds).
     TCard Card(const QJsonValue& value) {
-        const QJsonArray f = Array(value, "a card", CardFields);
-        if (f.size() != CardFields) {
+        const QJsonArray f = Array(value, "a card", Version == 1 ? FirstCardFields : CardFields);
+        if (f.size() != (Version == 1 ? FirstCardFields : CardFields)) {
             return {};
         }
         TCard card{};
-        card.Suit = Int(f[0], "a suit");
-        card.Rank = Int(f[1], "a rank");
-        card.FromTable = Byte(f[2], "a card's flag");
-        card.FixedOnTable = Byte(f[3], "a card's flag");
-        card.TakeBack = Byte(f[4], "a card's flag");
-        card.Selected = Byte(f[5], "a card's flag");
-        card.MeldOrder = Int(f[6], "a card's order");
-        card.AsRank = Int(f[7], "a joker's rank");
-        card.AsSuit = Int(f[8], "a joker's suit");
-        card.DragDX = Int(f[9], "a card's offset");
-        card.DragDY = Int(f[10], "a card's offset");
+        int at = 0;
+        if (Version == 1) {
+            card.Suit = Int(f[at++], "a suit");
+            card.Rank = Int(f[at++], "a rank");
+            card.Id = -1;
+        } else {
+            card = CardWithId(Int(f[at++], "a card's id", 0, DeckSize - 1));
+        }
+        card.FromTable = Byte(f[at++], "a card's flag");
+        card.FixedOnTable = Byte(f[at++], "a card's flag");
+        card.TakeBack = Byte(f[at++], "a card's flag");
+        card.Selected = Byte(f[at++], "a card's flag");
+        card.MeldOrder = Int(f[at++], "a card's order");
+        card.AsRank = Int(f[at++], "a joker's rank");
+        card.AsSuit = Int(f[at++], "a joker's suit");
+        if (Version == 1) {
+            // Where the mouse held the card: the screen's, not the game's.
+            Int(f[at++], "a card's offset");
+            Int(f[at++], "a card's offset");
+        }
         return card;
     }
 
@@ -133,12 +149,12 @@ class TReader {
         return cards;
     }
 
-    TCardPlace Place(const QJsonValue& value) {
+    TFirstPlace Place(const QJsonValue& value) {
         const QJsonArray f = Array(value, "a card's place", 3);
         if (f.size() != 3) {
             return {};
         }
-        return {static_cast<TPile>(Int(f[0], "a pile", 0, static_cast<int>(TPile::Meld))),
+        return {static_cast<TFirstPile>(Int(f[0], "a pile", 0, static_cast<int>(TFirstPile::Meld))),
                 Int(f[1], "a meld's place"), Int(f[2], "a card's place")};
     }
 
@@ -158,25 +174,35 @@ class TReader {
         }
     }
 
-    std::vector<TStepSnapshot> Turn(const QJsonValue& value) {
-        std::vector<TStepSnapshot> steps;
+    // The computer's last turn; in version 1 its cards are named by where
+    // they lie now, which `Places` notes for GiveIds.
+    TTurnRecord Turn(const QJsonValue& value) {
+        TTurnRecord turn;
         for (const QJsonValue& entry : Array(value, "the computer's turn")) {
             const QJsonObject o = entry.toObject();
-            TStepSnapshot kept;
-            kept.Step.Kind = static_cast<TStepKind>(
+            TTurnStep step;
+            step.Kind = static_cast<TStepKind>(
                 Int(o["kind"], "a step's kind", 0, static_cast<int>(TStepKind::Discard)));
-            kept.Step.Card = Card(o["card"]);
-            kept.CardAt = Place(o["cardAt"]);
-            kept.Step.Cards = Cards(o["cards"], "a step's cards");
-            for (const QJsonValue& place : Array(o["cardsAt"], "a step's places")) {
-                kept.CardsAt.push_back(Place(place));
+            if (Version == 1 || !o["card"].isNull()) {
+                step.Card = Card(o["card"]);
             }
-            kept.Step.Meld = Int(o["meld"], "a step's meld");
-            kept.Step.End =
+            step.Cards = Cards(o["cards"], "a step's cards");
+            step.Meld = Int(o["meld"], "a step's meld");
+            step.End =
                 static_cast<TMeldEnd>(Int(o["end"], "a step's end", 0, static_cast<int>(TMeldEnd::Set)));
-            steps.push_back(std::move(kept));
+            if (Version == 1) {
+                TStepPlaces places{Place(o["cardAt"]), {}};
+                for (const QJsonValue& place : Array(o["cardsAt"], "a step's places")) {
+                    places.CardsAt.push_back(Place(place));
+                }
+                if (places.CardsAt.size() != step.Cards.size()) {
+                    Fail("a step's places do not match its cards");
+                }
+                Places.push_back(std::move(places));
+            }
+            turn.Steps.push_back(std::move(step));
         }
-        return steps;
+        return turn;
     }
 
     uint64_t Random(const QJsonValue& value) {
@@ -189,7 +215,76 @@ class TReader {
         return state;
     }
 
+    // Version 1: each card gets the first id of its kind not yet given, pile
+    // by pile, and a card of the computer's turn the id of the card lying
+    // where the step says (one lying nowhere, the first id of its kind).
+    void GiveIds(TGameSnapshot& g) {
+        bool given[DeckSize] = {};
+        auto give = [&](TCard& card) {
+            for (int32_t id = 0; id < DeckSize; ++id) {
+                if (!given[id] && CardWithId(id).Suit == card.Suit && CardWithId(id).Rank == card.Rank) {
+                    given[id] = true;
+                    card.Id = id;
+                    return;
+                }
+            }
+            Fail("not the 110 cards");
+        };
+        for (std::vector<TCard>* pile : {&g.Hand, &g.Computer, &g.Stock, &g.DiscardPile}) {
+            std::for_each(pile->begin(), pile->end(), give);
+        }
+        for (std::vector<TCard>& meld : g.Melds) {
+            std::for_each(meld.begin(), meld.end(), give);
+        }
+        auto lying = [&g](const TFirstPlace& place) -> const TCard* {
+            const std::vector<TCard>* piles[] = {&g.Hand, &g.Computer, &g.Stock, &g.DiscardPile};
+            const std::vector<TCard>* cards =
+                place.Pile == TFirstPile::Meld
+                    ? (place.Meld >= 0 && static_cast<size_t>(place.Meld) < g.Melds.size()
+                           ? &g.Melds[place.Meld]
+                           : nullptr)
+                    : piles[static_cast<int>(place.Pile)];
+            if (cards == nullptr || place.Index < 0 || static_cast<size_t>(place.Index) >= cards->size()) {
+                return nullptr;
+            }
+            return &(*cards)[place.Index];
+        };
+        auto name = [&](TCard& card, const TFirstPlace& place) {
+            if (card.Suit == 0 && card.Rank == 0) {
+                card.Id = 0;  // no card: a draw from the stock
+                return;
+            }
+            const TCard* there = lying(place);
+            if (place.Index >= 0 &&
+                (there == nullptr || there->Suit != card.Suit || there->Rank != card.Rank)) {
+                Fail("a card of the computer's turn out of place");
+                return;
+            }
+            card.Id = there != nullptr ? there->Id : -1;
+            for (int32_t id = 0; card.Id < 0 && id < DeckSize; ++id) {
+                if (CardWithId(id).Suit == card.Suit && CardWithId(id).Rank == card.Rank) {
+                    card.Id = id;
+                }
+            }
+        };
+        for (size_t i = 0; i < g.OpponentTurn.Steps.size() && i < Places.size(); ++i) {
+            TTurnStep& step = g.OpponentTurn.Steps[i];
+            name(step.Card, Places[i].CardAt);
+            for (size_t c = 0; c < step.Cards.size() && c < Places[i].CardsAt.size(); ++c) {
+                name(step.Cards[c], Places[i].CardsAt[c]);
+            }
+        }
+    }
+
+    const int Version;
     std::string Problem;
+
+  private:
+    struct TStepPlaces {
+        TFirstPlace CardAt;
+        std::vector<TFirstPlace> CardsAt;
+    };
+    std::vector<TStepPlaces> Places;
 };
 
 }  // namespace
@@ -244,12 +339,17 @@ TKeptGameParse ParseKeptGame(const QByteArray& text) {
         parse.Problem = "not a kept game";
         return parse;
     }
-    TReader read;
-    const int32_t version = read.Int(root["version"], "the version");
-    if (read.Problem.empty() && version != FormatVersion) {
-        parse.Problem = "version " + std::to_string(version) + ", not " + std::to_string(FormatVersion);
+    TReader versionReader(FormatVersion);
+    const int32_t version = versionReader.Int(root["version"], "the version");
+    if (!versionReader.Problem.empty()) {
+        parse.Problem = versionReader.Problem;
         return parse;
     }
+    if (version != 1 && version != FormatVersion) {
+        parse.Problem = "version " + std::to_string(version) + ", not 1 or " + std::to_string(FormatVersion);
+        return parse;
+    }
+    TReader read(version);
     TGameSnapshot& g = parse.Kept.Game;
     g.CardsDealt = read.Int(root["cardsDealt"], "the cards dealt");
     g.FirstMeldMinimum = read.Int(root["firstMeldMinimum"], "the first-meld minimum");
@@ -274,6 +374,9 @@ TKeptGameParse ParseKeptGame(const QByteArray& text) {
     read.Sides(seen["thrown"], g.Seen.Thrown);
     g.OpponentTurn = read.Turn(root["computerTurn"]);
     parse.Kept.MeldRowScroll = read.Int(root["meldRowScroll"], "the meld row's scroll", 0, MaxMeldRowScroll);
+    if (version == 1 && read.Problem.empty()) {
+        read.GiveIds(g);
+    }
     parse.Problem = read.Problem.empty() ? CheckSnapshot(g) : read.Problem;
     return parse;
 }

@@ -7,78 +7,11 @@
 #include "game/Invariants.h"
 #include "game/MeldRules.h"
 #include "game/MeldShape.h"
-#include "game/Settings.h"
 
 namespace {
 
 // A run's sort keys count from its first card up and down, a set's are suits.
 constexpr int32_t MaxMeldOrder = LongestRun;
-
-std::vector<TCard> Faceless(std::vector<TCard> cards) {
-    for (TCard& card : cards) {
-        card.Image = nullptr;
-    }
-    return cards;
-}
-
-const TCardArray* PileOf(const TGame& game, TPile pile, int32_t meld) {
-    switch (pile) {
-        case TPile::Hand:
-            return &game.OwnCards;
-        case TPile::Computer:
-            return &game.OpponentCards;
-        case TPile::Stock:
-            return &game.Stock;
-        case TPile::DiscardPile:
-            return &game.DiscardPile;
-        case TPile::Meld:
-            return meld >= 0 && meld < game.TableMelds.Count() ? game.TableMelds.At(meld).Cards : nullptr;
-    }
-    return nullptr;
-}
-
-TCardPlace PlaceOf(const TGame& game, const CardFace* face) {
-    if (face == nullptr) {
-        return {};
-    }
-    auto find = [&](TPile pile, int32_t meld) -> TCardPlace {
-        const TCardArray* cards = PileOf(game, pile, meld);
-        for (int i = 0; cards != nullptr && i < cards->Count(); ++i) {
-            if (cards->At(i).Image == face) {
-                return {pile, meld, i};
-            }
-        }
-        return {};
-    };
-    for (const TPile pile : {TPile::Hand, TPile::Computer, TPile::Stock, TPile::DiscardPile}) {
-        if (const TCardPlace place = find(pile, -1); place.Index >= 0) {
-            return place;
-        }
-    }
-    for (int32_t m = 0; m < game.TableMelds.Count(); ++m) {
-        if (const TCardPlace place = find(TPile::Meld, m); place.Index >= 0) {
-            return place;
-        }
-    }
-    return {};
-}
-
-const std::vector<TCard>* PileOf(const TGameSnapshot& s, TPile pile, int32_t meld) {
-    const std::vector<TCard>* piles[] = {&s.Hand, &s.Computer, &s.Stock, &s.DiscardPile};
-    if (pile == TPile::Meld) {
-        return meld >= 0 && static_cast<size_t>(meld) < s.Melds.size() ? &s.Melds[meld] : nullptr;
-    }
-    return pile >= TPile::Hand && pile < TPile::Meld ? piles[static_cast<int>(pile)] : nullptr;
-}
-
-// The card at a place of the snapshot; null for nowhere or a place that is not there.
-const TCard* CardAt(const TGameSnapshot& s, const TCardPlace& place) {
-    const std::vector<TCard>* cards = PileOf(s, place.Pile, place.Meld);
-    if (cards == nullptr || place.Index < 0 || static_cast<size_t>(place.Index) >= cards->size()) {
-        return nullptr;
-    }
-    return &(*cards)[place.Index];
-}
 
 bool IsFlag(uint8_t value) {
     return value <= 1;
@@ -88,22 +21,19 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
 
-// Every field of one card within what the rules ever leave in it.
+// Every field of one card within what the rules ever leave in it: a card of
+// the deck, as its id names it.
 bool PlausibleCard(const TCard& c) {
-    const bool joker = c.Suit == Joker && c.Rank == JokerRank;
-    return (joker || IsNatural(c.Suit, c.Rank)) && c.Image == nullptr && IsFlag(c.FromTable) &&
-           IsFlag(c.FixedOnTable) && IsFlag(c.TakeBack) && IsFlag(c.Selected) &&
-           InRange(c.MeldOrder, -MaxMeldOrder, MaxMeldOrder) &&
-           (c.AsRank == 0 || InRange(c.AsRank, 2, Ass)) && InRange(c.AsSuit, 0, Kreuz) &&
-           InRange(c.DragDX, -MaxDragOffset, MaxDragOffset) &&
-           InRange(c.DragDY, -MaxDragOffset, MaxDragOffset);
+    return InRange(c.Id, 0, DeckSize - 1) && CardWithId(c.Id).Suit == c.Suit &&
+           CardWithId(c.Id).Rank == c.Rank && IsFlag(c.FromTable) && IsFlag(c.FixedOnTable) &&
+           IsFlag(c.TakeBack) && IsFlag(c.Selected) && InRange(c.MeldOrder, -MaxMeldOrder, MaxMeldOrder) &&
+           (c.AsRank == 0 || InRange(c.AsRank, 2, Ass)) && InRange(c.AsSuit, 0, Kreuz);
 }
 
 // What a step notes for a draw from the stock: no card at all.
 bool IsNoCard(const TCard& c) {
-    return c.Suit == 0 && c.Rank == 0 && c.Image == nullptr && c.FromTable == 0 && c.FixedOnTable == 0 &&
-           c.TakeBack == 0 && c.Selected == 0 && c.MeldOrder == 0 && c.AsRank == 0 && c.AsSuit == 0 &&
-           c.DragDX == 0 && c.DragDY == 0;
+    return c.Suit == 0 && c.Rank == 0 && c.Id == 0 && c.FromTable == 0 && c.FixedOnTable == 0 &&
+           c.TakeBack == 0 && c.Selected == 0 && c.MeldOrder == 0 && c.AsRank == 0 && c.AsSuit == 0;
 }
 
 // Every card of the snapshot plausible, and together the whole deck.
@@ -244,11 +174,11 @@ std::string CheckSeen(const TGameSnapshot& s) {
 // The order of a turn: a draw first, a discard last, and in between at most
 // every joker taken and every card the hand could hold laid.
 std::string CheckTurnSteps(const TGameSnapshot& s) {
-    const size_t count = s.OpponentTurn.size();
+    const size_t count = s.OpponentTurn.Steps.size();
     int32_t exchanges = 0;
     int32_t laid = 0;
     for (size_t i = 0; i < count; ++i) {
-        const TTurnStep& step = s.OpponentTurn[i].Step;
+        const TTurnStep& step = s.OpponentTurn.Steps[i];
         switch (step.Kind) {
             case TStepKind::DrawFromStock:
             case TStepKind::DrawFromDiscardPile:
@@ -277,27 +207,18 @@ std::string CheckTurnSteps(const TGameSnapshot& s) {
 }
 
 std::string CheckOpponentTurn(const TGameSnapshot& s) {
-    auto placed = [&](const TCard& card, const TCardPlace& place) {
-        if (place.Index == -1) {
-            return true;
-        }
-        const TCard* lying = CardAt(s, place);
-        return lying != nullptr && lying->Suit == card.Suit && lying->Rank == card.Rank;
-    };
-    for (const TStepSnapshot& kept : s.OpponentTurn) {
-        const TTurnStep& step = kept.Step;
+    for (const TTurnStep& step : s.OpponentTurn.Steps) {
         if (!InRange(static_cast<int32_t>(step.Kind), 0, static_cast<int32_t>(TStepKind::Discard)) ||
             !InRange(static_cast<int32_t>(step.End), 0, static_cast<int32_t>(TMeldEnd::Set)) ||
             !InRange(step.Meld, -1, static_cast<int32_t>(s.Melds.size()) - 1) ||
-            step.Cards.size() > static_cast<size_t>(LongestRun) || kept.CardsAt.size() != step.Cards.size()) {
+            step.Cards.size() > static_cast<size_t>(LongestRun)) {
             return "a step of the computer's turn out of range";
         }
-        if (!(IsNoCard(step.Card) && kept.CardAt.Index == -1) &&
-            !(PlausibleCard(step.Card) && placed(step.Card, kept.CardAt))) {
+        if (!IsNoCard(step.Card) && !PlausibleCard(step.Card)) {
             return "a card of the computer's turn out of place";
         }
-        for (size_t i = 0; i < step.Cards.size(); ++i) {
-            if (!PlausibleCard(step.Cards[i]) || !placed(step.Cards[i], kept.CardsAt[i])) {
+        for (const TCard& card : step.Cards) {
+            if (!PlausibleCard(card)) {
                 return "a card of the computer's turn out of place";
             }
         }
@@ -305,15 +226,13 @@ std::string CheckOpponentTurn(const TGameSnapshot& s) {
     return {};
 }
 
-bool Fill(TGame& game, TCardArray& into, const std::vector<TCard>& cards) {
+bool Fill(TCardArray& into, const std::vector<TCard>& cards) {
     for (const TCard& record : cards) {
-        TCard* card = game.NewCard(into, record.Suit, record.Rank);
+        TCard* card = into.Append();
         if (card == nullptr) {
             return false;
         }
-        CardFace* face = card->Image;
         *card = record;
-        card->Image = face;
     }
     return true;
 }
@@ -329,14 +248,7 @@ bool AddMeld(TGame& game, const std::vector<TCard>& cards) {
         return false;
     }
     meld->Cards = lying;
-    meld->Bounds = {};
-    return Fill(game, *lying, cards);
-}
-
-CardFace* FaceAt(const TGame& game, const TCardPlace& place) {
-    const TCardArray* cards = PileOf(game, place.Pile, place.Meld);
-    return cards != nullptr && place.Index >= 0 && place.Index < cards->Count() ? cards->At(place.Index).Image
-                                                                                : nullptr;
+    return Fill(*lying, cards);
 }
 
 }  // namespace
@@ -345,12 +257,12 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
     TGameSnapshot s;
     s.CardsDealt = game.CardsDealt;
     s.FirstMeldMinimum = game.MeldMinimum;
-    s.Hand = Faceless(game.OwnCards.Records());
-    s.Computer = Faceless(game.OpponentCards.Records());
-    s.Stock = Faceless(game.Stock.Records());
-    s.DiscardPile = Faceless(game.DiscardPile.Records());
+    s.Hand = game.OwnCards.Records();
+    s.Computer = game.OpponentCards.Records();
+    s.Stock = game.Stock.Records();
+    s.DiscardPile = game.DiscardPile.Records();
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
-        s.Melds.push_back(Faceless(game.TableMelds.At(m).Cards->Records()));
+        s.Melds.push_back(game.TableMelds.At(m).Cards->Records());
     }
     s.GameState = game.GameState;
     s.ComeOutAtTurnStart = game.ComeOutAtTurnStart;
@@ -361,15 +273,7 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
     s.ChosenOpponent = game.ChosenOpponent;
     s.Seen = game.Seen.Counts();
     s.RandomState = game.Rng.CurrentState();
-    for (const TTurnStep& step : game.OpponentTurn.Steps) {
-        TStepSnapshot kept{step, PlaceOf(game, step.Card.Image), {}};
-        kept.Step.Card.Image = nullptr;
-        for (TCard& card : kept.Step.Cards) {
-            kept.CardsAt.push_back(PlaceOf(game, card.Image));
-            card.Image = nullptr;
-        }
-        s.OpponentTurn.push_back(std::move(kept));
-    }
+    s.OpponentTurn = game.OpponentTurn;
     return s;
 }
 
@@ -386,8 +290,8 @@ std::string CheckSnapshot(const TGameSnapshot& snapshot) {
 bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     game.ClearAll();
     game.OpponentTurn = {};
-    bool whole = Fill(game, game.OwnCards, s.Hand) && Fill(game, game.OpponentCards, s.Computer) &&
-                 Fill(game, game.Stock, s.Stock) && Fill(game, game.DiscardPile, s.DiscardPile);
+    bool whole = Fill(game.OwnCards, s.Hand) && Fill(game.OpponentCards, s.Computer) &&
+                 Fill(game.Stock, s.Stock) && Fill(game.DiscardPile, s.DiscardPile);
     for (size_t m = 0; whole && m < s.Melds.size(); ++m) {
         whole = AddMeld(game, s.Melds[m]);
     }
@@ -402,13 +306,6 @@ bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     game.ChosenOpponent = s.ChosenOpponent;
     game.Seen.SetCounts(s.Seen);
     game.Rng.SetState(s.RandomState);
-    for (const TStepSnapshot& kept : s.OpponentTurn) {
-        TTurnStep step = kept.Step;
-        step.Card.Image = FaceAt(game, kept.CardAt);
-        for (size_t i = 0; i < step.Cards.size() && i < kept.CardsAt.size(); ++i) {
-            step.Cards[i].Image = FaceAt(game, kept.CardsAt[i]);
-        }
-        game.OpponentTurn.Steps.push_back(std::move(step));
-    }
+    game.OpponentTurn = s.OpponentTurn;
     return whole;
 }

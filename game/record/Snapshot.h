@@ -1,8 +1,8 @@
 // A whole game as plain data, so that it can be kept when the program ends
 // and taken up again: every card of every pile in its order with all its
-// fields but its face, the turn state, what each side has seen of the
-// discards, the random generator and the computer's last turn. A game
-// restored from a snapshot plays on exactly as the one it was taken from.
+// fields, the turn state, what each side has seen of the discards, the random
+// generator and the computer's last turn, whose cards are named by their ids.
+// A game restored from a snapshot plays on exactly as the one it was taken from.
 #pragma once
 
 #include <cstdint>
@@ -14,31 +14,12 @@
 #include "game/SeenCards.h"
 #include "game/record/TurnRecord.h"
 
-// The containers a card can lie in.
-enum class TPile : int32_t { Hand, Computer, Stock, DiscardPile, Meld };
-
-// Where a card of the computer's last turn lies now; Index -1 for nowhere
-// (a card without a face, as in games without a window).
-struct TCardPlace {
-    TPile Pile = TPile::Hand;
-    int32_t Meld = -1;  // for TPile::Meld
-    int32_t Index = -1;
-};
-
-// A step of the computer's last turn. Its marks on the table find their cards
-// by face, so the snapshot notes where each card lies instead.
-struct TStepSnapshot {
-    TTurnStep Step;                   // cards without faces
-    TCardPlace CardAt;                // of Step.Card
-    std::vector<TCardPlace> CardsAt;  // of each of Step.Cards
-};
-
 struct TGameSnapshot {
     // The settings in force: the hands were dealt with CardsDealt cards each.
     int32_t CardsDealt = 12;
     int32_t FirstMeldMinimum = 30;
 
-    std::vector<TCard> Hand;  // every card with Image null
+    std::vector<TCard> Hand;
     std::vector<TCard> Computer;
     std::vector<TCard> Stock;
     std::vector<TCard> DiscardPile;
@@ -53,13 +34,12 @@ struct TGameSnapshot {
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;
     TSeenCounts Seen{};
     uint64_t RandomState = 1;
-    std::vector<TStepSnapshot> OpponentTurn;
+    TTurnRecord OpponentTurn;  // the cards of its steps as they were, by their ids
 };
 
 // Limits of what a kept game may hold, beyond what the rules make of it. The
 // count of the player's turns stops growing at its limit.
 inline constexpr int32_t MaxPlayerDraws = 1000000;
-inline constexpr int32_t MaxDragOffset = 1 << 20;
 
 TGameSnapshot TakeSnapshot(const TGame& game);
 
@@ -67,8 +47,8 @@ TGameSnapshot TakeSnapshot(const TGame& game);
 // its settings; else, in English, the first thing that could not.
 std::string CheckSnapshot(const TGameSnapshot& snapshot);
 
-// Replaces the whole game with a checked snapshot; the cards get new faces
-// from the game's screen, the status line follows the turn state. The game
-// settings are left as they are. False when memory ran out on the way; the
-// game is then incomplete and must be dealt or restored anew.
+// Replaces the whole game with a checked snapshot; the status line follows
+// the turn state. The game settings are left as they are. False when memory
+// ran out on the way; the game is then incomplete and must be dealt or
+// restored anew.
 bool RestoreSnapshot(TGame& game, const TGameSnapshot& snapshot);

@@ -25,10 +25,10 @@ class MeldRulesTest : public ::testing::Test {
     // that must stay out of every meld.
     void Hand(const std::string& selected) {
         for (const TCard& card : ParseCards(selected)) {
-            TCard* added = game.NewCard(game.OwnCards, card.Suit, card.Rank);
+            TCard* added = AddLooseCard(game.OwnCards, card.Suit, card.Rank);
             added->Selected = 1;
         }
-        game.NewCard(game.OwnCards, Kreuz, 9);
+        AddLooseCard(game.OwnCards, Kreuz, 9);
     }
     // What the caller puts into the candidate for a lay-off: the target meld's
     // cards in stored order, marked as lying on the table.
@@ -286,13 +286,14 @@ TEST_F(MeldRulesTest, NaturalCardsOfASetSortByTheSuitTheyCarry) {
 
 TEST_F(MeldRulesTest, JokersFirstInHandOrderGetTheHigherSuits) {
     Hand("* He5 *");
-    game.OwnCards.GoTo(0)->DragDX = 1;  // tells the two jokers apart
-    game.OwnCards.GoTo(2)->DragDX = 2;
+    const int32_t first = game.OwnCards.At(0).Id;
+    const int32_t second = game.OwnCards.At(2).Id;
+    ASSERT_NE(first, second);
     ASSERT_TRUE(game.passenzusammen(candidate));
     ASSERT_EQ(candidate.Count(), 3);
-    EXPECT_EQ(candidate.At(0).DragDX, 1);
+    EXPECT_EQ(candidate.At(0).Id, first);
     EXPECT_EQ(candidate.At(0).AsSuit, Kreuz);
-    EXPECT_EQ(candidate.At(2).DragDX, 2);
+    EXPECT_EQ(candidate.At(2).Id, second);
     EXPECT_EQ(candidate.At(2).AsSuit, Blatt);
 }
 
@@ -321,7 +322,7 @@ TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
         copy->FromTable = 1;
         copy->FixedOnTable = 1;
     }
-    game.NewCard(game.OwnCards, Herz, 8)->Selected = 1;
+    AddLooseCard(game.OwnCards, Herz, 8)->Selected = 1;
     ASSERT_TRUE(Validate());
     EXPECT_EQ(ShowCards(candidate), "He8 He7 *He6 He5");
     EXPECT_EQ(points, 8);

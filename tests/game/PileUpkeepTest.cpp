@@ -31,8 +31,8 @@ TEST_F(PileUpkeepTest, ShuffleDependsOnTheSeedOnly) {
     TFakeScreen otherScreen;
     TGame other{&otherScreen, 11};
     for (int r = 2; r <= 14; ++r) {
-        game.NewCard(game.Stock, Herz, r);
-        other.NewCard(other.Stock, Herz, r);
+        AddLooseCard(game.Stock, Herz, r);
+        AddLooseCard(other.Stock, Herz, r);
     }
     game.Mischeln();
     other.Mischeln();
@@ -45,14 +45,14 @@ TEST_F(PileUpkeepTest, ShuffleDependsOnTheSeedOnly) {
 TEST_F(PileUpkeepTest, RefillKeepsTheTenNewestDiscards) {
     Add(game.Stock, "Kr2 Kr3 Kr4");
     for (int r = 2; r <= 11; ++r) {
-        game.NewCard(game.DiscardPile, Herz, r);
+        AddLooseCard(game.DiscardPile, Herz, r);
     }
     game.StapelAuffrischen();  // ten: nothing happens, no shuffle
     EXPECT_EQ(game.DiscardPile.Count(), 10);
     EXPECT_EQ(ShowHand(game.Stock), "Kr2 Kr3 Kr4");
 
-    game.NewCard(game.DiscardPile, Herz, 12);
-    game.NewCard(game.DiscardPile, Herz, 13);
+    AddLooseCard(game.DiscardPile, Herz, 12);
+    AddLooseCard(game.DiscardPile, Herz, 13);
     game.StapelAuffrischen();
     ASSERT_EQ(game.DiscardPile.Count(), 10);
     for (int i = 0; i < 10; ++i) {

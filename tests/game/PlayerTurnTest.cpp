@@ -45,7 +45,7 @@ TEST_F(PlayerTurnTest, DrawingFromTheStockSelectsTheCardAndOpensTheTurn) {
     ASSERT_EQ(SelectedInHand(), 1);
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
         if (game.OwnCards.At(i).Selected != 0) {
-            EXPECT_EQ(game.OwnCards.At(i).Image, top.Image);
+            EXPECT_EQ(game.OwnCards.At(i).Id, top.Id);
         }
     }
     // A second draw in the same turn does nothing.
@@ -68,7 +68,7 @@ TEST_F(PlayerTurnTest, DrawingFromTheDiscardPileTakesItsTopAndRefillsTheStock) {
     EXPECT_EQ(game.Stock.Count(), 86 - 12 + 1);
     bool found = false;
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        found |= game.OwnCards.At(i).Image == top.Image && game.OwnCards.At(i).Selected == 1;
+        found |= game.OwnCards.At(i).Id == top.Id && game.OwnCards.At(i).Selected == 1;
     }
     EXPECT_TRUE(found);
     EXPECT_EQ(CheckCards(game), "");

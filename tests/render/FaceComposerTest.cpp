@@ -143,7 +143,7 @@ TEST_F(FaceTest, EveryFaceIsAWhiteOutlinedCardWhoseBottomIsItsTopTurned) {
 }
 
 TEST_F(FaceTest, TheAceHasOneCentrePipAndNothingElseInTheMiddle) {
-    const int th = Composer.TextHeight();
+    const int th = CornerTextHeight();
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
         const QImage ace = Composer.Face(suit, Ass);
         const QRect pip(26, 46, 19, 15);
@@ -224,7 +224,7 @@ TEST_F(FaceTest, IndexColoursFollowTheSuit) {
     };
     const Case cases[] = {{Karo, 5, true},     {Herz, Dame, true},   {Blatt, 5, false},
                           {Kreuz, Ass, false}, {Karo, Koenig, true}, {Joker, JokerRank, false}};
-    const int th = Composer.TextHeight();
+    const int th = CornerTextHeight();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "suit " << c.Suit << " rank " << c.Rank);
         const QImage face = Composer.Face(c.Suit, c.Rank);

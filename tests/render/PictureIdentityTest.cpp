@@ -6,7 +6,6 @@
 #include <QImage>
 #include <functional>
 
-#include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/render/RenderTestSupport.h"
@@ -59,8 +58,7 @@ const TPosition Positions[] = {
          game.OwnCards.At(1).Selected = 1;
          game.OwnCards.At(4).Selected = 1;
          for (int i = 0; i < game.OwnCards.Count(); ++i) {
-             game.OwnCards.At(i).DragDX = -30 - 40 * i;
-             game.OwnCards.At(i).DragDY = -40;
+             scene.DragOffsets.push_back({-30 - 40 * i, -40});
          }
          scene.Dragging = true;
          scene.DragMoves = 2;
@@ -81,19 +79,20 @@ QString GoldenPath(const char* name, int dpr) {
 }
 
 QImage PaintPosition(const TPosition& position, qreal dpr, qreal scale) {
-    TComposingScreen screen = BuiltArtworkScreen(dpr * scale);
-    TGame game(&screen, 7);
-    const QImage back = screen.Composer.ComposeBack();
+    TBuiltFaces faces(dpr * scale);
+    TGame game(nullptr, 7);
+    const QImage back = faces.Composer.ComposeBack();
     TTableScene scene;
+    scene.Faces = faces.Source();
     scene.DevicePixelRatio = dpr;
     scene.Scale = scale;
     scene.TableColor = QColor(0, 128, 0);
     scene.Back = &back;
     int32_t scroll = 0;
     position.SetUp(game, scene, scroll);
-    QImage table;
     TTablePainter painter;
-    painter.Paint(table, game, LayOutTable(game.TableMelds, position.Width, position.Height, scroll), scene);
+    QImage table = PaintedTable(painter, game,
+                                LayOutTable(game.TableMelds, position.Width, position.Height, scroll), scene);
     table.setDevicePixelRatio(1);
     return table.convertToFormat(QImage::Format_RGB32);
 }
@@ -110,14 +109,14 @@ TEST(PictureIdentityTest, LargerCardsAreTheTableAtAFinerPixelRatio) {
     }
     const TPosition& playing = Positions[1];
     const QImage table = PaintPosition(playing, 1, 1.5);
-    TComposingScreen screen = BuiltArtworkScreen(1.5);
-    TGame game(&screen, 7);
+    TBuiltFaces faces(1.5);
+    TGame game(nullptr, 7);
     TTableScene scene;
     int32_t scroll = 0;
     playing.SetUp(game, scene, scroll);
     // The top of the discard pile lies at its full size.
     const TRect place = DiscardPileRect(playing.Height);
-    const QImage& face = game.DiscardPile.Last().Image->Image;
+    const QImage face = faces.Face(game.DiscardPile.Last());
     ASSERT_EQ(face.size(), QSize(108, 162));
     const QImage drawn = table.copy(qRound(place.Left * 1.5), qRound(place.Top * 1.5), 108, 162);
     QImage plainFace = face.convertToFormat(QImage::Format_RGB32);

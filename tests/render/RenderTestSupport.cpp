@@ -21,8 +21,18 @@ const TArtwork& BuiltArtwork(int32_t scale) {
     return found->second;
 }
 
-TComposingScreen BuiltArtworkScreen(qreal dpr) {
-    return TComposingScreen(BuiltArtwork(dpr > 1 ? 2 : 1), dpr);
+TBuiltFaces::TBuiltFaces(qreal dpr) {
+    Composer.SetUp(&BuiltArtwork(dpr > 1 ? 2 : 1), dpr);
+}
+
+TFaceSource TBuiltFaces::Source() {
+    return [this](const TCard& card, TFaceUse) { return Composer.Face(card.Suit, card.Rank); };
+}
+
+QImage PaintedTable(TTablePainter& painter, const TGame& game, const TTableLayout& layout,
+                    const TTableScene& scene) {
+    painter.Record(game, layout, scene);
+    return painter.Picture().ToImage();
 }
 
 bool AnyPixel(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& test) {

@@ -36,10 +36,7 @@ TEST(TableLayoutTest, HandAndOpponentCardsOverlapFortyPixelsApart) {
     EXPECT_FALSE(HandCardRect(1, 338).Contains(43, 300));
     EXPECT_FALSE(HandCardRect(0, 338).Contains(72, 300));
 
-    TCard card{};
-    card.DragDX = -30;
-    card.DragDY = -5;
-    EXPECT_EQ(DraggedCardRect(card, 100, 200), (TRect{70, 195, 142, 303}));
+    EXPECT_EQ(DraggedCardRect({-30, -5}, 100, 200), (TRect{70, 195, 142, 303}));
 }
 
 TEST(TableLayoutTest, TableAreaIsTheBandBetweenTheHandsRightOfThePiles) {
@@ -63,7 +60,9 @@ TEST(TableLayoutTest, MeldsLieSideBySideShiftedByTheScrollBar) {
     TCursor<TMeld> cursor;
     TCursor<TCard> cardCursor;
     TMeldArray melds(&cursor);
-    EXPECT_EQ(LayOutMelds(melds, 338, 0), 192) << "no melds: the row ends where it starts";
+    std::vector<TRect> bounds;
+    EXPECT_EQ(LayOutMelds(melds, 338, 0, bounds), 192) << "no melds: the row ends where it starts";
+    EXPECT_TRUE(bounds.empty());
     TCardArray three(&cardCursor);
     TCardArray four(&cardCursor);
     for (int i = 0; i < 3; ++i) {
@@ -75,14 +74,20 @@ TEST(TableLayoutTest, MeldsLieSideBySideShiftedByTheScrollBar) {
     melds.Append()->Cards = &three;
     melds.Append()->Cards = &four;
 
-    EXPECT_EQ(LayOutMelds(melds, 338, 0), 464);
-    EXPECT_EQ(melds.At(0).Bounds, (TRect{192, 115, 312, 223}));  // right edge of its last card
-    EXPECT_EQ(melds.At(1).Bounds, (TRect{316, 115, 460, 223}));
-    EXPECT_EQ(MeldCardRect(melds.At(1).Bounds, 3), (TRect{388, 115, 460, 223}));
+    EXPECT_EQ(LayOutMelds(melds, 338, 0, bounds), 464);
+    ASSERT_EQ(bounds.size(), 2u);
+    EXPECT_EQ(bounds[0], (TRect{192, 115, 312, 223}));  // right edge of its last card
+    EXPECT_EQ(bounds[1], (TRect{316, 115, 460, 223}));
+    EXPECT_EQ(MeldCardRect(bounds[1], 3), (TRect{388, 115, 460, 223}));
 
-    EXPECT_EQ(LayOutMelds(melds, 338, 100), 364);
-    EXPECT_EQ(melds.At(0).Bounds, (TRect{92, 115, 212, 223}));
-    EXPECT_EQ(melds.At(1).Bounds, (TRect{216, 115, 360, 223}));
+    EXPECT_EQ(LayOutMelds(melds, 338, 100, bounds), 364);
+    EXPECT_EQ(bounds[0], (TRect{92, 115, 212, 223}));
+    EXPECT_EQ(bounds[1], (TRect{216, 115, 360, 223}));
+    // The layout hits the melds where they lie.
+    const TTableLayout layout = LayOutTable(melds, 680, 338, 100);
+    EXPECT_EQ(layout.MeldAt(100, 150), 0);
+    EXPECT_EQ(layout.MeldAt(300, 150), 1);
+    EXPECT_EQ(layout.MeldAt(214, 150), -1);  // the gap between them
 
     // Overflow: unscrolled right edge + 8 - width, whatever the position.
     EXPECT_EQ(MeldRowOverflow(464, 400, 0), 68);

@@ -18,8 +18,9 @@ QRect ToQRect(const TRect& r) {
 
 class TablePainterTest : public testing::Test {
   protected:
-    TablePainterTest() : Game(&Screen, 7) {
-        Back = Screen.Composer.ComposeBack();
+    TablePainterTest() : Game(nullptr, 7) {
+        Back = Faces.Composer.ComposeBack();
+        Scene.Faces = Faces.Source();
         Scene.TableColor = Green;
         Scene.Back = &Back;
         Scene.PaintCount = 1;  // no hint frame
@@ -28,18 +29,19 @@ class TablePainterTest : public testing::Test {
     // Lays the table out and paints it, as the window does.
     const TTableDrawState& Paint() {
         const TTableLayout layout = LayOutTable(Game.TableMelds, Width, Height, ScrollPosition);
-        Painter.Paint(Table, Game, layout, Scene);
+        Table = PaintedTable(Painter, Game, layout, Scene);
         return Painter.Drawn();
     }
 
     QImage Picture(const TRect& place) const { return Table.copy(ToQRect(place)); }
 
-    QImage Expected(const TCard& card, QSize size) const {
-        return card.Image->Image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    QImage Expected(const TCard& card, QSize size) {
+        return Faces.Face(card)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_RGB32);
     }
 
-    TComposingScreen Screen = BuiltArtworkScreen();
+    TBuiltFaces Faces;
     TGame Game;
     QImage Back;
     TTableScene Scene;
@@ -84,7 +86,7 @@ TEST_F(TablePainterTest, TheDiscardOutlineTakesThePenTheStepsBeforeLeft) {
         SCOPED_TRACE(testing::Message() << c.GameState << " " << c.PaintCount << " " << c.OpponentCards);
         Game.ClearAll();
         if (c.OpponentCards) {
-            Game.NewCard(Game.OpponentCards, Herz, 5);
+            AddLooseCard(Game.OpponentCards, Herz, 5);
         }
         Game.GameState = c.GameState;
         Scene.PaintCount = c.PaintCount;
@@ -167,7 +169,7 @@ TEST_F(TablePainterTest, CardsLieWhereTheLayoutSaysAndSelectedOnesAreInverted) {
                                     .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(Picture(OpponentCardRect(11)), squeezedBack);
     EXPECT_EQ(Picture(OpponentCardRect(0)).copy(0, 0, 40, 108), squeezedBack.copy(0, 0, 40, 108));
-    EXPECT_EQ(Picture(DiscardPileRect(338)), Game.DiscardPile.Last().Image->Image);
+    EXPECT_EQ(Picture(DiscardPileRect(338)), Faces.Face(Game.DiscardPile.Last()));
     const QImage last = Expected(Game.OwnCards.At(11), {68, 108});
     EXPECT_EQ(Picture(HandCardRect(11, 338)), last);
     // Only the left 40 pixels of the earlier cards show.
@@ -188,13 +190,13 @@ TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
     Game.NeuesSpiel();
     TCard& dragged = Game.OwnCards.At(2);
     dragged.Selected = 1;
-    dragged.DragDX = -20;
-    dragged.DragDY = -30;
+    Scene.DragOffsets.assign(12, {});
+    Scene.DragOffsets[2] = {-20, -30};
     Scene.Dragging = true;
     Scene.MouseX = 320;
     Scene.MouseY = 130;
     const QRect place(300, 100, 72, 108);
-    const QImage face = dragged.Image->Image;
+    const QImage face = Faces.Face(dragged);
     for (const int32_t moves : {0, 3, 4, 20}) {
         SCOPED_TRACE(moves);
         Scene.DragMoves = moves;
@@ -217,34 +219,34 @@ TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
     }
 }
 
-TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
+TEST_F(TablePainterTest, MeldsLieWhereTheLayoutPutsThemAndStayInsideTheirRow) {
     Game.NeuesSpiel();
     PutMeld(Game, "He5 He6 He7", TFrom::Deck);
     PutMeld(Game, "KaD HeD BlD KrD", TFrom::Deck);
     ASSERT_EQ(Game.TableMelds.At(1).Cards->Count(), 4);
     EXPECT_EQ(Paint().Layout.MeldRowEnd, 464);
-    EXPECT_EQ(Game.TableMelds.At(0).Bounds, (TRect{192, 115, 312, 223}));
-    EXPECT_EQ(Game.TableMelds.At(1).Bounds, (TRect{316, 115, 460, 223}));
-    EXPECT_EQ(Table.copy(388, 115, 72, 108), Game.TableMelds.At(1).Cards->At(3).Image->Image);
+    EXPECT_EQ(Painter.Drawn().Layout.Meld(0), (TRect{192, 115, 312, 223}));
+    EXPECT_EQ(Painter.Drawn().Layout.Meld(1), (TRect{316, 115, 460, 223}));
+    EXPECT_EQ(Table.copy(388, 115, 72, 108), Faces.Face(Game.TableMelds.At(1).Cards->At(3)));
     EXPECT_EQ(Table.copy(192, 115, 24, 108),
-              Game.TableMelds.At(0).Cards->At(0).Image->Image.copy(0, 0, 24, 108));
+              Faces.Face(Game.TableMelds.At(0).Cards->At(0)).copy(0, 0, 24, 108));
     EXPECT_EQ(QColor(Table.pixel(314, 150)), Green) << "4 pixels between melds";
 
     ScrollPosition = 100;
     EXPECT_EQ(Paint().Layout.MeldRowEnd, 364);
-    EXPECT_EQ(Game.TableMelds.At(0).Bounds, (TRect{92, 115, 212, 223}));
+    EXPECT_EQ(Painter.Drawn().Layout.Meld(0), (TRect{92, 115, 212, 223}));
     // Clipped on the left at x = 192: the gap after the discard pile stays empty.
     for (int x = 152; x < 192; ++x) {
         ASSERT_EQ(QColor(Table.pixel(x, 150)), Green) << x;
     }
     EXPECT_EQ(Table.copy(192, 115, 20, 108),
-              Game.TableMelds.At(0).Cards->At(2).Image->Image.copy(52, 0, 20, 108));
+              Faces.Face(Game.TableMelds.At(0).Cards->At(2)).copy(52, 0, 20, 108));
 
-    // A narrow table has no meld row at all, but the Bounds are still written.
+    // A narrow table has no meld row at all, but the melds still have their places.
     Width = 150;
     ScrollPosition = 0;
     Paint();
-    EXPECT_EQ(Game.TableMelds.At(1).Bounds.Left, 316);
+    EXPECT_EQ(Painter.Drawn().Layout.Meld(1).Left, 316);
     EXPECT_EQ(Table.size(), QSize(150, 338));
 }
 
@@ -261,13 +263,13 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
     EXPECT_FALSE(Painter.BlinkArea(Game, 14));
     ASSERT_TRUE(Painter.BlinkArea(Game, 15));
     EXPECT_EQ(*Painter.BlinkArea(Game, 15), HintFrameArea(DiscardPileRect(338)));
-    const std::optional<TRect> area = Painter.PaintBlink(Table, Game, 15);
+    const std::optional<TRect> area = Painter.Blink(Game, 15);
     ASSERT_TRUE(area);
+    Table = Painter.Picture().ToImage();
     EXPECT_TRUE(Painter.Drawn().DiscardHint);
-    QImage full;
     TTablePainter other;
     Scene.PaintCount = 15;
-    other.Paint(full, Game, LayOutTable(Game.TableMelds, 680, 338, 0), Scene);
+    const QImage full = PaintedTable(other, Game, LayOutTable(Game.TableMelds, 680, 338, 0), Scene);
     EXPECT_EQ(Table, full);
     EXPECT_NE(Table, before);
     // Only inside the area.
@@ -280,7 +282,7 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
     }
     // 16 takes the frame away again; 30 brings the stock's.
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 16), 0);
-    Painter.PaintBlink(Table, Game, 16);
+    Painter.Blink(Game, 16);
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 17), 13);
 
     // What the painter keeps to draw again is the whole table as a full
@@ -296,9 +298,10 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
         ASSERT_TRUE(Painter.Blink(Game, count)) << count;
         TTableScene at = Scene;
         at.PaintCount = count;
-        QImage whole;
-        TTablePainter().Paint(whole, Game, LayOutTable(Game.TableMelds, 680, 338, 0), at);
-        EXPECT_EQ(Painter.Picture().ToImage(), whole) << count;
+        TTablePainter fresh;
+        EXPECT_EQ(Painter.Picture().ToImage(),
+                  PaintedTable(fresh, Game, LayOutTable(Game.TableMelds, 680, 338, 0), at))
+            << count;
     }
     Scene.Dragging = false;
 
@@ -317,19 +320,20 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
     Game.SetStatus(MayLayOut);
     Paint();
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 0), -1);
-    EXPECT_FALSE(Painter.PaintBlink(Table, Game, 0));
+    EXPECT_FALSE(Painter.Blink(Game, 0));
 }
 
 TEST_F(TablePainterTest, HiDpiTablesAreFinerButLaidOutInLogicalPixels) {
-    TComposingScreen fine = BuiltArtworkScreen(2);
-    TGame game(&fine, 7);
+    TBuiltFaces fine(2);
+    TGame game(nullptr, 7);
     game.NeuesSpiel();
     MoveCard(game.Stock, 0, game.DiscardPile);
     const QImage back = fine.Composer.ComposeBack();
     Scene.Back = &back;
+    Scene.Faces = fine.Source();
     Scene.DevicePixelRatio = 2;
     const TTableLayout layout = LayOutTable(game.TableMelds, 680, 338, 0);
-    Painter.Paint(Table, game, layout, Scene);
+    Table = PaintedTable(Painter, game, layout, Scene);
     EXPECT_EQ(Table.size(), QSize(1360, 676));
     EXPECT_EQ(Table.devicePixelRatio(), 2.0);
     EXPECT_EQ(layout.StockRect, (TRect{4, 115, 76, 223}));
@@ -338,7 +342,7 @@ TEST_F(TablePainterTest, HiDpiTablesAreFinerButLaidOutInLogicalPixels) {
     EXPECT_EQ(stock, back);
     QImage top = Table.copy(160, 230, 144, 216);
     top.setDevicePixelRatio(2);
-    EXPECT_EQ(top, game.DiscardPile.Last().Image->Image);
+    EXPECT_EQ(top, fine.Face(game.DiscardPile.Last()));
 }
 
 }  // namespace

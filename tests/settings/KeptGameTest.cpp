@@ -59,7 +59,7 @@ const TGameSnapshot& RichPosition() {
                     takeBack = takeBack || card.TakeBack != 0;
                 }
             }
-            if (takeBack && s.Melds.size() >= 3 && !s.DiscardPile.empty() && !s.OpponentTurn.empty()) {
+            if (takeBack && s.Melds.size() >= 3 && !s.DiscardPile.empty() && !s.OpponentTurn.Steps.empty()) {
                 return s;
             }
         }
@@ -125,8 +125,7 @@ TEST(KeptGameTest, EveryFieldComesBack) {
     ASSERT_FALSE(again.OpponentTurn.Steps.empty());
     const TTurnStep& last = again.OpponentTurn.Steps.back();
     ASSERT_EQ(last.Kind, TStepKind::Discard);
-    ASSERT_NE(last.Card.Image, nullptr);
-    EXPECT_EQ(last.Card.Image, again.DiscardPile.Last().Image);
+    EXPECT_EQ(last.Card.Id, again.DiscardPile.Last().Id);
 }
 
 // The computer's discard onto an empty pile lies at the pile's foot, and its
@@ -144,7 +143,7 @@ TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
     TGame again(&screen, 1);
     ASSERT_TRUE(RestoreSnapshot(again, parse.Kept.Game));
     ASSERT_FALSE(again.OpponentTurn.Steps.empty());
-    EXPECT_EQ(again.OpponentTurn.Steps.back().Card.Image, again.DiscardPile.At(0).Image);
+    EXPECT_EQ(again.OpponentTurn.Steps.back().Card.Id, again.DiscardPile.At(0).Id);
 }
 
 // Play k turns, keep the game in a file, read it into a fresh game that had
@@ -252,7 +251,7 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         {"not an object", "[1,2,3]", "not a JSON object"},
         {"another format", Changed([](QJsonObject& r) { r["format"] = "brisko-settings"; }),
          "not a kept game"},
-        {"a later version", Changed([](QJsonObject& r) { r["version"] = 2; }), "version 2, not 1"},
+        {"a later version", Changed([](QJsonObject& r) { r["version"] = 3; }), "version 3, not 1 or 2"},
         {"a version in words", Changed([](QJsonObject& r) { r["version"] = "1"; }),
          "the version is no whole number in range"},
         {"a field missing", Changed([](QJsonObject& r) { r.remove("stock"); }),
@@ -262,8 +261,9 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         {"a fraction", Changed([](QJsonObject& r) { r["playerDraws"] = 2.5; }),
          "the player's draws is no whole number in range"},
         {"a number beyond its type", setCard("stock", 2, 256), "a card's flag is no whole number in range"},
-        {"a suit out of range", setCard("stock", 0, 7), "a card out of range"},
-        {"a card with ten fields", Changed([](QJsonObject& r) {
+        {"an id beyond the deck", setCard("stock", 0, 110), "a card's id is no whole number in range"},
+        {"another card's id", setCard("stock", 0, 7), "not the 110 cards"},
+        {"a card with seven fields", Changed([](QJsonObject& r) {
              QJsonArray cards = r["stock"].toArray();
              QJsonArray card = cards[0].toArray();
              card.removeLast();
@@ -271,6 +271,21 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
              r["stock"] = cards;
          }),
          "a card is not a list of the right length"},
+        {"a step's card beyond the deck", Changed([](QJsonObject& r) {
+             QJsonArray steps = r["computerTurn"].toArray();
+             for (qsizetype i = 0; i < steps.size(); ++i) {
+                 QJsonObject step = steps[i].toObject();
+                 if (step["card"].isArray()) {
+                     QJsonArray card = step["card"].toArray();
+                     card[0] = 110;
+                     step["card"] = card;
+                     steps[i] = step;
+                     break;
+                 }
+             }
+             r["computerTurn"] = steps;
+         }),
+         "a card's id is no whole number in range"},
         {"a random generator of 15 digits", Changed([](QJsonObject& r) { r["random"] = "123456789abcdef"; }),
          "the random generator is not 16 hexadecimal digits"},
         {"a stuck random generator", Crafted([](TGameSnapshot& s) { s.RandomState = 0; }),
@@ -335,14 +350,8 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
          "no such opponent"},
         {"a remembered pile that differs", Crafted([](TGameSnapshot& s) { ++s.Seen.Pile[0][JokerRank]; }),
          "the remembered discard pile differs"},
-        {"a step at a card elsewhere", Crafted([](TGameSnapshot& s) {
-             TStepSnapshot& step = s.OpponentTurn.back();
-             step.CardAt = {TPile::Stock, -1, 0};
-             step.Step.Card = s.Stock[1];
-         }),
-         "a card of the computer's turn out of place"},
         {"a step at a meld not there",
-         Crafted([](TGameSnapshot& s) { s.OpponentTurn.back().Step.Meld = 99; }),
+         Crafted([](TGameSnapshot& s) { s.OpponentTurn.Steps.back().Meld = 99; }),
          "a step of the computer's turn out of range"},
         {"a scroll beyond reason", Changed([](QJsonObject& r) { r["meldRowScroll"] = -5; }),
          "the meld row's scroll is no whole number in range"},
@@ -376,13 +385,11 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         {"a discard of no card remembered", Crafted([](TGameSnapshot& s) { s.Seen.Thrown[0][Herz][1] = 1; }),
          "a remembered card out of range"},
         {"a turn of thirty lay-offs", Crafted([](TGameSnapshot& s) {
-             TStepSnapshot layOff;
-             layOff.Step.Kind = TStepKind::LayOff;
-             s.OpponentTurn.insert(s.OpponentTurn.begin() + 1, 30, layOff);
+             s.OpponentTurn.Steps.insert(s.OpponentTurn.Steps.begin() + 1, 30, TTurnStep(TStepKind::LayOff));
          }),
          "too many steps in the computer's turn"},
         {"a second draw in the computer's turn", Crafted([](TGameSnapshot& s) {
-             s.OpponentTurn.insert(s.OpponentTurn.begin() + 1, s.OpponentTurn.front());
+             s.OpponentTurn.Steps.insert(s.OpponentTurn.Steps.begin() + 1, s.OpponentTurn.Steps.front());
          }),
          "a draw in the middle of the computer's turn"},
         {"a hand of five that never came out, the rest in the stock", Crafted([](TGameSnapshot& s) {
@@ -425,11 +432,6 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
          "a remembered card out of range"},
         {"two hundred throws remembered", Crafted([](TGameSnapshot& s) { s.Seen.Thrown[1][Herz][7] = 200; }),
          "more cards remembered thrown than turns played"},
-        {"a step of a card the deck does not hold, lying nowhere", Crafted([](TGameSnapshot& s) {
-             s.OpponentTurn.back().Step.Card = MakeCard(7, 20);
-             s.OpponentTurn.back().CardAt = {};
-         }),
-         "a card of the computer's turn out of place"},
         {"a run with a gap", Crafted([](TGameSnapshot& s) {
              // Two, three and five of one suit from the stock: two pieces, the lower one from the two.
              std::vector<TCard> gapped;
@@ -527,7 +529,7 @@ TEST_F(KeptGameFileTest, WhatIsNoPlainFileIsMovedAsideUnread) {
 TEST_F(KeptGameFileTest, RandomlyDamagedFilesNeverHurt) {
     std::vector<QByteArray> texts;
     for (const TGameSnapshot& s : PlayedPositions(TOpponentKind::Classic, 2, 8)) {
-        if (texts.size() < 6 && s.OpponentTurn.size() > 2) {
+        if (texts.size() < 6 && s.OpponentTurn.Steps.size() > 2) {
             texts.push_back(KeptGameText({s, 0}));
         }
     }

@@ -1,7 +1,6 @@
 // A scripted screen for game tests: records what the game shows, answers its questions.
 #pragma once
 
-#include <set>
 #include <string>
 
 #include "game/Card.h"
@@ -13,8 +12,6 @@
 
 class TFakeScreen : public TGameScreen, public TScriptedAnswers<std::string> {
   public:
-    ~TFakeScreen() override;
-
     void Repaint() override { ++Repaints; }
     void SetStatusLine(const std::string& text) override { StatusLine = text; }
     void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override {
@@ -23,12 +20,7 @@ class TFakeScreen : public TGameScreen, public TScriptedAnswers<std::string> {
     bool AskYesNo(const std::string& text, const std::string& caption) override {
         return Answer(text, caption);
     }
-    CardFace* ComposeFace(int32_t suit, int32_t rank) override;
-    void FreeFace(CardFace* face) override;
 
     int Repaints = 0;
     std::string StatusLine;
-    std::set<CardFace*> LiveFaces;
-    int FacesComposed = 0;
-    int BadFrees = 0;
 };

@@ -47,14 +47,12 @@ class TMainFormAccess {
           TableScale(form.TableScale),
           PaintCount(form.PaintCount),
           DragMoves(form.DragMoves),
+          DragOffsets(form.DragOffsets),
           MouseX(form.MouseX),
           MouseY(form.MouseY),
-          CardWidth(form.CardWidth),
-          CardHeight(form.CardHeight),
           SettingsLoaded(form.SettingsLoaded),
           Dragging(form.Dragging),
           ProgramDir(form.ProgramDir),
-          HelpFile(form.HelpFile),
           ArtworkError(form.ArtworkError),
           View(form.View),
           Playback(form.Playback),
@@ -106,6 +104,11 @@ class TMainFormAccess {
     // the step being played out.
     QImage Table() const { return Form.TablePainter.Picture().ToImage(); }
     QImage StepTable() const { return Form.StepPainter.Picture().ToImage(); }
+    // A card's face as the window draws it.
+    TFaceSource Faces() { return Form.Faces(); }
+    QImage Face(const TCard& card, TFaceUse use = TFaceUse::Whole) { return Form.Faces()(card, use); }
+    // Where the last painting put meld m, in table units.
+    TRect MeldRect(int32_t m) const { return Form.TablePainter.Drawn().Layout.Meld(m); }
 
     TMainForm& Form;
     TGame& Game;
@@ -141,18 +144,16 @@ class TMainFormAccess {
     TStatisticsForm*& StatisticsForm;
     TRect& StockRect;
     TRect& DiscardRect;
-    CardFace*& CardBack;
+    QImage& CardBack;
     qreal& TableScale;
     int32_t& PaintCount;
     int32_t& DragMoves;
+    std::vector<TDragOffset>& DragOffsets;
     int32_t& MouseX;
     int32_t& MouseY;
-    int32_t& CardWidth;
-    int32_t& CardHeight;
     uint8_t& SettingsLoaded;
     uint8_t& Dragging;
     QString& ProgramDir;
-    QString& HelpFile;
     QString& ArtworkError;
     TViewSettings& View;
     TTurnPlayback& Playback;

@@ -71,7 +71,7 @@ class TSoak {
                 return HandCard(Pick(In(Form).Game.OwnCards.Count() + 1));
             case 4:
                 if (!In(Form).Game.TableMelds.Empty()) {
-                    return Inside(In(Form).Game.TableMelds.At(Pick(In(Form).Game.TableMelds.Count())).Bounds);
+                    return Inside(In(Form).MeldRect(Pick(In(Form).Game.TableMelds.Count())));
                 }
                 [[fallthrough]];
             case 5: {

@@ -33,6 +33,16 @@ TCard MakeCard(int32_t suit, int32_t rank) {
     return card;
 }
 
+TCard* AddLooseCard(TCardArray& into, int32_t suit, int32_t rank) {
+    static int32_t nextId = DeckSize;
+    TCard* card = into.Append();
+    if (card != nullptr) {
+        *card = MakeCard(suit, rank);
+        card->Id = nextId++;
+    }
+    return card;
+}
+
 TCard ParseCard(const std::string& text) {
     int32_t suit = Karo;
     int32_t rank = 2;
@@ -91,7 +101,7 @@ void PutCards(TGame& game, TCardArray& into, const std::string& cards, TFrom fro
     for (const TCard& wanted : ParseCards(cards)) {
         TCard* card = nullptr;
         if (from == TFrom::Nowhere) {
-            card = game.NewCard(into, wanted.Suit, wanted.Rank);
+            card = AddLooseCard(into, wanted.Suit, wanted.Rank);
         } else if (TakeCard(game, wanted, into)) {
             card = &into.At(into.Count() - 1);
         }

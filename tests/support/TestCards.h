@@ -14,6 +14,9 @@ class TGame;
 
 // A card outside any game; every other field 0.
 TCard MakeCard(int32_t suit, int32_t rank);
+// Appends a card made from nothing, beside the deck: its id, beyond the
+// deck's, is its own.
+TCard* AddLooseCard(TCardArray& into, int32_t suit, int32_t rank);
 // One card of the notation; a joker carries what it stands for, when written.
 TCard ParseCard(const std::string& text);
 std::vector<TCard> ParseCards(const std::string& text);

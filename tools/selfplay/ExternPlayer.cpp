@@ -31,8 +31,6 @@ class TExchangeScreen final : public TGameScreen {
         Inner.ShowGameEnd(end, text, caption);
     }
     void OpponentStep(const TTurnRecord& record) override { Inner.OpponentStep(record); }
-    CardFace* ComposeFace(int32_t suit, int32_t rank) override { return Inner.ComposeFace(suit, rank); }
-    void FreeFace(CardFace* face) override { Inner.FreeFace(face); }
 
     // The question names the card as the game names it: "... Ihre Karte Herz 7 gegen den Joker ...".
     bool AskYesNo(const std::string& text, const std::string&) override {

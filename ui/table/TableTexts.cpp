@@ -42,12 +42,12 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
     }
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TMeld& meld = game.TableMelds.At(m);
-        if (meld.Cards == nullptr || !meld.Bounds.Contains(x, y)) {
+        if (meld.Cards == nullptr || !layout.Meld(m).Contains(x, y)) {
             continue;
         }
         // The card on top where cards overlap: the later one.
         for (int j = meld.Cards->Count() - 1; j >= 0; --j) {
-            if (MeldCardRect(meld.Bounds, j).Contains(x, y)) {
+            if (MeldCardRect(layout.Meld(m), j).Contains(x, y)) {
                 const TCard& card = meld.Cards->At(j);
                 return IsJoker(card) ? QString::fromStdString(MeldCardWords(card)) : QString();
             }

@@ -34,7 +34,6 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     InstallTableAccessibility();
     TellScreenReaders = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
     ProgramDir = ProgramDirectory();
-    HelpFile = ProgramDir + "brisko.hlp";
 
     CreateMenus();
     ShowViewSettings();
@@ -88,8 +87,6 @@ TMainForm::~TMainForm() {
         HelpViewer->close();
     }
     Game.ClearAll();
-    FreeFace(CardBack);
-    CardBack = nullptr;
     Game.SetScreen(nullptr);
 }
 

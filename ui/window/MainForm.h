@@ -75,8 +75,6 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void SetStatusLine(const std::string& text) override;
     void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
-    CardFace* ComposeFace(int32_t suit, int32_t rank) override;
-    void FreeFace(CardFace* face) override;
     // Counts the game in the statistics, shows the computer's last turn to its
     // end, then announces the game's end.
     void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
@@ -207,11 +205,11 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // True when the faces were made anew.
     bool FollowScreenResolution();
     void UsePictures(qreal devicePixelRatio);
-    // Gives every card that shows its face in `game` its pixels.
-    void ShowFaces(TGame& game);
     bool PlaceScrollBar(const TTableLayout& layout);
     // What a painting of `game` reads besides it and its layout; marks included.
-    TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const;
+    TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn);
+    // The faces as the table draws them, made at the window's scale on first use.
+    TFaceSource Faces();
 
     // --- Larger cards (MainFormScale.cpp) ---
     // The scale the table is to be drawn at now: the card size chosen, as far
@@ -307,18 +305,17 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     TGame Game;
     TRect StockRect{};
     TRect DiscardRect{};
-    CardFace* CardBack = nullptr;
+    QImage CardBack;
+    bool PicturesMade = false;  // the card pictures of a size have been made once
     int32_t PaintCount = 0;
     int32_t DragMoves = 0;
     int32_t MouseX = 0;
     int32_t MouseY = 0;
-    qreal TableScale = 1;  // of the last painting: widget pixels per unit of the table
-    int32_t CardWidth = 72;
-    int32_t CardHeight = 108;
+    qreal TableScale = 1;                  // of the last painting: widget pixels per unit of the table
+    std::vector<TDragOffset> DragOffsets;  // of each hand card to the mouse at the last press
     uint8_t SettingsLoaded = 0;
     uint8_t Dragging = 0;
     QString ProgramDir;  // the program's folder, ending in a separator
-    QString HelpFile;    // ProgramDir + "brisko.hlp"
     QString ArtworkError;
 
     // The menu "Ansicht".

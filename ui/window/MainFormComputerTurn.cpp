@@ -108,7 +108,6 @@ void TMainForm::PaintStep(int step) {
     const QSize units = TableUnits();
     const TTableLayout layout =
         LayOutTable(StepGame.TableMelds, units.width(), units.height(), ScrollBar1->value());
-    ShowFaces(StepGame);
     // Played out without the blinking draw hint: a count at which neither pile is framed.
     StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
     PaintBox1->update();

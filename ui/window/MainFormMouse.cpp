@@ -37,11 +37,10 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
     bool hit = false;
     bool newlySelected = false;
     const int height = TableUnits().height();
+    DragOffsets.assign(static_cast<size_t>(Game.OwnCards.Count()), {});
     for (int i = Game.OwnCards.Count() - 1; i >= 0; --i) {
         const TRect place = HandCardRect(i, height);
-        TCard& card = Game.OwnCards.At(i);
-        card.DragDX = place.Left - x;
-        card.DragDY = place.Top - y;
+        DragOffsets[static_cast<size_t>(i)] = {place.Left - x, place.Top - y};
         if (!hit && place.Contains(x, y)) {
             hit = true;
             newlySelected = Game.ToggleHandCard(i);
@@ -78,13 +77,7 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
     if (DiscardRect.Contains(x, y)) {
         DiscardSelected();
     } else if (InTableArea(x, y, TableUnits().height())) {
-        int32_t target = -1;
-        for (int m = 0; m < Game.TableMelds.Count() && target < 0; ++m) {
-            if (Game.TableMelds.At(m).Bounds.Contains(x, y)) {
-                target = m;
-            }
-        }
-        Game.PlayerLayOut(target);
+        Game.PlayerLayOut(TablePainter.Drawn().Layout.MeldAt(x, y));
         KeepGame();
     }
     PaintBox1Paint();

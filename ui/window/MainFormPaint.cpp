@@ -9,7 +9,6 @@
 #include <malloc.h>
 
 #include "render/ArtworkFiles.h"
-#include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "settings/ProgramDir.h"
 #include "ui/dialogs/MessageBoxes.h"
@@ -24,7 +23,7 @@ bool TMainForm::LoadCardArtwork(const QString& directory) {
         return false;
     }
     ArtworkError.clear();
-    if (CardBack != nullptr) {
+    if (PicturesMade) {
         UsePictures(Composer.DevicePixelRatio());
     }
     return true;
@@ -66,76 +65,24 @@ bool TMainForm::FollowScreenResolution() {
 
 // Large faces of fine screens take much memory: the artwork is let go once
 // the pieces the faces take are cut from it, and a face is made only when a
-// card first shows it. Every card keeps its own face object.
+// card first shows it.
 void TMainForm::UsePictures(qreal devicePixelRatio) {
-    auto forget = [](TCardArray& cards) {
-        for (int i = 0; i < cards.Count(); ++i) {
-            if (CardFace* face = cards.At(i).Image) {
-                face->Image = QImage();
-            }
-        }
-    };
-    forget(Game.OwnCards);
-    forget(Game.OpponentCards);
-    forget(Game.Stock);
-    forget(Game.DiscardPile);
-    for (int i = 0; i < Game.TableMelds.Count(); ++i) {
-        if (Game.TableMelds.At(i).Cards != nullptr) {
-            forget(*Game.TableMelds.At(i).Cards);
-        }
-    }
-    if (CardBack == nullptr) {
-        CardBack = new CardFace;
-    }
+    PicturesMade = true;
     // Every face and piece of the old size goes before the new artwork is
     // read, and that one strip at a time.
-    CardBack->Image = QImage();
+    CardBack = QImage();
     Composer.SetUp(nullptr, devicePixelRatio);
     for (int32_t strip = 0; strip < static_cast<int32_t>(ArtworkStrips.size()); ++strip) {
         const TArtwork part = Artwork.Strip(devicePixelRatio, strip);
         Composer.UseArtwork(&part);
-        if (CardBack->Image.isNull() && !part.Back.isNull()) {
-            CardBack->Image = Composer.ComposeBack();
+        if (CardBack.isNull() && !part.Back.isNull()) {
+            CardBack = Composer.ComposeBack();
         }
         Composer.PrepareAndForgetArtwork();
     }
-    if (CardBack->Image.isNull()) {
-        CardBack->Image = Composer.ComposeBack();  // blue, without artwork
+    if (CardBack.isNull()) {
+        CardBack = Composer.ComposeBack();  // blue, without artwork
     }
-}
-
-void TMainForm::ShowFaces(TGame& game) {
-    // The pixels are shared with every other card of the same face and place.
-    auto show = [this](TCard& card, bool inHand) {
-        if (card.Image != nullptr) {
-            card.Image->Image =
-                inHand ? Composer.HandFace(card.Suit, card.Rank) : Composer.Face(card.Suit, card.Rank);
-        }
-    };
-    // A dragged card is drawn at full width; the others of the hand narrower.
-    const bool dragging = &game == &Game && Dragging != 0;
-    for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        TCard& card = game.OwnCards.At(i);
-        show(card, !(dragging && card.Selected != 0));
-    }
-    if (!game.DiscardPile.Empty()) {
-        show(game.DiscardPile.At(game.DiscardPile.Count() - 1), false);
-    }
-    for (int m = 0; m < game.TableMelds.Count(); ++m) {
-        if (TCardArray* cards = game.TableMelds.At(m).Cards) {
-            for (int i = 0; i < cards->Count(); ++i) {
-                show(cards->At(i), false);
-            }
-        }
-    }
-}
-
-CardFace* TMainForm::ComposeFace(int32_t, int32_t) {
-    return new CardFace;  // its pixels come when the card first shows its face
-}
-
-void TMainForm::FreeFace(CardFace* face) {
-    delete face;
 }
 
 void TMainForm::Repaint() {
@@ -162,12 +109,9 @@ void TMainForm::PaintBox1Paint() {
     if (ScrollToKeyFocus(layout)) {
         layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
     }
-    CardWidth = layout.CardWidth;
-    CardHeight = layout.CardHeight;
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
-    ShowFaces(Game);
     TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
     scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     if (KeyFocusShown()) {
@@ -184,15 +128,25 @@ void TMainForm::PaintBox1Paint() {
     ArmBlink();
 }
 
-TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) const {
+TFaceSource TMainForm::Faces() {
+    // The pixels are shared with every other card of the same face and use.
+    return [this](const TCard& card, TFaceUse use) {
+        return use == TFaceUse::InHand ? Composer.HandFace(card.Suit, card.Rank)
+                                       : Composer.Face(card.Suit, card.Rank);
+    };
+}
+
+TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) {
     TTableScene scene;
     scene.DevicePixelRatio = devicePixelRatioF();
     scene.Scale = TableScale;
     scene.Box = PaintBox1->size();
     scene.TableColor = Panel2->palette().color(QPalette::Window);
-    scene.Back = CardBack != nullptr ? &CardBack->Image : nullptr;
+    scene.Back = &CardBack;
+    scene.Faces = Faces();
     scene.PaintCount = paintCount;
     scene.Dragging = Dragging != 0;
+    scene.DragOffsets = DragOffsets;
     scene.DragMoves = DragMoves;
     scene.MouseX = MouseX;
     scene.MouseY = MouseY;

@@ -37,13 +37,13 @@ TEST_F(OpponentTest, TwoTableJokersTakeBothCopiesInTableAndHandOrder) {
     AddMeld(game, "*He7 He6 He5");
     AddMeld(game, "Kr7 *He7 Ka7");
     Put(game, game.OpponentCards, "He7 Bl2 He7");
-    CardFace* first = game.OpponentCards.At(0).Image;
-    CardFace* second = game.OpponentCards.At(2).Image;
+    const int32_t first = game.OpponentCards.At(0).Id;
+    const int32_t second = game.OpponentCards.At(2).Id;
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
     EXPECT_EQ(ShowMeld(game, 1), "Kr7 He7 Ka7");
-    EXPECT_EQ(game.TableMelds.At(0).Cards->At(0).Image, first);
-    EXPECT_EQ(game.TableMelds.At(1).Cards->At(1).Image, second);
+    EXPECT_EQ(game.TableMelds.At(0).Cards->At(0).Id, first);
+    EXPECT_EQ(game.TableMelds.At(1).Cards->At(1).Id, second);
     EXPECT_EQ(ShowCards(game.OpponentCards), "*He7 Bl2 *He7");
 }
 
@@ -55,7 +55,7 @@ TEST_F(OpponentTest, ASetJokerWantsItsExactSuit) {
     EXPECT_EQ(ShowMeld(game, 0), "*KrK HeK KaK");
     EXPECT_EQ(ShowCards(game.OpponentCards), "BlK HeK *");
 
-    game.NewCard(game.OpponentCards, Kreuz, Koenig);
+    AddLooseCard(game.OpponentCards, Kreuz, Koenig);
     game.JokerTauschenEvil();
     EXPECT_EQ(ShowMeld(game, 0), "KrK HeK KaK");
     EXPECT_EQ(ShowCards(game.OpponentCards), "BlK HeK * *KrK");

@@ -18,9 +18,9 @@ std::string Snapshot(const TGame& game) {
         out << name << ' ' << array.Count() << ' ' << array.Position() << ':';
         for (int i = 0; i < array.Count(); ++i) {
             const TCard& c = array.At(i);
-            out << ' ' << c.Suit << '/' << c.Rank << '/' << c.Image << '/' << int{c.FromTable} << '/'
+            out << ' ' << c.Suit << '/' << c.Rank << '/' << c.Id << '/' << int{c.FromTable} << '/'
                 << int{c.FixedOnTable} << '/' << int{c.TakeBack} << '/' << int{c.Selected} << '/'
-                << c.MeldOrder << '/' << c.AsRank << '/' << c.AsSuit << '/' << c.DragDX << '/' << c.DragDY;
+                << c.MeldOrder << '/' << c.AsRank << '/' << c.AsSuit;
         }
         out << '\n';
     };
@@ -30,7 +30,6 @@ std::string Snapshot(const TGame& game) {
     cards("discards", game.DiscardPile);
     out << "melds " << game.TableMelds.Count() << ' ' << game.TableMelds.Position() << '\n';
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
-        out << game.TableMelds.At(m).Bounds.Left << ',' << game.TableMelds.At(m).Bounds.Top << ' ';
         cards("meld", *game.TableMelds.At(m).Cards);
     }
     out << "cursors " << game.CurMeld.Raw << ' ' << game.CurMeldCard.Raw << ' ' << game.CurOwnCard.Raw << ' '

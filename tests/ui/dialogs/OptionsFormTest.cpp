@@ -153,7 +153,7 @@ TEST_F(OptionsFormTest, EveryCloseAppliesTheSettings) {
         EXPECT_EQ(In(form).Table().pixelColor(In(form).Table().width() - 2, 2), QColor(255, 0, 0));
         // The hand being played stays; the count applies from the next game on.
         EXPECT_EQ(In(form).Game.OwnCards.Count(), 12);
-        EXPECT_EQ(In(form).Game.OwnCards.At(0).Image, first.Image);
+        EXPECT_EQ(In(form).Game.OwnCards.At(0).Id, first.Id);
         In(form).NeuesSpiel1Click();
         EXPECT_EQ(In(form).Game.OwnCards.Count(), 15);
         EXPECT_EQ(CheckCards(In(form).Game), "");

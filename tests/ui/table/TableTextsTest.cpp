@@ -28,14 +28,14 @@ TEST(TableTextsTest, TooltipsCoverWhatShowsOfEachPlace) {
     const TRect last = OpponentCardRect(2);
     EXPECT_EQ(TableTip(game, layout, last.Right - 1, last.Bottom - 1), "Computer: 3 Karten");
     EXPECT_EQ(TableTip(game, layout, last.Right, last.Bottom - 1), "");
-    const TRect first = game.TableMelds.At(0).Bounds;
-    const TRect second = game.TableMelds.At(1).Bounds;
+    const TRect first = layout.Meld(0);
+    const TRect second = layout.Meld(1);
     EXPECT_EQ(TableTip(game, layout, first.Left + 1, first.Top + 50), "Joker für Karo 5");
     EXPECT_EQ(TableTip(game, layout, second.Right - 1, second.Top + 50), "Joker für Herz 9");
     EXPECT_EQ(TableTip(game, layout, first.Right - 1, first.Top + 50), "");
     // Scrolled to the left, the first meld's joker lies between the piles and the row.
     layout = LayOutTable(game.TableMelds, 680, 338, 30);
-    const TRect hidden = game.TableMelds.At(0).Bounds;
+    const TRect hidden = layout.Meld(0);
     ASSERT_LT(hidden.Left, MeldRowClip(680, 338).Left);
     ASSERT_GT(hidden.Left, layout.DiscardRect.Right);
     EXPECT_EQ(TableTip(game, layout, hidden.Left + 1, hidden.Top + 50), "");

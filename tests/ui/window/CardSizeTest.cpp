@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <cmath>
 
-#include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "settings/ProfileFile.h"
@@ -103,16 +102,18 @@ TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
     TTableScene scene;
     scene.DevicePixelRatio = 2;
     scene.TableColor = In(form).Panel2->palette().color(QPalette::Window);
-    scene.Back = &In(form).CardBack->Image;
+    scene.Back = &In(form).CardBack;
+    scene.Faces = In(form).Faces();
     scene.PaintCount = In(form).PaintCount - 1;  // the count the window's last painting used
-    QImage designed;
-    TTablePainter().Paint(designed, game, layout, scene);
+    TTablePainter painter;
+    painter.Record(game, layout, scene);
+    const QImage designed = painter.Picture().ToImage();
     EXPECT_EQ(designed.size(), In(form).Table().size());
     EXPECT_TRUE(designed.convertToFormat(QImage::Format_RGB32) ==
                 In(form).Table().convertToFormat(QImage::Format_RGB32));
     // The faces were made for the finer pixels, not stretched; the hand's as
     // narrow as its places.
-    EXPECT_EQ(game.OwnCards.At(0).Image->Image.size(), QSize(136, 216));
+    EXPECT_EQ(In(form).Face(game.OwnCards.At(0), TFaceUse::InHand).size(), QSize(136, 216));
 }
 
 // At a fractional and at fitted scales, a click into the middle of what the
@@ -153,7 +154,7 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         }
         // He4 goes onto the first meld's low end.
         const int card = HandIndex(game, "He4");
-        const TRect meld = game.TableMelds.At(0).Bounds;
+        const TRect meld = In(form).MeldRect(0);
         const QPoint target = Shown((meld.Left + meld.Right) / 2, (meld.Top + meld.Bottom) / 2);
         QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, HandCardShown(card));
         QTest::mouseMove(In(form).PaintBox1, target);
@@ -228,13 +229,14 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
     TableSize(1360, 760);
     In(form).SettleTimer->stop();
     In(form).PaintBox1Paint();
-    const QImage before = In(form).Game.OwnCards.At(0).Image->Image;
+    const QImage before = In(form).Face(game.OwnCards.At(0), TFaceUse::InHand);
     ASSERT_EQ(before.size(), QSize(136, 216));
     // However slow this machine, the size settles only when the test says so.
     In(form).SettleTimer->setInterval(3600000);
     for (const int width : {1400, 1450, 1500, 1530}) {
         TableSize(width, 850);
-        EXPECT_EQ(In(form).Game.OwnCards.At(0).Image->Image.cacheKey(), before.cacheKey()) << width;
+        EXPECT_EQ(In(form).Face(game.OwnCards.At(0), TFaceUse::InHand).cacheKey(), before.cacheKey())
+            << width;
         EXPECT_TRUE(In(form).SettleTimer->isActive());
     }
     EXPECT_DOUBLE_EQ(In(form).TableScale, 1530.0 / 680);
@@ -248,8 +250,9 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
         }
     }
     for (const TCard* card : shown) {
-        const int width = card == shown[0] ? 153 : 162;
-        EXPECT_EQ(card->Image->Image.size(), QSize(width, 243)) << card->Suit << " " << card->Rank;
+        const bool inHand = card == shown[0];
+        const QImage face = In(form).Face(*card, inHand ? TFaceUse::InHand : TFaceUse::Whole);
+        EXPECT_EQ(face.size(), QSize(inHand ? 153 : 162, 243)) << card->Suit << " " << card->Rank;
     }
 }
 

@@ -80,7 +80,7 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     EXPECT_EQ(marks[3], (TTableMark{TMarkStyle::Move, TMarkPlace::MeldCards, 3, 0, 2}));
     EXPECT_EQ(marks[4], (TTableMark{TMarkStyle::Move, TMarkPlace::DiscardPile}));
 
-    const TRect run = In(form).Game.TableMelds.At(3).Bounds;
+    const TRect run = In(form).MeldRect(3);
     const QPoint above((run.Left + run.Right) / 2, run.Top - 1);
     const QPoint beside(In(form).DiscardRect.Right,
                         (In(form).DiscardRect.Top + In(form).DiscardRect.Bottom) / 2);
@@ -250,7 +250,7 @@ TEST_F(ComputerTurnTest, TheLossIsToldOnlyAfterTheLastStepHasBeenShown) {
 TEST_F(ComputerTurnTest, TooltipsFollowTheLastPainting) {
     SetUpTurn();
     const TGame& game = In(form).Game;
-    const TRect first = game.TableMelds.At(0).Bounds;
+    const TRect first = In(form).MeldRect(0);
     // The joker lies second in He7 *He6 He5: what shows of it is its left third.
     EXPECT_EQ(In(form).TableToolTip(first.Left + 24 + 5, first.Top + 50), "Joker für Herz 6");
     EXPECT_EQ(In(form).TableToolTip(first.Left + 5, first.Top + 50), "");

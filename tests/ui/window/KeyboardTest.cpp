@@ -128,7 +128,7 @@ TEST_F(KeyboardTest, AWholeTurnByKeysEndsAsTheSameTurnByMouse) {
         Click(QPoint(r.Left + 10, r.Top + 40));
     }
     Drag("KrD", free);
-    const TRect run = In(mouse).Game.TableMelds.At(0).Bounds;
+    const TRect run = In(mouse).MeldRect(0);
     Drag("He9", QPoint(run.Left + 10, run.Top + 40));
     Drag("Bl7", QPoint(In(mouse).DiscardRect.Left + 30, In(mouse).DiscardRect.Top + 50));
 
@@ -193,13 +193,13 @@ TEST_F(KeyboardTest, TheFocusFrameShowsOnlyOnceTheKeyboardIsUsedAndTheRowFollows
     Key(Qt::Key_End);
     Key(Qt::Key_Left);
     ASSERT_EQ(In(keys).KeyFocus, (TTableStop{TStopKind::Meld, 8}));
-    const TRect last = In(keys).Game.TableMelds.At(8).Bounds;
+    const TRect last = In(keys).MeldRect(8);
     EXPECT_LE(last.Right, In(keys).PaintBox1->width());
     EXPECT_GE(last.Left, 2 * 72 + 48);
     Key(Qt::Key_Home);
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_GE(In(keys).Game.TableMelds.At(0).Bounds.Left, 2 * 72 + 48);
+    EXPECT_GE(In(keys).MeldRect(0).Left, 2 * 72 + 48);
 
     // Tab goes between the table and the take-back button.
     QTest::keyClick(In(keys).PaintBox1, Qt::Key_Tab);
@@ -256,7 +256,7 @@ TEST_F(KeyboardTest, AScreenReaderSeesEveryPlaceByNameAndFollowsTheFocus) {
     // The same object for the same place, every time it is asked for.
     EXPECT_EQ(table->child(3), table->child(3));
     EXPECT_TRUE(table->child(3)->rect().contains(In(keys).PaintBox1->mapToGlobal(
-        QPoint(game.TableMelds.At(0).Bounds.Left + 5, game.TableMelds.At(0).Bounds.Top + 5))));
+        QPoint(In(keys).MeldRect(0).Left + 5, In(keys).MeldRect(0).Top + 5))));
 
     // Moving the keyboard tells the screen reader which place has the focus.
     std::vector<int> focusedChildren;

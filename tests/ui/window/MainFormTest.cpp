@@ -54,7 +54,6 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(TMainFormAccess::BlinkTickMs, 10);
     EXPECT_EQ(In(form).StatusPanel->text(), "");  // empty until the first deal
     EXPECT_TRUE(In(form).ProgramDir.endsWith('/'));
-    EXPECT_TRUE(In(form).HelpFile.endsWith("/brisko.hlp"));
 }
 
 TEST(MainFormTest, TheTableHasItsDesignSizeAtTheFirstShowingAndAFloorBelowWhichRowsWouldOverlap) {
@@ -165,7 +164,7 @@ TEST(MainFormTest, FirstShowingDealsOnceLaterShowingsNothing) {
     const TCard first = In(form).Game.OwnCards.At(0);
     form.hide();
     form.show();
-    EXPECT_EQ(In(form).Game.OwnCards.At(0).Image, first.Image);  // no new deal
+    EXPECT_EQ(In(form).Game.OwnCards.At(0).Id, first.Id);  // no new deal
 }
 
 TEST(MainFormTest, NewGameDuringThePlayersTurnDealsAtOnce) {

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "game/Random.h"
-#include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/support/MainFormAccess.h"
@@ -67,14 +66,10 @@ class PaintTableTest : public testing::Test {
     int64_t Now = 0;
 };
 
-TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
-    In(Form).CardWidth = 0;
-    In(Form).CardHeight = 0;
+TEST_F(PaintTableTest, EveryPaintingWritesPilesAndCount) {
     In(Form).StockRect = {};
     const int32_t count = In(Form).PaintCount;
     In(Form).PaintBox1Paint();
-    EXPECT_EQ(In(Form).CardWidth, 72);
-    EXPECT_EQ(In(Form).CardHeight, 108);
     EXPECT_EQ(In(Form).StockRect, StockPileRect(BH()));
     EXPECT_EQ(In(Form).DiscardRect, DiscardPileRect(BH()));
     EXPECT_EQ(In(Form).PaintCount, count + 1);
@@ -97,34 +92,19 @@ TEST_F(PaintTableTest, EveryPaintingWritesCardSizePilesAndCount) {
     EXPECT_EQ(In(Form).Table().deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
 }
 
-// A face is made when a card first shows it: the cards face down have none
-// yet, those face up have theirs, and cards of one face share its pixels.
-TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsSharePixels) {
+// The table draws each card's face as the window makes it, and cards of one
+// face share its pixels; the hand's faces are as narrow as its places.
+TEST_F(PaintTableTest, TheTableShowsTheFacesAndEqualCardsSharePixels) {
     TGame& game = In(Form).Game;
     MoveCard(game.Stock, 0, game.DiscardPile);
     LayMelds(2);
     In(Form).PaintBox1Paint();
     for (int m = 0; m < 2; ++m) {
         const TCardArray& meld = *game.TableMelds.At(m).Cards;
-        for (int i = 0; i < meld.Count(); ++i) {
-            ASSERT_FALSE(meld.At(i).Image->Image.isNull()) << "meld " << m << ", card " << i;
-        }
         // The last card of a meld shows whole.
-        const TRect last = MeldCardRect(game.TableMelds.At(m).Bounds, meld.Count() - 1);
-        EXPECT_EQ(In(Form).Table().copy(ToQRect(last)), meld.Last().Image->Image) << m;
+        const TRect last = MeldCardRect(In(Form).MeldRect(m), meld.Count() - 1);
+        EXPECT_EQ(In(Form).Table().copy(ToQRect(last)), In(Form).Face(meld.Last())) << m;
     }
-    std::set<const CardFace*> owners;
-    for (TCardArray* pile : {&game.OwnCards, &game.OpponentCards, &game.Stock, &game.DiscardPile}) {
-        for (int i = 0; i < pile->Count(); ++i) {
-            const TCard& card = pile->At(i);
-            ASSERT_NE(card.Image, nullptr);
-            owners.insert(card.Image);
-            const bool faceUp =
-                pile == &game.OwnCards || (pile == &game.DiscardPile && i == pile->Count() - 1);
-            EXPECT_EQ(card.Image->Image.isNull(), !faceUp) << pile->Count() << " " << i;
-        }
-    }
-    EXPECT_EQ(owners.size(), 104u) << "each card its own face object";
 
     // Every card shown: two of each face, six jokers, one picture each.
     while (!game.Stock.Empty()) {
@@ -134,22 +114,23 @@ TEST_F(PaintTableTest, EveryCardOwnsItsFaceMadeWhenFirstShownAndEqualCardsShareP
         MoveCard(game.OpponentCards, 0, game.OwnCards);
     }
     In(Form).PaintBox1Paint();
-    // The hand's faces are as narrow as its places, four units less.
     std::map<std::tuple<int32_t, int32_t, int>, std::set<qint64>> pixels;
     for (const TCardArray* pile :
          {&game.OwnCards, game.TableMelds.At(0).Cards, game.TableMelds.At(1).Cards}) {
-        const int width = pile == &game.OwnCards ? 68 : 72;
+        const bool inHand = pile == &game.OwnCards;
+        const int width = inHand ? 68 : 72;
         for (int i = 0; i < pile->Count(); ++i) {
             const TCard& card = pile->At(i);
-            ASSERT_EQ(card.Image->Image.deviceIndependentSize().toSize(), QSize(width, 108));
-            pixels[{card.Suit, card.Rank, width}].insert(card.Image->Image.cacheKey());
+            const QImage face = In(Form).Face(card, inHand ? TFaceUse::InHand : TFaceUse::Whole);
+            ASSERT_EQ(face.deviceIndependentSize().toSize(), QSize(width, 108));
+            pixels[{card.Suit, card.Rank, width}].insert(face.cacheKey());
         }
     }
     EXPECT_GE(pixels.size(), 53u);
     for (const auto& [face, keys] : pixels) {
         EXPECT_EQ(keys.size(), 1u) << std::get<0>(face) << " " << std::get<1>(face) << ": sharing the pixels";
     }
-    EXPECT_EQ(In(Form).CardBack->Image.deviceIndependentSize().toSize(), QSize(72, 108));
+    EXPECT_EQ(In(Form).CardBack.deviceIndependentSize().toSize(), QSize(72, 108));
 }
 
 TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero) {
@@ -167,8 +148,8 @@ TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero)
 
     // Scrolling repaints at once, and the melds' Bounds follow.
     In(Form).ScrollBar1->setValue(100);
-    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 92);
-    EXPECT_EQ(In(Form).Game.TableMelds.At(1).Bounds.Left, 216);
+    EXPECT_EQ(In(Form).MeldRect(0).Left, 92);
+    EXPECT_EQ(In(Form).MeldRect(1).Left, 216);
 
     // A shorter row pulls the bar back; picture and Bounds agree with it.
     In(Form).ScrollBar1->setValue(overflow);
@@ -176,7 +157,7 @@ TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero)
     In(Form).PaintBox1Paint();
     EXPECT_EQ(In(Form).ScrollBar1->maximum(), overflow - 124);
     EXPECT_EQ(In(Form).ScrollBar1->value(), overflow - 124);
-    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 192 - (overflow - 124));
+    EXPECT_EQ(In(Form).MeldRect(0).Left, 192 - (overflow - 124));
 
     // When the melds fit again, the bar hides with position 0 in the same painting.
     while (In(Form).Game.TableMelds.Count() > 1) {
@@ -186,7 +167,7 @@ TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero)
     EXPECT_TRUE(In(Form).ScrollBar1->isHidden());
     EXPECT_FALSE(In(Form).ScrollBar1->isEnabled());
     EXPECT_EQ(In(Form).ScrollBar1->value(), 0);
-    EXPECT_EQ(In(Form).Game.TableMelds.At(0).Bounds.Left, 192);
+    EXPECT_EQ(In(Form).MeldRect(0).Left, 192);
 }
 
 // The table as a timer of 10 ms that repaints every tick would show it, with
@@ -298,20 +279,20 @@ TEST_F(PaintTableTest, DraggedCardsAreDrawnAtTheMouseFromTheWindowsDragState) {
     In(Form).Game.SetStatus(1);
     TCard& card = In(Form).Game.OwnCards.At(0);
     card.Selected = 1;
-    card.DragDX = -10;
-    card.DragDY = -10;
+    In(Form).DragOffsets.assign(static_cast<size_t>(In(Form).Game.OwnCards.Count()), {});
+    In(Form).DragOffsets[0] = {-10, -10};
     In(Form).Dragging = 1;
     In(Form).DragMoves = 1;
     In(Form).MouseX = 410;
     In(Form).MouseY = 160;
     In(Form).PaintBox1Paint();
     QImage shown = In(Form).Table().copy(400, 150, 72, 108);
-    QImage face = card.Image->Image;
+    QImage face = In(Form).Face(card);
     face.invertPixels();
     EXPECT_EQ(shown, face);
     In(Form).DragMoves = 4;
     In(Form).PaintBox1Paint();
-    EXPECT_EQ(In(Form).Table().copy(400, 150, 72, 108), card.Image->Image);
+    EXPECT_EQ(In(Form).Table().copy(400, 150, 72, 108), In(Form).Face(card));
     In(Form).Dragging = 0;
 }
 
@@ -324,7 +305,7 @@ TEST_F(PaintTableTest, MissingArtworkIsReportedInGermanAndEndsTheProgram) {
 
     // The artwork in use stays as it was.
     In(Form).NeuesSpiel1->trigger();
-    EXPECT_FALSE(In(Form).Game.OwnCards.At(0).Image->Image.isNull());
+    EXPECT_FALSE(In(Form).Face(In(Form).Game.OwnCards.At(0)).isNull());
 
     In(Form).ReportArtworkError();
     ASSERT_EQ(Boxes.Shown.size(), 1u);

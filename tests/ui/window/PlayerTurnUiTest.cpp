@@ -109,14 +109,14 @@ TEST_F(PlayerTurnUiTest, DrawsFromTheStockOrTheDiscardPileOnly) {
     // Next turn, from the discard pile.
     In(form).Game.SetStatus(0);
     MoveCard(In(form).Game.Stock, 0, In(form).Game.DiscardPile);
-    const CardFace* top = In(form).Game.DiscardPile.Last().Image;
+    const int32_t top = In(form).Game.DiscardPile.Last().Id;
     In(form).PaintBox1Paint();
     Click(Centre(In(form).DiscardRect));
     EXPECT_TRUE(In(form).Game.DiscardPile.Empty());
     EXPECT_EQ(In(form).Game.OwnCards.Count(), 14);
     bool found = false;
     for (int i = 0; i < In(form).Game.OwnCards.Count(); ++i) {
-        found |= In(form).Game.OwnCards.At(i).Image == top && In(form).Game.OwnCards.At(i).Selected == 1;
+        found |= In(form).Game.OwnCards.At(i).Id == top && In(form).Game.OwnCards.At(i).Selected == 1;
     }
     EXPECT_TRUE(found);
     EXPECT_EQ(CheckCards(In(form).Game), "");
@@ -221,7 +221,7 @@ TEST_F(PlayerTurnUiTest, LaysOffOntoAComputersMeldAndTakesItBack) {
     In(form).Game.PlayerCameOut = 1;
     In(form).Game.ComeOutAtTurnStart = 1;
     In(form).PaintBox1Paint();
-    const TRect meld = In(form).Game.TableMelds.At(0).Bounds;
+    const TRect meld = In(form).MeldRect(0);
     Drag(HandIndex(In(form).Game, "He9"), QPoint(meld.Left + 5, meld.Top + 50));
     EXPECT_TRUE(boxes.Shown.empty());
     ASSERT_EQ(In(form).Game.TableMelds.At(0).Cards->Count(), 4);
@@ -279,10 +279,10 @@ TEST_F(PlayerTurnUiTest, ScrolledMeldsAreHitWhereTheyAreDrawn) {
     In(form).Game.PlayerCameOut = 1;
     In(form).PaintBox1Paint();
     ASSERT_TRUE(In(form).ScrollBar1->isVisible());
-    const TRect before = In(form).Game.TableMelds.At(7).Bounds;
+    const TRect before = In(form).MeldRect(7);
 
     In(form).ScrollBar1->setValue(100);
-    const TRect after = In(form).Game.TableMelds.At(7).Bounds;
+    const TRect after = In(form).MeldRect(7);
     EXPECT_EQ(after.Left, before.Left - 100);
     EXPECT_EQ(after.Right, before.Right - 100);
 
