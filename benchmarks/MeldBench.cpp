@@ -22,7 +22,7 @@ void BM_ValidateLongRun(benchmark::State& state) {
     }
     add(Joker, JokerRank);
     add(Joker, JokerRank);
-    TCardArray candidate(&game.CurWorkCard);
+    TCardArray candidate;
     for (auto _ : state) {
         candidate.Clear();
         const bool valid = game.passenzusammen(candidate);

@@ -57,7 +57,7 @@ void Restore(TGame& game, const TPosition& p) {
     game.DiscardPile.AppendRecords(p.Discards);
     for (const std::vector<TCard>& cards : p.Melds) {
         TMeld* meld = game.TableMelds.Append();
-        meld->Cards = new TCardArray(&game.CurMeldCard);
+        meld->Cards = new TCardArray();
         meld->Cards->AppendRecords(cards);
     }
     game.OpponentCameOut = p.OpponentCameOut;

@@ -82,7 +82,7 @@ void BM_PaintTable(benchmark::State& state) {
     MoveCard(game.Stock, 0, game.DiscardPile);
     for (int m = 0; m < 6; ++m) {
         TMeld* meld = game.TableMelds.Append();
-        meld->Cards = new TCardArray(&game.CurMeldCard);
+        meld->Cards = new TCardArray();
         for (int i = 0; i < 3 + m % 2; ++i) {
             MoveCard(game.Stock, 0, *meld->Cards);
         }

@@ -13,13 +13,7 @@ TSilentScreen nullScreen;
 }  // namespace
 
 TGame::TGame(TGameScreen* screen, uint64_t seed)
-    : TableMelds(&CurMeld),
-      OwnCards(&CurOwnCard),
-      OpponentCards(&CurOpponentCard),
-      Stock(&CurStockCard),
-      DiscardPile(&CurDiscardCard),
-      Rng(seed),
-      Screen(screen != nullptr ? screen : &nullScreen) {}
+    : Rng(seed), Screen(screen != nullptr ? screen : &nullScreen) {}
 
 TGame::~TGame() {
     ClearAll();

@@ -61,15 +61,6 @@ class TGame {
     // set or a run. True: every card has its MeldOrder, every joker its AsRank
     // and AsSuit. Changes nothing outside the candidate.
     bool passenzusammen(TCardArray& candidate);
-    int32_t CountUnplaced(TCardArray& candidate);
-    // Points of the cards from the hand, in a candidate sorted by SortThisCards.
-    int32_t MeldPoints(TCardArray& candidate);
-    // The first-meld check after a valid, sorted and counted candidate; may
-    // move leading jokers. True when the drop may be laid; when false, the
-    // drop stayed below FirstMeldMinimum.
-    bool FirstMeldCheck(TCardArray& candidate, int32_t points);
-    // Moves the jokers at the front below the last card, then sorts again.
-    void ShiftLeadingJokers(TCardArray& candidate);
 
     // --- Joker exchange ---
     void JokerTauschen();
@@ -123,21 +114,14 @@ class TGame {
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;
-    TCursor<TMeld> CurMeld;
-    TCursor<TCard> CurMeldCard;  // shared by the Cards of every meld
     TCardArray OwnCards;
     TCardArray OpponentCards;
     TCardArray Stock;        // top is element 0
     TCardArray DiscardPile;  // top is the last element
-    TCursor<TCard> CurOwnCard;
-    TCursor<TCard> CurOpponentCard;
-    TCursor<TCard> CurStockCard;
-    TCursor<TCard> CurDiscardCard;
     int32_t GameState = MustDraw;
     uint8_t ComeOutAtTurnStart = 0;
     uint8_t PlayerCameOut = 0;
     uint8_t OpponentCameOut = 0;
-    TCursor<TCard> CurWorkCard;                             // cursor of the meld candidate
     int32_t MarkCount = 0;                                  // cards in the computer's candidate meld
     std::string StatusText;                                 // what the status line shows
     TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game

@@ -193,10 +193,6 @@ bool FitsTogether(TCardArray& candidate) {
     return CountUnplacedCards(candidate) == 0;
 }
 
-int32_t TGame::CountUnplaced(TCardArray& candidate) {
-    return CountUnplacedCards(candidate);
-}
-
 int32_t CountUnplacedCards(const TCardArray& candidate) {
     int32_t unplaced = 0;
     for (int i = 0; i < candidate.Count(); ++i) {
@@ -254,10 +250,6 @@ void PlaceSetJokerIn(TCardArray& candidate, int32_t rank, int32_t suit) {
     }
 }
 
-int32_t TGame::MeldPoints(TCardArray& candidate) {
-    return PointsOf(candidate);
-}
-
 int32_t PointsOf(const TCardArray& candidate) {
     bool seen[Ass + 1] = {};
     int32_t naturalRanks = 0;
@@ -279,20 +271,12 @@ int32_t PointsOf(const TCardArray& candidate) {
     return points;
 }
 
-bool TGame::FirstMeldCheck(TCardArray& candidate, int32_t points) {
-    return PassesFirstMeld(candidate, points, DropMinimum(PlayerCameOut != 0));
-}
-
 bool PassesFirstMeld(TCardArray& candidate, int32_t points, int32_t minimum) {
     if (points >= minimum) {
         return true;
     }
     ShiftJokersDown(candidate);
     return PointsOf(candidate) >= minimum;
-}
-
-void TGame::ShiftLeadingJokers(TCardArray& candidate) {
-    ShiftJokersDown(candidate);
 }
 
 void ShiftJokersDown(TCardArray& candidate) {

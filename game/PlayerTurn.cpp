@@ -46,8 +46,8 @@ uint8_t LyingTakeBack(const TCard& placed, const TCardArray* lying, std::vector<
 // lie in `lying`. Null, with nothing changed anywhere, when memory runs out
 // half-way. Cards from the hand are marked for the take-back when `takeBack`.
 std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, const TCardArray* lying,
-                                           TCursor<TCard>* cursor, bool takeBack) {
-    auto cards = std::make_unique<TCardArray>(cursor);
+                                           bool takeBack) {
+    auto cards = std::make_unique<TCardArray>();
     std::vector<bool> used(lying != nullptr ? lying->Count() : 0, false);
     for (int i = 0; i < candidate.Count(); ++i) {
         TCard* card = cards->Append();
@@ -143,23 +143,22 @@ void TGame::PlayerDiscard() {
 }
 
 TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
-    if (targetMeld >= 0 && targetMeld < TableMelds.Count() &&
-        !AppendTableCopies(*TableMelds.At(targetMeld).Cards, candidate)) {
-        return TDropVerdict::NoMeld;
+    std::vector<TCard> selected;
+    for (const TCard& card : OwnCards.View()) {
+        if (card.Selected != 0) {
+            selected.push_back(card);
+        }
     }
-    if (!passenzusammen(candidate)) {
-        return TDropVerdict::NoMeld;
-    }
-    SortThisCards(candidate);
-    const int32_t points = MeldPoints(candidate);
-    return FirstMeldCheck(candidate, points) ? TDropVerdict::Fits : TDropVerdict::TooFewPoints;
+    const bool onMeld = targetMeld >= 0 && targetMeld < TableMelds.Count();
+    return JudgeDrop(onMeld ? TableMelds.At(targetMeld).Cards : nullptr, selected,
+                     DropMinimum(PlayerCameOut != 0), candidate);
 }
 
 void TGame::PlayerLayOut(int32_t targetMeld) {
     if (GameState != MayLayOut) {
         return;
     }
-    TCardArray candidate(&CurWorkCard);
+    TCardArray candidate;
     switch (TestDrop(targetMeld, candidate)) {
         case TDropVerdict::NoMeld:
             Screen->ShowMessage(
@@ -196,7 +195,7 @@ bool TGame::StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool take
     // Everything is built before anything is given up, so that running out of
     // memory half-way leaves hand and table as they were.
     std::unique_ptr<TCardArray> cards =
-        StoreCandidate(candidate, target != nullptr ? target->Cards : nullptr, &CurMeldCard, takeBack);
+        StoreCandidate(candidate, target != nullptr ? target->Cards : nullptr, takeBack);
     if (cards == nullptr) {
         return false;
     }

@@ -85,7 +85,7 @@ bool TGame::LayOutMarked() {
     if (meld == nullptr) {
         return false;
     }
-    TCardArray* cards = new (std::nothrow) TCardArray(&CurMeldCard);
+    TCardArray* cards = new (std::nothrow) TCardArray();
     if (cards == nullptr) {
         TableMelds.DeleteAt(TableMelds.Count() - 1);
         return false;

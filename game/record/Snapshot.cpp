@@ -238,7 +238,7 @@ bool Fill(TCardArray& into, const std::vector<TCard>& cards) {
 }
 
 bool AddMeld(TGame& game, const std::vector<TCard>& cards) {
-    auto* lying = new (std::nothrow) TCardArray(&game.CurMeldCard);
+    auto* lying = new (std::nothrow) TCardArray();
     if (lying == nullptr) {
         return false;
     }

@@ -536,7 +536,7 @@ bool LayComputerCards(TGame& game, const TStrongMove& move) {
     if (onto && (move.Meld < 0 || move.Meld >= game.TableMelds.Count())) {
         return false;
     }
-    TCardArray candidate(&game.CurWorkCard);
+    TCardArray candidate;
     const TCardArray* target = onto ? game.TableMelds.At(move.Meld).Cards : nullptr;
     if (JudgeDrop(target, cards, game.DropMinimum(game.OpponentCameOut != 0), candidate) !=
             TDropVerdict::Fits ||

@@ -97,7 +97,7 @@ TEST_F(DealTest, NewGameStartsInDrawStateAndForgetsTheOldOne) {
     game.PlayerCameOut = 1;
     game.OpponentCameOut = 1;
     TMeld* meld = game.TableMelds.Append();
-    meld->Cards = new TCardArray(&game.CurMeldCard);
+    meld->Cards = new TCardArray();
     for (int i = 0; i < 3; ++i) {
         MoveCard(game.OwnCards, 0, *meld->Cards);
     }

@@ -107,7 +107,7 @@ TEST_F(JokerExchangeTest, TwoFittingCopiesAskAgainAfterNoAndNotAfterYes) {
     TGame other{&otherScreen};
     other.PlayerCameOut = 1;
     TMeld* meld = other.TableMelds.Append();
-    meld->Cards = new TCardArray(&other.CurMeldCard);
+    meld->Cards = new TCardArray();
     TCard* joker = AddLooseCard(*meld->Cards, Joker, JokerRank);
     joker->AsRank = 6;
     joker->AsSuit = Herz;

@@ -46,13 +46,13 @@ class MeldRulesTest : public ::testing::Test {
             return false;
         }
         game.SortThisCards(candidate);
-        points = game.MeldPoints(candidate);
+        points = PointsOf(candidate);
         return true;
     }
 
     TFakeScreen screen;
     TGame game{&screen};
-    TCardArray candidate{&game.CurWorkCard};
+    TCardArray candidate;
     int32_t points = -1;
 };
 
@@ -208,9 +208,9 @@ TEST_P(FirstMeldCaseTest, AcceptanceAndShiftedJokers) {
     game.PlayerCameOut = c.CameOut;
     game.MeldMinimum = c.Minimum;
     ASSERT_TRUE(Validate());
-    EXPECT_EQ(game.FirstMeldCheck(candidate, points), c.Accepted);
+    EXPECT_EQ(PassesFirstMeld(candidate, points, game.DropMinimum(game.PlayerCameOut != 0)), c.Accepted);
     EXPECT_EQ(ShowCards(candidate), c.Stored);
-    EXPECT_EQ(game.MeldPoints(candidate), c.Points);
+    EXPECT_EQ(PointsOf(candidate), c.Points);
     EXPECT_EQ(game.MeldMinimum, c.Minimum);
     EXPECT_EQ(game.PlayerCameOut, c.CameOut);  // the caller sets it on acceptance
 }
@@ -250,7 +250,6 @@ TEST_F(MeldRulesTest, ValidationChangesNothingOutsideTheCandidate) {
         EXPECT_EQ(std::memcmp(&game.OwnCards.At(i), &before[i], sizeof(TCard)), 0) << i;
     }
     EXPECT_EQ(game.OwnCards.Position(), 1);
-    EXPECT_EQ(game.CurOwnCard.get(), &game.OwnCards.At(1));
 }
 
 TEST_F(MeldRulesTest, HandCopiesStartUnplacedWhateverTheyCarried) {
@@ -304,7 +303,7 @@ TEST_F(MeldRulesTest, StartCardIsTheFirstOfTheLowestRank) {
     EXPECT_EQ(candidate.At(1).Selected, 1);
     EXPECT_EQ(candidate.At(1).MeldOrder, 0);
     EXPECT_EQ(candidate.At(2).Selected, 0);
-    EXPECT_EQ(game.CountUnplaced(candidate), 1);
+    EXPECT_EQ(CountUnplacedCards(candidate), 1);
 }
 
 TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
@@ -328,14 +327,14 @@ TEST_F(MeldRulesTest, LayOffOntoAMeldLaidOutBefore) {
     EXPECT_EQ(points, 8);
 }
 
-TEST_F(MeldRulesTest, ShiftLeadingJokersOnARunWithoutLeadingJokersOnlySorts) {
+TEST_F(MeldRulesTest, ShiftJokersDownOnARunWithoutLeadingJokersOnlySorts) {
     Hand("He9 He10 HeB");
     ASSERT_TRUE(Validate());
-    game.ShiftLeadingJokers(candidate);
+    ShiftJokersDown(candidate);
     EXPECT_EQ(ShowCards(candidate), "HeB He10 He9");
     TCardArray empty;
-    game.ShiftLeadingJokers(empty);
-    EXPECT_EQ(game.MeldPoints(empty), 0);
+    ShiftJokersDown(empty);
+    EXPECT_EQ(PointsOf(empty), 0);
 }
 
 }  // namespace

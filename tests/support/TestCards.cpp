@@ -121,7 +121,7 @@ void PutCards(TGame& game, TCardArray& into, const std::string& cards, TFrom fro
 
 TCardArray& PutMeld(TGame& game, const std::string& cards, TFrom from, TMarks marks) {
     TMeld* meld = game.TableMelds.Append();
-    meld->Cards = new TCardArray(&game.CurMeldCard);
+    meld->Cards = new TCardArray();
     PutCards(game, *meld->Cards, cards, from, marks);
     for (int i = 0; i < meld->Cards->Count(); ++i) {
         meld->Cards->At(i).MeldOrder = meld->Cards->Count() - i;

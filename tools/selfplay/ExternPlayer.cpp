@@ -277,7 +277,7 @@ bool TExternPlayer::Drop(TGame& game, int32_t meld, const std::vector<TCardCode>
     if (!Select(game, cards, missing)) {
         return Forfeit(TForfeit::IllegalMove, what + ": it does not hold " + CardText(missing));
     }
-    TCardArray candidate(&game.CurWorkCard);
+    TCardArray candidate;
     switch (game.TestDrop(meld, candidate)) {
         case TDropVerdict::NoMeld:
             return Forfeit(TForfeit::IllegalMove, what + ": not a set or run");

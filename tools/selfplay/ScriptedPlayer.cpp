@@ -15,11 +15,9 @@ bool TScriptedPlayer::PlayTurn() {
     }
     pause();
     while (Game.GameState == MayLayOut && LayOutOne()) {
-        ++MeldsLaid;
         pause();
     }
     while (Game.GameState == MayLayOut && LayOffOne()) {
-        ++CardsLaidOff;
         pause();
     }
     if (Game.GameState == MayLayOut) {
@@ -45,7 +43,7 @@ void TScriptedPlayer::Select(const std::vector<int>& hand) {
 
 bool TScriptedPlayer::Fits(const std::vector<int>& hand, int32_t targetMeld) {
     Select(hand);
-    TCardArray candidate(&Game.CurWorkCard);
+    TCardArray candidate;
     return Game.TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
 }
 

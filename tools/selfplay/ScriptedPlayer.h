@@ -19,8 +19,6 @@ class TScriptedPlayer {
     // Hand indices of sets and runs worth trying, the largest first.
     std::vector<std::vector<int>> MeldIdeas() const;
 
-    int MeldsLaid = 0;
-    int CardsLaidOff = 0;
     // Called after the draw and after each meld laid or card laid off: where
     // a player may stop in the middle of a turn.
     std::function<void()> Paused;

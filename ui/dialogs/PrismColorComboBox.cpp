@@ -131,9 +131,6 @@ void TPrismColorComboBox::SetColorValue(int32_t value) {
             break;
         }
     }
-    if (found == CustomIndex) {
-        Custom = color;
-    }
     Value = value;
     Html = QString::asprintf("#%02X%02X%02X", color.red(), color.green(), color.blue());
     setCurrentIndex(found);

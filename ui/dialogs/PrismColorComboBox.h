@@ -67,6 +67,5 @@ class TPrismColorComboBox final : public QComboBox {
 
     int32_t Value = 0;
     QString Html = "#000000";
-    QColor Custom = Qt::white;
     TColorLanguage Lang = lgEnglish;
 };

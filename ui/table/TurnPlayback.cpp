@@ -23,7 +23,7 @@ void TTurnPlayback::Fill(int index, TGame& scratch) const {
     const TTable& table = Tables.at(index);
     for (const std::vector<TCard>& cards : table.Melds) {
         if (TMeld* meld = scratch.TableMelds.Append()) {
-            meld->Cards = new TCardArray(&scratch.CurMeldCard);
+            meld->Cards = new TCardArray();
             meld->Cards->AppendRecords(cards);
         }
     }

@@ -32,9 +32,6 @@ std::string Snapshot(const TGame& game) {
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         cards("meld", *game.TableMelds.At(m).Cards);
     }
-    out << "cursors " << game.CurMeld.Raw << ' ' << game.CurMeldCard.Raw << ' ' << game.CurOwnCard.Raw << ' '
-        << game.CurOpponentCard.Raw << ' ' << game.CurStockCard.Raw << ' ' << game.CurDiscardCard.Raw << ' '
-        << game.CurWorkCard.Raw << '\n';
     out << "state " << game.GameState << ' ' << int{game.ComeOutAtTurnStart} << ' ' << int{game.PlayerCameOut}
         << ' ' << int{game.OpponentCameOut} << ' ' << game.MarkCount << ' ' << game.StatusText << ' '
         << static_cast<int>(game.Opponent) << ' ' << static_cast<int>(game.ChosenOpponent) << ' '

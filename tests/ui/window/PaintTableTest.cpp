@@ -46,7 +46,7 @@ class PaintTableTest : public testing::Test {
     void LayMelds(int count) {
         for (int m = 0; m < count; ++m) {
             TMeld* meld = In(Form).Game.TableMelds.Append();
-            meld->Cards = new TCardArray(&In(Form).Game.CurMeldCard);
+            meld->Cards = new TCardArray();
             for (int i = 0; i < 3; ++i) {
                 MoveCard(In(Form).Game.Stock, 0, *meld->Cards);
             }
