@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "game/SilentScreen.h"
 
 namespace {
@@ -66,10 +65,12 @@ void Restore(TGame& game, const TPosition& p) {
 }
 
 // Computer turns against a player who draws and discards at random.
-std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Classic) {
+std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Classic,
+                                       int32_t cards = TDealRules{}.Cards) {
     TCountingScreen screen;
     TGame game(&screen, 77);
     game.ChosenOpponent = opponent;
+    game.NextDeal.Cards = cards;
     std::mt19937 player(5);
     std::vector<TPosition> positions;
     for (int deal = 0; deal < 40; ++deal) {
@@ -104,12 +105,8 @@ double TimeTurn(TGame& game, const TPosition& position) {
 
 void TimeTurns(benchmark::State& state, TOpponentKind opponent) {
     // The second argument, where given, is the number of cards dealt to each side.
-    const int32_t dealt = CardsPerPlayer;
-    if (state.range(1) > 0) {
-        CardsPerPlayer = static_cast<int32_t>(state.range(1));
-    }
-    const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0, opponent);
-    CardsPerPlayer = dealt;
+    const int32_t cards = state.range(1) > 0 ? static_cast<int32_t>(state.range(1)) : TDealRules{}.Cards;
+    const std::vector<TPosition> positions = SamplePositions(state.range(0) != 0, opponent, cards);
     TGame game(nullptr, 3);
     game.Opponent = opponent;
     size_t next = 0;

@@ -1,6 +1,5 @@
 #include "game/Game.h"
 
-#include "game/Settings.h"
 #include "game/SilentScreen.h"
 
 #include <utility>
@@ -48,8 +47,8 @@ void TGame::NeuesSpiel() {
     Opponent = ChosenOpponent;
     Seen.Clear();
     PlayerDraws = 0;
-    CardsDealt = CardsPerPlayer;
-    MeldMinimum = FirstMeldMinimum;
+    CardsDealt = NextDeal.Cards;
+    MeldMinimum = NextDeal.MeldMinimum;
     ClearAll();
 
     for (int32_t id = 0; id < DeckSize; ++id) {
@@ -59,7 +58,7 @@ void TGame::NeuesSpiel() {
     }
     Mischeln();
 
-    for (int i = 0; i < CardsPerPlayer && !Stock.Empty(); ++i) {
+    for (int i = 0; i < CardsDealt && !Stock.Empty(); ++i) {
         if (MoveCard(Stock, 0, OwnCards)) {
             OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 0;
         }

@@ -26,6 +26,12 @@ enum : int32_t { MustDraw = 0, MayLayOut = 1 };
 // Who plays the computer's side: the classic greedy rules or the strong strategy.
 enum class TOpponentKind : int32_t { Classic = 0, Strong = 1 };
 
+// What a deal deals: the cards of each hand and the first meld's minimum.
+struct TDealRules {
+    int32_t Cards = 12;        // 10..16
+    int32_t MeldMinimum = 30;  // 30 or 40
+};
+
 class TGame {
   public:
     explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
@@ -127,6 +133,7 @@ class TGame {
     TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
     TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
+    TDealRules NextDeal;                                    // the next game's
     TSeenCards Seen;                                        // the discards both sides have seen this game
     int32_t PlayerDraws = 0;                                // the player's turns begun this game
     // The player's discard starts the computer's turn. Off only where the

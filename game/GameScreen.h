@@ -11,6 +11,16 @@ enum class TMessageIcon { Error, Information, Question };
 // How a game ended: always by a discard of the last card.
 enum class TGameEnd { PlayerWon, ComputerWon };
 
+// An exchange the player may make: the hand card at `Hand` for the joker at
+// `Place` of meld `Meld`, which stands for the card of `Suit` and `Rank`.
+struct TJokerOffer {
+    int32_t Meld;
+    int32_t Place;
+    int32_t Hand;
+    int32_t Suit;
+    int32_t Rank;
+};
+
 class TGameScreen {
   public:
     virtual ~TGameScreen() = default;
@@ -32,4 +42,11 @@ class TGameScreen {
     virtual void OpponentStep(const TTurnRecord& record) { (void)record; }
     // Modal Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // An exchange offered to the player; true when taken. A person is asked
+    // the question; a program decides from the offer itself.
+    virtual bool AcceptJokerExchange(const TJokerOffer& offer, const std::string& question,
+                                     const std::string& caption) {
+        (void)offer;
+        return AskYesNo(question, caption);
+    }
 };

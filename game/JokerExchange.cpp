@@ -30,7 +30,9 @@ void TGame::JokerTauschen() {
                 const std::string question =
                     Filled(GameText("Game", "Möchten Sie Ihre Karte %1 gegen den Joker eintauschen?"),
                            {CardWords(natural)});
-                if (!Screen->AskYesNo(question, GameText("Game", "Karte gegen Joker tauschen?"))) {
+                const TJokerOffer offer{m, c, h, joker.AsSuit, joker.AsRank};
+                if (!Screen->AcceptJokerExchange(offer, question,
+                                                 GameText("Game", "Karte gegen Joker tauschen?"))) {
                     continue;
                 }
                 // Whole records: the joker arrives in the hand with its flags,

@@ -1,9 +1,5 @@
 #include "game/Card.h"
-#include "game/Settings.h"
 #include "game/Texts.h"
-
-int32_t FirstMeldMinimum = 30;
-int32_t CardsPerPlayer = 12;
 
 const char* const RankNames[15] = {"",
                                    "",

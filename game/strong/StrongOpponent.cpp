@@ -10,7 +10,6 @@
 #include "game/Game.h"
 #include "game/MeldRules.h"
 #include "game/MeldShape.h"
-#include "game/Settings.h"
 
 namespace {
 

@@ -8,10 +8,8 @@
 #include <functional>
 
 #include "app/SignalQuit.h"
-#include "game/Settings.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
-#include "tests/support/SettingsGuard.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/window/MainForm.h"
@@ -55,7 +53,6 @@ struct TOpenCase {
 // the settings cannot be saved. It must end at once, save once more at most,
 // and show no box after the signal.
 TEST(SignalQuitTest, SignalEndsTheProgramOnceWhateverIsOpen) {
-    const TGameSettingsGuard settings;
     const TOpenCase cases[] = {
         {"settings dialog", [](TMainForm& f) { In(f).Einstellungen1Click(); }, ModalIs("TOptionsForm"), 0, 1},
         {"error box over the settings dialog",

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/SettingsGuard.h"
 
 namespace {
 
 class DealTest : public ::testing::Test {
   protected:
-    TGameSettingsGuard settings;
     TFakeScreen screen;
     TGame game{&screen, 7};
 };
@@ -27,7 +24,7 @@ bool InHandOrder(const TCardArray& cards) {
 
 TEST_F(DealTest, DealsEachSideAndLeavesTheRestInTheStock) {
     for (int per : {10, 12, 16}) {
-        CardsPerPlayer = per;
+        game.NextDeal.Cards = per;
         game.NeuesSpiel();
         EXPECT_EQ(game.OwnCards.Count(), per);
         EXPECT_EQ(game.OpponentCards.Count(), per);

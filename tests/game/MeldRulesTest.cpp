@@ -9,18 +9,12 @@
 
 #include "game/CardValue.h"
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/SettingsGuard.h"
 
 namespace {
 
 class MeldRulesTest : public ::testing::Test {
   protected:
-    void SetUp() override { FirstMeldMinimum = 30; }
-
-    TGameSettingsGuard settings;
-
     // The player's hand: the cards to drop, selected, and one unselected card
     // that must stay out of every meld.
     void Hand(const std::string& selected) {

@@ -8,9 +8,7 @@
 #include <string>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 
 namespace opponent_kit {
@@ -50,7 +48,6 @@ class OpponentTest : public ::testing::Test {
   protected:
     void SetUp() override { screen.Game = &game; }
 
-    TGameSettingsGuard settings;
     TWatchScreen screen;
     TGame game{&screen, 5};
 };

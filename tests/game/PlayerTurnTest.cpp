@@ -4,15 +4,12 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/SettingsGuard.h"
 
 namespace {
 
 class PlayerTurnTest : public ::testing::Test {
   protected:
-    TGameSettingsGuard settings;
     void SetUp() override { game.NeuesSpiel(); }
 
     void SetHand(const std::string& cards) { ::SetHand(game, cards); }

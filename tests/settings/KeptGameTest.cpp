@@ -31,7 +31,6 @@
 #include "settings/SafeFile.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/ProfileTestSupport.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/WatchedSaveCalls.h"
 
 namespace {
@@ -151,7 +150,6 @@ TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
 // for card, as without the interruption, under the rules it was dealt with
 // whatever the settings say meanwhile.
 TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
-    TGameSettingsGuard settings;
     for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
         TSelfPlayOptions plain;
         plain.Opponent = opponent;
@@ -165,12 +163,12 @@ TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
             seat.emplace(&screen, 1000 + interruptions);
             seat->ChosenOpponent =
                 opponent == TOpponentKind::Classic ? TOpponentKind::Strong : TOpponentKind::Classic;
-            FirstMeldMinimum = 40;
+            seat->NextDeal.MeldMinimum = 40;
             seat->NeuesSpiel();
             const TKeptGameParse parse = ParseKeptGame(text);
             ASSERT_EQ(parse.Problem, "");
             ASSERT_TRUE(RestoreSnapshot(*seat, parse.Kept.Game));
-            FirstMeldMinimum = 30;
+            seat->NextDeal.MeldMinimum = 30;
             ++interruptions;
         };
         const TSelfPlayResult taken = PlayGames(6, 41, 500, interrupted);

@@ -8,8 +8,6 @@
 
 #include "ExternProtocol.h"
 #include "game/Game.h"
-#include "game/Settings.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 
 namespace {
@@ -52,9 +50,8 @@ QStringList Strings(const QJsonValue& value) {
 // The seat sees its own hand, the whole table, the pile, and of the other side
 // only counts and what it did in the open.
 TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
-    TGameSettingsGuard settings;
-    FirstMeldMinimum = 40;
     TGame game(nullptr, 4);
+    game.NextDeal.MeldMinimum = 40;
     game.NeuesSpiel();
     SetHand(game, "He7 Kr2 *");
     PutMeld(game, "*He9 He8 He7", TFrom::Deck);

@@ -32,18 +32,17 @@ class TExchangeScreen final : public TGameScreen {
     }
     void OpponentStep(const TTurnRecord& record) override { Inner.OpponentStep(record); }
 
-    // The question names the card as the game names it: "... Ihre Karte Herz 7 gegen den Joker ...".
-    bool AskYesNo(const std::string& text, const std::string&) override {
+    // Whatever the language of the question, the offer names the card.
+    bool AcceptJokerExchange(const TJokerOffer& offer, const std::string&, const std::string&) override {
         for (auto card = Wanted.begin(); card != Wanted.end(); ++card) {
-            const std::string name =
-                std::string(" ") + SuitNames[card->Suit] + " " + RankNames[card->Rank] + " ";
-            if (text.find(name) != std::string::npos) {
+            if (card->Suit == offer.Suit && card->Rank == offer.Rank) {
                 Wanted.erase(card);
                 return true;
             }
         }
         return false;
     }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 
     const std::vector<TCardCode>& Left() const { return Wanted; }
 

@@ -59,7 +59,9 @@ TOpponentKind KindOf(TStrategy strategy) {
 
 class TMatchGame {
   public:
-    TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside) : Game(&Screen), Outside(outside) {
+    TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
+        : Game(&Screen), Outside(outside) {
+        Game.NextDeal = rules;
         // The scripted player and the outside one know only the player's
         // chair; the classic rules only the computer's, and play the player's
         // by changing chairs; the strong strategy sits in the computer's chair
@@ -254,9 +256,9 @@ bool ParsePairing(const std::string& text, TStrategy& first, TStrategy& second) 
 }
 
 TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit,
-                       TOutsidePlayer* outside) {
+                       TOutsidePlayer* outside, const TDealRules& rules) {
     TMatchResult result;
-    auto match = std::make_unique<TMatchGame>(first, second, outside);
+    auto match = std::make_unique<TMatchGame>(first, second, outside, rules);
     for (int deal = 0; deal < deals && result.Failure.empty(); ++deal) {
         const uint64_t dealSeed = DealSeed(seed, deal);
         for (int starter = 0; starter < 2 && result.Failure.empty(); ++starter) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-class TGame;
+#include "game/Game.h"
 
 // Extern: a program outside this one, through a TOutsidePlayer.
 enum class TStrategy { Scripted, Classic, Strong, Extern };
@@ -52,8 +52,9 @@ struct TMatchResult {
 };
 
 // `outside` plays the extern strategy; it must be given when one is paired.
+// Every game is dealt under `rules`.
 TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit = 500,
-                       TOutsidePlayer* outside = nullptr);
+                       TOutsidePlayer* outside = nullptr, const TDealRules& rules = {});
 
 // "match stark-klassisch: stark won W of N games (P %), klassisch won L, unfinished U"
 std::string MatchLine(TStrategy first, TStrategy second, const TMatchResult& result);

@@ -16,7 +16,6 @@
 #include "ExternPlayer.h"
 #include "Match.h"
 #include "SelfPlay.h"
-#include "game/Settings.h"
 
 namespace {
 
@@ -63,6 +62,7 @@ int RunMatch(int argc, char** argv) {
     long long seed = -1;
     const char* command = nullptr;
     double timeout = 5.0;
+    TDealRules rules;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--match") == 0 && hasValue) {
@@ -83,13 +83,13 @@ int RunMatch(int argc, char** argv) {
             if (!ParseCount(argv[++i], cards) || cards < 10 || cards > 16) {
                 return Usage();
             }
-            CardsPerPlayer = static_cast<int32_t>(cards);
+            rules.Cards = static_cast<int32_t>(cards);
         } else if (std::strcmp(argv[i], "--minimum") == 0 && hasValue) {
             long long minimum = 0;
             if (!ParseCount(argv[++i], minimum) || (minimum != 30 && minimum != 40)) {
                 return Usage();
             }
-            FirstMeldMinimum = static_cast<int32_t>(minimum);
+            rules.MeldMinimum = static_cast<int32_t>(minimum);
         } else if (std::strcmp(argv[i], "--extern") == 0 && hasValue) {
             command = argv[++i];
         } else if (std::strcmp(argv[i], "--timeout") == 0 && hasValue) {
@@ -108,7 +108,7 @@ int RunMatch(int argc, char** argv) {
     TExternPlayer player(command != nullptr ? command : "", timeout, stderr);
     const auto start = std::chrono::steady_clock::now();
     const TMatchResult result =
-        PlayMatch(first, second, static_cast<int>(deals), matchSeed, 500, outside ? &player : nullptr);
+        PlayMatch(first, second, static_cast<int>(deals), matchSeed, 500, outside ? &player : nullptr, rules);
     player.Finish();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s\n", MatchLine(first, second, result).c_str());

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "game/Settings.h"
 #include "game/strong/Hint.h"
 #include "settings/OpponentChoice.h"
 #include "settings/ProfileFile.h"
@@ -41,12 +40,12 @@ void TMainForm::ApplySettings() {
     // A changed minimum applies from the next meld check on; otherwise the game
     // in play keeps its own, which a game continued brought along.
     const int32_t minimum = OptionsForm->Raus30Check->isChecked() ? 30 : 40;
-    if (minimum != FirstMeldMinimum) {
-        FirstMeldMinimum = minimum;
+    if (minimum != Game.NextDeal.MeldMinimum) {
+        Game.NextDeal.MeldMinimum = minimum;
         Game.MeldMinimum = minimum;
         KeepGame();
     }
-    CardsPerPlayer = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
+    Game.NextDeal.Cards = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
     QPalette palette = Panel2->palette();
     palette.setColor(QPalette::Window, OptionsForm->TableColor());
     Panel2->setPalette(palette);

@@ -116,7 +116,7 @@ TEST_F(OpponentTest, MeldsThatEmptyTheHandEndTheTurnWithoutDiscardThenTheNextDis
     EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
     EXPECT_EQ(screen.Repaints, 3);
     // A new deal follows and the player is to draw.
-    EXPECT_EQ(game.OpponentCards.Count(), CardsPerPlayer);
+    EXPECT_EQ(game.OpponentCards.Count(), game.CardsDealt);
     EXPECT_TRUE(game.TableMelds.Empty());
     EXPECT_EQ(game.OpponentCameOut, 0);
     EXPECT_EQ(game.StatusText, DrawStatusText);

@@ -14,7 +14,6 @@
 #include "game/MeldRules.h"
 #include "game/strong/StrongOpponent.h"
 #include "tests/game/OpponentTestKit.h"
-#include "tests/support/SettingsGuard.h"
 
 namespace {
 

@@ -6,11 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/Settings.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
-#include "tests/support/SettingsGuard.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/PrismColorComboBox.h"
@@ -35,7 +33,6 @@ QRect Available() {
 
 class FormStorageTest : public ::testing::Test {
   protected:
-    TGameSettingsGuard settings;
 };
 
 TEST_F(FormStorageTest, FirstRunWritesEveryKeyInOrder) {
@@ -262,7 +259,7 @@ TEST_F(FormStorageTest, FailedWriteIsReportedAndTheGameGoesOn) {
         TMainForm form(1);
         In(form).SetMessageBoxes(&boxes);
         form.show();
-        EXPECT_EQ(CardsPerPlayer, 13);
+        EXPECT_EQ(In(form).Game.NextDeal.Cards, 13);
 
         // The settings file cannot be written for now: its path runs through a file.
         const QString broken = config.IniPath() + "/brisko.INI";
@@ -277,14 +274,14 @@ TEST_F(FormStorageTest, FailedWriteIsReportedAndTheGameGoesOn) {
         EXPECT_EQ(boxes.Shown[0].Text, "nach " + broken + " kann nicht geschrieben werden.");
         EXPECT_EQ(boxes.Shown[0].Caption, "Brisko");
         EXPECT_EQ(boxes.Shown[0].Icon, TMessageIcon::Error);
-        EXPECT_EQ(CardsPerPlayer, 15);  // the game goes on with what the dialog showed
+        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);  // the game goes on with what the dialog showed
         EXPECT_FALSE(In(form).OptionsForm->FormStorage1->SavedSinceRestore());
 
         // The next opening shows what the file still holds.
         In(form).OptionsForm->FormStorage1->IniFileName = config.IniPath();
         In(form).OptionsForm->show();
         EXPECT_EQ(In(form).OptionsForm->AnzCardEd->value(), 13);
-        EXPECT_EQ(CardsPerPlayer, 15);
+        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);
         In(form).OptionsForm->hide();
         In(form).OptionsForm->FormStorage1->IniFileName = broken;
     }
@@ -307,13 +304,11 @@ TEST_F(FormStorageTest, RestartRestoresWhatTheDialogStored) {
         In(form).Einstellungen1Click();
     }
     EXPECT_TRUE(config.IniLines().contains("PrismColorComboBox1_ColorValue=8388608"));
-    FirstMeldMinimum = 30;
-    CardsPerPlayer = 12;
 
     TMainForm again(2);
     again.show();
-    EXPECT_EQ(FirstMeldMinimum, 40);
-    EXPECT_EQ(CardsPerPlayer, 16);
+    EXPECT_EQ(In(again).Game.NextDeal.MeldMinimum, 40);
+    EXPECT_EQ(In(again).Game.NextDeal.Cards, 16);
     EXPECT_EQ(In(again).Game.OwnCards.Count(), 16);
     EXPECT_EQ(In(again).Panel2->palette().color(QPalette::Window), QColor(0, 0, 128));
 }

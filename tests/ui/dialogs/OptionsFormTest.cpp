@@ -8,11 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/Settings.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
-#include "tests/support/SettingsGuard.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/PrismColorComboBox.h"
@@ -22,7 +20,6 @@ namespace {
 
 class OptionsFormTest : public ::testing::Test {
   protected:
-    TGameSettingsGuard Settings;
     TTempConfig Config;
 };
 
@@ -146,8 +143,8 @@ TEST_F(OptionsFormTest, EveryCloseAppliesTheSettings) {
         });
         In(form).Einstellungen1Click();
 
-        EXPECT_EQ(FirstMeldMinimum, 40);
-        EXPECT_EQ(CardsPerPlayer, 15);
+        EXPECT_EQ(In(form).Game.NextDeal.MeldMinimum, 40);
+        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);
         EXPECT_EQ(In(form).Panel2->palette().color(QPalette::Window), QColor(255, 0, 0));
         // Repainted at once: the top right corner is bare table.
         EXPECT_EQ(In(form).Table().pixelColor(In(form).Table().width() - 2, 2), QColor(255, 0, 0));
@@ -164,7 +161,7 @@ TEST_F(OptionsFormTest, NeitherRadioCheckedMeansForty) {
     Config.WriteIni("[TOptionsForm]\nRaus30Check_Checked=False\nRaus40Check_Checked=False\n");
     TMainForm form(1);
     form.show();
-    EXPECT_EQ(FirstMeldMinimum, 40);
+    EXPECT_EQ(In(form).Game.NextDeal.MeldMinimum, 40);
 }
 
 }  // namespace

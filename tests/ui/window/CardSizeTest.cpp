@@ -21,7 +21,6 @@
 #include "tests/support/MenuTexts.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 #include "ui/window/MainForm.h"
 
@@ -63,7 +62,6 @@ class CardSizeTest : public ::testing::Test {
         QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, p);
     }
 
-    TGameSettingsGuard settings;
     TTempConfig config;
     TScriptedBoxes boxes;
     TMainForm form{17};

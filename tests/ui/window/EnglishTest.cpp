@@ -24,7 +24,6 @@
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/HelpViewer.h"
@@ -78,7 +77,6 @@ class EnglishTest : public ::testing::Test {
         }
     }
 
-    TGameSettingsGuard settings;
     TTempConfig config;
     TLanguage english{"en"};
     TScriptedBoxes boxes;

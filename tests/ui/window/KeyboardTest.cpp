@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "game/Invariants.h"
-#include "game/Settings.h"
 #include "render/TableLayout.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ScriptedBoxes.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 #include "ui/table/TableStops.h"
 #include "ui/window/ElidedLabel.h"
@@ -108,7 +106,6 @@ class KeyboardTest : public testing::Test {
         return state + In(form).StatusBarText->FullText().toStdString();
     }
 
-    TGameSettingsGuard settings;
     TScriptedBoxes boxes;
     TMainForm mouse{33};
     TMainForm keys{33};

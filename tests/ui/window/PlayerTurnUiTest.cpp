@@ -11,11 +11,9 @@
 #include <QToolTip>
 
 #include "game/Invariants.h"
-#include "game/Settings.h"
 #include "render/TableLayout.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ScriptedBoxes.h"
-#include "tests/support/SettingsGuard.h"
 #include "tests/support/TestCards.h"
 #include "ui/window/MainForm.h"
 
@@ -83,7 +81,6 @@ class PlayerTurnUiTest : public ::testing::Test {
         return out;
     }
 
-    TGameSettingsGuard settings;
     TScriptedBoxes boxes;
     TMainForm form{9};
 };
