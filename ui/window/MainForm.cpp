@@ -162,6 +162,7 @@ void TMainForm::CreateControls() {
     StatusBarText = new TElidedLabel(StatusBar1);
     StatusBarText->setObjectName("StatusBarText");
     StatusBar1->addWidget(StatusBarText, 1);
+    CreateListLine();
 }
 
 void TMainForm::SetMessageBoxes(TMessageBoxes* boxes) {
@@ -180,6 +181,7 @@ void TMainForm::FormShow() {
     }
     OptionsForm->RestoreSettings();
     RestoreOwnSections();
+    LoadScoreList();
     FitWindowToCardSize();
     SettingsLoaded = 1;
     ApplySettings();
