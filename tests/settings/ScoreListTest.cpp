@@ -61,8 +61,8 @@ TEST(ScoreListTest, AListEndsWhenASeatPassesTheLimitOrTheGamesArePlayed) {
         {TListLimit::Points1000, {{0, 501}, {0, 499}}, false, {0}},
         {TListLimit::Points1000, {{0, 501}, {0, 500}}, true, {0}},
         {TListLimit::Games10, nine, false, {0}},
-        {TListLimit::Games10, ten, true, {1}},
-        {TListLimit::Games20, ten, false, {1}},
+        {TListLimit::Games10, ten, true, {0}},
+        {TListLimit::Games20, ten, false, {0}},
         {TListLimit::None, {{0, 5000}, {0, 5000}}, false, {0}},
         // Fewest shared: every one of them leads.
         {TListLimit::Points500, {{600, 0, 0, 30}, {0, 30, 30, 0}}, true, {1, 2, 3}},
