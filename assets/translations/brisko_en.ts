@@ -427,10 +427,6 @@ Please reinstall the game.</translation>
         <translation>Score Sheet</translation>
     </message>
     <message>
-        <source>Angezeigte Liste</source>
-        <translation>Sheet shown</translation>
-    </message>
-    <message>
         <source>Minuspunkte je Spiel</source>
         <translation>Penalty points per game</translation>
     </message>
@@ -485,6 +481,10 @@ Please reinstall the game.</translation>
     <message>
         <source>Diese Liste wurde vor ihrem Ende aufgegeben.</source>
         <translation>This sheet was given up before its end.</translation>
+    </message>
+    <message>
+        <source>&amp;Anzeigen:</source>
+        <translation>Sho&amp;w:</translation>
     </message>
 </context>
 <context>

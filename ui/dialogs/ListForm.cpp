@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -114,11 +116,18 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Liste"));
     auto* column = new QVBoxLayout(this);
 
-    Which = new QComboBox(this);
+    // Only once a list has ended or was given up is there a choice.
+    WhichRow = new QWidget(this);
+    auto* which = new QHBoxLayout(WhichRow);
+    which->setContentsMargins(0, 0, 0, 0);
+    Which = new QComboBox(WhichRow);
     Which->setObjectName("Which");
-    Which->setAccessibleName(tr("Angezeigte Liste"));
+    auto* whichLabel = new QLabel(tr("&Anzeigen:"), WhichRow);
+    whichLabel->setBuddy(Which);
+    which->addWidget(whichLabel);
+    which->addWidget(Which, 1);
     connect(Which, &QComboBox::activated, this, [this] { FillTable(); });
-    column->addWidget(Which);
+    column->addWidget(WhichRow);
 
     Table = new QTableWidget(this);
     Table->setObjectName("Table");
@@ -127,8 +136,8 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent) {
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
-    Table->horizontalHeader()->setStretchLastSection(true);
-    Table->setMinimumSize(420, 200);
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 8);
+    Table->setMinimumSize(440, 260);
     column->addWidget(Table, 1);
 
     Note = new QLabel(this);
@@ -185,7 +194,9 @@ void TListForm::ShowLists(const TScoreLists& lists, const TListSettings& setting
                                                                   : tr("Letzte Liste (aufgegeben)"));
     }
     Which->setCurrentIndex(0);
-    Which->setVisible(Lists.Finished.has_value());
+    WhichRow->setVisible(Lists.Finished.has_value());
+    // A list without a game has nothing to give up.
+    NewBtn->setEnabled(!Lists.Current.Rows.empty());
     LimitBox->setCurrentIndex(LimitBox->findData(static_cast<int>(settings.Limit)));
     JokerBox->setCurrentIndex(JokerBox->findData(settings.JokerPoints));
     FillTable();
@@ -231,8 +242,13 @@ void TListForm::FillTable() {
             item->setFont(bold);
         }
     }
-    Table->resizeColumnsToContents();
-    Table->scrollToItem(sum);
+    // The seats share what the columns of the game leave.
+    for (int column = 0; column < Table->columnCount(); ++column) {
+        Table->horizontalHeader()->setSectionResizeMode(
+            column, column < 3 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    }
+    // The latest games and the totals show, once the table has its size.
+    QTimer::singleShot(0, Table, &QTableWidget::scrollToBottom);
 
     if (list.State == TListState::Open) {
         Note->setText(LimitNote(list, Settings.Limit));

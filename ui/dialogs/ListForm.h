@@ -45,7 +45,8 @@ class TListForm final : public QDialog {
     std::function<void()> OnNewList;
     std::function<void(const TScoreList&)> OnSave;
 
-    QComboBox* Which;  // the list in play or the last one
+    QWidget* WhichRow;  // the choice with its label, shown once there is a last list
+    QComboBox* Which;   // the list in play or the last one
     QTableWidget* Table;
     QLabel* Note;
     QComboBox* LimitBox;

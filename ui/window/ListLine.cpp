@@ -1,6 +1,7 @@
 #include "ui/window/ListLine.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 
 TListLine::TListLine(QWidget* parent) : TElidedLabel(parent) {
     setObjectName("ListLine");
@@ -14,6 +15,7 @@ void TListLine::SetTexts(const QString& shown, const QString& spoken) {
 
 QSize TListLine::sizeHint() const {
     const QMargins margins = contentsMargins();
-    return {fontMetrics().horizontalAdvance(FullText()) + margins.left() + margins.right() + 2 * margin(),
-            TElidedLabel::sizeHint().height()};
+    // Rounded up, and a pixel more: eliding measures in fractions of a pixel.
+    const int text = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(FullText()))) + 1;
+    return {text + margins.left() + margins.right() + 2 * margin(), TElidedLabel::sizeHint().height()};
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -31,7 +32,9 @@ void TMainForm::CreateListLine() {
     ListLine = new TListLine(StatusBar1);
     StatusBar1->addPermanentWidget(ListLine);
     ChooseExportFile = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Liste speichern"),
+        // Over the list's window, from which it is asked for.
+        QWidget* over = ListForm != nullptr ? static_cast<QWidget*>(ListForm) : this;
+        return QFileDialog::getSaveFileName(over, tr("Liste speichern"),
                                             QDir::home().filePath("brisko-liste.csv"),
                                             tr("CSV-Dateien (*.csv)"));
     };
@@ -50,7 +53,10 @@ void TMainForm::LoadScoreList() {
     ShowListLine();
     if (reading.Result == TScoreListRead::Refused) {
         std::fprintf(stderr, "brisko: %s (%s)\n", qPrintable(reading.Message), reading.Problem.c_str());
-        ShowMessage(reading.Message.toStdString(), tr("Liste").toStdString(), TMessageIcon::Error);
+        // Told once the window and its deal are on the screen.
+        QTimer::singleShot(0, this, [this, message = reading.Message] {
+            ShowMessage(message.toStdString(), tr("Liste").toStdString(), TMessageIcon::Error);
+        });
     }
 }
 

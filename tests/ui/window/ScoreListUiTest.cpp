@@ -84,6 +84,8 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     auto form = Start();
     TGame& game = In(*form).Game;
     EXPECT_EQ(In(*form).ListLine->FullText(), "Liste: Sie 0 · Computer 0");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(In(*form).ListLine->text(), In(*form).ListLine->FullText());  // room enough, nothing shortened
 
     // Out before this turn: the computer's hand counts once.
     SetUp(*form, "Kr7", "He2 KaA * BlK Kr10");
@@ -174,6 +176,8 @@ TEST_F(ScoreListUiTest, ADamagedListFileIsKeptAsideAndTold) {
     file.write("{\"format\":\"brisko-score-list\",\"version\":1,\"current\":[]}");
     file.close();
     auto form = Start();
+    EXPECT_TRUE(boxes.Shown.empty());  // not before the window shows
+    QCoreApplication::processEvents();
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Caption, "Liste");
     EXPECT_EQ(boxes.Shown[0].Icon, TMessageIcon::Error);
@@ -198,7 +202,7 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
         TListForm* dialog = In(*form).ListForm;
         QTableWidget* table = dialog->Table;
         EXPECT_EQ(dialog->windowTitle(), "Liste");
-        EXPECT_FALSE(dialog->Which->isVisible());  // no last list yet
+        EXPECT_FALSE(dialog->WhichRow->isVisible());  // no last list yet
         ASSERT_EQ(table->columnCount(), 5);
         ASSERT_EQ(table->rowCount(), 3);
         QStringList heads;
@@ -242,7 +246,8 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
         EXPECT_EQ(table->rowCount(), 3);
         QTest::mouseClick(dialog->NewBtn, Qt::LeftButton);  // "Yes"
         EXPECT_EQ(table->rowCount(), 1);
-        EXPECT_TRUE(dialog->Which->isVisibleTo(dialog));
+        EXPECT_FALSE(dialog->NewBtn->isEnabled());
+        EXPECT_TRUE(dialog->WhichRow->isVisibleTo(dialog));
         dialog->Which->setCurrentIndex(1);
         emit dialog->Which->activated(1);
         EXPECT_EQ(table->rowCount(), 3);
