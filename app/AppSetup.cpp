@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include <malloc.h>
+
 #include "app/Language.h"
 #include "container/TDynaArray.h"
 
@@ -18,6 +20,11 @@ void ReportOutOfMemory(const std::string& message) {
 }  // namespace
 
 void SetUpApplication(QApplication&) {
+    // Large pictures (faces and artwork of large cards) get pages of their
+    // own that go back to the system when freed; by default the C library
+    // raises that bound after the first such free and keeps them in its heap.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+
     QApplication::setApplicationName("brisko");
     // Lets the desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName("de.taldrin.Brisko");

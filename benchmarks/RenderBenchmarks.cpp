@@ -75,7 +75,7 @@ void BM_PaintTable(benchmark::State& state) {
     const auto dpr = static_cast<qreal>(state.range(2));
     const auto width = static_cast<int32_t>(state.range(0));
     const auto height = static_cast<int32_t>(state.range(1));
-    const double scale = state.range(3) != 0 ? FittedTableScale(width, height) : 1;
+    const double scale = state.range(3) != 0 ? FittedTableScale(width, height, 15, MostDeviceScale / dpr) : 1;
     TComposingScreen screen(Artwork(dpr * scale), dpr * scale);
     TGame game(&screen, 3);
     game.NeuesSpiel();

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "container/TRecordArray.h"
+#include "game/Deck.h"
 
 // A composed card face; only the screen side knows what it holds.
 struct CardFace;
@@ -96,8 +97,8 @@ inline bool FitsJoker(const TCard& card, const TCard& joker) {
 
 // The circular rank order: after the ace comes the 2.
 inline int32_t RankAbove(int32_t rank) {
-    return rank + 1 > 14 ? rank + 1 - 13 : rank + 1;
+    return rank + 1 > Ass ? rank + 1 - RanksPerSuit : rank + 1;
 }
 inline int32_t RankBelow(int32_t rank) {
-    return rank - 1 < 2 ? rank - 1 + 13 : rank - 1;
+    return rank - 1 < 2 ? rank - 1 + RanksPerSuit : rank - 1;
 }

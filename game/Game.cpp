@@ -77,10 +77,10 @@ void TGame::NeuesSpiel() {
     MeldMinimum = FirstMeldMinimum;
     ClearAll();
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < JokerCount; ++i) {
         NewCard(Stock, Joker, JokerRank);
     }
-    for (int deck = 0; deck < 2; ++deck) {
+    for (int deck = 0; deck < CopiesOfEachCard; ++deck) {
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
             NewCard(Stock, suit, Ass);
             for (int32_t rank = 2; rank <= Koenig; ++rank) {

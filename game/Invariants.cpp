@@ -1,51 +1,64 @@
 #include "game/Invariants.h"
 
-#include <map>
 #include <set>
-#include <utility>
 
 #include "game/Game.h"
+#include "game/MeldShape.h"
 
-std::string CheckCards(const TGame& game) {
-    std::map<std::pair<int, int>, int> seen;
-    std::set<CardFace*> faces;
-    int total = 0;
+std::string CheckDeck(const std::vector<std::span<const TCard>>& piles) {
+    int copies[Kreuz + 1][Ass + 1] = {};
+    size_t total = 0;
     std::string problems;
-    auto count = [&](const TCardArray& cards, const char* where) {
-        for (int i = 0; i < cards.Count(); ++i) {
-            const TCard& card = cards.At(i);
+    for (const std::span<const TCard> pile : piles) {
+        for (const TCard& card : pile) {
             ++total;
-            ++seen[{card.Suit, card.Suit == Joker ? JokerRank : card.Rank}];
-            if (card.Image != nullptr && !faces.insert(card.Image).second) {
-                problems += std::string("face shared in ") + where + "; ";
+            const bool joker = card.Suit == Joker && card.Rank == JokerRank;
+            if (!joker && !IsNaturalCard(card)) {
+                problems += "card " + std::to_string(card.Suit) + "/" + std::to_string(card.Rank) + "; ";
+                continue;
+            }
+            ++copies[card.Suit][card.Rank];
+        }
+    }
+    if (total != static_cast<size_t>(DeckSize)) {
+        problems += "card count " + std::to_string(total) + "; ";
+    }
+    if (copies[Joker][JokerRank] != JokerCount) {
+        problems += "jokers " + std::to_string(copies[Joker][JokerRank]) + "; ";
+    }
+    for (int suit = Karo; suit <= Kreuz; ++suit) {
+        for (int rank = 2; rank <= Ass; ++rank) {
+            if (copies[suit][rank] != CopiesOfEachCard) {
+                problems += "card " + std::to_string(suit) + "/" + std::to_string(rank) + " x" +
+                            std::to_string(copies[suit][rank]) + "; ";
             }
         }
-    };
-    count(game.OwnCards, "hand");
-    count(game.OpponentCards, "computer");
-    count(game.Stock, "stock");
-    count(game.DiscardPile, "discard pile");
+    }
+    return problems;
+}
+
+std::string CheckCards(const TGame& game) {
+    std::vector<std::span<const TCard>> piles = {game.OwnCards.View(), game.OpponentCards.View(),
+                                                 game.Stock.View(), game.DiscardPile.View()};
+    std::string problems;
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TMeld& meld = game.TableMelds.At(m);
         if (meld.Cards == nullptr || meld.Cards->Empty()) {
             problems += "empty meld " + std::to_string(m) + "; ";
             continue;
         }
-        count(*meld.Cards, "meld");
+        if (!LiesAsMeld(meld.Cards->View())) {
+            problems += "meld " + std::to_string(m) + " of no shape the rules leave; ";
+        }
+        piles.push_back(meld.Cards->View());
     }
-    if (total != 110) {
-        problems += "card count " + std::to_string(total) + "; ";
-    }
-    if (seen[{Joker, JokerRank}] != 6) {
-        problems += "jokers " + std::to_string(seen[{Joker, JokerRank}]) + "; ";
-    }
-    for (int suit = Karo; suit <= Kreuz; ++suit) {
-        for (int rank = 2; rank <= Ass; ++rank) {
-            if (seen[{suit, rank}] != 2) {
-                problems += "card " + std::to_string(suit) + "/" + std::to_string(rank) + " x" +
-                            std::to_string(seen[{suit, rank}]) + "; ";
+    std::set<CardFace*> faces;
+    for (const std::span<const TCard> pile : piles) {
+        for (const TCard& card : pile) {
+            if (card.Image != nullptr && !faces.insert(card.Image).second) {
+                problems += "face shared; ";
             }
         }
     }
-    return problems;
+    return problems + CheckDeck(piles);
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-// A run holds every rank at most once, so it can never be longer than this.
-constexpr int32_t LongestRun = 13;
-
 // Counted once over the whole candidate, table cards included.
 struct TCounters {
     int32_t Total = 0;
@@ -131,11 +128,11 @@ bool AppendTableCopies(const TCardArray& lying, TCardArray& candidate) {
 
 bool FitsTogether(TCardArray& candidate) {
     const TCounters counters = Count(candidate);
-    if (counters.Malformed || counters.Total < 3) {
+    if (counters.Malformed || counters.Total < SmallestMeld) {
         return false;
     }
 
-    if (counters.DifferentRanks == 1 && counters.Total <= 4) {
+    if (counters.DifferentRanks == 1 && counters.Total <= LargestSet) {
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
             if (counters.SuitCount[suit] > 1) {
                 return false;

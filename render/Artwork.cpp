@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 #include <string_view>
 
 #include "render/ArtworkFiles.h"
@@ -18,24 +17,44 @@ constexpr bool StripIs(size_t index, const TArtworkStrip& strip) {
 static_assert(StripIs(0, SymbolStrip) && StripIs(1, JackStrip) && StripIs(2, QueenStrip) &&
               StripIs(3, KingStrip) && StripIs(4, JesterStrip) && StripIs(5, BackStrip));
 
-// The picture as it lies on a white working bitmap.
+// The picture as it lies on a white working bitmap, made in its own pixels.
 QImage OnWhite(QImage image) {
     image.setDevicePixelRatio(1);
-    QImage white(image.size(), QImage::Format_RGB32);
-    white.fill(Qt::white);
-    QPainter painter(&white);
-    painter.drawImage(0, 0, image);
-    painter.end();
-    return white;
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const int white = 255 - qAlpha(p);
+            line[x] = qRgb(qRed(p) + white, qGreen(p) + white, qBlue(p) + white);
+        }
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
+}
+
+// Image `index` of a strip, sharing the strip's pixels rather than copying
+// them: the strips of a fine scale are large, and read only.
+QImage Cut(const QImage& strip, const TArtworkStrip& kind, int index, int32_t scale) {
+    const int width = kind.Width * scale;
+    auto* keep = new QImage(strip);
+    QImage image(
+        keep->constBits() + qsizetype{index} * width * 4, width, kind.Height * scale, keep->bytesPerLine(),
+        keep->format(), [](void* kept) { delete static_cast<QImage*>(kept); }, keep);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 }  // namespace
 
-TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
+TArtworkLoad LoadArtwork(const QString& directory, int32_t scale, int32_t onlyStrip) {
     TArtworkLoad result;
     const QDir dir(directory);
     std::array<QImage, ArtworkStrips.size()> strips;
     for (size_t i = 0; i < ArtworkStrips.size(); ++i) {
+        if (onlyStrip >= 0 && static_cast<size_t>(onlyStrip) != i) {
+            continue;
+        }
         const TArtworkStrip& strip = ArtworkStrips[i];
         const QString name = QString::fromStdString(ArtworkFileName(strip, scale));
         const QString path = dir.filePath(name);
@@ -65,10 +84,9 @@ TArtworkLoad LoadArtwork(const QString& directory, int32_t scale) {
         return result;
     }
 
+    // Strips not read leave their images empty.
     auto cut = [scale](const QImage& strip, const TArtworkStrip& kind, int index) {
-        QImage image = strip.copy(index * kind.Width * scale, 0, kind.Width * scale, kind.Height * scale);
-        image.setDevicePixelRatio(scale);
-        return image;
+        return strip.isNull() ? QImage() : Cut(strip, kind, index, scale);
     };
     TArtwork& art = result.Artwork;
     for (int i = 0; i < SymbolStrip.Count; ++i) {

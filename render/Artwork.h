@@ -25,8 +25,9 @@ struct TArtworkLoad {
     QStringList Problems;  // one line per missing or damaged file, in German
 };
 
-// Reads the six strips of one scale from `directory`.
-TArtworkLoad LoadArtwork(const QString& directory, int32_t scale = 1);
+// Reads the six strips of one scale from `directory`, or only the strip of
+// that index in ArtworkStrips, leaving the others' images empty.
+TArtworkLoad LoadArtwork(const QString& directory, int32_t scale = 1, int32_t onlyStrip = -1);
 
 // The message for the user when the artwork cannot be used.
 QString ArtworkProblemText(const QString& directory, const QStringList& problems);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "render/Artwork.h"
 
@@ -23,7 +24,17 @@ class TArtworkShelf {
     // Lets go of every scale but the plain one; For reads them again when asked.
     void KeepOnlyPlain();
 
+    // The artwork of one strip (its index in ArtworkStrips) as For would
+    // choose it, read anew and kept by nobody but the caller, the other
+    // strips' images empty; or the whole plain artwork. Faces of a fine scale
+    // are made one strip at a time, so that never more than one is in memory.
+    TArtwork Strip(qreal deviceScale, int32_t strip) const;
+
   private:
+    // The finer scales to try for faces at this device scale, best first;
+    // none when the plain one is fine enough.
+    static std::vector<int32_t> FinerScales(qreal deviceScale);
+
     QString Directory;
     std::map<int32_t, TArtwork> Read;  // by scale; a scale that could not be read stays empty
 };

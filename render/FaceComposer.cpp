@@ -114,6 +114,10 @@ QFont CardFontOfSize(int pixels) {
     QFont font("Times New Roman");
     font.setBold(true);
     font.setPixelSize(std::max(1, pixels));
+    // Hinted as the desktop hints by default, also where Qt scales the whole
+    // program and would otherwise leave the letters unhinted: a face then has
+    // the same pixels at 200 % as at twice the pixel ratio.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
@@ -142,6 +146,7 @@ void TFaceComposer::SetUp(const TArtwork* artwork, qreal devicePixelRatio) {
     CardFont = CardFontOfSize(qRound(FontHeight * Dpr));
     Th = QFontMetrics(CardFontOfSize(FontHeight)).height();
     Faces.fill(QImage());
+    HandFaces.fill(QImage());
     Pieces.clear();
 }
 
@@ -160,6 +165,11 @@ QImage TFaceComposer::NewCard() const {
 }
 
 const QImage* TFaceComposer::PieceSource(int32_t piece) const {
+    const QImage* source = WholePieceSource(piece);
+    return source != nullptr && !source->isNull() ? source : nullptr;
+}
+
+const QImage* TFaceComposer::WholePieceSource(int32_t piece) const {
     if (Art == nullptr || !Art->Loaded()) {
         return nullptr;
     }
@@ -257,7 +267,11 @@ TFaceComposer::TFacePlan TFaceComposer::Plan(int32_t suit, int32_t value) const 
     }
     if (value >= Bube) {
         const int32_t first = value == Bube ? FirstJack : value == Dame ? FirstQueen : FirstKing;
-        plan.Picture = {{first + suit - 1, Device(W / 10, H / 10, W - W / 10, H / 2), false}};
+        // Down to the card's middle row: of an odd number of rows the middle
+        // one is its own turned copy, and nothing else would paint it.
+        QRect picture = Device(W / 10, H / 10, W - W / 10, H / 2);
+        picture.setBottom((qRound(H * Dpr) + 1) / 2 - 1);
+        plan.Picture = {{first + suit - 1, picture, false}};
     }
     const int32_t symbol = FirstSymbol + 4 - suit;
     plan.Symbols = {{symbol, leftSymbol, true}, {symbol, rightSymbol, true}};
@@ -342,6 +356,26 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
         face = ComposeFace(suit, rank);
     }
     return face;
+}
+
+QImage TFaceComposer::HandFace(int32_t suit, int32_t rank) {
+    const int32_t value = rank == Ass ? 1 : rank;
+    if (suit < 0 || suit > 4 || value < 0 || value >= 15) {
+        return QImage();
+    }
+    QImage& narrow = HandFaces[suit * 15 + value];
+    if (narrow.isNull()) {
+        const QImage& kept = Faces[suit * 15 + value];
+        QImage whole = kept.isNull() ? ComposeFace(suit, rank) : kept;
+        whole.setDevicePixelRatio(1);
+        // As the table stretches a face into a place of another size.
+        narrow = whole
+                     .scaled(qRound((W - 4) * Dpr), qRound(H * Dpr), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation)
+                     .convertToFormat(QImage::Format_RGB32);
+        narrow.setDevicePixelRatio(Dpr);
+    }
+    return narrow;
 }
 
 void TFaceComposer::PrepareAndForgetArtwork() {

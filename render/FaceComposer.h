@@ -31,6 +31,9 @@ class TFaceComposer {
     // The face of a card, composed on first use and shared afterwards (QImage
     // shares its pixels). The ace may be given as 14 or 1.
     QImage Face(int32_t suit, int32_t rank);
+    // The face stretched to the width of a card in a hand (four units
+    // narrower), as the table draws it there; the whole face is not kept for it.
+    QImage HandFace(int32_t suit, int32_t rank);
     // A fresh composition of one face: 72 x 108 logical pixels.
     QImage ComposeFace(int32_t suit, int32_t rank);
     // A fresh composition of the card back.
@@ -39,6 +42,10 @@ class TFaceComposer {
     // takes it, then lets go of the artwork: faces are made from those pieces
     // when first asked for, at a fraction of the artwork's memory.
     void PrepareAndForgetArtwork();
+    // Artwork for the next ComposeBack or PrepareAndForgetArtwork, keeping the
+    // faces and pieces made so far: pieces of images it lacks stay to be made
+    // from other artwork.
+    void UseArtwork(const TArtwork* artwork) { Art = artwork; }
 
     // TH: height of the index text in the card font, in logical pixels.
     int32_t TextHeight() const { return Th; }
@@ -84,8 +91,9 @@ class TFaceComposer {
     QRect Device(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
     int32_t DeviceLength(int32_t length) const;
     QImage NewCard() const;
-    // The artwork of a piece; null once the artwork is let go.
+    // The artwork of a piece; null once the artwork is let go, or when it lacks that image.
     const QImage* PieceSource(int32_t piece) const;
+    const QImage* WholePieceSource(int32_t piece) const;
     static QImage StretchedCopy(const QImage& source, QSize size, bool whiteTransparent);
     // The piece at its placement's size, stretched once.
     const QImage& Stretched(const TPlacement& placement);
@@ -97,5 +105,6 @@ class TFaceComposer {
     QFont CardFont;  // at device size
     int32_t Th = 0;
     std::array<QImage, 5 * 15> Faces;
+    std::array<QImage, 5 * 15> HandFaces;
     std::map<TPieceKey, QImage> Pieces;
 };

@@ -116,8 +116,13 @@ TRect HintArea(int32_t paintBoxHeight) {
     return {stock.Left, stock.Top, discard.Right, discard.Bottom};
 }
 
-double FittedTableScale(int32_t width, int32_t height) {
+double FittedTableScale(int32_t width, int32_t height, int32_t barHeight, double mostScale) {
+    // The middle row lies centred, so the gap between it and the hand row is
+    // at least half of what the table has above its least height. It holds
+    // the bar, 3 units above the hand row and FittedRowGap below the melds,
+    // and what rounding to whole units and pixels takes away.
+    constexpr int32_t rowsApart = MinimumTableHeight + 2 * (3 + FittedRowGap) + 3;
     const double fits = std::min(static_cast<double>(width) / DesignTableWidth,
-                                 static_cast<double>(height) / DesignTableHeight);
-    return std::clamp(fits, 1.0, MostTableScale);
+                                 static_cast<double>(height - 2 * barHeight) / rowsApart);
+    return std::clamp(fits, 1.0, std::max(1.0, mostScale));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/Card.h"
+#include "render/ArtworkFiles.h"
 
 // Every card picture, face or back.
 inline constexpr int32_t CardBitmapWidth = 72;
@@ -24,12 +25,17 @@ inline constexpr int32_t DesignTableWidth = 680;
 inline constexpr int32_t DesignTableHeight = 338;
 inline constexpr int32_t MinimumTableWidth = 400;
 inline constexpr int32_t MinimumTableHeight = 334;
-// Cards are never drawn more than this much larger than designed.
-inline constexpr double MostTableScale = 4;
+// Cards fitted to the window are drawn no finer than the finest artwork.
+inline constexpr double MostDeviceScale = ArtworkScales.back();
+// Cards fitted to the window keep their rows at least this far apart, and the
+// meld row's scroll bar between the two lower rows, clear of both.
+inline constexpr int32_t FittedRowGap = 3;
 
 // The scale at which a paint box of width x height logical pixels holds the
-// table as it holds the designed one: never below 1, at most MostTableScale.
-double FittedTableScale(int32_t width, int32_t height);
+// table as it holds the designed one, its rows apart and a scroll bar of
+// barHeight logical pixels between the lower two: never below 1, at most
+// mostScale.
+double FittedTableScale(int32_t width, int32_t height, int32_t barHeight, double mostScale);
 
 // Where one painting puts everything: the fields the mouse handlers hit-test
 // and the reach of the meld row. The melds' own Bounds are written into the game.

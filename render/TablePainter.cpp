@@ -163,10 +163,18 @@ std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCo
 std::optional<TRect> TTablePainter::Blink(const TGame& game, int32_t paintCount) {
     const std::optional<TRect> area = BlinkArea(game, paintCount);
     if (area) {
-        TTableScene scene = DrawState.Scene;
-        scene.PaintCount = paintCount;
-        const TTableLayout layout = DrawState.Layout;
-        Record(game, layout, scene);
+        // Only the steps within the area are worked out again; the rest of
+        // the picture stays as it is.
+        DrawState.Scene.PaintCount = paintCount;
+        const TDeviceMap map(DprOf(DrawState.Scene) * ScaleOf(DrawState.Scene));
+        const QRect part = map.Rect(*area) & QRect(QPoint(0, 0), Shown.DeviceSize());
+        if (!part.isEmpty()) {
+            TTablePicture patch;
+            Compose(patch, game, DrawState.Layout, DrawState.Scene, &part);
+            Shown.Replace(part, std::move(patch));
+        }
+        DrawState.StockHint = StockHintAt(game.GameState, paintCount);
+        DrawState.DiscardHint = DiscardHintAt(game.GameState, paintCount, !game.DiscardPile.Empty());
     }
     return area;
 }
@@ -192,20 +200,39 @@ int32_t TTablePainter::PaintingsUntilBlink(const TGame& game, int32_t paintCount
 }
 
 void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const TTableScene& scene) {
+    TTablePicture picture;
+    const THints hints = Compose(picture, game, layout, scene, nullptr);
+    Shown = std::move(picture);
+    // Copies no painting uses any more, of old faces or sizes, are let go.
+    FittedBefore = std::move(FittedNow);
+    FittedNow.clear();
+
+    DrawState.Painted = true;
+    DrawState.Layout = layout;
+    DrawState.Scene = scene;
+    DrawState.StockHint = hints.Stock;
+    DrawState.DiscardHint = hints.Discard;
+}
+
+TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame& game,
+                                             const TTableLayout& layout, const TTableScene& scene,
+                                             const QRect* within) {
     const qreal dpr = DprOf(scene);
     const qreal scale = ScaleOf(scene);
     const TDeviceMap map(dpr * scale);
     const QSizeF box =
         scene.Box.isEmpty() ? QSizeF(layout.Width * scale, layout.Height * scale) : QSizeF(scene.Box);
     const QSize size(std::max(1, qCeil(box.width() * dpr)), std::max(1, qCeil(box.height() * dpr)));
+    if (within != nullptr) {
+        picture.Within(*within);
+    }
 
-    TTablePicture picture;
     auto draw = [&](const QImage* face, const TRect& place, const QRect* clip = nullptr) {
         if (face == nullptr || face->isNull()) {
             return;
         }
         const QRect target = map.Rect(place);
-        if (target.isEmpty()) {
+        if (target.isEmpty() || (within != nullptr && !target.intersects(*within))) {
             return;
         }
         // At a fractional scale a card's place is a pixel wider or narrower
@@ -264,21 +291,17 @@ void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const 
         }
     }
 
-    // The hand in its order, so a later card covers an earlier one, dragged or not.
+    // The hand in its order, so a later card covers an earlier one.
+    const auto dragged = [&scene](const TCard& card) { return scene.Dragging && card.Selected != 0; };
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
         const TCard& card = game.OwnCards.At(i);
-        if (scene.Dragging && card.Selected != 0) {
-            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
-            draw(FaceOf(card), place);
-            if (scene.DragMoves <= 3) {
-                picture.Invert(map.Rect(place));
-            }
-        } else {
-            const TRect place = HandCardRect(i, h);
-            draw(FaceOf(card), place);
-            if (card.Selected != 0) {
-                picture.Invert(map.Rect(place));
-            }
+        if (dragged(card)) {
+            continue;
+        }
+        const TRect place = HandCardRect(i, h);
+        draw(FaceOf(card), place);
+        if (card.Selected != 0) {
+            picture.Invert(map.Rect(place));
         }
     }
     for (const TTableMark& mark : scene.Marks) {
@@ -287,15 +310,17 @@ void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const 
             DrawMark(picture, map, place, mark.Style, scene.TableColor);
         }
     }
+    // Cards being dragged lie above everything, marks included, wherever they are carried.
+    for (int i = 0; i < game.OwnCards.Count(); ++i) {
+        const TCard& card = game.OwnCards.At(i);
+        if (dragged(card)) {
+            const TRect place = DraggedCardRect(card, scene.MouseX, scene.MouseY);
+            draw(FaceOf(card), place);
+            if (scene.DragMoves <= 3) {
+                picture.Invert(map.Rect(place));
+            }
+        }
+    }
     picture.Finish(size, dpr);
-    Shown = std::move(picture);
-    // Copies no painting uses any more, of old faces or sizes, are let go.
-    FittedBefore = std::move(FittedNow);
-    FittedNow.clear();
-
-    DrawState.Painted = true;
-    DrawState.Layout = layout;
-    DrawState.Scene = scene;
-    DrawState.StockHint = stockHint;
-    DrawState.DiscardHint = discardHint;
+    return {stockHint, discardHint};
 }

@@ -76,10 +76,23 @@ class TTablePainter {
     const TTableDrawState& Drawn() const { return DrawState; }
     // What the last painting drew, to draw again.
     const TTablePicture& Picture() const { return Shown; }
-    // Lets go of the picture and the faces it holds on to.
-    void Forget() { Shown = TTablePicture(); }
+    // Lets go of the picture and the faces it holds on to, and of their fitted copies.
+    void Forget() {
+        Shown = TTablePicture();
+        FittedBefore.clear();
+        FittedNow.clear();
+    }
 
   private:
+    struct THints {
+        bool Stock = false;
+        bool Discard = false;
+    };
+    // Works out the steps of a painting into `picture`, only those within
+    // `within` (device pixels) when given, and finishes it; tells which red
+    // frames it drew.
+    THints Compose(TTablePicture& picture, const TGame& game, const TTableLayout& layout,
+                   const TTableScene& scene, const QRect* within);
     // Draws the picture into `table`, within `area` (logical units) when given;
     // a table of another size is made anew and drawn whole.
     void DrawInto(QImage& table, const TRect* area) const;

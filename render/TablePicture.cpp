@@ -6,6 +6,9 @@ void TTablePicture::Add(TStep step, const QRect* clip) {
     if (clip != nullptr) {
         step.Rect &= *clip;
     }
+    if (!Limit.isEmpty()) {
+        step.Rect &= Limit;
+    }
     if (!step.Rect.isEmpty()) {
         Steps.push_back(std::move(step));
     }
@@ -56,8 +59,28 @@ void TTablePicture::Finish(QSize deviceSize, qreal devicePixelRatio) {
     std::erase_if(Steps, [](const TStep& step) { return step.Shown.isEmpty(); });
 }
 
+void TTablePicture::Replace(const QRect& area, TTablePicture part) {
+    for (TStep& step : Steps) {
+        if (step.Shown.boundingRect().intersects(area)) {
+            step.Shown -= area;
+        }
+    }
+    std::erase_if(Steps, [](const TStep& step) { return step.Shown.isEmpty(); });
+    // Drawn last, but each only where nothing else is drawn any more.
+    for (TStep& step : part.Steps) {
+        step.Shown &= area;
+        if (!step.Shown.isEmpty()) {
+            Steps.push_back(std::move(step));
+        }
+    }
+}
+
 void TTablePicture::Draw(QPainter& painter, const QRegion* region) const {
+    const QRect reach = region != nullptr ? region->boundingRect() : QRect();
     for (const TStep& step : Steps) {
+        if (region != nullptr && !step.Shown.boundingRect().intersects(reach)) {
+            continue;
+        }
         const QRegion shown = region != nullptr ? step.Shown.intersected(*region) : step.Shown;
         for (const QRect& part : shown) {
             switch (step.Kind) {

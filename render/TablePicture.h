@@ -16,6 +16,10 @@ class QPainter;
 
 class TTablePicture {
   public:
+    // Every step of this picture is kept within `area` (device pixels), for a
+    // part of the table painted anew.
+    void Within(const QRect& area) { Limit = area; }
+
     // Steps in painting order, each within `clip` (device pixels) when one is given.
     void Fill(const QRect& rect, const QColor& colour, const QRect* clip = nullptr);
     // `picture` drawn pixel for pixel with its top left corner at `at`.
@@ -25,6 +29,9 @@ class TTablePicture {
 
     // Called once every step is in: works out what each step leaves visible.
     void Finish(QSize deviceSize, qreal devicePixelRatio);
+    // What this picture shows within `area` becomes what `part`, a finished
+    // picture of the same table kept within that area, shows there.
+    void Replace(const QRect& area, TTablePicture part);
 
     // Draws the steps onto a painter that works in device pixels, only within
     // `region` where one is given; outside it nothing is touched.
@@ -50,6 +57,7 @@ class TTablePicture {
     void Add(TStep step, const QRect* clip);
 
     std::vector<TStep> Steps;
+    QRect Limit;  // none when empty
     QSize Size;
     qreal Dpr = 1;
 };

@@ -240,7 +240,7 @@ bool LayOffOnto(TGame& game, int m) {
         // hand. A set never holds more than four cards, even one whose joker
         // still names a suit that a natural card has taken since.
         ClearMarks(hand);
-        if (!game.MarkCard(rank, suit, 0) || ShowsSuit(cards.View(), suit) || cards.Count() >= 4) {
+        if (!game.MarkCard(rank, suit, 0) || ShowsSuit(cards.View(), suit) || cards.Count() >= LargestSet) {
             continue;
         }
         if (!MoveMarkedInto(hand, cards, cards.Count())) {

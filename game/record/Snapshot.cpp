@@ -4,15 +4,15 @@
 #include <new>
 #include <utility>
 
+#include "game/Invariants.h"
+#include "game/MeldRules.h"
 #include "game/MeldShape.h"
 #include "game/Settings.h"
 
 namespace {
 
 // A run's sort keys count from its first card up and down, a set's are suits.
-constexpr int32_t MaxMeldOrder = 13;
-// A meld laid out at once holds every rank at most once.
-constexpr int32_t LongestMeld = 13;
+constexpr int32_t MaxMeldOrder = LongestRun;
 
 std::vector<TCard> Faceless(std::vector<TCard> cards) {
     for (TCard& card : cards) {
@@ -106,70 +106,20 @@ bool IsNoCard(const TCard& c) {
            c.DragDX == 0 && c.DragDY == 0;
 }
 
-// The shapes melds keep on the table, whoever laid them and whatever was laid
-// off or exchanged since. A meld whose cards all show one suit is a run: its
-// ranks follow each other round the corner, each once unless it holds all
-// thirteen. Any other is a set of at most four cards, two of which show one
-// rank; the rules let a set take in table jokers that still name other
-// cards, and exchanges may put those very cards in their place.
-bool LiesAsMeld(const std::vector<TCard>& cards) {
-    if (cards.size() < 3) {
-        return false;
-    }
-    int32_t shown[Ass + 1] = {};
-    size_t ranks = 0;
-    for (const TCard& card : cards) {
-        if (IsJoker(card) && (!InRange(card.AsRank, 2, Ass) || !InRange(card.AsSuit, Karo, Kreuz))) {
-            return false;
-        }
-        ranks += shown[RankInMeld(card)]++ == 0 ? 1 : 0;
-    }
-    if (!IsRun(cards)) {
-        return cards.size() <= 4 && ranks < cards.size();
-    }
-    if (ranks < 13 && ranks != cards.size()) {
-        return false;
-    }
-    int ends = 0;  // ranks shown whose neighbour below is not
-    for (int32_t rank = 2; rank <= Ass; ++rank) {
-        ends += shown[rank] > 0 && shown[RankBelow(rank)] == 0 ? 1 : 0;
-    }
-    return ends <= 1;
-}
-
-constexpr int32_t JokerCopies = 6;
-
-int32_t CopiesOf(int32_t suit) {
-    return suit == Joker ? JokerCopies : 2;
-}
-
-std::string CheckDeck(const TGameSnapshot& s) {
-    int32_t copies[5][15] = {};
-    size_t total = 0;
-    auto count = [&](const std::vector<TCard>& cards) {
-        for (const TCard& card : cards) {
-            if (!PlausibleCard(card)) {
-                return false;
-            }
-            ++copies[card.Suit][card.Rank];
-            ++total;
-        }
-        return true;
-    };
-    bool plausible = count(s.Hand) && count(s.Computer) && count(s.Stock) && count(s.DiscardPile);
+// Every card of the snapshot plausible, and together the whole deck.
+std::string CheckCardsOf(const TGameSnapshot& s) {
+    std::vector<std::span<const TCard>> piles = {s.Hand, s.Computer, s.Stock, s.DiscardPile};
     for (const std::vector<TCard>& meld : s.Melds) {
-        plausible = plausible && count(meld);
+        piles.push_back(meld);
     }
-    if (!plausible) {
-        return "a card out of range";
-    }
-    bool whole = total == 110 && copies[Joker][JokerRank] == CopiesOf(Joker);
-    for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-        for (int32_t rank = 2; rank <= Ass; ++rank) {
-            whole = whole && copies[suit][rank] == CopiesOf(suit);
+    for (const std::span<const TCard> pile : piles) {
+        for (const TCard& card : pile) {
+            if (!PlausibleCard(card)) {
+                return "a card out of range";
+            }
         }
     }
-    return whole ? std::string() : "not the 110 cards";
+    return CheckDeck(piles).empty() ? std::string() : "not the 110 cards";
 }
 
 std::string CheckTable(const TGameSnapshot& s) {
@@ -320,7 +270,7 @@ std::string CheckTurnSteps(const TGameSnapshot& s) {
                 break;
         }
     }
-    if (exchanges > JokerCopies || laid > s.CardsDealt + 1 + JokerCopies) {
+    if (exchanges > JokerCount || laid > s.CardsDealt + 1 + JokerCount) {
         return "too many steps in the computer's turn";
     }
     return {};
@@ -339,7 +289,7 @@ std::string CheckOpponentTurn(const TGameSnapshot& s) {
         if (!InRange(static_cast<int32_t>(step.Kind), 0, static_cast<int32_t>(TStepKind::Discard)) ||
             !InRange(static_cast<int32_t>(step.End), 0, static_cast<int32_t>(TMeldEnd::Set)) ||
             !InRange(step.Meld, -1, static_cast<int32_t>(s.Melds.size()) - 1) ||
-            step.Cards.size() > LongestMeld || kept.CardsAt.size() != step.Cards.size()) {
+            step.Cards.size() > static_cast<size_t>(LongestRun) || kept.CardsAt.size() != step.Cards.size()) {
             return "a step of the computer's turn out of range";
         }
         if (!(IsNoCard(step.Card) && kept.CardAt.Index == -1) &&
@@ -425,7 +375,7 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
 
 std::string CheckSnapshot(const TGameSnapshot& snapshot) {
     for (auto check :
-         {CheckTurn, CheckDeck, CheckTable, CheckHands, CheckSeen, CheckTurnSteps, CheckOpponentTurn}) {
+         {CheckTurn, CheckCardsOf, CheckTable, CheckHands, CheckSeen, CheckTurnSteps, CheckOpponentTurn}) {
         if (std::string problem = check(snapshot); !problem.empty()) {
             return problem;
         }

@@ -29,144 +29,47 @@ constexpr int32_t MostRestValue = 4 * OutValue * 22 / 14 + 10 * NeighbourValue;
 
 // A position on the cycle of 13 ranks, from one at most 13 places off.
 int Cyclic(int position) {
-    return position < 0 ? position + 13 : position >= 13 ? position - 13 : position;
+    return position < 0               ? position + RanksPerSuit
+           : position >= RanksPerSuit ? position - RanksPerSuit
+                                      : position;
 }
 
-// --- The player's run check, replayed on counts -------------------------
-// The same steps as the rules take for a candidate from a hand: the lowest
-// natural card starts, the pass upwards fills gaps with jokers, the pass
-// downwards may take back the jokers that lie open at the top.
+// --- The player's run check ----------------------------------------------
 
-struct TRunCard {
-    bool Joker;
-    int32_t Rank;
-    bool Placed = false;
-    bool Open = false;
-    int32_t Order = 0;
-};
-
-struct TReplay {
-    TRunCard Cards[20];
-    int Count = 0;
-
-    int Unplaced() const {
-        int n = 0;
-        for (int i = 0; i < Count; ++i) {
-            n += Cards[i].Placed ? 0 : 1;
-        }
-        return n;
-    }
-
-    void Assign(TRunCard& joker, int32_t rank, TRunDirection direction, int32_t order) {
-        joker.Placed = true;
-        joker.Open = direction == TRunDirection::Up;
-        joker.Rank = rank;
-        joker.Order = order;
-    }
-
-    bool Place(int32_t rank, TRunDirection direction, int32_t order) {
-        for (int i = 0; i < Count; ++i) {
-            TRunCard& card = Cards[i];
-            if (!card.Joker && !card.Placed && card.Rank == rank) {
-                card.Placed = true;
-                card.Order = order;
-                for (int j = 0; j < Count; ++j) {
-                    Cards[j].Open = false;
-                }
-                return true;
-            }
-        }
-        for (int i = 0; i < Count; ++i) {
-            if (Cards[i].Joker && !Cards[i].Placed) {
-                Assign(Cards[i], rank, direction, order);
-                return true;
-            }
-        }
-        if (direction == TRunDirection::Down) {
-            int top = -1;
-            for (int i = 0; i < Count; ++i) {
-                if (Cards[i].Placed && (top == -1 || Cards[i].Order > Cards[top].Order)) {
-                    top = i;
-                }
-            }
-            if (top != -1 && Cards[top].Joker && Cards[top].Open) {
-                Assign(Cards[top], rank, direction, order);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Points as the rules count them: sorted by order, the last card an ace
-    // that counts 1.
-    int32_t Points() {
-        std::sort(Cards, Cards + Count,
-                  [](const TRunCard& a, const TRunCard& b) { return a.Order > b.Order; });
-        int32_t points = 0;
-        for (int i = 0; i < Count; ++i) {
-            points += CardValue(Cards[i].Rank, i == Count - 1);
-        }
-        return points;
-    }
-};
-
-TRunVerdict Replay(uint32_t rankBits, int32_t jokers) {
+// What the player's rules make of a run from a hand: its cards as a hand
+// holds them, the naturals from the lowest rank up and the jokers after them.
+TRunVerdict RunByTheRules(uint32_t rankBits, int32_t jokers) {
     TRunVerdict verdict;
-    TReplay run;
-    int naturals = 0;
-    for (int32_t rank = 2; rank <= Ass; ++rank) {
-        if ((rankBits >> (rank - 2)) & 1u) {
-            run.Cards[run.Count++] = TRunCard{false, rank};
-            ++naturals;
+    TCursor<TCard> cursor;
+    TCardArray candidate(&cursor);
+    TCard card{};
+    card.Suit = Herz;
+    for (card.Rank = 2; card.Rank <= Ass; ++card.Rank) {
+        if ((rankBits >> (card.Rank - 2)) & 1u) {
+            AppendHandCopy(card, candidate);
         }
     }
+    card.Suit = Joker;
+    card.Rank = JokerRank;
     for (int j = 0; j < jokers; ++j) {
-        run.Cards[run.Count++] = TRunCard{true, JokerRank};
+        AppendHandCopy(card, candidate);
     }
-    // One natural rank in at most four cards is judged as a set; thirteen is the longest run.
-    if (naturals < 2 || run.Count < 3 || run.Count > 13) {
+    if (!FitsTogether(candidate)) {
         return verdict;
     }
-    TRunCard& start = run.Cards[0];  // the lowest rank comes first
-    start.Placed = true;
-    const int32_t startRank = start.Rank;
-    bool placing = true;
-    int32_t order = 0;
-    int32_t rank = startRank;
-    while (run.Unplaced() > 0 && placing) {
-        rank = RankAbove(rank);
-        placing = run.Place(rank, TRunDirection::Up, ++order);
-    }
-    if (run.Unplaced() > 0) {
-        placing = true;
-        order = 0;
-        rank = startRank;
-        while (run.Unplaced() > 0 && placing) {
-            rank = RankBelow(rank);
-            placing = run.Place(rank, TRunDirection::Down, --order);
-        }
-    }
-    if (run.Unplaced() > 0) {
-        return verdict;
-    }
+    SortByMeldOrder(candidate);
     verdict.Fits = true;
-    verdict.Points = run.Points();
-    // The first-meld check moves the jokers at the top below the last card.
-    int32_t below = run.Cards[run.Count - 1].Rank;
-    int32_t lowest = run.Cards[run.Count - 1].Order;
-    for (int i = 0; i < run.Count && run.Cards[i].Joker; ++i) {
-        below = RankBelow(below);
-        run.Cards[i].Rank = below;
-        run.Cards[i].Order = --lowest;
-    }
-    verdict.ShiftedPoints = run.Points();
+    verdict.Points = PointsOf(candidate);
+    // What the first-meld check counts once it has moved the jokers at the top below.
+    ShiftJokersDown(candidate);
+    verdict.ShiftedPoints = PointsOf(candidate);
     return verdict;
 }
 
 // --- The search ----------------------------------------------------------
 
 struct TMeldSlot {
-    uint8_t Kinds[13];
+    uint8_t Kinds[LongestRun];
     int8_t Naturals;
     int8_t Jokers;
     bool IsSet;
@@ -286,15 +189,15 @@ class TSearch {
     // Runs through this card whose both ends are natural cards, or a pair of
     // neighbours with a joker; the kinds below it in its suit are all decided.
     void TryRuns(int kind) {
-        const int base = kind - kind % 13;
-        const int at = kind % 13;
+        const int base = kind - kind % RanksPerSuit;
+        const int at = kind % RanksPerSuit;
         uint32_t present = 0;
-        for (int position = 0; position < 13; ++position) {
+        for (int position = 0; position < RanksPerSuit; ++position) {
             present |= Count[base + position] > 0 ? 1u << position : 0u;
         }
         const int most = std::min(Jokers, MostJokersInARun);
         int gapsBelow = 0;
-        for (int down = 0; down <= 12; ++down) {
+        for (int down = 0; down < RanksPerSuit; ++down) {
             const int low = Cyclic(at - down);
             const bool natural = (present >> low) & 1u;
             if (down > 0 && !natural && ++gapsBelow > most) {
@@ -304,7 +207,7 @@ class TSearch {
                 continue;
             }
             int gaps = gapsBelow;
-            for (int up = 0; down + up <= 12; ++up) {
+            for (int up = 0; down + up < RanksPerSuit; ++up) {
                 const int high = Cyclic(at + up);
                 const bool highNatural = (present >> high) & 1u;
                 if (up > 0 && !highNatural && ++gaps > most) {
@@ -318,12 +221,12 @@ class TSearch {
                 const int jokers = length == 2 ? 1 : gaps;
                 // The arc from `low` upwards, round the corner where it goes past the ace.
                 const uint32_t arc = ((1u << length) - 1) << low;
-                const uint32_t bits = present & ((arc | (arc >> 13)) & 0x1FFFu);
+                const uint32_t bits = present & ((arc | (arc >> RanksPerSuit)) & ((1u << RanksPerSuit) - 1));
                 const TRunVerdict verdict = JudgeRun(bits, jokers);
                 if (verdict.Fits) {
                     TMeldSlot meld{};
                     meld.Jokers = static_cast<int8_t>(jokers);
-                    for (int position = 0; position < 13; ++position) {
+                    for (int position = 0; position < RanksPerSuit; ++position) {
                         if ((bits >> position) & 1u) {
                             meld.Kinds[meld.Naturals++] = static_cast<uint8_t>(base + position);
                         }
@@ -380,9 +283,9 @@ class TSearch {
         if (suitA != suitB) {
             return 0;
         }
-        const int up = Cyclic(b % 13 - a % 13);
+        const int up = Cyclic(b % RanksPerSuit - a % RanksPerSuit);
         const int lower = up <= 6 ? a : b;
-        const int distance = std::min(up, 13 - up);
+        const int distance = std::min(up, RanksPerSuit - up);
         if (distance == 1) {
             return OutValue *
                    (Context.Live[NeighbourKind(lower, -1)] + Context.Live[NeighbourKind(lower, 2)]);
@@ -540,25 +443,27 @@ THandPlan PlanHand(const THandCounts& hand, const TPlanContext& context) {
 }
 
 TRunVerdict JudgeRun(uint32_t rankBits, int32_t jokers) {
-    rankBits &= (1u << 13) - 1;
-    if (jokers < 0 || jokers > 6) {
-        return Replay(rankBits, jokers);
+    rankBits &= (1u << RanksPerSuit) - 1;
+    // One natural rank makes a set, not a run.
+    if (jokers < 0 || jokers > JokerCount || __builtin_popcount(rankBits) < 2) {
+        return {};
     }
-    // Remembered once worked out, as the answer depends on nothing else; a
-    // run is worth at most 13 x 11 points, so a byte holds each count.
+    // Remembered once worked out, as the answer depends on nothing else; each
+    // thread keeps its own. A run is worth at most 13 x 11 points, so a byte
+    // holds each count.
     struct TKnown {
         uint8_t Done = 0;
         uint8_t Fits = 0;
         uint8_t Points = 0;
         uint8_t ShiftedPoints = 0;
     };
-    static std::unique_ptr<TKnown[]> known;
+    thread_local std::unique_ptr<TKnown[]> known;
     if (!known) {
-        known = std::make_unique<TKnown[]>((1u << 13) * 7);
+        known = std::make_unique<TKnown[]>((1u << RanksPerSuit) * (JokerCount + 1));
     }
-    TKnown& slot = known[rankBits * 7 + static_cast<uint32_t>(jokers)];
+    TKnown& slot = known[rankBits * (JokerCount + 1) + static_cast<uint32_t>(jokers)];
     if (slot.Done == 0) {
-        const TRunVerdict verdict = Replay(rankBits, jokers);
+        const TRunVerdict verdict = RunByTheRules(rankBits, jokers);
         slot = {1, static_cast<uint8_t>(verdict.Fits), static_cast<uint8_t>(verdict.Points),
                 static_cast<uint8_t>(verdict.ShiftedPoints)};
     }

@@ -10,19 +10,20 @@
 #include "game/Card.h"
 
 // A natural card's kind as a number 0..51: 13 per suit, the 2 first, the ace last.
-constexpr int KindCount = 52;
+constexpr int KindCount = NaturalKinds;
 constexpr int KindOf(int32_t suit, int32_t rank) {
-    return (suit - Karo) * 13 + (rank - 2);
+    return (suit - Karo) * RanksPerSuit + (rank - 2);
 }
 constexpr int32_t SuitOfKind(int kind) {
-    return kind / 13 + Karo;
+    return kind / RanksPerSuit + Karo;
 }
 constexpr int32_t RankOfKind(int kind) {
-    return kind % 13 + 2;
+    return kind % RanksPerSuit + 2;
 }
 // The kind `step` ranks above (below, when negative) in the same suit, round the corner.
 constexpr int NeighbourKind(int kind, int step) {
-    return kind - kind % 13 + ((kind % 13 + step) % 13 + 13) % 13;
+    return kind - kind % RanksPerSuit +
+           ((kind % RanksPerSuit + step) % RanksPerSuit + RanksPerSuit) % RanksPerSuit;
 }
 
 struct THandCounts {

@@ -24,22 +24,13 @@ bool SameKind(const TCard& card, int kind) {
     return IsNaturalCard(card) && KindOf(card.Suit, card.Rank) == kind;
 }
 
-bool LiesAsSet(const TCardArray& cards) {
-    for (int i = 1; i < cards.Count(); ++i) {
-        if (RankInMeld(cards.At(i)) != RankInMeld(cards.At(0))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void AddEnds(TPlanContext& context, const TCardArray& cards, int32_t meld) {
     const int count = cards.Count();
     if (count == 0) {
         return;
     }
     if (IsRun(cards.View())) {
-        if (count >= 13) {
+        if (count >= LongestRun) {
             return;
         }
         ++context.JokerRoom;
@@ -51,14 +42,14 @@ void AddEnds(TPlanContext& context, const TCardArray& cards, int32_t meld) {
         if (!IsNatural(suit, above) || !IsNatural(suit, below)) {
             return;
         }
-        const int32_t room = 13 - count;
+        const int32_t room = LongestRun - count;
         context.Ends.push_back({meld, KindOf(suit, above), 1, room});
         if (above != below) {
             context.Ends.push_back({meld, KindOf(suit, below), -1, room});
         }
         return;
     }
-    if (LiesAsSet(cards) && count < 4) {
+    if (ShowsOneRank(cards.View()) && count < LargestSet) {
         ++context.JokerRoom;
         const int32_t rank = RankInMeld(cards.At(0));
         for (int32_t suit = Karo; suit <= Kreuz; ++suit) {

@@ -181,7 +181,7 @@ TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
 TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
     game.SetStatus(1);
     // A computer's meld with one card the player laid off this turn, and a new meld of the player.
-    TCardArray& old = PutMeld("He8 He7 He6");
+    TCardArray& old = PutMeld("He9 He8 He7 He6");
     old.GoTo(0)->TakeBack = 1;
     TCardArray& fresh = PutMeld("Ka5 He5 Bl5");
     for (int i = 0; i < 3; ++i) {
@@ -194,7 +194,7 @@ TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
     game.TakeBackTurn();
     EXPECT_EQ(game.PlayerCameOut, 0);
     ASSERT_EQ(game.TableMelds.Count(), 1);  // the emptied meld is gone
-    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 2);
+    EXPECT_EQ(game.TableMelds.At(0).Cards->Count(), 3);
     EXPECT_EQ(game.OwnCards.Count(), handBefore + 4);
     EXPECT_EQ(SelectedInHand(), 0);
     for (int i = 0; i < game.OwnCards.Count(); ++i) {

@@ -123,6 +123,13 @@ TEST(ArtworkTest, TheShelfGivesArtworkAtLeastAsFineAsTheFaces) {
         ASSERT_NE(shelf.For(c.DeviceScale), nullptr) << c.DeviceScale;
         EXPECT_EQ(shelf.For(c.DeviceScale)->Scale, c.Scale) << c.DeviceScale;
     }
+    // One strip alone, at the scale the whole would be read at.
+    const TArtwork jacks = shelf.Strip(4.5, 1);
+    EXPECT_EQ(jacks.Scale, 6);
+    EXPECT_EQ(jacks.Jacks[2].size(), QSize(600, 462));
+    EXPECT_TRUE(jacks.Symbols[0].isNull() && jacks.Queens[0].isNull() && jacks.Back.isNull());
+    EXPECT_EQ(shelf.Strip(1, 5).Scale, 1);
+    EXPECT_FALSE(shelf.Strip(1, 5).Symbols[0].isNull()) << "the plain artwork whole";
     // A folder without artwork leaves what was read.
     EXPECT_FALSE(shelf.Open(BuiltArtworkDir() + "/nowhere").Problems.isEmpty());
     EXPECT_EQ(shelf.For(3)->Scale, 3);
@@ -139,6 +146,7 @@ TEST(ArtworkTest, TheShelfGivesArtworkAtLeastAsFineAsTheFaces) {
     }
     ASSERT_TRUE(shelf.Open(plainOnly.path()).Problems.isEmpty());
     EXPECT_EQ(shelf.For(3)->Scale, 1);
+    EXPECT_EQ(shelf.Strip(3, 4).Scale, 1);
 }
 
 }  // namespace

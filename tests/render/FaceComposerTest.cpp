@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <random>
 #include <vector>
 
 #include "game/Card.h"
@@ -255,6 +256,38 @@ TEST_F(FaceTest, CourtCardsShowThePictureInARoundedFrame) {
     // Different figures for jack, queen and king.
     EXPECT_NE(Composer.Face(Herz, Bube), Composer.Face(Herz, Dame));
     EXPECT_NE(Composer.Face(Herz, Dame), Composer.Face(Herz, Koenig));
+}
+
+// Wherever the figure and its turned copy meet, every row shows some of it:
+// at an odd number of rows the middle one belongs to both halves.
+TEST_F(FaceTest, CourtFiguresHaveNoWhiteRowAtAnyScale) {
+    std::mt19937 random(30);
+    std::uniform_real_distribution<double> scales(1, 8);
+    for (int n = 0; n < 16; ++n) {
+        const double scale = n == 0 ? 1.5 : scales(random);
+        SCOPED_TRACE(scale);
+        TFaceComposer composer;
+        composer.SetUp(&BuiltArtwork(1), scale);
+        for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
+            for (const int32_t rank : {Bube, Dame, Koenig}) {
+                const QImage court = composer.Face(suit, rank);
+                // Inside the frame, from the figure's first row down to its turned copy's last.
+                const int left = qRound(W / 10 * scale) + qRound(scale) + 1;
+                const QRect inside(left, 0, court.width() - 2 * left, 1);
+                int top = qRound(H / 10 * scale) + qRound(scale);
+                const auto inked = [&](int y) {
+                    return AnyPixel(court, inside.translated(0, y), [](QRgb p) { return !IsWhite(p); });
+                };
+                while (top < court.height() / 4 && !inked(top)) {
+                    ++top;
+                }
+                for (int y = top; y < court.height() - top; ++y) {
+                    ASSERT_TRUE(inked(y)) << "suit " << suit << " rank " << rank << ", " << court.height()
+                                          << " rows: row " << y;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(FaceTest, FacesAreComposedOnceAndSharedByEveryCopy) {

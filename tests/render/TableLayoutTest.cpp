@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "render/TableLayout.h"
 
 namespace {
@@ -99,15 +101,43 @@ TEST(TableLayoutTest, HintFramesStraddleThePileEdges) {
     EXPECT_EQ(HintArea(338), (TRect{2, 113, 154, 225}));
 }
 
-// A paint box fitted holds the table as the designed box holds it: the scale of
-// its tighter side, never below the designed size and at most four times it.
+// A paint box fitted holds the table as the designed box holds it, with room
+// for the meld row's scroll bar: the scale of its tighter side, never below
+// the designed size and at most as fine as the finest artwork.
 TEST(TableLayoutTest, TheFittedScaleFollowsTheTighterSide) {
-    EXPECT_EQ(FittedTableScale(680, 338), 1);
-    EXPECT_EQ(FittedTableScale(1360, 676), 2);
-    EXPECT_EQ(FittedTableScale(1360, 507), 1.5);
-    EXPECT_EQ(FittedTableScale(1020, 2000), 1.5);
-    EXPECT_EQ(FittedTableScale(500, 300), 1);
-    EXPECT_EQ(FittedTableScale(3840, 2160), 4);
+    EXPECT_EQ(FittedTableScale(680, 338, 15, 8), 1);
+    EXPECT_EQ(FittedTableScale(1360, 760, 15, 8), 2);
+    EXPECT_EQ(FittedTableScale(2000, 2 * 349 + 30, 15, 8), 2);
+    EXPECT_EQ(FittedTableScale(2000, 2 * 349, 0, 8), 2);
+    EXPECT_EQ(FittedTableScale(1020, 2000, 15, 8), 1.5);
+    EXPECT_EQ(FittedTableScale(500, 300, 15, 8), 1);
+    EXPECT_DOUBLE_EQ(FittedTableScale(3840, 2160, 15, 8), 3840.0 / 680);
+    EXPECT_EQ(FittedTableScale(8000, 4000, 15, 8), 8);
+    EXPECT_EQ(FittedTableScale(8000, 4000, 15, 4), 4);
+    EXPECT_EQ(FittedTableScale(8000, 4000, 15, 0.5), 1);
+}
+
+// Fitted, the rows stay apart and the scroll bar lies between the meld row
+// and the hand, touching neither, as the window places it in its pixels.
+TEST(TableLayoutTest, FittedRowsStayApartWithTheScrollBarBetweenThem) {
+    for (int32_t height = 420; height <= 2200; height += 7) {
+        for (const int32_t bar : {12, 15, 24}) {
+            const double s = FittedTableScale(10000, height, bar, 8);
+            if (s <= 1) {
+                continue;
+            }
+            SCOPED_TRACE(testing::Message() << height << " " << bar);
+            const auto units = static_cast<int32_t>(std::floor(height / s));
+            const int32_t r = MiddleRowTop(units);
+            const int melds = static_cast<int>(std::ceil((r + CardBitmapHeight) * s));
+            const int barBottom = static_cast<int>(std::floor(ScrollBarRect(680, units, 0).Top * s));
+            const int hand = static_cast<int>(std::floor(HandCardRect(0, units).Top * s));
+            const int opponents = static_cast<int>(std::ceil(OpponentCardRect(0).Bottom * s));
+            EXPECT_GE(barBottom - bar - melds, FittedRowGap * s - 1);
+            EXPECT_GE(hand - barBottom, 3 * s - 1);
+            EXPECT_GE(std::floor(r * s) - opponents, FittedRowGap * s - 1);
+        }
+    }
 }
 
 }  // namespace

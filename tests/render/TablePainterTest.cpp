@@ -204,12 +204,17 @@ TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
         EXPECT_EQ(QColor(Table.pixel(118, 300)), Green);
     }
 
-    // Drawn at its place in the hand order: later hand cards cover it.
-    Scene.MouseX = 224;
-    Scene.MouseY = 255;
-    Paint();
-    EXPECT_EQ(Picture(HandCardRect(5, 338)).copy(0, 0, 40, 108),
-              Expected(Game.OwnCards.At(5), {68, 108}).copy(0, 0, 40, 108));
+    // Above everything: later hand cards, the discard pile and the frames over it.
+    MoveCard(Game.Stock, 0, Game.DiscardPile);
+    Scene.Marks = {{TMarkStyle::Focus, TMarkPlace::DiscardPile},
+                   {TMarkStyle::Hint, TMarkPlace::HandCard, -1, 5}};
+    Scene.PaintCount = 15;  // the discard pile's red frame
+    for (const QPoint mouse : {QPoint(224, 255), QPoint(120, 230)}) {
+        Scene.MouseX = mouse.x();
+        Scene.MouseY = mouse.y();
+        Paint();
+        EXPECT_EQ(Table.copy(QRect(mouse - QPoint(20, 30), QSize(72, 108))), face);
+    }
 }
 
 TEST_F(TablePainterTest, MeldsWriteTheirBoundsAndStayInsideTheirRow) {
@@ -277,6 +282,25 @@ TEST_F(TablePainterTest, ABlinkPaintsOnlyTheFrameThatComesOrGoesAsAFullPaintingW
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 16), 0);
     Painter.PaintBlink(Table, Game, 16);
     EXPECT_EQ(Painter.PaintingsUntilBlink(Game, 17), 13);
+
+    // What the painter keeps to draw again is the whole table as a full
+    // painting draws it, blink after blink, also under a dragged card shown
+    // inverted across both piles' frames.
+    Scene.Dragging = true;
+    Scene.DragMoves = 1;
+    Scene.MouseX = 50;
+    Scene.MouseY = 160;
+    Scene.PaintCount = 1;
+    Paint();
+    for (const int32_t count : {15, 16, 30, 31, 45}) {
+        ASSERT_TRUE(Painter.Blink(Game, count)) << count;
+        TTableScene at = Scene;
+        at.PaintCount = count;
+        QImage whole;
+        TTablePainter().Paint(whole, Game, LayOutTable(Game.TableMelds, 680, 338, 0), at);
+        EXPECT_EQ(Painter.Picture().ToImage(), whole) << count;
+    }
+    Scene.Dragging = false;
 
     // With no card of the computer's, the stock's frame also blackens the empty discard place's outline.
     while (!Game.DiscardPile.Empty()) {

@@ -1,5 +1,5 @@
-// The records of the settings file's own sections: the view, the opponent and
-// the statistics, each read and written without touching the rest of the file.
+// The records of the settings file's own sections: the view, the opponent,
+// the statistics and the window's place, each read and written without touching the rest of the file.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -8,6 +8,7 @@
 #include "settings/OpponentChoice.h"
 #include "settings/ProfileFile.h"
 #include "settings/ViewSettings.h"
+#include "settings/WindowPlacement.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/WatchedSaveCalls.h"
 
@@ -48,6 +49,62 @@ TEST(ViewSettingsTest, TheirOwnSectionRoundTripsAndBadValuesGiveTheDefaults) {
     }
     EXPECT_EQ(FixedCardScale(TCardSize::Larger125), 1.25);
     EXPECT_EQ(FixedCardScale(TCardSize::FitWindow), 0);
+}
+
+TEST(WindowPlacementTest, ItsOwnSectionRoundTripsAndDamagedValuesGiveNone) {
+    TTempConfig config;
+    const auto load = [&config] { return ReadWindowPlacement(TProfileFile(config.IniPath())); };
+    EXPECT_EQ(load(), std::nullopt);  // no file
+    {
+        TProfileFile ini(config.IniPath());
+        ini.WriteString("TOptionsForm", "AnzCardEd_Value", "14");
+        WriteWindowPlacement(ini, {QRect(-20, 30, 1500, 900), true});
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(load(), (TWindowPlacement{QRect(-20, 30, 1500, 900), true}));
+    EXPECT_TRUE(config.IniLines().contains("Hoehe=900"));
+    EXPECT_TRUE(config.IniLines().contains("Maximiert=True"));
+    struct TCase {
+        const char* Section;
+        std::optional<TWindowPlacement> Read;
+    } cases[] = {
+        {"Links=10\nOben=20\nBreite=700\nHoehe=500\n", TWindowPlacement{QRect(10, 20, 700, 500), false}},
+        {"Links=10\nOben=20\nBreite=700\nHoehe=500\nMaximiert=ja\n",
+         TWindowPlacement{QRect(10, 20, 700, 500)}},
+        {"Links=10\nOben=20\nBreite=700\n", std::nullopt},
+        {"Links=10\nOben=zwanzig\nBreite=700\nHoehe=500\n", std::nullopt},
+        {"Links=10\nOben=20\nBreite=0\nHoehe=500\n", std::nullopt},
+        {"Links=10\nOben=20\nBreite=700\nHoehe=-5\n", std::nullopt},
+        {"Links=10\nOben=20\nBreite=700\nHoehe=99999\n", std::nullopt},
+        {"Links=-99999\nOben=20\nBreite=700\nHoehe=500\n", std::nullopt},
+        {"Links=10\nOben=20\nBreite=2.5e3\nHoehe=500\n", std::nullopt},
+        {"Maximiert=True\n", std::nullopt},
+    };
+    for (const TCase& c : cases) {
+        config.WriteIni(QByteArray("[Fenster]\n") + c.Section);
+        EXPECT_EQ(load(), c.Read) << c.Section;
+    }
+}
+
+// A stored place is kept where the screen holds it, and otherwise moved and
+// shrunk just enough that the window with its frame lies inside the room.
+TEST(WindowPlacementTest, AStoredPlaceIsBroughtInsideTheScreen) {
+    const QRect screen(0, 0, 1920, 1050);
+    const QMargins frame(4, 30, 4, 4);
+    struct TCase {
+        QRect Stored;
+        QRect Placed;
+    } cases[] = {
+        {{100, 80, 800, 600}, {100, 80, 800, 600}},   {{4, 30, 1912, 1016}, {4, 30, 1912, 1016}},
+        {{3000, 80, 800, 600}, {1116, 80, 800, 600}}, {{-900, -400, 800, 600}, {4, 30, 800, 600}},
+        {{100, 900, 800, 600}, {100, 446, 800, 600}}, {{100, 80, 3840, 2160}, {4, 30, 1912, 1016}},
+        {{1500, 80, 1913, 500}, {4, 80, 1912, 500}},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(PlaceInside(c.Stored, screen, frame), c.Placed) << c.Stored.x() << "," << c.Stored.y();
+    }
+    // A second screen right of the first has its own room.
+    EXPECT_EQ(PlaceInside({3000, 80, 800, 600}, QRect(1920, 0, 1920, 1080), {}), QRect(3000, 80, 800, 600));
 }
 
 TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {

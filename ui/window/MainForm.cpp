@@ -183,6 +183,9 @@ void TMainForm::FormShow() {
     RestoreOwnSections();
     LoadScoreList();
     FitWindowToCardSize();
+    if (!KeptPlacement) {
+        KeptPlacement = CurrentPlacement();  // kept only once the player changes it
+    }
     SettingsLoaded = 1;
     ApplySettings();
     Game.NeuesSpiel();

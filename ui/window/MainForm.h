@@ -26,6 +26,7 @@
 #include "settings/ListSettings.h"
 #include "settings/ScoreList.h"
 #include "settings/ViewSettings.h"
+#include "settings/WindowPlacement.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/table/TableStops.h"
 #include "ui/table/TurnPlayback.h"
@@ -131,7 +132,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void ShowViewSettings();
 
     // --- The settings file (MainFormRecords.cpp) ---
-    // The view, the opponent and the record of games, from one reading of the settings file.
+    // The view, the opponent, the record of games and the window's place, from one reading of the settings
+    // file.
     void RestoreOwnSections();
     void StoreViewSettings();
     // Counts this game into the statistics and writes them; false when the
@@ -147,6 +149,14 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void ReportCannotWrite(const QString& fileName);
     // A settings file problem: a box while playing, standard error while quitting on a signal.
     void ReportSettingsProblem(const QString& message, TMessageIcon icon);
+
+    // --- The window's place and size (MainFormPlacement.cpp) ---
+    // Opens the window where the settings file says it was, inside the screen.
+    void RestoreWindowPlacement(const std::optional<TWindowPlacement>& stored);
+    // Writes where the window is, when it is no longer where the file, or
+    // without one the first showing, put it.
+    void StoreWindowPlacement();
+    TWindowPlacement CurrentPlacement() const;
 
     // --- The kept game (MainFormKeptGame.cpp) ---
     // At the start: a game an earlier run kept is offered, not yet read.
@@ -345,6 +355,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
 
     // The menu "Ansicht".
     TViewSettings View;
+    // The window's place as the settings file has it, or as it first opened.
+    std::optional<TWindowPlacement> KeptPlacement;
     // The computer's turn kept for playing it out; the step shown, -1 when none.
     TTurnPlayback Playback;
     int PlayoutStep = -1;

@@ -8,6 +8,7 @@
 
 #include <malloc.h>
 
+#include "render/ArtworkFiles.h"
 #include "render/CardFace.h"
 #include "render/TableLayout.h"
 #include "settings/ProgramDir.h"
@@ -52,6 +53,11 @@ void TMainForm::CreateCardBack() {
 bool TMainForm::FollowScreenResolution() {
     const qreal wanted = devicePixelRatioF() * TableScale;
     if (wanted != Composer.DevicePixelRatio() && !SettleTimer->isActive()) {
+        // The faces of the old size, their fitted copies and the picture that
+        // shows them go before the artwork of the new size is read; this
+        // painting records the whole table anew.
+        TablePainter.Forget();
+        StepPainter.Forget();
         UsePictures(wanted);
         return true;
     }
@@ -62,13 +68,6 @@ bool TMainForm::FollowScreenResolution() {
 // the pieces the faces take are cut from it, and a face is made only when a
 // card first shows it. Every card keeps its own face object.
 void TMainForm::UsePictures(qreal devicePixelRatio) {
-    Composer.SetUp(Artwork.For(devicePixelRatio), devicePixelRatio);
-    if (CardBack == nullptr) {
-        CardBack = new CardFace;
-    }
-    CardBack->Image = Composer.ComposeBack();
-    Composer.PrepareAndForgetArtwork();
-    Artwork.KeepOnlyPlain();
     auto forget = [](TCardArray& cards) {
         for (int i = 0; i < cards.Count(); ++i) {
             if (CardFace* face = cards.At(i).Image) {
@@ -85,25 +84,47 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
             forget(*Game.TableMelds.At(i).Cards);
         }
     }
+    if (CardBack == nullptr) {
+        CardBack = new CardFace;
+    }
+    // Every face and piece of the old size goes before the new artwork is
+    // read, and that one strip at a time.
+    CardBack->Image = QImage();
+    Composer.SetUp(nullptr, devicePixelRatio);
+    for (int32_t strip = 0; strip < static_cast<int32_t>(ArtworkStrips.size()); ++strip) {
+        const TArtwork part = Artwork.Strip(devicePixelRatio, strip);
+        Composer.UseArtwork(&part);
+        if (CardBack->Image.isNull() && !part.Back.isNull()) {
+            CardBack->Image = Composer.ComposeBack();
+        }
+        Composer.PrepareAndForgetArtwork();
+    }
+    if (CardBack->Image.isNull()) {
+        CardBack->Image = Composer.ComposeBack();  // blue, without artwork
+    }
 }
 
 void TMainForm::ShowFaces(TGame& game) {
-    auto show = [this](TCard& card) {
-        if (card.Image != nullptr && card.Image->Image.isNull()) {
-            // The pixels are shared with every other card of the same face.
-            card.Image->Image = Composer.Face(card.Suit, card.Rank);
+    // The pixels are shared with every other card of the same face and place.
+    auto show = [this](TCard& card, bool inHand) {
+        if (card.Image != nullptr) {
+            card.Image->Image =
+                inHand ? Composer.HandFace(card.Suit, card.Rank) : Composer.Face(card.Suit, card.Rank);
         }
     };
+    // A dragged card is drawn at full width; the others of the hand narrower.
+    const bool dragging = &game == &Game && Dragging != 0;
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
-        show(game.OwnCards.At(i));
+        TCard& card = game.OwnCards.At(i);
+        show(card, !(dragging && card.Selected != 0));
     }
     if (!game.DiscardPile.Empty()) {
-        show(game.DiscardPile.At(game.DiscardPile.Count() - 1));
+        show(game.DiscardPile.At(game.DiscardPile.Count() - 1), false);
     }
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         if (TCardArray* cards = game.TableMelds.At(m).Cards) {
             for (int i = 0; i < cards->Count(); ++i) {
-                show(cards->At(i));
+                show(cards->At(i), false);
             }
         }
     }

@@ -18,6 +18,7 @@ void TMainForm::RestoreOwnSections() {
     (Game.ChosenOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)
         ->setChecked(true);
     Statistics = TGameStatistics::Read(ini);
+    RestoreWindowPlacement(ReadWindowPlacement(ini));
 }
 
 bool TMainForm::CountGame(bool won) {
@@ -68,6 +69,7 @@ void TMainForm::SaveSettingsAtExit() {
         return;
     }
     SettingsSavedAtExit = true;
+    StoreWindowPlacement();
     OptionsForm->FormDestroy();
     KeepGameAtExit();
 }

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -22,7 +23,8 @@ QSize Scaled(const QSize& size, qreal scale) {
 qreal TMainForm::WantedScale() const {
     const double fixed = FixedCardScale(View.CardSize);
     if (fixed <= 0) {
-        return FittedTableScale(PaintBox1->width(), PaintBox1->height());
+        return FittedTableScale(PaintBox1->width(), PaintBox1->height(), ScrollBar1->sizeHint().height(),
+                                MostDeviceScale / devicePixelRatioF());
     }
     // As large as chosen, or the largest whose smallest table the screen holds
     // with everything around the table.
@@ -30,7 +32,11 @@ qreal TMainForm::WantedScale() const {
     if (fixed <= 1 || shown == nullptr) {
         return std::max(1.0, fixed);
     }
-    const QSize around = frameGeometry().size() - PaintBox1->size();
+    // What lies around the table, from the layout's fixed parts rather than
+    // the sizes of the moment, which a resize in progress leaves at odds.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize around(frame.width(),
+                       frame.height() + minimumSizeHint().height() - PaintBox1->minimumHeight());
     const QSize room = shown->availableGeometry().size() - around;
     const double fits = std::min(static_cast<double>(room.width()) / MinimumTableWidth,
                                  static_cast<double>(room.height()) / MinimumTableHeight);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -109,8 +110,9 @@ TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
     EXPECT_EQ(designed.size(), In(form).Table().size());
     EXPECT_TRUE(designed.convertToFormat(QImage::Format_RGB32) ==
                 In(form).Table().convertToFormat(QImage::Format_RGB32));
-    // The faces were made for the finer pixels, not stretched.
-    EXPECT_EQ(game.OwnCards.At(0).Image->Image.size(), QSize(144, 216));
+    // The faces were made for the finer pixels, not stretched; the hand's as
+    // narrow as its places.
+    EXPECT_EQ(game.OwnCards.At(0).Image->Image.size(), QSize(136, 216));
 }
 
 // At a fractional and at fitted scales, a click into the middle of what the
@@ -123,15 +125,17 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         qreal Scale;
     } cases[] = {
         {TCardSize::Larger150, {1100, 560}, 1.5},
-        {TCardSize::FitWindow, {1360, 676}, 2},
+        {TCardSize::FitWindow, {1360, 760}, 2},
         {TCardSize::FitWindow, {1111, 700}, 1111.0 / 680},
-        {TCardSize::FitWindow, {3000, 900}, 900.0 / 338},
+        // Bound by the height: the rows, and the scroll bar between the lower two.
+        {TCardSize::FitWindow, {3000, 900}, 0},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Table.width());
         In(form).SetCardSize(c.Size);
         TableSize(c.Table.width(), c.Table.height());
-        ASSERT_DOUBLE_EQ(In(form).TableScale, c.Scale);
+        const int bar = In(form).ScrollBar1->sizeHint().height();
+        ASSERT_DOUBLE_EQ(In(form).TableScale, c.Scale > 0 ? c.Scale : (900.0 - 2 * bar) / 349);
         TGame& game = In(form).Game;
         game.NeuesSpiel();
         SetHand(game, "");  // whatever the deal, the cards below are free
@@ -161,6 +165,25 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         const QPoint stockMiddle = Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2);
         EXPECT_TRUE(In(form).TableToolTip(stockMiddle.x(), stockMiddle.y()).startsWith("Stapel:"));
     }
+}
+
+// A card size the screen cannot hold with all that lies around the table: the
+// table takes the largest scale the screen holds, the window's least size
+// follows that scale, and the window never grows past the screen.
+TEST_F(CardSizeTest, AFixedSizeTheScreenCannotHoldTakesTheScaleThatFits) {
+    const QRect room = form.screen()->availableGeometry();
+    In(form).Panel1->setFixedHeight(room.height() - 600);  // leaves the table less than 2 x 334
+    QApplication::processEvents();
+    In(form).SetCardSize(TCardSize::Larger200);
+    QApplication::processEvents();
+    const qreal s = In(form).TableScale;
+    EXPECT_GT(s, 1.2);
+    EXPECT_LT(s, 2);
+    EXPECT_EQ(In(form).PaintBox1->minimumSize(), QSize(static_cast<int>(std::ceil(MinimumTableWidth * s)),
+                                                       static_cast<int>(std::ceil(MinimumTableHeight * s))));
+    EXPECT_LE(form.minimumSizeHint().height() + form.frameGeometry().height() - form.height(), room.height());
+    EXPECT_LE(form.frameGeometry().height(), room.height());
+    EXPECT_LE(form.frameGeometry().width(), room.width());
 }
 
 // A whole turn by mouse at 200 %: draw, throw away, and the computer answers.
@@ -202,15 +225,15 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
     PutMeld(game, "Kr9 Bl9 Ka9", TFrom::Deck);
     MoveCard(game.Stock, 0, game.DiscardPile);
     In(form).SetCardSize(TCardSize::FitWindow);
-    TableSize(1360, 676);
+    TableSize(1360, 760);
     In(form).SettleTimer->stop();
     In(form).PaintBox1Paint();
     const QImage before = In(form).Game.OwnCards.At(0).Image->Image;
-    ASSERT_EQ(before.size(), QSize(144, 216));
+    ASSERT_EQ(before.size(), QSize(136, 216));
     // However slow this machine, the size settles only when the test says so.
     In(form).SettleTimer->setInterval(3600000);
     for (const int width : {1400, 1450, 1500, 1530}) {
-        TableSize(width, 765);
+        TableSize(width, 850);
         EXPECT_EQ(In(form).Game.OwnCards.At(0).Image->Image.cacheKey(), before.cacheKey()) << width;
         EXPECT_TRUE(In(form).SettleTimer->isActive());
     }
@@ -225,7 +248,8 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
         }
     }
     for (const TCard* card : shown) {
-        EXPECT_EQ(card->Image->Image.size(), QSize(162, 243)) << card->Suit << " " << card->Rank;
+        const int width = card == shown[0] ? 153 : 162;
+        EXPECT_EQ(card->Image->Image.size(), QSize(width, 243)) << card->Suit << " " << card->Rank;
     }
 }
 

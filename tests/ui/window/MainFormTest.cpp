@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "tests/support/FakeScreen.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/MenuTexts.h"
+#include "tests/support/ProfileTestSupport.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -69,6 +71,60 @@ TEST(MainFormTest, TheTableHasItsDesignSizeAtTheFirstShowingAndAFloorBelowWhichR
     // The hand row starts where the middle row ends, or lower.
     EXPECT_GE(HandCardRect(0, h).Top, StockPileRect(h).Bottom);
     EXPECT_LT(HandCardRect(0, h - 1).Top, StockPileRect(h - 1).Bottom);
+}
+
+// The window opens where it was left, as large as it was, also maximised, and
+// always inside the screen; with nothing stored, or nothing usable, as designed.
+TEST(MainFormTest, TheWindowOpensWhereItWasLeftInsideTheScreen) {
+    TTempConfig config;
+    QRect designed;
+    {
+        TMainForm form(1);
+        form.show();
+        QApplication::processEvents();
+        designed = form.geometry();
+        form.setGeometry(200, 150, 1100, 700);
+        QApplication::processEvents();
+        form.close();
+    }
+    EXPECT_TRUE(config.IniLines().contains("[Fenster]"));
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    struct TCase {
+        QByteArray Section;
+        QRect Expected;  // empty: anywhere inside the screen, no larger than it
+        bool Maximized;
+    } cases[] = {
+        {"", QRect(200, 150, 1100, 700), false},
+        {"[Fenster]\nLinks=5000\nOben=-300\nBreite=900\nHoehe=600\n", QRect(), false},
+        {"[Fenster]\nLinks=100\nOben=100\nBreite=5000\nHoehe=3000\n", QRect(), false},
+        {"[Fenster]\nLinks=100\nOben=100\nBreite=900\nHoehe=600\nMaximiert=True\n", QRect(), true},
+        {"[Fenster]\nLinks=100\nOben=100\nBreite=kaputt\nHoehe=600\n", designed, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Section.toStdString());
+        if (!c.Section.isEmpty()) {
+            config.WriteIni(c.Section);
+        }
+        TMainForm form(2);
+        form.show();
+        QApplication::processEvents();
+        if (!c.Expected.isEmpty()) {
+            EXPECT_EQ(form.geometry(), c.Expected);
+        }
+        EXPECT_TRUE(room.contains(form.frameGeometry()));
+        EXPECT_EQ(form.isMaximized(), c.Maximized);
+        form.hide();
+    }
+    // Maximised, the size it had before is kept for the next run.
+    config.WriteIni("[Fenster]\nLinks=100\nOben=100\nBreite=900\nHoehe=600\nMaximiert=True\n");
+    {
+        TMainForm form(3);
+        form.show();
+        QApplication::processEvents();
+        form.close();
+    }
+    EXPECT_TRUE(config.IniLines().contains("Breite=900"));
+    EXPECT_TRUE(config.IniLines().contains("Maximiert=True"));
 }
 
 TEST(MainFormTest, TheStatusLineIsLoweredOutsideAndRaisedInside) {
