@@ -1,6 +1,7 @@
 #include "game/Scoring.h"
 
 #include "game/CardValue.h"
+#include "game/Game.h"
 
 int32_t HandCardPoints(const TCard& card, int32_t jokerPoints) {
     // A joker's own rank is worth nothing as a meld card; held, it costs most.
@@ -23,4 +24,25 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
         points.push_back(game.HandRomme ? 2 * hand : hand);
     }
     return points;
+}
+
+namespace {
+
+std::vector<TCard> HandOf(const TCardArray& cards) {
+    std::vector<TCard> hand;
+    for (int i = 0; i < cards.Count(); ++i) {
+        hand.push_back(cards.At(i));
+    }
+    return hand;
+}
+
+}  // namespace
+
+TFinishedGame TwoSeatGame(const TGame& game, int32_t winner, bool winnerOutBefore) {
+    TFinishedGame finished;
+    finished.Hands = {HandOf(game.OwnCards), HandOf(game.OpponentCards)};
+    finished.Winner = winner;
+    const bool cameOut = winner == 0 ? game.PlayerCameOut != 0 : winner == 1 && game.OpponentCameOut != 0;
+    finished.HandRomme = cameOut && !winnerOutBefore;
+    return finished;
 }

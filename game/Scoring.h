@@ -8,6 +8,8 @@
 
 #include "game/Card.h"
 
+class TGame;
+
 // What a held joker costs: 20 as most tables count, 25 at some.
 inline constexpr int32_t DefaultJokerPoints = 20;
 inline constexpr int32_t HighJokerPoints = 25;
@@ -30,3 +32,9 @@ struct TFinishedGame {
 // Each seat's minus points: the winner's 0, every other seat's hand counted,
 // and all of them doubled after a Hand-Rommé.
 std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints);
+
+// A game of two at its end, seat 0 the player's chair and seat 1 the
+// computer's as the game holds them now: `winner` the seat that went out, -1
+// when nobody did and every hand counts; `winnerOutBefore` whether it had
+// come out before its last turn.
+TFinishedGame TwoSeatGame(const TGame& game, int32_t winner, bool winnerOutBefore);

@@ -43,6 +43,31 @@ TEST(MatchTest, TheShareComesWithItsWilsonInterval) {
     EXPECT_NEAR(WilsonInterval(0, 0).High, 100.0, 1e-9);
     EXPECT_EQ(IntervalLine(TStrategy::Strong, TMatchResult{100, 86, 14, 0, 0, 0, ""}),
               "95 % interval of stark's share (Wilson): 77.9 % to 91.5 %");
+    EXPECT_EQ(PointsLine(TStrategy::Strong, TStrategy::Classic, TMatchResult{8, 6, 2, 0, 0, 0, "", 70, 203}),
+              "mean minus points per game: stark 8.8, klassisch 25.4");
+}
+
+// Whichever chair a strategy sits in, a side that won both games of a deal has
+// no minus points and the other side some.
+TEST(MatchTest, MinusPointsGoToTheSideThatHeldTheCards) {
+    const std::pair<TStrategy, TStrategy> pairings[] = {{TStrategy::Strong, TStrategy::Classic},
+                                                        {TStrategy::Classic, TStrategy::Strong},
+                                                        {TStrategy::Scripted, TStrategy::Classic}};
+    for (const auto& [first, second] : pairings) {
+        int sweeps = 0;
+        for (uint64_t seed = 1; seed <= 12; ++seed) {
+            const TMatchResult r = PlayMatch(first, second, 1, seed);
+            ASSERT_EQ(r.Failure, "");
+            if (r.FirstWins == 2 || r.SecondWins == 2) {
+                ++sweeps;
+                EXPECT_EQ(r.FirstWins == 2 ? r.FirstPoints : r.SecondPoints, 0)
+                    << MatchLine(first, second, r);
+                EXPECT_GT(r.FirstWins == 2 ? r.SecondPoints : r.FirstPoints, 0)
+                    << MatchLine(first, second, r);
+            }
+        }
+        EXPECT_GT(sweeps, 0) << MatchLine(first, second, {});
+    }
 }
 
 // Plays the outside player's turns with the strong strategy, or forfeits the
@@ -71,7 +96,10 @@ class TStandIn final : public TOutsidePlayer {
         TStrongPlayer strong(game);
         return strong.PlayTurn() ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
     }
-    void EndGame(TGameResult result) override { Results.push_back(result); }
+    void EndGame(TGameResult result, const std::vector<int32_t>& points) override {
+        Results.push_back(result);
+        Points.push_back(points);
+    }
 
     int RefuseGame = -1;
     int ForfeitGame = -1;
@@ -80,7 +108,8 @@ class TStandIn final : public TOutsidePlayer {
     int HandAtStart = 0;
     std::vector<TGameStart> Starts;
     std::vector<TGameResult> Results;
-    std::vector<bool> OtherMovedBefore;  // by game, at its first turn
+    std::vector<std::vector<int32_t>> Points;  // by game, its own first
+    std::vector<bool> OtherMovedBefore;        // by game, at its first turn
 };
 
 // Named first or second, the outside player is told the truth about who moves
@@ -113,6 +142,9 @@ TEST(MatchTest, AForfeitLosesTheGameAndTheMatchGoesOn) {
     ASSERT_EQ(outside.Results.size(), 4u);
     EXPECT_EQ(outside.Results[1], TGameResult::Forfeit);
     EXPECT_EQ(outside.Results[2], TGameResult::Forfeit);
+    // The forfeiting side pays for its hand, the other side nothing.
+    EXPECT_GT(outside.Points[1][0], 0);
+    EXPECT_EQ(outside.Points[1][1], 0);
     int won = 0;
     for (TGameResult r : outside.Results) {
         won += r == TGameResult::Won ? 1 : 0;
@@ -140,6 +172,9 @@ TEST(MatchTest, NothingToDrawEndsTheGameAndABrokenRuleTheMatch) {
     EXPECT_EQ(unfinished.Unfinished, 2);
     EXPECT_EQ(unfinished.Rounds, 2);
     EXPECT_EQ(empty.Results, std::vector<TGameResult>(2, TGameResult::Unfinished));
+    // Nobody went out: both hands count.
+    EXPECT_GT(empty.Points[0][0], 0);
+    EXPECT_GT(empty.Points[0][1], 0);
 
     TStandIn broken;
     broken.Always = TTurnEnd::Broken;
@@ -164,6 +199,21 @@ TEST(MatchTest, TheScriptedPlayerSharesThePlayersChairWithTheOutsideOne) {
         won += r == TGameResult::Won ? 1 : 0;
     }
     EXPECT_EQ(result.SecondWins, won);
+    // The outside player hears its own points first, the winner's 0, and the
+    // match adds up what it was told.
+    long own = 0;
+    long other = 0;
+    for (size_t g = 0; g < outside.Results.size(); ++g) {
+        const bool wonGame = outside.Results[g] == TGameResult::Won;
+        if (outside.Results[g] != TGameResult::Unfinished) {
+            EXPECT_EQ(outside.Points[g][wonGame ? 0 : 1], 0) << "game " << g + 1;
+            EXPECT_GT(outside.Points[g][wonGame ? 1 : 0], 0) << "game " << g + 1;
+        }
+        own += outside.Points[g][0];
+        other += outside.Points[g][1];
+    }
+    EXPECT_EQ(result.SecondPoints, own);
+    EXPECT_EQ(result.FirstPoints, other);
     EXPECT_EQ(outside.Starts[0].Opponent, TStrategy::Scripted);
     EXPECT_EQ(outside.ComputerTurnsSeen, 0);
     // A round is a turn of each: far fewer than one a game means one side never moved.

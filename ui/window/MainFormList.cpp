@@ -16,18 +16,6 @@
 #include "ui/window/ListLine.h"
 #include "ui/window/MainForm.h"
 
-namespace {
-
-std::vector<TCard> HandOf(const TCardArray& cards) {
-    std::vector<TCard> hand;
-    for (int i = 0; i < cards.Count(); ++i) {
-        hand.push_back(cards.At(i));
-    }
-    return hand;
-}
-
-}  // namespace
-
 void TMainForm::CreateListLine() {
     ListLine = new TListLine(StatusBar1);
     StatusBar1->addPermanentWidget(ListLine);
@@ -62,14 +50,9 @@ void TMainForm::LoadScoreList() {
 
 TFinishedGame TMainForm::FinishedGameOf(TGameEnd end) const {
     // Today's table has two seats: the player's and the computer's.
-    TFinishedGame game;
-    game.Hands = {HandOf(Game.OwnCards), HandOf(Game.OpponentCards)};
     const bool playerWon = end == TGameEnd::PlayerWon;
-    game.Winner = playerWon ? 0 : 1;
-    const bool cameOut = (playerWon ? Game.PlayerCameOut : Game.OpponentCameOut) != 0;
     const bool outBefore = playerWon ? PlayerOutBeforeTurn.value_or(true) : ComputerOutBeforeTurn;
-    game.HandRomme = cameOut && !outBefore;
-    return game;
+    return TwoSeatGame(Game, playerWon ? 0 : 1, outBefore);
 }
 
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {

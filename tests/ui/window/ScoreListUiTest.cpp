@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "game/Scoring.h"
 #include "settings/SafeFile.h"
 #include "settings/ScoreListFile.h"
 #include "tests/support/LanguageGuard.h"
@@ -155,6 +156,38 @@ TEST_F(ScoreListUiTest, ADamagedListFileIsKeptAsideAndTold) {
     EXPECT_TRUE(boxes.Shown[0].Text.contains(ScoreListFilePath() + ".bak"));
     EXPECT_TRUE(QFileInfo::exists(ScoreListFilePath() + ".bak"));
     EXPECT_EQ(In(*form).ListLine->FullText(), "Liste: Sie 0 · Computer 0");
+}
+
+// A game kept by one window, continued in the next and won there by a
+// Hand-Rommé ends in the list it was begun in.
+TEST_F(ScoreListUiTest, AKeptGameContinuedEndsInItsList) {
+    TScoreLists old;
+    old.Current.Rows = {{1, false, {12, 0}}};
+    ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), old));
+    {
+        auto first = Start();
+        TGame& game = In(*first).Game;
+        ASSERT_TRUE(game.PlayerDrawFromStock());
+        SetHand(game, "HeB HeD HeK Kr2 Kr3 Kr4 Bl2 Bl3 Bl4 Ka5 Ka6 Ka7 He5");
+        In(*first).KeepGame();
+        ASSERT_TRUE(In(*first).Keeper.Finish());
+    }
+    auto second = Start(4);
+    In(*second).ContinueAction->trigger();
+    const TCardArray& computer = In(*second).Game.OpponentCards;
+    int32_t held = 0;
+    for (int i = 0; i < computer.Count(); ++i) {
+        held += HandCardPoints(computer.At(i), DefaultJokerPoints);
+    }
+    const std::initializer_list<const char*> melds[] = {
+        {"HeB", "HeD", "HeK"}, {"Kr2", "Kr3", "Kr4"}, {"Bl2", "Bl3", "Bl4"}, {"Ka5", "Ka6", "Ka7"}};
+    for (const auto& meld : melds) {
+        Drop(*second, meld, false);
+    }
+    Drop(*second, {"He5"}, true);
+    EXPECT_EQ(In(*second).Lists.Current.Id, old.Current.Id);
+    EXPECT_EQ(In(*second).Lists.Current.Rows,
+              (std::vector<TListRow>{old.Current.Rows[0], {0, true, {0, 2 * held}}}));
 }
 
 // The window shows a row per game and the totals as a table with its headers,
