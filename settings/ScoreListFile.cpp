@@ -207,25 +207,21 @@ TScoreListsParse ParseScoreLists(const QByteArray& text) {
 
 TScoreListsReading ReadScoreLists(const QString& path) {
     TScoreListsReading reading;
-    QByteArray text;
-    switch (ReadRegularFile(path, MaxScoreListSize, text, reading.Problem)) {
-        case TFileRead::Missing:
-            return reading;
-        case TFileRead::Read: {
-            TScoreListsParse parse = ParseScoreLists(text);
-            if (parse.Problem.empty()) {
-                reading.Result = TScoreListRead::Read;
-                reading.Lists = std::move(parse.Lists);
-                return reading;
-            }
-            reading.Problem = parse.Problem;
-            break;
-        }
-        case TFileRead::Refused:
-            break;
+    TScoreListsParse parse;
+    QString kept;
+    const TFileRead read = ReadOwnFile(
+        path, MaxScoreListSize,
+        [&](const QByteArray& text) {
+            parse = ParseScoreLists(text);
+            return parse.Problem;
+        },
+        reading.Problem, kept);
+    if (read != TFileRead::Refused) {
+        reading.Result = read == TFileRead::Read ? TScoreListRead::Read : TScoreListRead::Missing;
+        reading.Lists = std::move(parse.Lists);
+        return reading;
     }
     reading.Result = TScoreListRead::Refused;
-    const QString kept = MoveAside(path);
     reading.Message =
         kept.isEmpty()
             ? QCoreApplication::translate("ScoreList",

@@ -10,6 +10,8 @@
 #include "StrongPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
+#include "game/Scoring.h"
+#include "tests/support/TestCards.h"
 
 namespace {
 
@@ -111,6 +113,66 @@ class TStandIn final : public TOutsidePlayer {
     std::vector<std::vector<int32_t>> Points;  // by game, its own first
     std::vector<bool> OtherMovedBefore;        // by game, at its first turn
 };
+
+// Lays its whole hand in its first turn of the second game; in the first it
+// leaves the computer three cards to lay and Kreuz 2 to draw and throw. Both
+// are a Hand-Rommé: the other side's points count double.
+class THandRomme final : public TOutsidePlayer {
+  public:
+    bool BeginGame(const TGame&, const TGameStart& start) override {
+        Game = start.Game;
+        return true;
+    }
+    TTurnEnd PlayTurn(TGame& game, std::string&) override {
+        EXPECT_TRUE(game.PlayerDrawFromStock());
+        if (Game == 1) {
+            while (!game.OpponentCards.Empty()) {
+                MoveCard(game.OpponentCards, 0, game.Stock);
+            }
+            PutCards(game, game.OpponentCards, "KaB KaD KaK", TFrom::Deck);
+            SetHand(game, "Kr9 Kr5 He2");
+            int two = 0;
+            while (game.Stock.At(two).Suit != Kreuz || game.Stock.At(two).Rank != 2) {
+                ++two;
+            }
+            game.Stock.Exchange(0, two);
+        } else {
+            SetHand(game, "HeB HeD HeK Kr2 Kr3 Kr4 Bl5");
+            for (const char* meld : {"HeB HeD HeK", "Kr2 Kr3 Kr4"}) {
+                Select(game, meld);
+                game.PlayerLayOut(-1);
+            }
+            for (int i = 0; i < game.OpponentCards.Count(); ++i) {
+                Held += HandCardPoints(game.OpponentCards.At(i), DefaultJokerPoints);
+            }
+        }
+        Select(game, Game == 1 ? "He2" : "Bl5");
+        game.PlayerDiscard();
+        return TTurnEnd::Played;
+    }
+    void EndGame(TGameResult, const std::vector<int32_t>& points) override { Points.push_back(points); }
+
+    static void Select(TGame& game, const std::string& cards) {
+        game.ClearHandSelection();
+        for (const TCard& card : ParseCards(cards)) {
+            game.ToggleHandCard(HandIndex(game, CardName(card)));
+        }
+    }
+
+    int Game = 0;
+    int32_t Held = 0;
+    std::vector<std::vector<int32_t>> Points;
+};
+
+TEST(MatchTest, AHandRommeDoublesTheOtherSidesPoints) {
+    THandRomme outside;
+    const TMatchResult result = PlayMatch(TStrategy::Extern, TStrategy::Classic, 1, 3, 500, &outside);
+    EXPECT_EQ(result.Failure, "");
+    ASSERT_EQ(outside.Points.size(), 2u);
+    EXPECT_EQ(outside.Points[0], (std::vector<int32_t>{28, 0}));  // Kreuz 9 and 5, doubled
+    EXPECT_EQ(outside.Points[1], (std::vector<int32_t>{0, 2 * outside.Held}));
+    EXPECT_EQ(result.FirstPoints, 28);
+}
 
 // Named first or second, the outside player is told the truth about who moves
 // first, and the side named first moves first in the first game of each deal.

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -99,6 +100,21 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     EXPECT_EQ(In(*form).Lists.Current.Rows, rows);
     EXPECT_EQ(In(*form).ListLine->FullText(), "Liste: Sie 68 · Computer 85");
     EXPECT_EQ(In(*form).ListLine->accessibleName(), "Liste: Sie 68, Computer 85");
+
+    // A list that cannot be written is told once and goes on in memory.
+    ASSERT_TRUE(QFile::rename(ScoreListFilePath(), ScoreListFilePath() + ".old"));
+    ASSERT_TRUE(QDir().mkpath(ScoreListFilePath()));
+    for (int game = 0; game < 2; ++game) {
+        SetUp(*form, "Kr7", "He9");
+        Drop(*form, {"Kr7"}, true);
+    }
+    ASSERT_EQ(boxes.Shown.size(), 6u);
+    EXPECT_EQ(boxes.Shown[3].Text, "Die Liste ließ sich nicht in " + ScoreListFilePath() +
+                                       " speichern. Sie gilt weiter, solange Brisko läuft.");
+    EXPECT_EQ(In(*form).Lists.Current.Rows.size(), 5u);
+    ASSERT_TRUE(QDir(ScoreListFilePath()).removeRecursively());
+    ASSERT_TRUE(QFile::rename(ScoreListFilePath() + ".old", ScoreListFilePath()));
+    In(*form).Lists.Current.Rows.resize(3);
 
     // A game given up leaves no row; the list comes back at the next start.
     ASSERT_TRUE(game.PlayerDrawFromStock());
