@@ -11,6 +11,8 @@ namespace {
 
 // Keys: the opponent's name and the figure, e.g. "KlassischGewonnen".
 const char* const FigureKeys[] = {"Gewonnen", "Verloren", "Serie", "LaengsteSerie", "WenigsteZuege"};
+const char* const ListsWonKey = "ListenGewonnen";
+const char* const ListsLostKey = "ListenVerloren";
 
 int32_t* Figures(TOpponentRecord& record, int index) {
     int32_t* figures[] = {&record.Won, &record.Lost, &record.Streak, &record.LongestStreak,
@@ -27,6 +29,30 @@ void AddOne(int32_t& figure) {
     if (figure < std::numeric_limits<int32_t>::max()) {
         ++figure;
     }
+}
+
+// The games against each opponent; false when a figure is damaged.
+bool ReadGames(const TProfileFile& ini, TGameStatistics& statistics) {
+    for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
+        TOpponentRecord& record = statistics.For(opponent);
+        for (int f = 0; f < 5; ++f) {
+            const QString text =
+                ini.ReadString(StatisticsSection, StoredOpponentName(opponent) + FigureKeys[f], "0");
+            if (!ParseDecimal(text, *Figures(record, f))) {
+                return false;
+            }
+        }
+        if (!Plausible(record)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A count of lists; 0 when missing or damaged.
+int32_t ReadListCount(const TProfileFile& ini, const char* key) {
+    int32_t count = 0;
+    return ParseDecimal(ini.ReadString(StatisticsSection, key, "0"), count) && count > 0 ? count : 0;
 }
 
 }  // namespace
@@ -54,21 +80,17 @@ void TGameStatistics::Count(const TCountedGame& game) {
     }
 }
 
+void TGameStatistics::Count(const TCountedList& list) {
+    AddOne(list.Won ? ListsWon : ListsLost);
+}
+
 TGameStatistics TGameStatistics::Read(const TProfileFile& ini) {
     TGameStatistics statistics;
-    for (const TOpponentKind opponent : {TOpponentKind::Classic, TOpponentKind::Strong}) {
-        TOpponentRecord& record = statistics.For(opponent);
-        for (int f = 0; f < 5; ++f) {
-            const QString text =
-                ini.ReadString(StatisticsSection, StoredOpponentName(opponent) + FigureKeys[f], "0");
-            if (!ParseDecimal(text, *Figures(record, f))) {
-                return {};
-            }
-        }
-        if (!Plausible(record)) {
-            return {};
-        }
+    if (!ReadGames(ini, statistics)) {
+        statistics = {};
     }
+    statistics.ListsWon = ReadListCount(ini, ListsWonKey);
+    statistics.ListsLost = ReadListCount(ini, ListsLostKey);
     return statistics;
 }
 
@@ -80,10 +102,12 @@ void TGameStatistics::Write(TProfileFile& ini) const {
                              *Figures(record, f));
         }
     }
+    ini.WriteInteger(StatisticsSection, ListsWonKey, ListsWon);
+    ini.WriteInteger(StatisticsSection, ListsLostKey, ListsLost);
 }
 
 bool AddToStatisticsFile(const QString& fileName, const std::vector<TCountedGame>& games,
-                         TGameStatistics& totals) {
+                         TGameStatistics& totals, const std::vector<TCountedList>& lists) {
     // Held only for a read and a write: a copy that waits longer writes anyway.
     QLockFile lock(fileName + ".lock");
     lock.tryLock(2000);
@@ -91,6 +115,9 @@ bool AddToStatisticsFile(const QString& fileName, const std::vector<TCountedGame
     totals = TGameStatistics::Read(ini);
     for (const TCountedGame& game : games) {
         totals.Count(game);
+    }
+    for (const TCountedList& list : lists) {
+        totals.Count(list);
     }
     totals.Write(ini);
     return ini.UpdateFile();

@@ -29,8 +29,16 @@ struct TCountedGame {
     int32_t Turns = 0;  // of the player, in a won game
 };
 
+// A list that ended, or was given up (lost), as it is counted.
+struct TCountedList {
+    bool Won = false;
+};
+
 struct TGameStatistics {
     TOpponentRecord Of[2];  // by TOpponentKind
+    // Lists, against whichever opponents they were played.
+    int32_t ListsWon = 0;
+    int32_t ListsLost = 0;
 
     TOpponentRecord& For(TOpponentKind opponent) { return Of[static_cast<int>(opponent)]; }
     const TOpponentRecord& For(TOpponentKind opponent) const { return Of[static_cast<int>(opponent)]; }
@@ -39,10 +47,12 @@ struct TGameStatistics {
     void CountWin(TOpponentKind opponent, int32_t turns);
     void CountLoss(TOpponentKind opponent);
     void Count(const TCountedGame& game);
+    void Count(const TCountedList& list);
     void Reset() { *this = TGameStatistics{}; }
 
     // A missing section reads as zeros; so does a damaged one (a value that is
-    // no number, below zero, or at odds with the others).
+    // no number, below zero, or at odds with the others). The lists' figures
+    // stand apart: a missing or damaged one reads as zero, the games' stay.
     static TGameStatistics Read(const TProfileFile& ini);
     // Sets the section's values; the caller writes the file.
     void Write(TProfileFile& ini) const;
@@ -50,10 +60,10 @@ struct TGameStatistics {
     bool operator==(const TGameStatistics&) const = default;
 };
 
-// Counts the games into the totals the settings file holds now, which another
+// Counts the games and lists into the totals the settings file holds now, which another
 // copy of the program may have counted into since this one read them, and
 // writes the file; the two copies never write at once. `totals` is what the
 // file then holds (with the games counted even when it could not be written).
 // False when the file could not be written.
 bool AddToStatisticsFile(const QString& fileName, const std::vector<TCountedGame>& games,
-                         TGameStatistics& totals);
+                         TGameStatistics& totals, const std::vector<TCountedList>& lists = {});

@@ -383,25 +383,21 @@ TKeptGameParse ParseKeptGame(const QByteArray& text) {
 
 TKeptGameReading ReadKeptGame(const QString& path) {
     TKeptGameReading reading;
-    QByteArray text;
-    switch (ReadRegularFile(path, MaxKeptGameSize, text, reading.Problem)) {
-        case TFileRead::Missing:
-            return reading;
-        case TFileRead::Read: {
-            TKeptGameParse parse = ParseKeptGame(text);
-            if (parse.Problem.empty()) {
-                reading.Result = TKeptGameRead::Read;
-                reading.Kept = std::move(parse.Kept);
-                return reading;
-            }
-            reading.Problem = parse.Problem;
-            break;
-        }
-        case TFileRead::Refused:
-            break;
+    TKeptGameParse parse;
+    QString kept;
+    const TFileRead read = ReadOwnFile(
+        path, MaxKeptGameSize,
+        [&](const QByteArray& text) {
+            parse = ParseKeptGame(text);
+            return parse.Problem;
+        },
+        reading.Problem, kept);
+    if (read != TFileRead::Refused) {
+        reading.Result = read == TFileRead::Read ? TKeptGameRead::Read : TKeptGameRead::Missing;
+        reading.Kept = std::move(parse.Kept);
+        return reading;
     }
     reading.Result = TKeptGameRead::Refused;
-    const QString kept = MoveAside(path);
     reading.Message =
         kept.isEmpty()
             ? QCoreApplication::translate(

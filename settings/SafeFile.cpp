@@ -259,3 +259,18 @@ TFileRead ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& conte
     }
     return TFileRead::Read;
 }
+
+TFileRead ReadOwnFile(const QString& path, qint64 maxSize,
+                      const std::function<std::string(const QByteArray& text)>& parse, std::string& problem,
+                      QString& keptAs) {
+    QByteArray text;
+    TFileRead read = ReadRegularFile(path, maxSize, text, problem);
+    if (read == TFileRead::Read) {
+        problem = parse(text);
+        read = problem.empty() ? TFileRead::Read : TFileRead::Refused;
+    }
+    if (read == TFileRead::Refused) {
+        keptAs = MoveAside(path);
+    }
+    return read;
+}

@@ -61,3 +61,11 @@ enum class TFileRead { Read, Missing, Refused };
 // or a folder is refused without being followed or read, as is a larger file;
 // `problem` then says why, in English.
 TFileRead ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& contents, std::string& problem);
+
+// Reads a file of the program's own that way and hands its text to `parse`,
+// which says in English what is wrong with it, nothing when all is well. A
+// file refused by either is moved aside (MoveAside); `keptAs` is the name it
+// got, empty when it could not be moved.
+TFileRead ReadOwnFile(const QString& path, qint64 maxSize,
+                      const std::function<std::string(const QByteArray& text)>& parse, std::string& problem,
+                      QString& keptAs);

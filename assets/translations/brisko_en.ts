@@ -168,6 +168,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreList</name>
+    <message>
+        <source>Die Liste in %1 ließ sich nicht lesen. Eine neue Liste beginnt.</source>
+        <translation>The score sheet in %1 could not be read. A new sheet begins.</translation>
+    </message>
+    <message>
+        <source>Die Liste ließ sich nicht lesen. Die Datei ist unverändert als %1 aufbewahrt. Eine neue Liste beginnt.</source>
+        <translation>The score sheet could not be read. The file has been kept unchanged as %1. A new sheet begins.</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ziehen Sie eine Karte!</source>
@@ -326,6 +337,157 @@ Please reinstall the game.</translation>
     </message>
 </context>
 <context>
+    <name>TListForm</name>
+    <message>
+        <source>bei mehr als 500 Minuspunkten</source>
+        <translation>above 500 penalty points</translation>
+    </message>
+    <message>
+        <source>bei mehr als 1000 Minuspunkten</source>
+        <translation>above 1,000 penalty points</translation>
+    </message>
+    <message>
+        <source>nach 10 Spielen</source>
+        <translation>after 10 games</translation>
+    </message>
+    <message>
+        <source>nach 20 Spielen</source>
+        <translation>after 20 games</translation>
+    </message>
+    <message>
+        <source>nie, nur mit „Neue Liste“</source>
+        <translation>never, only with “New Sheet”</translation>
+    </message>
+    <message>
+        <source>Die Liste endet, sobald jemand mehr als %1 Minuspunkte hat. Es gewinnt, wer dann die wenigsten hat.</source>
+        <translation>The sheet ends as soon as somebody has more than %1 penalty points. Whoever has the fewest then wins.</translation>
+    </message>
+    <message>
+        <source>Die Liste endet nach %1 Spielen (noch %2). Es gewinnt, wer dann die wenigsten Minuspunkte hat.</source>
+        <translation>The sheet ends after %1 games (%2 to go). Whoever has the fewest penalty points then wins.</translation>
+    </message>
+    <message>
+        <source>Die Liste endet erst mit „Neue Liste“.</source>
+        <translation>The sheet ends only with “New Sheet”.</translation>
+    </message>
+    <message>
+        <source>Sie</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Liste: %1</source>
+        <translation>Scores: %1</translation>
+    </message>
+    <message>
+        <source>Sie haben die Liste gewonnen!</source>
+        <translation>You won the score sheet!</translation>
+    </message>
+    <message>
+        <source>Sie haben die Liste gewonnen, gemeinsam mit %1!</source>
+        <translation>You won the score sheet, together with %1!</translation>
+    </message>
+    <message>
+        <source>%1 hat die Liste gewonnen.</source>
+        <translation>%1 won the score sheet.</translation>
+    </message>
+    <message>
+        <source>%1 haben die Liste gemeinsam gewonnen.</source>
+        <translation>%1 share the win of the score sheet.</translation>
+    </message>
+    <message>
+        <source>%1 Endstand: %2. Eine neue Liste beginnt.</source>
+        <translation>%1 Final score: %2. A new sheet begins.</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Ausgegangen</source>
+        <translation>Went out</translation>
+    </message>
+    <message>
+        <source>Hand-Rommé</source>
+        <translation>Hand rummy</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Score Sheet</translation>
+    </message>
+    <message>
+        <source>Minuspunkte je Spiel</source>
+        <translation>Penalty points per game</translation>
+    </message>
+    <message>
+        <source>Die Liste &amp;endet:</source>
+        <translation>Sheet &amp;ends:</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Ein &amp;Joker auf der Hand zählt:</source>
+        <translation>A &amp;joker in the hand counts:</translation>
+    </message>
+    <message>
+        <source>Liste &amp;speichern…</source>
+        <translation>&amp;Save Sheet…</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Liste</source>
+        <translation>&amp;New Sheet</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Laufende Liste</source>
+        <translation>Current sheet</translation>
+    </message>
+    <message>
+        <source>Letzte Liste (beendet)</source>
+        <translation>Last sheet (ended)</translation>
+    </message>
+    <message>
+        <source>Letzte Liste (aufgegeben)</source>
+        <translation>Last sheet (given up)</translation>
+    </message>
+    <message>
+        <source>Hand-Rommé, doppelt</source>
+        <translation>Hand rummy, doubled</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Diese Liste wurde vor ihrem Ende aufgegeben.</source>
+        <translation>This sheet was given up before its end.</translation>
+    </message>
+    <message>
+        <source>&amp;Anzeigen:</source>
+        <translation>Sho&amp;w:</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Ausgelegte Karten zurücknehmen</source>
@@ -342,10 +504,6 @@ Please reinstall the game.</translation>
     <message>
         <source>Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.</source>
         <translation>From the next game on, you will play against the %1 opponent.</translation>
-    </message>
-    <message>
-        <source>Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide Gegner werden gelöscht.</source>
-        <translation>Do you really want to reset the statistics? The games counted against both opponents will be cleared.</translation>
     </message>
     <message>
         <source>Statistik zurücksetzen</source>
@@ -479,6 +637,50 @@ Please reinstall the game.</translation>
         <source>Das nicht fortgesetzte Spiel ließ sich nicht aus %1 entfernen; es wird beim nächsten Start wieder angeboten.</source>
         <translation>The game you did not resume could not be removed from %1; it will be offered again at the next start.</translation>
     </message>
+    <message>
+        <source>Liste beendet</source>
+        <translation>Score Sheet Finished</translation>
+    </message>
+    <message>
+        <source>Liste speichern</source>
+        <translation>Save Score Sheet</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Score Sheet</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die laufende Liste aufgeben und eine neue beginnen? Die aufgegebene Liste zählt in der Statistik als verloren.</source>
+        <translation>Do you want to give up the current score sheet and begin a new one? The sheet given up counts as lost in the statistics.</translation>
+    </message>
+    <message>
+        <source>Neue Liste</source>
+        <translation>New Sheet</translation>
+    </message>
+    <message>
+        <source>Die Liste ließ sich nicht in %1 speichern.</source>
+        <translation>The score sheet could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Die Liste ließ sich nicht in %1 speichern. Sie gilt weiter, solange Brisko läuft.</source>
+        <translation>The score sheet could not be saved to %1. It stays as it is as long as Brisko runs.</translation>
+    </message>
+    <message>
+        <source>Minuspunkte der laufenden Liste – Spiel › Liste... (F3)</source>
+        <translation>Penalty points of the current score sheet – Game › Score Sheet... (F3)</translation>
+    </message>
+    <message>
+        <source>L&amp;iste...</source>
+        <translation>Sc&amp;ore Sheet...</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide Gegner und die gezählten Listen werden gelöscht.</source>
+        <translation>Do you really want to reset the statistics? The games counted against both opponents and the score sheets counted will be cleared.</translation>
+    </message>
 </context>
 <context>
     <name>TMessageBoxes</name>
@@ -560,10 +762,6 @@ Please reinstall the game.</translation>
         <translation>Statistics</translation>
     </message>
     <message>
-        <source>Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem Ziehen einer Karte.</source>
-        <translation>Every game that ends with a player discarding their last card counts. A game you abandon with “New Game” counts as lost if you had already drawn a card in it. A turn begins with drawing a card.</translation>
-    </message>
-    <message>
         <source>Zurücksetzen</source>
         <translation>Reset</translation>
     </message>
@@ -575,6 +773,18 @@ Please reinstall the game.</translation>
         <source>%1 %</source>
         <extracomment>A share in percent, %1 the number: &quot;75 %&quot; in German, &quot;75%&quot; in English.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Listen gewonnen</source>
+        <translation>Score sheets won</translation>
+    </message>
+    <message>
+        <source>Listen verloren</source>
+        <translation>Score sheets lost</translation>
+    </message>
+    <message>
+        <source>Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem Ziehen einer Karte. Eine Liste zählt, wenn sie endet; eine Liste, die Sie mit „Neue Liste“ aufgeben, zählt als verloren.</source>
+        <translation>Every game that ends with a player discarding their last card counts. A game you abandon with “New Game” counts as lost if you had already drawn a card in it. A turn begins with drawing a card. A score sheet counts when it ends; a sheet you give up with “New Sheet” counts as lost.</translation>
     </message>
 </context>
 <context>

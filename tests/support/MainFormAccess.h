@@ -19,6 +19,7 @@ class TMainFormAccess {
           StrongOpponentAction(form.StrongOpponentAction),
           HintAction(form.HintAction),
           StatisticsAction(form.StatisticsAction),
+          ListAction(form.ListAction),
           Einstellungen1(form.Einstellungen1),
           Beenden1(form.Beenden1),
           HilfeMenu(form.HilfeMenu),
@@ -36,11 +37,13 @@ class TMainFormAccess {
           ScrollBar1(form.ScrollBar1),
           StatusBar1(form.StatusBar1),
           StatusBarText(form.StatusBarText),
+          ListLine(form.ListLine),
           Timer1(form.Timer1),
           SettleTimer(form.SettleTimer),
           OptionsForm(form.OptionsForm),
           HelpViewer(form.HelpViewer),
           StatisticsForm(form.StatisticsForm),
+          ListForm(form.ListForm),
           StockRect(form.StockRect),
           DiscardRect(form.DiscardRect),
           CardBack(form.CardBack),
@@ -60,6 +63,9 @@ class TMainFormAccess {
           TellScreenReaders(form.TellScreenReaders),
           HintMarks(form.HintMarks),
           Statistics(form.Statistics),
+          Lists(form.Lists),
+          ListSettings(form.ListSettings),
+          ChooseExportFile(form.ChooseExportFile),
           Keeper(*form.Keeper),
           BlinkClock(form.BlinkClock),
           TicksCounted(form.TicksCounted),
@@ -74,6 +80,7 @@ class TMainFormAccess {
     void ChooseOpponent(TOpponentKind opponent) { Form.ChooseOpponent(opponent); }
     void ShowHint() { Form.ShowHint(); }
     void OpenStatistics() { Form.OpenStatistics(); }
+    void OpenList() { Form.OpenList(); }
     void Einstellungen1Click() { Form.Einstellungen1Click(); }
     void Hilfe2Click() { Form.Hilfe2Click(); }
     void berdasProgramm1Click() { Form.berdasProgramm1Click(); }
@@ -120,6 +127,7 @@ class TMainFormAccess {
     QAction*& StrongOpponentAction;
     QAction*& HintAction;
     QAction*& StatisticsAction;
+    QAction*& ListAction;
     QAction*& Einstellungen1;
     QAction*& Beenden1;
     QMenu*& HilfeMenu;
@@ -137,11 +145,13 @@ class TMainFormAccess {
     QScrollBar*& ScrollBar1;
     QStatusBar*& StatusBar1;
     TElidedLabel*& StatusBarText;
+    TListLine*& ListLine;
     QTimer*& Timer1;
     QTimer*& SettleTimer;
     TOptionsForm*& OptionsForm;
     THelpViewer*& HelpViewer;
     TStatisticsForm*& StatisticsForm;
+    TListForm*& ListForm;
     TRect& StockRect;
     TRect& DiscardRect;
     QImage& CardBack;
@@ -161,6 +171,9 @@ class TMainFormAccess {
     std::function<void(QAccessibleEvent*)>& TellScreenReaders;
     std::vector<TTableMark>& HintMarks;
     TGameStatistics& Statistics;
+    TScoreLists& Lists;
+    TListSettings& ListSettings;
+    std::function<QString()>& ChooseExportFile;
     TFileKeeper& Keeper;
     std::function<int64_t()>& BlinkClock;
     int64_t& TicksCounted;

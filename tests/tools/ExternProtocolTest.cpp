@@ -99,11 +99,13 @@ TEST(ExternProtocolTest, TheToolsOwnMessages) {
     EXPECT_EQ(
         GameMessage(game, TGameStart{2, 3, false, TStrategy::Strong}),
         R"({"cards":14,"deal":2,"first":false,"game":3,"minimum":30,"opponent":"stark","type":"game"})");
-    EXPECT_EQ(EndMessage(TGameResult::Won, ""), R"({"result":"won","type":"end"})");
-    EXPECT_EQ(EndMessage(TGameResult::Lost, ""), R"({"result":"lost","type":"end"})");
-    EXPECT_EQ(EndMessage(TGameResult::Unfinished, ""), R"({"result":"unfinished","type":"end"})");
-    EXPECT_EQ(EndMessage(TGameResult::Forfeit, "garbled answer: \"x\"\n"),
-              R"({"reason":"garbled answer: \"x\"\n","result":"forfeit","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Won, {0, 44}, ""), R"({"points":[0,44],"result":"won","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Lost, {96, 0}, ""),
+              R"({"points":[96,0],"result":"lost","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Unfinished, {3, 7}, ""),
+              R"({"points":[3,7],"result":"unfinished","type":"end"})");
+    EXPECT_EQ(EndMessage(TGameResult::Forfeit, {5, 0}, "garbled answer: \"x\"\n"),
+              R"({"points":[5,0],"reason":"garbled answer: \"x\"\n","result":"forfeit","type":"end"})");
 }
 
 TEST(ExternProtocolTest, AnswersAreReadInTheirOneShape) {

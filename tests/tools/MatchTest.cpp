@@ -10,6 +10,8 @@
 #include "StrongPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
+#include "game/Scoring.h"
+#include "tests/support/TestCards.h"
 
 namespace {
 
@@ -43,6 +45,31 @@ TEST(MatchTest, TheShareComesWithItsWilsonInterval) {
     EXPECT_NEAR(WilsonInterval(0, 0).High, 100.0, 1e-9);
     EXPECT_EQ(IntervalLine(TStrategy::Strong, TMatchResult{100, 86, 14, 0, 0, 0, ""}),
               "95 % interval of stark's share (Wilson): 77.9 % to 91.5 %");
+    EXPECT_EQ(PointsLine(TStrategy::Strong, TStrategy::Classic, TMatchResult{8, 6, 2, 0, 0, 0, "", 70, 203}),
+              "mean minus points per game: stark 8.8, klassisch 25.4");
+}
+
+// Whichever chair a strategy sits in, a side that won both games of a deal has
+// no minus points and the other side some.
+TEST(MatchTest, MinusPointsGoToTheSideThatHeldTheCards) {
+    const std::pair<TStrategy, TStrategy> pairings[] = {{TStrategy::Strong, TStrategy::Classic},
+                                                        {TStrategy::Classic, TStrategy::Strong},
+                                                        {TStrategy::Scripted, TStrategy::Classic}};
+    for (const auto& [first, second] : pairings) {
+        int sweeps = 0;
+        for (uint64_t seed = 1; seed <= 12; ++seed) {
+            const TMatchResult r = PlayMatch(first, second, 1, seed);
+            ASSERT_EQ(r.Failure, "");
+            if (r.FirstWins == 2 || r.SecondWins == 2) {
+                ++sweeps;
+                EXPECT_EQ(r.FirstWins == 2 ? r.FirstPoints : r.SecondPoints, 0)
+                    << MatchLine(first, second, r);
+                EXPECT_GT(r.FirstWins == 2 ? r.SecondPoints : r.FirstPoints, 0)
+                    << MatchLine(first, second, r);
+            }
+        }
+        EXPECT_GT(sweeps, 0) << MatchLine(first, second, {});
+    }
 }
 
 // Plays the outside player's turns with the strong strategy, or forfeits the
@@ -71,7 +98,10 @@ class TStandIn final : public TOutsidePlayer {
         TStrongPlayer strong(game);
         return strong.PlayTurn() ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
     }
-    void EndGame(TGameResult result) override { Results.push_back(result); }
+    void EndGame(TGameResult result, const std::vector<int32_t>& points) override {
+        Results.push_back(result);
+        Points.push_back(points);
+    }
 
     int RefuseGame = -1;
     int ForfeitGame = -1;
@@ -80,8 +110,69 @@ class TStandIn final : public TOutsidePlayer {
     int HandAtStart = 0;
     std::vector<TGameStart> Starts;
     std::vector<TGameResult> Results;
-    std::vector<bool> OtherMovedBefore;  // by game, at its first turn
+    std::vector<std::vector<int32_t>> Points;  // by game, its own first
+    std::vector<bool> OtherMovedBefore;        // by game, at its first turn
 };
+
+// Lays its whole hand in its first turn of the second game; in the first it
+// leaves the computer three cards to lay and Kreuz 2 to draw and throw. Both
+// are a Hand-Rommé: the other side's points count double.
+class THandRomme final : public TOutsidePlayer {
+  public:
+    bool BeginGame(const TGame&, const TGameStart& start) override {
+        Game = start.Game;
+        return true;
+    }
+    TTurnEnd PlayTurn(TGame& game, std::string&) override {
+        EXPECT_TRUE(game.PlayerDrawFromStock());
+        if (Game == 1) {
+            while (!game.OpponentCards.Empty()) {
+                MoveCard(game.OpponentCards, 0, game.Stock);
+            }
+            PutCards(game, game.OpponentCards, "KaB KaD KaK", TFrom::Deck);
+            SetHand(game, "Kr9 Kr5 He2");
+            int two = 0;
+            while (game.Stock.At(two).Suit != Kreuz || game.Stock.At(two).Rank != 2) {
+                ++two;
+            }
+            game.Stock.Exchange(0, two);
+        } else {
+            SetHand(game, "HeB HeD HeK Kr2 Kr3 Kr4 Bl5");
+            for (const char* meld : {"HeB HeD HeK", "Kr2 Kr3 Kr4"}) {
+                Select(game, meld);
+                game.PlayerLayOut(-1);
+            }
+            for (int i = 0; i < game.OpponentCards.Count(); ++i) {
+                Held += HandCardPoints(game.OpponentCards.At(i), DefaultJokerPoints);
+            }
+        }
+        Select(game, Game == 1 ? "He2" : "Bl5");
+        game.PlayerDiscard();
+        return TTurnEnd::Played;
+    }
+    void EndGame(TGameResult, const std::vector<int32_t>& points) override { Points.push_back(points); }
+
+    static void Select(TGame& game, const std::string& cards) {
+        game.ClearHandSelection();
+        for (const TCard& card : ParseCards(cards)) {
+            game.ToggleHandCard(HandIndex(game, CardName(card)));
+        }
+    }
+
+    int Game = 0;
+    int32_t Held = 0;
+    std::vector<std::vector<int32_t>> Points;
+};
+
+TEST(MatchTest, AHandRommeDoublesTheOtherSidesPoints) {
+    THandRomme outside;
+    const TMatchResult result = PlayMatch(TStrategy::Extern, TStrategy::Classic, 1, 3, 500, &outside);
+    EXPECT_EQ(result.Failure, "");
+    ASSERT_EQ(outside.Points.size(), 2u);
+    EXPECT_EQ(outside.Points[0], (std::vector<int32_t>{28, 0}));  // Kreuz 9 and 5, doubled
+    EXPECT_EQ(outside.Points[1], (std::vector<int32_t>{0, 2 * outside.Held}));
+    EXPECT_EQ(result.FirstPoints, 28);
+}
 
 // Named first or second, the outside player is told the truth about who moves
 // first, and the side named first moves first in the first game of each deal.
@@ -113,6 +204,9 @@ TEST(MatchTest, AForfeitLosesTheGameAndTheMatchGoesOn) {
     ASSERT_EQ(outside.Results.size(), 4u);
     EXPECT_EQ(outside.Results[1], TGameResult::Forfeit);
     EXPECT_EQ(outside.Results[2], TGameResult::Forfeit);
+    // The forfeiting side pays for its hand, the other side nothing.
+    EXPECT_GT(outside.Points[1][0], 0);
+    EXPECT_EQ(outside.Points[1][1], 0);
     int won = 0;
     for (TGameResult r : outside.Results) {
         won += r == TGameResult::Won ? 1 : 0;
@@ -140,6 +234,9 @@ TEST(MatchTest, NothingToDrawEndsTheGameAndABrokenRuleTheMatch) {
     EXPECT_EQ(unfinished.Unfinished, 2);
     EXPECT_EQ(unfinished.Rounds, 2);
     EXPECT_EQ(empty.Results, std::vector<TGameResult>(2, TGameResult::Unfinished));
+    // Nobody went out: both hands count.
+    EXPECT_GT(empty.Points[0][0], 0);
+    EXPECT_GT(empty.Points[0][1], 0);
 
     TStandIn broken;
     broken.Always = TTurnEnd::Broken;
@@ -164,6 +261,13 @@ TEST(MatchTest, TheScriptedPlayerSharesThePlayersChairWithTheOutsideOne) {
         won += r == TGameResult::Won ? 1 : 0;
     }
     EXPECT_EQ(result.SecondWins, won);
+    // The outside player hears its own points first; the match adds up what it was told.
+    long own = 0;
+    for (size_t g = 0; g < outside.Points.size(); ++g) {
+        own += outside.Points[g][0];
+        EXPECT_EQ(outside.Points[g][0] == 0, outside.Results[g] == TGameResult::Won) << "game " << g + 1;
+    }
+    EXPECT_EQ(result.SecondPoints, own);
     EXPECT_EQ(outside.Starts[0].Opponent, TStrategy::Scripted);
     EXPECT_EQ(outside.ComputerTurnsSeen, 0);
     // A round is a turn of each: far fewer than one a game means one side never moved.

@@ -203,11 +203,11 @@ bool TExternPlayer::BeginGame(const TGame& game, const TGameStart& start) {
     return Tell(GameMessage(game, start));
 }
 
-void TExternPlayer::EndGame(TGameResult result) {
+void TExternPlayer::EndGame(TGameResult result, const std::vector<int32_t>& points) {
     if (!Program.Running()) {
         return;
     }
-    Program.Send(EndMessage(result, ForfeitReason), Timeout);
+    Program.Send(EndMessage(result, points, ForfeitReason), Timeout);
     if (result == TGameResult::Forfeit) {
         // Out of step, or in doubt: the next game starts with a fresh program.
         Program.Stop(Grace());

@@ -26,7 +26,7 @@ class TExternPlayer final : public TOutsidePlayer {
 
     bool BeginGame(const TGame& game, const TGameStart& start) override;
     TTurnEnd PlayTurn(TGame& game, std::string& failure) override;
-    void EndGame(TGameResult result) override;
+    void EndGame(TGameResult result, const std::vector<int32_t>& points) override;
     // Ends the program: its input closed, a moment to leave, then signals.
     void Finish();
 

@@ -216,9 +216,13 @@ std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id)
     return Line(message);
 }
 
-std::string EndMessage(TGameResult result, const std::string& reason) {
+std::string EndMessage(TGameResult result, const std::vector<int32_t>& points, const std::string& reason) {
     static const char* const results[] = {"won", "lost", "unfinished", "forfeit"};
-    QJsonObject message{{"type", "end"}, {"result", results[static_cast<int>(result)]}};
+    QJsonArray counted;
+    for (const int32_t seat : points) {
+        counted.append(seat);
+    }
+    QJsonObject message{{"type", "end"}, {"result", results[static_cast<int>(result)]}, {"points", counted}};
     if (!reason.empty()) {
         message.insert("reason", QString::fromStdString(reason));
     }

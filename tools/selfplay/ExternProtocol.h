@@ -34,7 +34,9 @@ std::string GameMessage(const TGame& game, const TGameStart& start);
 // What the player's chair may see, as a "draw" or a "play" message; a play
 // message names the card just drawn. `id` numbers the question, 0 for none.
 std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id = 0);
-std::string EndMessage(TGameResult result, const std::string& reason);
+// `points`: the game's minus points, the receiving seat's first, then the
+// others in turn order.
+std::string EndMessage(TGameResult result, const std::vector<int32_t>& points, const std::string& reason);
 
 // The answers. Each reader is false on anything but the one shape it takes,
 // with what is wrong in `error`. The name comes quoted and fit to print; the

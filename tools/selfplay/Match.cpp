@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -10,24 +11,46 @@
 #include "StrongPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
+#include "game/Scoring.h"
 #include "game/SilentScreen.h"
 
 namespace {
+
+// Each strategy's minus points from a game as the chairs hold it, `own` the
+// strategy in the player's chair: seat 0 of the game is the player's chair.
+void PointsByStrategy(const TFinishedGame& game, int own, int32_t (&points)[2]) {
+    const std::vector<int32_t> bySeat = MinusPoints(game, DefaultJokerPoints);
+    points[own] = bySeat[0];
+    points[1 - own] = bySeat[1];
+}
 
 // The two strategies of a match are numbered 0 (named first) and 1.
 class TMatchScreen final : public TSilentScreen {
   public:
     void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
     void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
-        Winner = end == TGameEnd::PlayerWon ? InPlayerChair : InComputerChair;
+        const bool playerWon = end == TGameEnd::PlayerWon;
+        Winner = playerWon ? InPlayerChair : InComputerChair;
+        // The hands are counted before the next deal, in the chairs they are in.
+        PointsByStrategy(TwoSeatGame(*Game, playerWon ? 0 : 1, OutBefore[Winner]),
+                         playerWon ? Winner : 1 - Winner, Points);
+    }
+    // A computer's turn begins: whether it had come out counts for a Hand-Rommé.
+    void OpponentStep(const TTurnRecord& record) override {
+        if (record.Steps.empty()) {
+            OutBefore[InComputerChair] = Game->OpponentCameOut != 0;
+        }
     }
     // Every joker exchange offered is taken.
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
+    const TGame* Game = nullptr;
     int InPlayerChair = 0;
     int InComputerChair = 1;  // who plays the computer's turn that is running
     int Winner = -1;
     int Refusals = 0;
+    bool OutBefore[2] = {};  // by strategy: had come out when its latest turn began
+    int32_t Points[2] = {};  // by strategy, once the game is won
 };
 
 // The hands and what each side has come out with and taken from the pile
@@ -62,6 +85,7 @@ class TMatchGame {
     TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
         : Game(&Screen), Outside(outside) {
         Game.NextDeal = rules;
+        Screen.Game = &Game;
         // The scripted player and the outside one know only the player's
         // chair; the classic rules only the computer's, and play the player's
         // by changing chairs; the strong strategy sits in the computer's chair
@@ -88,6 +112,7 @@ class TMatchGame {
     struct TGameOutcome {
         int Winner = -1;  // -1: unfinished
         bool Forfeit = false;
+        int32_t Points[2] = {};  // minus points by strategy
     };
 
     // Plays one game of the deal; `starter` moves first with the first hand dealt.
@@ -117,6 +142,7 @@ class TMatchGame {
         }
         for (int round = 0; round < roundLimit && Screen.Winner < 0 && !outcome.Forfeit; ++round) {
             bool drew = true;
+            Screen.OutBefore[PlayerChair] = Game.PlayerCameOut != 0;
             switch (PlayerStrategy) {
                 case TStrategy::Scripted:
                     drew = scripted.PlayTurn();
@@ -152,11 +178,20 @@ class TMatchGame {
             }
         }
         outcome.Winner = outcome.Forfeit ? 1 - PlayerChair : Screen.Winner;
+        if (Screen.Winner >= 0) {
+            std::copy(std::begin(Screen.Points), std::end(Screen.Points), outcome.Points);
+        } else {
+            // Nobody went out: every hand counts as it lies, but the other
+            // side's where the player's chair forfeits.
+            PointsByStrategy(TwoSeatGame(Game, outcome.Forfeit ? 1 : -1, true), PlayerChair, outcome.Points);
+        }
         if (Outside != nullptr) {
+            // The outside player's own points first.
             Outside->EndGame(outcome.Forfeit                 ? TGameResult::Forfeit
                              : outcome.Winner == PlayerChair ? TGameResult::Won
                              : outcome.Winner >= 0           ? TGameResult::Lost
-                                                             : TGameResult::Unfinished);
+                                                             : TGameResult::Unfinished,
+                             {outcome.Points[PlayerChair], outcome.Points[1 - PlayerChair]});
         }
         return outcome;
     }
@@ -185,6 +220,7 @@ class TMatchGame {
         }
         SwapChairs(Game);
         Screen.InPlayerChair = 1 - PlayerChair;
+        Screen.OutBefore[1 - PlayerChair] = Game.PlayerCameOut != 0;
         const bool drew = scripted.PlayTurn();
         Screen.InPlayerChair = PlayerChair;
         if (Screen.Winner < 0) {
@@ -267,6 +303,8 @@ TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t se
             const auto outcome = match->Play(dealSeed, start, starter, roundLimit, result.Rounds, failure);
             ++result.Games;
             result.Forfeits += outcome.Forfeit ? 1 : 0;
+            result.FirstPoints += outcome.Points[0];
+            result.SecondPoints += outcome.Points[1];
             if (!failure.empty()) {
                 result.Failure = "seed " + std::to_string(seed) + ", deal " + std::to_string(deal + 1) +
                                  ", game " + std::to_string(starter + 1) + ", " + failure;
@@ -310,5 +348,14 @@ std::string IntervalLine(TStrategy first, const TMatchResult& result) {
     char line[128];
     std::snprintf(line, sizeof(line), "95 %% interval of %s's share (Wilson): %.1f %% to %.1f %%",
                   StrategyName(first), interval.Low, interval.High);
+    return line;
+}
+
+std::string PointsLine(TStrategy first, TStrategy second, const TMatchResult& result) {
+    const double games = result.Games > 0 ? result.Games : 1;
+    char line[128];
+    std::snprintf(line, sizeof(line), "mean minus points per game: %s %.1f, %s %.1f", StrategyName(first),
+                  static_cast<double>(result.FirstPoints) / games, StrategyName(second),
+                  static_cast<double>(result.SecondPoints) / games);
     return line;
 }

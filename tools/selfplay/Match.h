@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/Game.h"
 
@@ -38,7 +39,8 @@ class TOutsidePlayer {
     // One whole turn, from the draw to the discard. Broken: a rule of the deck
     // was broken, told in `failure`.
     virtual TTurnEnd PlayTurn(TGame& game, std::string& failure) = 0;
-    virtual void EndGame(TGameResult result) = 0;
+    // `points`: the game's minus points, the outside player's first (see PointsLine).
+    virtual void EndGame(TGameResult result, const std::vector<int32_t>& points) = 0;
 };
 
 struct TMatchResult {
@@ -49,6 +51,10 @@ struct TMatchResult {
     long Rounds = 0;      // a round is a turn of each side
     int Forfeits = 0;     // games the outside player lost by a bad answer; counted as lost
     std::string Failure;  // empty, or the broken invariant with deal, game and round
+    // Minus points over all games as a list counts them; where nobody went
+    // out every hand counts, and a forfeit's winner gets 0.
+    long FirstPoints = 0;
+    long SecondPoints = 0;
 };
 
 // `outside` plays the extern strategy; it must be given when one is paired.
@@ -67,3 +73,5 @@ struct TShareInterval {
 TShareInterval WilsonInterval(int wins, int games);
 // "95 % interval of stark's share (Wilson): 73.1 % to 76.8 %"
 std::string IntervalLine(TStrategy first, const TMatchResult& result);
+// "mean minus points per game: stark 8.4, klassisch 27.9": over all games
+std::string PointsLine(TStrategy first, TStrategy second, const TMatchResult& result);

@@ -116,6 +116,7 @@ int RunMatch(int argc, char** argv) {
         PrintExtern(player, result);
     }
     std::printf("%s\n", IntervalLine(first, result).c_str());
+    std::printf("%s\n", PointsLine(first, second, result).c_str());
     const int finished = result.FirstWins + result.SecondWins;
     std::fprintf(stderr, "seed %llu: %.2f s; %s won %.1f %% of finished games; %.1f rounds per game\n",
                  static_cast<unsigned long long>(matchSeed), seconds, StrategyName(first),

@@ -84,10 +84,28 @@ TStatisticsForm::TStatisticsForm(QWidget* parent) : QDialog(parent) {
     }
     column->addLayout(grid);
 
+    // Lists stand apart from the opponents: one list may be played against both.
+    auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(24);
+    ListsWon = new QLabel(this);
+    ListsLost = new QLabel(this);
+    const QString listRows[] = {tr("Listen gewonnen"), tr("Listen verloren")};
+    QLabel* listFigures[] = {ListsWon, ListsLost};
+    for (int row = 0; row < 2; ++row) {
+        listFigures[row]->setObjectName(row == 0 ? "ListsWon" : "ListsLost");
+        listFigures[row]->setAlignment(Qt::AlignRight);
+        lists->addWidget(new QLabel(listRows[row], this), row, 0);
+        lists->addWidget(listFigures[row], row, 1);
+    }
+    lists->setColumnStretch(0, 1);
+    column->addSpacing(8);
+    column->addLayout(lists);
+
     Note = new QLabel(tr("Gezählt wird jedes Spiel, das mit dem Abwerfen der letzten Karte endet. "
                          "Ein Spiel, das Sie mit „Neues Spiel“ abbrechen, zählt als verloren, "
                          "wenn Sie darin schon eine Karte gezogen hatten. Ein Zug beginnt mit dem "
-                         "Ziehen einer Karte."),
+                         "Ziehen einer Karte. Eine Liste zählt, wenn sie endet; eine Liste, die Sie mit "
+                         "„Neue Liste“ aufgeben, zählt als verloren."),
                       this);
     Note->setObjectName("Note");
     Note->setWordWrap(true);
@@ -117,6 +135,8 @@ void TStatisticsForm::ShowStatistics(const TGameStatistics& statistics) {
             Figures[o][row]->setText(FigureText(statistics.For(opponents[o]), row));
         }
     }
+    ListsWon->setText(QLocale().toString(statistics.ListsWon));
+    ListsLost->setText(QLocale().toString(statistics.ListsLost));
 }
 
 QLabel* TStatisticsForm::Figure(TOpponentKind opponent, int row) const {

@@ -1,5 +1,5 @@
 // The dialog "Statistik": games won and lost against each opponent, the share
-// won, the winning streaks and the fewest turns to a win.
+// won, the winning streaks and the fewest turns to a win; lists won and lost.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +32,8 @@ class TStatisticsForm final : public QDialog {
     std::function<void()> OnReset;
 
     QLabel* Note;
+    QLabel* ListsWon;
+    QLabel* ListsLost;
     QPushButton* ResetBtn;
     QPushButton* CloseBtn;
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QString>
 
-class TElidedLabel final : public QLabel {
+class TElidedLabel : public QLabel {
     Q_OBJECT
   public:
     explicit TElidedLabel(QWidget* parent);

@@ -159,6 +159,7 @@ void TMainForm::CreateControls() {
     StatusBarText = new TElidedLabel(StatusBar1);
     StatusBarText->setObjectName("StatusBarText");
     StatusBar1->addWidget(StatusBarText, 1);
+    CreateListLine();
 }
 
 void TMainForm::SetMessageBoxes(TMessageBoxes* boxes) {
@@ -177,6 +178,7 @@ void TMainForm::FormShow() {
     }
     OptionsForm->RestoreSettings();
     RestoreOwnSections();
+    LoadScoreList();
     FitWindowToCardSize();
     if (!KeptPlacement) {
         KeptPlacement = CurrentPlacement();  // kept only once the player changes it

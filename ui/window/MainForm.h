@@ -16,12 +16,15 @@
 
 #include "game/Game.h"
 #include "game/GameScreen.h"
+#include "game/Scoring.h"
 #include "render/Artwork.h"
 #include "render/ArtworkShelf.h"
 #include "render/FaceComposer.h"
 #include "render/TablePainter.h"
 #include "settings/FileKeeper.h"
 #include "settings/GameStatistics.h"
+#include "settings/ListSettings.h"
+#include "settings/ScoreList.h"
 #include "settings/ViewSettings.h"
 #include "settings/WindowPlacement.h"
 #include "ui/dialogs/MessageBoxes.h"
@@ -42,6 +45,8 @@ class QStatusBar;
 class QTimer;
 class TAboutBox;
 class TElidedLabel;
+class TListForm;
+class TListLine;
 class THelpViewer;
 class TOptionsForm;
 class TPaintBox;
@@ -135,6 +140,8 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // Counts a lost game against `opponent`, the same way.
     bool CountLoss(TOpponentKind opponent);
     bool CountInStatistics(const TCountedGame& game);
+    // Adds the games and lists not yet written to the file; false when it could not be written.
+    bool WriteUncountedStatistics();
     // Writes the settings file, reporting a failure; false then.
     bool UpdateSettingsFile(TProfileFile& ini);
     void ReportCannotWrite(const QString& fileName);
@@ -173,6 +180,28 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // Each kind of failure is told once, until that kind of task succeeds again.
     void TellKeepingFailure(TKeepingFailure failure);
     bool GameOver() const;
+
+    // --- The list (MainFormList.cpp) ---
+    // The list's line in the status bar.
+    void CreateListLine();
+    // The list's settings and file, read at the first showing; a refused file is told.
+    void LoadScoreList();
+    // The finished game as the list counts it, from the table as it stands at its end.
+    TFinishedGame FinishedGameOf(TGameEnd end) const;
+    // The one place where a finished game reaches the list: its row is added
+    // and written, and a list it ends is counted (written with the game's own
+    // count, which follows). The message that the list ended, empty while it goes on.
+    QString ScoreFinishedGame(const TFinishedGame& game);
+    // "Liste...": the list window.
+    void OpenList();
+    // "Neue Liste", asked first; the list given up counts as lost.
+    void NewList();
+    // "Liste speichern…": the list shown, as CSV, where the player chooses.
+    void ExportList(const TScoreList& list);
+    void ChangeListSettings(const TListSettings& settings);
+    // Writes the lists; a failure is told once, until a write succeeds.
+    void SaveScoreLists();
+    void ShowListLine();
 
     // --- Mouse (MainFormMouse.cpp) ---
     void PaintBox1MouseDown(int x, int y);
@@ -274,6 +303,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     QAction* StrongOpponentAction;
     QAction* HintAction;
     QAction* StatisticsAction;
+    QAction* ListAction;
     QAction* Einstellungen1;
     QAction* Beenden1;
     QMenu* HilfeMenu;
@@ -293,6 +323,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     QScrollBar* ScrollBar1;
     QStatusBar* StatusBar1;
     TElidedLabel* StatusBarText;  // one sentence about what happened: the computer's move, a hint
+    TListLine* ListLine;          // the list's totals
     QTimer* Timer1;
     QTimer* PlayoutTimer;
     QTimer* SettleTimer;  // runs while the window's size changes: faces are made anew once it stops
@@ -300,6 +331,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     TOptionsForm* OptionsForm;
     THelpViewer* HelpViewer = nullptr;          // created by the first "&Hilfe..."
     TStatisticsForm* StatisticsForm = nullptr;  // created by the first "Statistik..."
+    TListForm* ListForm = nullptr;              // created by the first "Liste..."
 
     // The game and the window's own fields.
     TGame Game;
@@ -343,6 +375,18 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // the games counted since that the file could not take yet.
     TGameStatistics Statistics;
     std::vector<TCountedGame> UncountedGames;
+    std::vector<TCountedList> UncountedLists;
+    // The list in play and the last one, as kept in their file, and how they are kept.
+    TScoreLists Lists;
+    TListSettings ListSettings;
+    bool ListFailureTold = false;
+    // Whether the side on turn had come out before its turn, taken as the
+    // player discards and as the computer's turn begins: a game won by the
+    // first lay-out is a Hand-Rommé. Unknown outside the player's discard.
+    std::optional<bool> PlayerOutBeforeTurn;
+    bool ComputerOutBeforeTurn = true;
+    // Where "Liste speichern…" writes; tests answer in place of the file dialog.
+    std::function<QString()> ChooseExportFile;
     // The game in play, kept in its own file after each change.
     std::unique_ptr<TFileKeeper> Keeper;
     bool KeptGameWaiting = false;  // an earlier run's game lies there, neither continued nor given up

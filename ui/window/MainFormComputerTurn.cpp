@@ -45,6 +45,7 @@ void TMainForm::OpponentStep(const TTurnRecord& record) {
         }
         Playback.Clear();
         ComputerMoved = true;
+        ComputerOutBeforeTurn = Game.OpponentCameOut != 0;
     }
     if (StepMilliseconds(View.Speed) > 0) {
         Playback.Capture(Game);
@@ -52,7 +53,9 @@ void TMainForm::OpponentStep(const TTurnRecord& record) {
 }
 
 void TMainForm::DiscardSelected() {
+    PlayerOutBeforeTurn = Game.ComeOutAtTurnStart != 0;
     Game.PlayerDiscard();
+    PlayerOutBeforeTurn.reset();
     KeepGame();
 }
 
@@ -74,6 +77,7 @@ void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::st
     ClearHint();
     // The file goes first: a game counted must never be offered again.
     ForgetKeptGame();
+    const QString listEnded = ScoreFinishedGame(FinishedGameOf(end));
     const bool counted = CountGame(end == TGameEnd::PlayerWon);
     // The loss is told only once its last step has been seen.
     if (end == TGameEnd::ComputerWon && ComputerMoved) {
@@ -87,6 +91,9 @@ void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::st
     }
     ComputerMoved = false;
     ShowMessage(text, caption, TMessageIcon::Information);
+    if (!listEnded.isEmpty()) {
+        ShowMessage(listEnded.toStdString(), tr("Liste beendet").toStdString(), TMessageIcon::Information);
+    }
     if (!counted) {
         ReportCannotWrite(SettingsFilePath());
     }

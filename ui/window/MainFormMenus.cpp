@@ -1,6 +1,6 @@
 // The menus and the commands of the window: the game, the opponent, the hint,
-// the statistics, the settings, the view, help and info; the take-back button
-// and the scroll bar.
+// the statistics, the list (its window in MainFormList.cpp), the settings, the view, help and info; the
+// take-back button and the scroll bar.
 #include <QAction>
 #include <QActionGroup>
 #include <QFrame>
@@ -112,6 +112,9 @@ void TMainForm::CreateMenus() {
     HintAction->setShortcut(QKeySequence(Qt::Key_H));
     StatisticsAction = SpielMenu->addAction(tr("&Statistik..."), this, &TMainForm::OpenStatistics);
     StatisticsAction->setObjectName("StatisticsAction");
+    ListAction = SpielMenu->addAction(tr("L&iste..."), this, &TMainForm::OpenList);
+    ListAction->setObjectName("ListAction");
+    ListAction->setShortcut(QKeySequence(Qt::Key_F3));
     SpielMenu->addSeparator();
     Einstellungen1 = SpielMenu->addAction(tr("&Einstellungen..."), this, &TMainForm::Einstellungen1Click);
     Einstellungen1->setObjectName("Einstellungen1");
@@ -267,6 +270,9 @@ void TMainForm::OpenStatistics() {
     for (const TCountedGame& game : UncountedGames) {
         Statistics.Count(game);
     }
+    for (const TCountedList& list : UncountedLists) {
+        Statistics.Count(list);
+    }
     StatisticsForm->ShowStatistics(Statistics);
     StatisticsForm->exec();
 }
@@ -275,12 +281,13 @@ void TMainForm::ResetStatistics() {
     if (!MessageBoxes->Ask(
             StatisticsForm,
             tr("Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide "
-               "Gegner werden gelöscht."),
+               "Gegner und die gezählten Listen werden gelöscht."),
             tr("Statistik zurücksetzen"))) {
         return;
     }
     Statistics.Reset();
     UncountedGames.clear();
+    UncountedLists.clear();
     TProfileFile ini(SettingsFilePath());
     Statistics.Write(ini);
     UpdateSettingsFile(ini);

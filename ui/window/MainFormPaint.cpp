@@ -101,7 +101,7 @@ void TMainForm::PaintBox1Paint() {
     TTableLayout layout = LayOutTable(Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
     KeyFocus = ValidStop(Game, KeyFocus);
     // Where the bar moves, for a new range or to show the keyboard's place, the
-    // melds and their Bounds follow it in this same painting, so that picture
+    // melds' rectangles follow it in this same painting, so that picture
     // and hit tests agree.
     if (PlaceScrollBar(layout)) {
         layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());

@@ -30,12 +30,17 @@ bool TMainForm::CountLoss(TOpponentKind opponent) {
 }
 
 bool TMainForm::CountInStatistics(const TCountedGame& game) {
-    // Games not yet written are counted again into the next writing.
     UncountedGames.push_back(game);
-    if (!AddToStatisticsFile(SettingsFilePath(), UncountedGames, Statistics)) {
+    return WriteUncountedStatistics();
+}
+
+bool TMainForm::WriteUncountedStatistics() {
+    // Games and lists not yet written are counted again into the next writing.
+    if (!AddToStatisticsFile(SettingsFilePath(), UncountedGames, Statistics, UncountedLists)) {
         return false;
     }
     UncountedGames.clear();
+    UncountedLists.clear();
     return true;
 }
 

@@ -61,7 +61,7 @@ TEST_F(GameRecordsTest, TheGameMenuOffersOpponentsHintAndStatistics) {
     EXPECT_EQ(
         MenuTexts(In(form).SpielMenu),
         (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "-", "Einstellungen...", "-", "Beenden"}));
+                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(In(form).HintAction->shortcut(), QKeySequence(Qt::Key_H));
     EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_TRUE(In(form).ClassicOpponentAction->isChecked());

@@ -35,7 +35,7 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(
         MenuTexts(In(form).SpielMenu),
         (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "-", "Einstellungen...", "-", "Beenden"}));
+                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(MenuTexts(In(form).HilfeMenu), (QStringList{"Hilfe...", "-", "Über das Programm..."}));
     EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(In(form).Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

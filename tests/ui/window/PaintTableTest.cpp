@@ -146,12 +146,12 @@ TEST_F(PaintTableTest, TheScrollBarAppearsWithTheOverflowAndHidesAtPositionZero)
     const int barHeight = In(Form).ScrollBar1->height();
     EXPECT_EQ(In(Form).ScrollBar1->geometry(), QRect(80, BH() - 8 - 108 - barHeight, BW() - 80, barHeight));
 
-    // Scrolling repaints at once, and the melds' Bounds follow.
+    // Scrolling repaints at once, and the melds' rectangles follow.
     In(Form).ScrollBar1->setValue(100);
     EXPECT_EQ(In(Form).MeldRect(0).Left, 92);
     EXPECT_EQ(In(Form).MeldRect(1).Left, 216);
 
-    // A shorter row pulls the bar back; picture and Bounds agree with it.
+    // A shorter row pulls the bar back; picture and meld rectangles agree with it.
     In(Form).ScrollBar1->setValue(overflow);
     RemoveLastMeld();
     In(Form).PaintBox1Paint();
