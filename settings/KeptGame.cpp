@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "settings/JsonRoot.h"
 #include "settings/ProfileFile.h"
 #include "settings/SafeFile.h"
 
@@ -328,17 +329,11 @@ QByteArray KeptGameText(const TKeptGame& kept) {
 
 TKeptGameParse ParseKeptGame(const QByteArray& text) {
     TKeptGameParse parse;
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        parse.Problem = "not a JSON object";
+    const std::optional<QJsonObject> found = JsonRoot(text, FormatName, "not a kept game", parse.Problem);
+    if (!found) {
         return parse;
     }
-    const QJsonObject root = document.object();
-    if (root["format"].toString() != FormatName) {
-        parse.Problem = "not a kept game";
-        return parse;
-    }
+    const QJsonObject& root = *found;
     TReader versionReader(FormatVersion);
     const int32_t version = versionReader.Int(root["version"], "the version");
     if (!versionReader.Problem.empty()) {

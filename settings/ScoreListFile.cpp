@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "settings/JsonRoot.h"
 #include "settings/ProfileFile.h"
 #include "settings/SafeFile.h"
 
@@ -171,17 +172,11 @@ QByteArray ScoreListsText(const TScoreLists& lists) {
 
 TScoreListsParse ParseScoreLists(const QByteArray& text) {
     TScoreListsParse parse;
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        parse.Problem = "not a JSON object";
+    const std::optional<QJsonObject> found = JsonRoot(text, FormatName, "not a list", parse.Problem);
+    if (!found) {
         return parse;
     }
-    const QJsonObject root = document.object();
-    if (root["format"].toString() != FormatName) {
-        parse.Problem = "not a list";
-        return parse;
-    }
+    const QJsonObject& root = *found;
     if (!root["version"].isDouble() || root["version"].toDouble() != FormatVersion) {
         parse.Problem = "a version other than " + std::to_string(FormatVersion);
         return parse;
