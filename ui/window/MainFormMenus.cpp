@@ -139,11 +139,17 @@ void TMainForm::CreateMenus() {
 
 void TMainForm::NeuesSpiel1Click() {
     ClearHint();
-    // A game given up after the first draw is lost.
+    // A game given up after the first draw is lost: the player's hand counts
+    // against the list as if the computer had gone out.
     if (Game.PlayerDraws > 0) {
         ForgetKeptGame();
+        const QString listEnded = ScoreFinishedGame(TwoSeatGame(Game, 1, true));
         if (!CountGame(false)) {
             ReportCannotWrite(SettingsFilePath());
+        }
+        if (!listEnded.isEmpty()) {
+            ShowMessage(listEnded.toStdString(), tr("Liste beendet").toStdString(),
+                        TMessageIcon::Information);
         }
     }
     Game.NeuesSpiel();

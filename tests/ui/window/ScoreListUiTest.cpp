@@ -116,9 +116,12 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     ASSERT_TRUE(QFile::rename(ScoreListFilePath() + ".old", ScoreListFilePath()));
     In(*form).Lists.Current.Rows.resize(3);
 
-    // A game given up leaves no row; the list comes back at the next start.
+    // A game given up counts the player's hand as lost; the list comes back at the next start.
     ASSERT_TRUE(game.PlayerDrawFromStock());
+    const int32_t held = HandPoints(game.OwnCards.Records(), DefaultJokerPoints);
     In(*form).NeuesSpiel1Click();
+    ASSERT_EQ(In(*form).Lists.Current.Rows.size(), 4u);
+    EXPECT_EQ(In(*form).Lists.Current.Rows.back(), (TListRow{1, false, {held, 0}}));
     const TScoreLists lists = In(*form).Lists;
     form.reset();
     EXPECT_EQ(In(*Start(4)).Lists, lists);
