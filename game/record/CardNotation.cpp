@@ -33,7 +33,8 @@ std::string HeldNotation(const TCard& card) {
 
 std::string LaidNotation(const TCard& card) {
     if (IsJoker(card) && IsNatural(card.AsSuit, card.AsRank)) {
-        return "*" + NaturalNotation(card.AsSuit, card.AsRank);
+        std::string text = "*";
+        return text.append(NaturalNotation(card.AsSuit, card.AsRank));
     }
     return HeldNotation(card);
 }

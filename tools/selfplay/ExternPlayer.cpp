@@ -55,7 +55,10 @@ class TExchangeScreen final : public TGameScreen {
 std::string Names(const std::vector<TCardCode>& cards) {
     std::string text;
     for (const TCardCode& card : cards) {
-        text += (text.empty() ? "" : " ") + CardText(card);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += CardText(card);
     }
     return text.empty() ? "no card" : text;
 }

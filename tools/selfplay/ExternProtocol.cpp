@@ -54,7 +54,9 @@ std::string Quoted(const QString& text) {
             c = u'?';
         }
     }
-    return "\"" + shown.toStdString() + (text.size() > 40 ? "...\"" : "\"");
+    std::string quoted = "\"";
+    quoted.append(shown.toStdString());
+    return quoted.append(text.size() > 40 ? "...\"" : "\"");
 }
 
 bool ReadObject(const std::string& line, QJsonObject& object, std::string& error) {
