@@ -91,10 +91,7 @@ void BM_PaintTable(benchmark::State& state) {
     game.OwnCards.At(4).Selected = 1;
     const QImage back = composer.ComposeBack();
     TTableScene scene;
-    scene.Faces = [&composer](const TCard& card, TFaceUse use) {
-        return use == TFaceUse::InHand ? composer.HandFace(card.Suit, card.Rank)
-                                       : composer.Face(card.Suit, card.Rank);
-    };
+    scene.Faces = composer.Source();
     scene.DevicePixelRatio = dpr;
     scene.Scale = scale;
     scene.Box = QSize(width, height);

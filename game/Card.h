@@ -104,6 +104,11 @@ constexpr TCard CardWithId(int32_t id) {
     return card;
 }
 
+// Whether `id` is the deck's id of a card of this suit and rank.
+constexpr bool IdNames(int32_t id, int32_t suit, int32_t rank) {
+    return id >= 0 && id < DeckSize && CardWithId(id).Suit == suit && CardWithId(id).Rank == rank;
+}
+
 // The circular rank order: after the ace comes the 2.
 inline int32_t RankAbove(int32_t rank) {
     return rank + 1 > Ass ? rank + 1 - RanksPerSuit : rank + 1;

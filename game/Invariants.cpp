@@ -10,8 +10,7 @@ std::string CheckDeck(const std::vector<std::span<const TCard>>& piles) {
     for (const std::span<const TCard> pile : piles) {
         for (const TCard& card : pile) {
             ++total;
-            const bool known = card.Id >= 0 && card.Id < DeckSize;
-            if (!known || CardWithId(card.Id).Suit != card.Suit || CardWithId(card.Id).Rank != card.Rank) {
+            if (!IdNames(card.Id, card.Suit, card.Rank)) {
                 problems += "card " + std::to_string(card.Suit) + "/" + std::to_string(card.Rank) +
                             " with id " + std::to_string(card.Id) + "; ";
                 continue;

@@ -26,21 +26,9 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
     return points;
 }
 
-namespace {
-
-std::vector<TCard> HandOf(const TCardArray& cards) {
-    std::vector<TCard> hand;
-    for (int i = 0; i < cards.Count(); ++i) {
-        hand.push_back(cards.At(i));
-    }
-    return hand;
-}
-
-}  // namespace
-
 TFinishedGame TwoSeatGame(const TGame& game, int32_t winner, bool winnerOutBefore) {
     TFinishedGame finished;
-    finished.Hands = {HandOf(game.OwnCards), HandOf(game.OpponentCards)};
+    finished.Hands = {game.OwnCards.Records(), game.OpponentCards.Records()};
     finished.Winner = winner;
     const bool cameOut = winner == 0 ? game.PlayerCameOut != 0 : winner == 1 && game.OpponentCameOut != 0;
     finished.HandRomme = cameOut && !winnerOutBefore;

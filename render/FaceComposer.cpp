@@ -362,6 +362,13 @@ QImage TFaceComposer::Face(int32_t suit, int32_t rank) {
     return face;
 }
 
+TFaceSource TFaceComposer::Source() {
+    // The pixels are shared with every other card of the same face and use.
+    return [this](const TCard& card, TFaceUse use) {
+        return use == TFaceUse::InHand ? HandFace(card.Suit, card.Rank) : Face(card.Suit, card.Rank);
+    };
+}
+
 QImage TFaceComposer::HandFace(int32_t suit, int32_t rank) {
     const int32_t value = rank == Ass ? 1 : rank;
     if (suit < 0 || suit > 4 || value < 0 || value >= 15) {

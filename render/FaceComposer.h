@@ -9,10 +9,12 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
 
+#include "game/Card.h"
 #include "render/Artwork.h"
 
 class QPainter;
@@ -23,6 +25,10 @@ void Spiegele(QImage& image);
 
 // The height of a corner's index text in the card font, in logical pixels.
 int32_t CornerTextHeight();
+
+// A card's face as the table shows it: whole, or in the hand as narrow as its place.
+enum class TFaceUse { Whole, InHand };
+using TFaceSource = std::function<QImage(const TCard& card, TFaceUse use)>;
 
 class TFaceComposer {
   public:
@@ -37,6 +43,8 @@ class TFaceComposer {
     // The face stretched to the width of a card in a hand (four units
     // narrower), as the table draws it there; the whole face is not kept for it.
     QImage HandFace(int32_t suit, int32_t rank);
+    // Each card's face for its use, from this composer, which must outlive it.
+    TFaceSource Source();
     // A fresh composition of one face: 72 x 108 logical pixels.
     QImage ComposeFace(int32_t suit, int32_t rank);
     // A fresh composition of the card back.

@@ -17,13 +17,10 @@
 
 #include "game/Card.h"
 #include "game/Game.h"
+#include "render/FaceComposer.h"
 #include "render/TableLayout.h"
 #include "render/TableMarks.h"
 #include "render/TablePicture.h"
-
-// A card's face as the table shows it: whole, or in the hand as narrow as its place.
-enum class TFaceUse { Whole, InHand };
-using TFaceSource = std::function<QImage(const TCard& card, TFaceUse use)>;
 
 // What one painting reads besides the game and its layout.
 struct TTableScene {

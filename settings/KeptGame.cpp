@@ -221,15 +221,22 @@ class TReader {
     // where the step says (one lying nowhere, the first id of its kind).
     void GiveIds(TGameSnapshot& g) {
         bool given[DeckSize] = {};
-        auto give = [&](TCard& card) {
+        // The first id of the card's kind not given yet (with `fresh`), or -1.
+        auto firstId = [&given](const TCard& card, bool fresh) {
             for (int32_t id = 0; id < DeckSize; ++id) {
-                if (!given[id] && CardWithId(id).Suit == card.Suit && CardWithId(id).Rank == card.Rank) {
-                    given[id] = true;
-                    card.Id = id;
-                    return;
+                if (!(fresh && given[id]) && IdNames(id, card.Suit, card.Rank)) {
+                    return id;
                 }
             }
-            Fail("not the 110 cards");
+            return -1;
+        };
+        auto give = [&](TCard& card) {
+            card.Id = firstId(card, true);
+            if (card.Id < 0) {
+                Fail("not the 110 cards");
+                return;
+            }
+            given[card.Id] = true;
         };
         for (std::vector<TCard>* pile : {&g.Hand, &g.Computer, &g.Stock, &g.DiscardPile}) {
             std::for_each(pile->begin(), pile->end(), give);
@@ -261,12 +268,7 @@ class TReader {
                 Fail("a card of the computer's turn out of place");
                 return;
             }
-            card.Id = there != nullptr ? there->Id : -1;
-            for (int32_t id = 0; card.Id < 0 && id < DeckSize; ++id) {
-                if (CardWithId(id).Suit == card.Suit && CardWithId(id).Rank == card.Rank) {
-                    card.Id = id;
-                }
-            }
+            card.Id = there != nullptr ? there->Id : firstId(card, false);
         };
         for (size_t i = 0; i < g.OpponentTurn.Steps.size() && i < Places.size(); ++i) {
             TTurnStep& step = g.OpponentTurn.Steps[i];

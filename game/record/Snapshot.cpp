@@ -24,8 +24,7 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
 // Every field of one card within what the rules ever leave in it: a card of
 // the deck, as its id names it.
 bool PlausibleCard(const TCard& c) {
-    return InRange(c.Id, 0, DeckSize - 1) && CardWithId(c.Id).Suit == c.Suit &&
-           CardWithId(c.Id).Rank == c.Rank && IsFlag(c.FromTable) && IsFlag(c.FixedOnTable) &&
+    return IdNames(c.Id, c.Suit, c.Rank) && IsFlag(c.FromTable) && IsFlag(c.FixedOnTable) &&
            IsFlag(c.TakeBack) && IsFlag(c.Selected) && InRange(c.MeldOrder, -MaxMeldOrder, MaxMeldOrder) &&
            (c.AsRank == 0 || InRange(c.AsRank, 2, Ass)) && InRange(c.AsSuit, 0, Kreuz);
 }

@@ -94,4 +94,26 @@ TEST(FirstVersionFilesTest, EveryCardLiesWhereItLayAndTheLastTurnNamesTheCardsIt
     }
 }
 
+// A game without a window wrote its last turn's cards as lying nowhere: each
+// is then the first card of its kind.
+TEST(FirstVersionFilesTest, AStepCardLyingNowhereIsTheFirstOfItsKind) {
+    QFile file(BRISKO_TEST_SOURCE_DIR "/settings/format1/drew-from-pile.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject raw = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonArray steps = raw["computerTurn"].toArray();
+    QJsonObject discard = steps.last().toObject();
+    discard["cardAt"] = QJsonArray{0, -1, -1};
+    steps[steps.size() - 1] = discard;
+    raw["computerTurn"] = steps;
+
+    const TKeptGameParse parse = ParseKeptGame(QJsonDocument(raw).toJson());
+    ASSERT_EQ(parse.Problem, "");
+    const TCard& card = parse.Kept.Game.OpponentTurn.Steps.back().Card;
+    int32_t first = 0;
+    while (!IdNames(first, card.Suit, card.Rank)) {
+        ++first;
+    }
+    EXPECT_EQ(card.Id, first);
+}
+
 }  // namespace

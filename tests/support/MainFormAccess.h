@@ -112,8 +112,10 @@ class TMainFormAccess {
     QImage Table() const { return Form.TablePainter.Picture().ToImage(); }
     QImage StepTable() const { return Form.StepPainter.Picture().ToImage(); }
     // A card's face as the window draws it.
-    TFaceSource Faces() { return Form.Faces(); }
-    QImage Face(const TCard& card, TFaceUse use = TFaceUse::Whole) { return Form.Faces()(card, use); }
+    TFaceSource Faces() { return Form.Composer.Source(); }
+    QImage Face(const TCard& card, TFaceUse use = TFaceUse::Whole) {
+        return Form.Composer.Source()(card, use);
+    }
     // Where the last painting put meld m, in table units.
     TRect MeldRect(int32_t m) const { return Form.TablePainter.Drawn().Layout.Meld(m); }
 

@@ -237,8 +237,6 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     bool PlaceScrollBar(const TTableLayout& layout);
     // What a painting of `game` reads besides it and its layout; marks included.
     TTableScene Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn);
-    // The faces as the table draws them, made at the window's scale on first use.
-    TFaceSource Faces();
 
     // --- Larger cards (MainFormScale.cpp) ---
     // The scale the table is to be drawn at now: the card size chosen, as far

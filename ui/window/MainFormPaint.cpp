@@ -128,14 +128,6 @@ void TMainForm::PaintBox1Paint() {
     ArmBlink();
 }
 
-TFaceSource TMainForm::Faces() {
-    // The pixels are shared with every other card of the same face and use.
-    return [this](const TCard& card, TFaceUse use) {
-        return use == TFaceUse::InHand ? Composer.HandFace(card.Suit, card.Rank)
-                                       : Composer.Face(card.Suit, card.Rank);
-    };
-}
-
 TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnRecord& turn) {
     TTableScene scene;
     scene.DevicePixelRatio = devicePixelRatioF();
@@ -143,7 +135,7 @@ TTableScene TMainForm::Scene(const TGame& game, int32_t paintCount, const TTurnR
     scene.Box = PaintBox1->size();
     scene.TableColor = Panel2->palette().color(QPalette::Window);
     scene.Back = &CardBack;
-    scene.Faces = Faces();
+    scene.Faces = Composer.Source();
     scene.PaintCount = paintCount;
     scene.Dragging = Dragging != 0;
     scene.DragOffsets = DragOffsets;
