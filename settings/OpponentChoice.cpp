@@ -6,11 +6,14 @@ QString StoredOpponentName(TOpponentKind opponent) {
     return opponent == TOpponentKind::Strong ? "Stark" : "Klassisch";
 }
 
-TOpponentKind ReadOpponentChoice(const TProfileFile& ini) {
-    const QString name = ini.ReadString(OpponentSection, OpponentKey, QString());
+TOpponentKind OpponentNamed(const QString& name) {
     return name.compare(StoredOpponentName(TOpponentKind::Strong), Qt::CaseInsensitive) == 0
                ? TOpponentKind::Strong
                : TOpponentKind::Classic;
+}
+
+TOpponentKind ReadOpponentChoice(const TProfileFile& ini) {
+    return OpponentNamed(ini.ReadString(OpponentSection, OpponentKey, QString()));
 }
 
 void WriteOpponentChoice(TProfileFile& ini, TOpponentKind opponent) {

@@ -1,5 +1,6 @@
-// The records of the settings file's own sections: the view, the opponent,
-// the statistics and the window's place, each read and written without touching the rest of the file.
+// The records of the settings file's own sections: the view, the opponent, the
+// table, the statistics and the window's place, each read and written without
+// touching the rest of the file.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 #include "settings/GameStatistics.h"
 #include "settings/OpponentChoice.h"
 #include "settings/ProfileFile.h"
+#include "settings/TableSettings.h"
 #include "settings/ViewSettings.h"
 #include "settings/WindowPlacement.h"
 #include "tests/support/ProfileTestSupport.h"
@@ -116,6 +118,72 @@ TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {
             QByteArray(text).startsWith("Gegner=Stark") || QByteArray(text) == "Gegner=stark\n";
         EXPECT_EQ(ReadOpponentChoice(ini), strong ? TOpponentKind::Strong : TOpponentKind::Classic) << text;
     }
+}
+
+// Each value of "[Tisch]" stands alone: a damaged one gives its default and
+// the others are read as they stand.
+TEST(TableSettingsTest, EachValueIsReadOnItsOwnAndDamageGivesItsDefault) {
+    TTempConfig config;
+    const TOpponentKind C = TOpponentKind::Classic;
+    const TOpponentKind S = TOpponentKind::Strong;
+    struct TCase {
+        const char* Section;
+        TTableSettings Read;
+    } cases[] = {
+        {"", {}},
+        {"Mitspieler=3\nGegner1=Stark\nGegner3=stark\n", {3, {S, C, S}}},
+        {"Mitspieler=2\nGegner2=STARK\n", {2, {C, S, C}}},
+        {"Mitspieler= 2 \n", {2, {C, C, C}}},
+        {"Mitspieler=4\nGegner1=Stark\n", {1, {S, C, C}}},
+        {"Mitspieler=0\n", {}},
+        {"Mitspieler=-2\n", {}},
+        {"Mitspieler=2.5\n", {}},
+        {"Mitspieler=zwei\nGegner2=Stark\n", {1, {C, S, C}}},
+        {"Mitspieler=99999999999\n", {}},
+        {"Mitspieler=3\nGegner1=Sehr stark\nGegner2=1\nGegner3=\n", {3, {C, C, C}}},
+        {"Mitspieler=3\nMitspieler=2\n", {3, {C, C, C}}},  // the first of repeated keys
+    };
+    for (const TCase& c : cases) {
+        config.WriteIni(QByteArray("[TOptionsForm]\nAnzCardEd_Value=14\n[Tisch]\n") + c.Section +
+                        "[Gegner]\nGegner=Stark\n");
+        EXPECT_EQ(ReadTableSettings(TProfileFile(config.IniPath())), c.Read) << c.Section;
+    }
+}
+
+TEST(TableSettingsTest, ItsOwnSectionRoundTripsAndTheRestOfTheFileStays) {
+    TTempConfig config;
+    config.WriteIni("[TOptionsForm]\nAnzCardEd_Value=14\n[Gegner]\nGegner=Stark\n");
+    ASSERT_TRUE(TProfileFile(config.IniPath()).UpdateFile());  // as the file writes them
+    const QByteArray others = config.ReadIni();
+    const TOpponentKind C = TOpponentKind::Classic;
+    const TOpponentKind S = TOpponentKind::Strong;
+    for (const TTableSettings& table : {TTableSettings{3, {S, C, S}}, TTableSettings{2, {C, S, S}},
+                                        TTableSettings{1, {S, S, S}}, TTableSettings{}}) {
+        {
+            TProfileFile ini(config.IniPath());
+            WriteTableSettings(ini, table);
+            ASSERT_TRUE(ini.UpdateFile());
+        }
+        const TProfileFile ini(config.IniPath());
+        EXPECT_EQ(ReadTableSettings(ini), table);
+        EXPECT_EQ(ini.ReadString("TOptionsForm", "AnzCardEd_Value", ""), "14");
+        EXPECT_EQ(ReadOpponentChoice(ini), S);
+    }
+    EXPECT_TRUE(config.ReadIni().startsWith(others));
+    EXPECT_TRUE(config.IniLines().contains("Mitspieler=1"));
+    EXPECT_TRUE(config.IniLines().contains("Gegner3=Klassisch"));
+}
+
+// A table of two is today's game: its computer plays as "[Gegner]" says,
+// whatever the levels of the larger tables.
+TEST(TableSettingsTest, TheSeatedComputersFollowTheTableSize) {
+    const TOpponentKind C = TOpponentKind::Classic;
+    const TOpponentKind S = TOpponentKind::Strong;
+    using TKinds = std::vector<TOpponentKind>;
+    EXPECT_EQ(SeatedOpponents(TTableSettings{1, {S, S, S}}, C), TKinds{C});
+    EXPECT_EQ(SeatedOpponents(TTableSettings{1, {C, C, C}}, S), TKinds{S});
+    EXPECT_EQ(SeatedOpponents(TTableSettings{2, {S, C, S}}, C), (TKinds{S, C}));
+    EXPECT_EQ(SeatedOpponents(TTableSettings{3, {C, C, S}}, S), (TKinds{C, C, S}));
 }
 
 TEST(GameStatisticsTest, CountsWinsLossesStreaksAndTheFewestTurns) {
