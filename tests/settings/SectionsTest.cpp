@@ -232,6 +232,63 @@ TEST(GameStatisticsTest, ADamagedSectionReadsAsZerosAndTheRestOfTheFileStays) {
     }
 }
 
+// Games at tables of three and four are counted apart from the game of two,
+// by the table's size and whether a strong computer sat at it.
+TEST(GameStatisticsTest, LargerTablesAreCountedApartBySizeAndStrength) {
+    const TOpponentKind C = TOpponentKind::Classic;
+    const TOpponentKind S = TOpponentKind::Strong;
+    TGameStatistics s;
+    for (const TCountedGame& game :
+         {CountedGame({C, C}, true, 12), CountedGame({C, C}, false, 0), CountedGame({C, C}, true, 9),
+          CountedGame({C, S}, true, 20), CountedGame({S, C, C}, false, 0), CountedGame({C, C, C}, true, 0)}) {
+        s.Count(game);
+    }
+    EXPECT_EQ(s.ForTable(3, false), (TOpponentRecord{2, 1, 1, 1, 9}));
+    EXPECT_EQ(s.ForTable(3, true), (TOpponentRecord{1, 0, 1, 1, 20}));
+    EXPECT_EQ(s.ForTable(4, true), (TOpponentRecord{0, 1, 0, 0, 0}));
+    EXPECT_EQ(s.ForTable(4, false), (TOpponentRecord{1, 0, 1, 1, 1}));
+    EXPECT_EQ(s.For(C), TOpponentRecord{});
+    EXPECT_EQ(s.For(S), TOpponentRecord{});
+    // One computer is the game of two, counted as it always was.
+    s.Count(CountedGame({S}, true, 7));
+    EXPECT_EQ(s.For(S), (TOpponentRecord{1, 0, 1, 1, 7}));
+    EXPECT_EQ(s.ForTable(3, true), (TOpponentRecord{1, 0, 1, 1, 20}));
+}
+
+TEST(GameStatisticsTest, LargerTablesHaveASectionOfTheirOwnThatOnlyTheirGamesWrite) {
+    TTempConfig config;
+    TGameStatistics totals;
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), {{TOpponentKind::Classic, true, 9}}, totals));
+    EXPECT_FALSE(config.ReadIni().contains("Tischstatistik"));
+    const QByteArray twoOnly = config.ReadIni();
+
+    ASSERT_TRUE(AddToStatisticsFile(
+        config.IniPath(),
+        {CountedGame({TOpponentKind::Classic, TOpponentKind::Strong, TOpponentKind::Classic}, true, 14)},
+        totals));
+    EXPECT_TRUE(config.IniLines().contains("VierMitStarkGewonnen=1"));
+    EXPECT_TRUE(config.ReadIni().startsWith(twoOnly));  // the game of two's counts stay where they were
+    EXPECT_EQ(TGameStatistics::Read(TProfileFile(config.IniPath())), totals);
+
+    // A damaged record of a larger table reads as zeros; nothing else is lost.
+    config.WriteIni(config.ReadIni().replace("VierMitStarkLaengsteSerie=1", "VierMitStarkLaengsteSerie=x") +
+                    "DreiOhneStarkVerloren=2\n");
+    const TGameStatistics read = TGameStatistics::Read(TProfileFile(config.IniPath()));
+    EXPECT_EQ(read.ForTable(4, true), TOpponentRecord{});
+    EXPECT_EQ(read.ForTable(3, false), (TOpponentRecord{0, 2, 0, 0, 0}));
+    EXPECT_EQ(read.For(TOpponentKind::Classic), (TOpponentRecord{1, 0, 1, 1, 9}));
+
+    // A reset sets the figures the file has back to zero.
+    {
+        TProfileFile ini(config.IniPath());
+        TGameStatistics().Write(ini);
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_TRUE(config.IniLines().contains("DreiOhneStarkVerloren=0"));
+    EXPECT_TRUE(config.IniLines().contains("VierMitStarkGewonnen=0"));
+    EXPECT_EQ(TGameStatistics::Read(TProfileFile(config.IniPath())), TGameStatistics{});
+}
+
 // Two copies of the game on one settings file: each adds its games to what the
 // file holds when it counts, so none is lost; a game the file could not take
 // is counted again into the next writing.
