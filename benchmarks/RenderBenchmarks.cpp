@@ -67,17 +67,17 @@ void BM_ReadArtwork(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadArtwork)->ArgName("scale")->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
-// A full table: 12 + 12 hand cards, piles, six melds, two cards selected.
-// Arguments: width, height, device pixel ratio, and 1 for cards fitted to the
-// window (the table laid out at 1/s of the box and drawn s times larger).
-void BM_PaintTable(benchmark::State& state) {
-    const auto dpr = static_cast<qreal>(state.range(2));
-    const auto width = static_cast<int32_t>(state.range(0));
-    const auto height = static_cast<int32_t>(state.range(1));
-    const double scale = state.range(3) != 0 ? FittedTableScale(width, height, 15, MostDeviceScale / dpr) : 1;
+// A full table: the hands dealt, piles, six melds, two cards selected, painted
+// into a box of width x height at pixel ratio dpr, the cards fitted to the
+// window or not (the table laid out at 1/s of the box and drawn s times
+// larger), with the computers' hands of `opponents` (none: the game's one).
+void PaintFullTable(benchmark::State& state, int32_t width, int32_t height, qreal dpr, bool fitted,
+                    int32_t dealt, const std::vector<TOpponentHand>& opponents) {
+    const double scale = fitted ? FittedTableScale(width, height, 15, MostDeviceScale / dpr) : 1;
     TFaceComposer composer;
     composer.SetUp(&Artwork(dpr * scale), dpr * scale);
     TGame game(nullptr, 3);
+    game.NextDeal.Cards = dealt;
     game.NeuesSpiel();
     MoveCard(game.Stock, 0, game.DiscardPile);
     for (int m = 0; m < 6; ++m) {
@@ -102,7 +102,7 @@ void BM_PaintTable(benchmark::State& state) {
     for (auto _ : state) {
         ++scene.PaintCount;
         const TTableLayout layout = LayOutTable(game.TableMelds, static_cast<int32_t>(width / scale),
-                                                static_cast<int32_t>(height / scale), 0);
+                                                static_cast<int32_t>(height / scale), 0, opponents);
         // As the window does: the steps worked out, then drawn into the screen's picture.
         painter.Record(game, layout, scene);
         const TTablePicture& picture = painter.Picture();
@@ -114,6 +114,13 @@ void BM_PaintTable(benchmark::State& state) {
         benchmark::DoNotOptimize(table.constBits());
     }
 }
+
+// 12 + 12 hand cards. Arguments: width, height, device pixel ratio, and 1 for
+// cards fitted to the window.
+void BM_PaintTable(benchmark::State& state) {
+    PaintFullTable(state, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)),
+                   static_cast<qreal>(state.range(2)), state.range(3) != 0, 12, {});
+}
 BENCHMARK(BM_PaintTable)
     ->ArgNames({"width", "height", "dpr", "fitted"})
     ->Args({680, 338, 1, 0})
@@ -122,6 +129,18 @@ BENCHMARK(BM_PaintTable)
     ->Args({1280, 800, 2, 0})
     ->Args({3840, 2160, 1, 1})
     ->Unit(benchmark::kMicrosecond);
+
+// A table of four at 3840 x 2160, cards fitted to the window, every hand
+// dealt as many cards as the argument says; the three computers' face down
+// with their words.
+void BM_PaintFourSeats(benchmark::State& state) {
+    const auto dealt = static_cast<int32_t>(state.range(0));
+    const QString words = QString("Computer %1: %2 Karten");
+    const std::vector<TOpponentHand> computers{
+        {words.arg(1).arg(dealt), dealt}, {words.arg(2).arg(dealt), dealt}, {words.arg(3).arg(dealt), dealt}};
+    PaintFullTable(state, 3840, 2160, 1, true, dealt, computers);
+}
+BENCHMARK(BM_PaintFourSeats)->ArgName("cards")->Arg(12)->Arg(16)->Unit(benchmark::kMicrosecond);
 
 // What the window does per painting at 1280 x 800 before the screen draws it:
 // layout, scroll bar, the table's steps, bookkeeping.

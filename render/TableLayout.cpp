@@ -9,7 +9,8 @@ constexpr int32_t CH = CardBitmapHeight;
 
 }  // namespace
 
-TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition) {
+TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition,
+                         const std::vector<TOpponentHand>& opponents) {
     TTableLayout layout;
     layout.Width = width;
     layout.Height = height;
@@ -18,6 +19,7 @@ TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height,
     layout.DiscardRect = DiscardPileRect(height);
     layout.MeldRowEnd = LayOutMelds(melds, height, scrollPosition, layout.MeldBounds);
     layout.Overflow = MeldRowOverflow(layout.MeldRowEnd, width, scrollPosition);
+    layout.Opponents = LayOutOpponents(opponents, width, height);
     return layout;
 }
 

@@ -8,6 +8,7 @@
 
 #include "game/Card.h"
 #include "render/ArtworkFiles.h"
+#include "render/OpponentHands.h"
 
 // Every card picture, face or back.
 inline constexpr int32_t CardBitmapWidth = 72;
@@ -51,6 +52,8 @@ struct TTableLayout {
     std::vector<TRect> MeldBounds;  // by meld, in the order of the table
     int32_t MeldRowEnd = 0;         // x after the last meld and its gap
     int32_t Overflow = 0;           // how far the melds reach past the right edge; 0 or less: they fit
+    // The computers' hands, computer 1 first; none: the one computer's hand of the game.
+    std::vector<TOpponentPlace> Opponents;
 
     // Where meld m lies; empty for a meld not laid out.
     TRect Meld(int32_t m) const {
@@ -60,8 +63,10 @@ struct TTableLayout {
     int32_t MeldAt(int32_t x, int32_t y) const;
 };
 
-// Lays out a paint box of width x height with the meld row scrolled by scrollPosition.
-TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition);
+// Lays out a paint box of width x height with the meld row scrolled by
+// scrollPosition, and the hands of the computers when given.
+TTableLayout LayOutTable(const TMeldArray& melds, int32_t width, int32_t height, int32_t scrollPosition,
+                         const std::vector<TOpponentHand>& opponents = {});
 
 // Top of the middle row (stock, discard pile, melds), R.
 int32_t MiddleRowTop(int32_t paintBoxHeight);

@@ -61,6 +61,15 @@ TRect MarkedRect(const TTableMark& mark, const TGame& game, const TTableLayout& 
             const int32_t top = MiddleRowTop(layout.Height);
             return {layout.MeldRowEnd, top, layout.MeldRowEnd + layout.CardWidth, top + layout.CardHeight};
         }
+        case TMarkPlace::OpponentHand: {
+            const std::vector<TOpponentPlace> opponents = ShownOpponents(game, layout);
+            if (mark.First < 0 || static_cast<size_t>(mark.First) >= opponents.size()) {
+                return {};
+            }
+            // A hand without cards is framed by its words.
+            const TOpponentPlace& place = opponents[mark.First];
+            return place.Seat.Cards > 0 ? place.Hand : place.Words;
+        }
     }
     return {};
 }

@@ -15,14 +15,15 @@ enum class TMarkStyle {
     Focus,  // the keyboard focus
 };
 
-enum class TMarkPlace { Stock, DiscardPile, HandCard, MeldCards, FreeTable };
+enum class TMarkPlace { Stock, DiscardPile, HandCard, MeldCards, FreeTable, OpponentHand };
 
 struct TTableMark {
     TMarkStyle Style = TMarkStyle::Move;
     TMarkPlace Place = TMarkPlace::Stock;
     int32_t Meld = -1;  // MeldCards: which meld
-    int32_t First = 0;  // HandCard: its index; MeldCards: the first card of the group
-    int32_t Last = 0;   // MeldCards: the last card of the group
+    int32_t First =
+        0;  // HandCard: its index; MeldCards: the first card of the group; OpponentHand: the computer
+    int32_t Last = 0;  // MeldCards: the last card of the group
     bool operator==(const TTableMark&) const = default;
 };
 

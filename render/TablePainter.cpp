@@ -1,5 +1,6 @@
 #include "render/TablePainter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
@@ -76,6 +77,18 @@ void Rectangle(TTablePicture& picture, const QRect& rect, const QColor& pen, con
     picture.Fill(QRect(rect.right() + 1 - penWidth, rect.top(), penWidth, rect.height()), pen);
 }
 
+// The words on the table: white or black, whichever stands out more from it.
+QColor WordsColour(const QColor& table) {
+    const QColor white(255, 255, 255);
+    return ContrastRatio(white, table) >= ContrastRatio(Black, table) ? white : Black;
+}
+
+// Whether a computer's card lies face down on the table.
+bool AnyBack(const std::vector<TOpponentPlace>& opponents) {
+    return std::any_of(opponents.begin(), opponents.end(),
+                       [](const TOpponentPlace& place) { return place.Seat.Cards > 0; });
+}
+
 }  // namespace
 
 bool StockHintAt(int32_t gameState, int32_t paintCount) {
@@ -106,6 +119,27 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
         .first->second;
 }
 
+const QImage& TTablePainter::Words(const QString& text, QSize size, int textSize, const QColor& colour) {
+    const TWordsKey key{text, size.width(), size.height(), textSize, colour.rgb()};
+    if (auto used = WordsNow.find(key); used != WordsNow.end()) {
+        return used->second;
+    }
+    if (auto earlier = WordsBefore.find(key); earlier != WordsBefore.end()) {
+        return WordsNow.emplace(key, earlier->second).first->second;
+    }
+    QImage words(size, QImage::Format_ARGB32_Premultiplied);
+    words.fill(Qt::transparent);
+    QFont font;
+    font.setPixelSize(std::max(1, textSize));
+    QPainter painter(&words);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, size.width());
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    painter.end();
+    return WordsNow.emplace(key, std::move(words)).first->second;
+}
+
 std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCount) const {
     if (!DrawState.Painted) {
         return std::nullopt;
@@ -116,9 +150,9 @@ std::optional<TRect> TTablePainter::BlinkArea(const TGame& game, int32_t paintCo
     const bool discardChanges = discard != DrawState.DiscardHint;
     const int32_t h = DrawState.Layout.Height;
     // The stock's frame leaves the pen black for the outline of the empty
-    // discard place; with no card of the computer's before it, that outline
+    // discard place; with no card of a computer's before it, that outline
     // comes and goes with the stock's frame.
-    if (stockChanges && (discardChanges || game.OpponentCards.Empty())) {
+    if (stockChanges && (discardChanges || !AnyBack(ShownOpponents(game, DrawState.Layout)))) {
         return HintArea(h);
     }
     if (stockChanges) {
@@ -168,6 +202,8 @@ void TTablePainter::Record(const TGame& game, const TTableLayout& layout, const 
     // Copies no painting uses any more, of old faces or sizes, are let go.
     FittedBefore = std::move(FittedNow);
     FittedNow.clear();
+    WordsBefore = std::move(WordsNow);
+    WordsNow.clear();
 
     DrawState.Painted = true;
     DrawState.Layout = layout;
@@ -220,9 +256,19 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
     const int penWidth = map.Pen(1);
     const int32_t h = layout.Height;
 
-    for (int i = 0; i < game.OpponentCards.Count(); ++i) {
-        pen = Black;
-        draw(scene.Back, OpponentCardRect(i));
+    const std::vector<TOpponentPlace> opponents = ShownOpponents(game, layout);
+    for (const TOpponentPlace& place : opponents) {
+        for (int32_t i = 0; i < place.Seat.Cards; ++i) {
+            pen = Black;
+            draw(scene.Back, OpponentHandCardRect(place, i));
+        }
+        const QRect words = map.Rect(place.Words);
+        if (!words.isEmpty() && !place.Seat.Label.isEmpty() &&
+            (within == nullptr || words.intersects(*within))) {
+            picture.Image(words.topLeft(),
+                          Words(place.Seat.Label, words.size(), qRound(OpponentLabelTextSize * dpr * scale),
+                                WordsColour(scene.TableColor)));
+        }
     }
 
     // The stock always shows a back, however many cards it holds.

@@ -1,4 +1,4 @@
-// Paints the whole table: the computer's hand face down, stock and discard
+// Paints the whole table: the computers' hands face down, stock and discard
 // pile, the meld row, the player's hand; selected cards inverted, dragged cards
 // at the mouse, and the blinking red frame of the draw hint. It only reads the
 // game and the layout, and remembers what it drew, so that it can tell what a
@@ -8,10 +8,12 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -79,6 +81,8 @@ class TTablePainter {
         Shown = TTablePicture();
         FittedBefore.clear();
         FittedNow.clear();
+        WordsBefore.clear();
+        WordsNow.clear();
     }
 
   private:
@@ -93,6 +97,9 @@ class TTablePainter {
                    const TTableScene& scene, const QRect* within);
     // The picture at the device size of its place on the table.
     const QImage& Fitted(const QImage& picture, QSize size);
+    // Words written in `colour` on a clear picture of `size` device pixels, in
+    // letters `textSize` device pixels high, shortened to fit.
+    const QImage& Words(const QString& text, QSize size, int textSize, const QColor& colour);
 
     TTableDrawState DrawState;
     TTablePicture Shown;
@@ -101,4 +108,8 @@ class TTablePainter {
     using TFittedKey = std::pair<qint64, std::pair<int, int>>;
     std::map<TFittedKey, QImage> FittedBefore;  // what the last painting used
     std::map<TFittedKey, QImage> FittedNow;     // what this one uses
+    // The same for the words above the computers' hands.
+    using TWordsKey = std::tuple<QString, int, int, int, QRgb>;
+    std::map<TWordsKey, QImage> WordsBefore;
+    std::map<TWordsKey, QImage> WordsNow;
 };
