@@ -45,5 +45,19 @@
             <numerusform>Stapel, %n Karten</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n Karten</source>
+        <translation>
+            <numerusform>%1: %n Karte</numerusform>
+            <numerusform>%1: %n Karten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n Karten</source>
+        <translation>
+            <numerusform>%1, %n Karte</numerusform>
+            <numerusform>%1, %n Karten</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

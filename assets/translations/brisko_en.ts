@@ -859,6 +859,24 @@ Please reinstall the game.</translation>
         <source>Ihre Karte %1 von %2: %3</source>
         <translation>Your card %1 of %2: %3</translation>
     </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n Karten</source>
+        <translation>
+            <numerusform>%1: %n card</numerusform>
+            <numerusform>%1: %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n Karten</source>
+        <translation>
+            <numerusform>%1, %n card</numerusform>
+            <numerusform>%1, %n cards</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Turn</name>

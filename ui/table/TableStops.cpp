@@ -10,6 +10,32 @@ bool InHandRow(const TTableStop& stop) {
     return stop.Kind == TStopKind::HandCard;
 }
 
+// A move along a row of `count` places of the stop's kind; `up` and `down`
+// where the keys between the rows lead.
+TTableStop MoveInRow(const TTableStop& stop, int count, TStopMove move, const TTableStop& up,
+                     const TTableStop& down) {
+    switch (move) {
+        case TStopMove::Left:
+            return {stop.Kind, std::max(0, stop.Index - 1)};
+        case TStopMove::Right:
+            return {stop.Kind, std::min(count - 1, stop.Index + 1)};
+        case TStopMove::Home:
+            return {stop.Kind, 0};
+        case TStopMove::End:
+            return {stop.Kind, count - 1};
+        case TStopMove::Up:
+            return up;
+        case TStopMove::Down:
+            return down;
+    }
+    return stop;
+}
+
+// The computers of a table of three or four, whose hands are stops; 0 at a table of two.
+int32_t SeatedComputers(const TOpponentCounts& opponents) {
+    return opponents.size() > 1 ? static_cast<int32_t>(opponents.size()) : 0;
+}
+
 // The middle row: stock 0, discard pile 1, melds 2.., the free place last.
 int MiddlePlace(const TTableStop& stop) {
     switch (stop.Kind) {
@@ -45,8 +71,16 @@ int MiddlePlaceOf(const TGame& game, const TTableStop& stop) {
 
 }  // namespace
 
-std::vector<TTableStop> TableStops(const TGame& game) {
-    std::vector<TTableStop> stops{{TStopKind::ComputerHand}, {TStopKind::Stock}, {TStopKind::DiscardPile}};
+std::vector<TTableStop> TableStops(const TGame& game, const TOpponentCounts& opponents) {
+    std::vector<TTableStop> stops;
+    for (int c = 0; c < SeatedComputers(opponents); ++c) {
+        stops.push_back({TStopKind::OpponentHand, c});
+    }
+    if (stops.empty()) {
+        stops.push_back({TStopKind::ComputerHand});
+    }
+    stops.push_back({TStopKind::Stock});
+    stops.push_back({TStopKind::DiscardPile});
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         stops.push_back({TStopKind::Meld, m});
     }
@@ -57,8 +91,10 @@ std::vector<TTableStop> TableStops(const TGame& game) {
     return stops;
 }
 
-bool StopExists(const TGame& game, const TTableStop& stop) {
+bool StopExists(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
     switch (stop.Kind) {
+        case TStopKind::OpponentHand:
+            return stop.Index >= 0 && stop.Index < SeatedComputers(opponents);
         case TStopKind::Meld:
             return stop.Index >= 0 && stop.Index < game.TableMelds.Count();
         case TStopKind::HandCard:
@@ -68,9 +104,12 @@ bool StopExists(const TGame& game, const TTableStop& stop) {
     }
 }
 
-TTableStop ValidStop(const TGame& game, const TTableStop& stop) {
-    if (StopExists(game, stop) && stop.Kind != TStopKind::ComputerHand) {
+TTableStop ValidStop(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
+    if (StopExists(game, stop, opponents) && stop.Kind != TStopKind::ComputerHand) {
         return stop;
+    }
+    if (stop.Kind == TStopKind::OpponentHand && SeatedComputers(opponents) > 0) {
+        return {TStopKind::OpponentHand, SeatedComputers(opponents) - 1};
     }
     if (stop.Kind == TStopKind::HandCard && !game.OwnCards.Empty()) {
         return {TStopKind::HandCard, game.OwnCards.Count() - 1};
@@ -81,24 +120,15 @@ TTableStop ValidStop(const TGame& game, const TTableStop& stop) {
     return {TStopKind::Stock};
 }
 
-TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move) {
-    const TTableStop stop = ValidStop(game, from);
+TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move,
+                    const TOpponentCounts& opponents) {
+    const TTableStop stop = ValidStop(game, from, opponents);
+    const int32_t computers = SeatedComputers(opponents);
+    if (stop.Kind == TStopKind::OpponentHand) {
+        return MoveInRow(stop, computers, move, stop, {TStopKind::Stock});
+    }
     if (InHandRow(stop)) {
-        const int last = game.OwnCards.Count() - 1;
-        switch (move) {
-            case TStopMove::Left:
-                return {TStopKind::HandCard, std::max(0, stop.Index - 1)};
-            case TStopMove::Right:
-                return {TStopKind::HandCard, std::min(last, stop.Index + 1)};
-            case TStopMove::Home:
-                return {TStopKind::HandCard, 0};
-            case TStopMove::End:
-                return {TStopKind::HandCard, last};
-            case TStopMove::Up:
-                return {TStopKind::Stock};
-            case TStopMove::Down:
-                return stop;
-        }
+        return MoveInRow(stop, game.OwnCards.Count(), move, {TStopKind::Stock}, stop);
     }
     const int place = MiddlePlaceOf(game, stop);
     switch (move) {
@@ -111,7 +141,7 @@ TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move) {
         case TStopMove::End:
             return MiddleStop(game, game.TableMelds.Count() + 2);
         case TStopMove::Up:
-            return stop;
+            return computers > 0 ? TTableStop{TStopKind::OpponentHand, 0} : stop;
         case TStopMove::Down:
             return game.OwnCards.Empty() ? stop : TTableStop{TStopKind::HandCard, 0};
     }
@@ -131,6 +161,8 @@ TTableMark FocusMark(const TGame& game, const TTableStop& stop) {
             return {TMarkStyle::Focus, TMarkPlace::FreeTable};
         case TStopKind::HandCard:
             return {TMarkStyle::Focus, TMarkPlace::HandCard, -1, stop.Index};
+        case TStopKind::OpponentHand:
+            return {TMarkStyle::Focus, TMarkPlace::OpponentHand, -1, stop.Index};
         case TStopKind::ComputerHand:
         case TStopKind::Stock:
             break;

@@ -24,6 +24,24 @@ QString ComputerHandTip(int cards) {
     return QCoreApplication::translate("TableTexts", "Computer: %n Karten", nullptr, cards);
 }
 
+QString OpponentName(int32_t computer) {
+    return QCoreApplication::translate("TableTexts", "Computer %1").arg(computer);
+}
+
+QString OpponentHandTip(int32_t computer, int cards) {
+    return QCoreApplication::translate("TableTexts", "%1: %n Karten", nullptr, cards)
+        .arg(OpponentName(computer));
+}
+
+std::vector<TOpponentHand> OpponentHands(const TOpponentCounts& cards) {
+    std::vector<TOpponentHand> hands;
+    for (size_t c = 0; c < cards.size(); ++c) {
+        const auto computer = static_cast<int32_t>(c) + 1;
+        hands.push_back({cards.size() > 1 ? OpponentHandTip(computer, cards[c]) : QString(), cards[c]});
+    }
+    return hands;
+}
+
 QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
     // From the top: the hand rows cover nothing of each other.
     if (layout.StockRect.Contains(x, y)) {
@@ -32,10 +50,10 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
     if (layout.DiscardRect.Contains(x, y)) {
         return DiscardPileTip(game.DiscardPile.Count());
     }
-    for (int i = game.OpponentCards.Count() - 1; i >= 0; --i) {
-        if (OpponentCardRect(i).Contains(x, y)) {
-            return ComputerHandTip(game.OpponentCards.Count());
-        }
+    const std::vector<TOpponentPlace> opponents = ShownOpponents(game, layout);
+    if (const int32_t c = OpponentAt(opponents, x, y); c >= 0) {
+        const int32_t cards = opponents[c].Seat.Cards;
+        return opponents.size() > 1 ? OpponentHandTip(c + 1, cards) : ComputerHandTip(cards);
     }
     if (!MeldRowClip(layout.Width, layout.Height).Contains(x, y)) {
         return {};
@@ -56,11 +74,20 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
     return {};
 }
 
-QString StopName(const TGame& game, const TTableStop& stop) {
+QString StopName(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
     switch (stop.Kind) {
-        case TStopKind::ComputerHand:
-            return QCoreApplication::translate("TableTexts", "Computer, %n Karten", nullptr,
-                                               game.OpponentCards.Count());
+        case TStopKind::ComputerHand: {
+            const int cards = opponents.size() == 1 ? opponents.front() : game.OpponentCards.Count();
+            return QCoreApplication::translate("TableTexts", "Computer, %n Karten", nullptr, cards);
+        }
+        case TStopKind::OpponentHand: {
+            if (!StopExists(game, stop, opponents)) {
+                return {};
+            }
+            const int cards = opponents.at(stop.Index);
+            return QCoreApplication::translate("TableTexts", "%1, %n Karten", nullptr, cards)
+                .arg(OpponentName(stop.Index + 1));
+        }
         case TStopKind::Stock:
             return QCoreApplication::translate("TableTexts", "Stapel, %n Karten", nullptr,
                                                game.Stock.Count());
