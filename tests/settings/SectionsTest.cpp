@@ -120,70 +120,31 @@ TEST(OpponentChoiceTest, AnythingButStarkReadsAsKlassisch) {
     }
 }
 
-// Each value of "[Tisch]" stands alone: a damaged one gives its default and
-// the others are read as they stand.
-TEST(TableSettingsTest, EachValueIsReadOnItsOwnAndDamageGivesItsDefault) {
+// Each value of "[Tisch]" stands alone: a damaged one gives its default. At a
+// table of two the computer is the one "[Gegner]" names.
+TEST(TableSettingsTest, EachValueStandsAloneAndTheRestOfTheFileStays) {
     TTempConfig config;
     const TOpponentKind C = TOpponentKind::Classic;
     const TOpponentKind S = TOpponentKind::Strong;
-    struct TCase {
+    const struct {
         const char* Section;
         TTableSettings Read;
-    } cases[] = {
-        {"", {}},
-        {"Mitspieler=3\nGegner1=Stark\nGegner3=stark\n", {3, {S, C, S}}},
-        {"Mitspieler=2\nGegner2=STARK\n", {2, {C, S, C}}},
-        {"Mitspieler= 2 \n", {2, {C, C, C}}},
-        {"Mitspieler=4\nGegner1=Stark\n", {1, {S, C, C}}},
-        {"Mitspieler=0\n", {}},
-        {"Mitspieler=-2\n", {}},
-        {"Mitspieler=2.5\n", {}},
-        {"Mitspieler=zwei\nGegner2=Stark\n", {1, {C, S, C}}},
-        {"Mitspieler=99999999999\n", {}},
-        {"Mitspieler=3\nGegner1=Sehr stark\nGegner2=1\nGegner3=\n", {3, {C, C, C}}},
-        {"Mitspieler=3\nMitspieler=2\n", {3, {C, C, C}}},  // the first of repeated keys
-    };
-    for (const TCase& c : cases) {
-        config.WriteIni(QByteArray("[TOptionsForm]\nAnzCardEd_Value=14\n[Tisch]\n") + c.Section +
-                        "[Gegner]\nGegner=Stark\n");
-        EXPECT_EQ(ReadTableSettings(TProfileFile(config.IniPath())), c.Read) << c.Section;
+    } cases[] = {{"", {}},
+                 {"Mitspieler=3\nGegner1=Stark\nGegner3=stark\n", {3, {S, C, S}}},
+                 {"Mitspieler=4\nGegner2=Stark\n", {1, {C, S, C}}},
+                 {"Mitspieler=zwei\nGegner1=Sehr stark\n", {}},
+                 {"Mitspieler=0\nGegner3=1\n", {}}};
+    for (const auto& c : cases) {
+        config.WriteIni(QByteArray("[Tisch]\n") + c.Section + "[Gegner]\nGegner=Stark\n");
+        TProfileFile ini(config.IniPath());
+        EXPECT_EQ(ReadTableSettings(ini), c.Read) << c.Section;
+        WriteTableSettings(ini, {2, {C, S, S}});
+        ASSERT_TRUE(ini.UpdateFile());
+        EXPECT_EQ(ReadTableSettings(TProfileFile(config.IniPath())), (TTableSettings{2, {C, S, S}}));
+        EXPECT_EQ(ReadOpponentChoice(TProfileFile(config.IniPath())), S);
     }
-}
-
-TEST(TableSettingsTest, ItsOwnSectionRoundTripsAndTheRestOfTheFileStays) {
-    TTempConfig config;
-    config.WriteIni("[TOptionsForm]\nAnzCardEd_Value=14\n[Gegner]\nGegner=Stark\n");
-    ASSERT_TRUE(TProfileFile(config.IniPath()).UpdateFile());  // as the file writes them
-    const QByteArray others = config.ReadIni();
-    const TOpponentKind C = TOpponentKind::Classic;
-    const TOpponentKind S = TOpponentKind::Strong;
-    for (const TTableSettings& table : {TTableSettings{3, {S, C, S}}, TTableSettings{2, {C, S, S}},
-                                        TTableSettings{1, {S, S, S}}, TTableSettings{}}) {
-        {
-            TProfileFile ini(config.IniPath());
-            WriteTableSettings(ini, table);
-            ASSERT_TRUE(ini.UpdateFile());
-        }
-        const TProfileFile ini(config.IniPath());
-        EXPECT_EQ(ReadTableSettings(ini), table);
-        EXPECT_EQ(ini.ReadString("TOptionsForm", "AnzCardEd_Value", ""), "14");
-        EXPECT_EQ(ReadOpponentChoice(ini), S);
-    }
-    EXPECT_TRUE(config.ReadIni().startsWith(others));
-    EXPECT_TRUE(config.IniLines().contains("Mitspieler=1"));
-    EXPECT_TRUE(config.IniLines().contains("Gegner3=Klassisch"));
-}
-
-// A table of two is today's game: its computer plays as "[Gegner]" says,
-// whatever the levels of the larger tables.
-TEST(TableSettingsTest, TheSeatedComputersFollowTheTableSize) {
-    const TOpponentKind C = TOpponentKind::Classic;
-    const TOpponentKind S = TOpponentKind::Strong;
-    using TKinds = std::vector<TOpponentKind>;
-    EXPECT_EQ(SeatedOpponents(TTableSettings{1, {S, S, S}}, C), TKinds{C});
-    EXPECT_EQ(SeatedOpponents(TTableSettings{1, {C, C, C}}, S), TKinds{S});
-    EXPECT_EQ(SeatedOpponents(TTableSettings{2, {S, C, S}}, C), (TKinds{S, C}));
-    EXPECT_EQ(SeatedOpponents(TTableSettings{3, {C, C, S}}, S), (TKinds{C, C, S}));
+    EXPECT_EQ(SeatedOpponents({1, {S, S, S}}, C), std::vector<TOpponentKind>{C});
+    EXPECT_EQ(SeatedOpponents({3, {C, C, S}}, C), (std::vector<TOpponentKind>{C, C, S}));
 }
 
 TEST(GameStatisticsTest, CountsWinsLossesStreaksAndTheFewestTurns) {
@@ -232,60 +193,32 @@ TEST(GameStatisticsTest, ADamagedSectionReadsAsZerosAndTheRestOfTheFileStays) {
     }
 }
 
-// Games at tables of three and four are counted apart from the game of two,
-// by the table's size and whether a strong computer sat at it.
-TEST(GameStatisticsTest, LargerTablesAreCountedApartBySizeAndStrength) {
+// Games at tables of three and four have a section of their own, by size and
+// whether a strong computer sat at it; a file without such games gains none.
+TEST(GameStatisticsTest, LargerTablesAreCountedApartFromTheGameOfTwo) {
+    TTempConfig config;
     const TOpponentKind C = TOpponentKind::Classic;
     const TOpponentKind S = TOpponentKind::Strong;
-    TGameStatistics s;
-    for (const TCountedGame& game :
-         {CountedGame({C, C}, true, 12), CountedGame({C, C}, false, 0), CountedGame({C, C}, true, 9),
-          CountedGame({C, S}, true, 20), CountedGame({S, C, C}, false, 0), CountedGame({C, C, C}, true, 0)}) {
-        s.Count(game);
-    }
-    EXPECT_EQ(s.ForTable(3, false), (TOpponentRecord{2, 1, 1, 1, 9}));
-    EXPECT_EQ(s.ForTable(3, true), (TOpponentRecord{1, 0, 1, 1, 20}));
-    EXPECT_EQ(s.ForTable(4, true), (TOpponentRecord{0, 1, 0, 0, 0}));
-    EXPECT_EQ(s.ForTable(4, false), (TOpponentRecord{1, 0, 1, 1, 1}));
-    EXPECT_EQ(s.For(C), TOpponentRecord{});
-    EXPECT_EQ(s.For(S), TOpponentRecord{});
-    // One computer is the game of two, counted as it always was.
-    s.Count(CountedGame({S}, true, 7));
-    EXPECT_EQ(s.For(S), (TOpponentRecord{1, 0, 1, 1, 7}));
-    EXPECT_EQ(s.ForTable(3, true), (TOpponentRecord{1, 0, 1, 1, 20}));
-}
-
-TEST(GameStatisticsTest, LargerTablesHaveASectionOfTheirOwnThatOnlyTheirGamesWrite) {
-    TTempConfig config;
     TGameStatistics totals;
-    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), {{TOpponentKind::Classic, true, 9}}, totals));
-    EXPECT_FALSE(config.ReadIni().contains("Tischstatistik"));
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(), {CountedGame({S}, true, 9)}, totals));
     const QByteArray twoOnly = config.ReadIni();
-
-    ASSERT_TRUE(AddToStatisticsFile(
-        config.IniPath(),
-        {CountedGame({TOpponentKind::Classic, TOpponentKind::Strong, TOpponentKind::Classic}, true, 14)},
-        totals));
-    EXPECT_TRUE(config.IniLines().contains("VierMitStarkGewonnen=1"));
-    EXPECT_TRUE(config.ReadIni().startsWith(twoOnly));  // the game of two's counts stay where they were
-    EXPECT_EQ(TGameStatistics::Read(TProfileFile(config.IniPath())), totals);
-
-    // A damaged record of a larger table reads as zeros; nothing else is lost.
-    config.WriteIni(config.ReadIni().replace("VierMitStarkLaengsteSerie=1", "VierMitStarkLaengsteSerie=x") +
-                    "DreiOhneStarkVerloren=2\n");
-    const TGameStatistics read = TGameStatistics::Read(TProfileFile(config.IniPath()));
+    EXPECT_FALSE(twoOnly.contains("Tischstatistik"));
+    ASSERT_TRUE(AddToStatisticsFile(config.IniPath(),
+                                    {CountedGame({C, S, C}, true, 14), CountedGame({C, C}, true, 12),
+                                     CountedGame({C, C}, false, 0), CountedGame({C, C}, true, 10)},
+                                    totals));
+    EXPECT_TRUE(config.ReadIni().startsWith(twoOnly));
+    EXPECT_EQ(totals.ForTable(4, true), (TOpponentRecord{1, 0, 1, 1, 14}));
+    EXPECT_EQ(totals.ForTable(3, false), (TOpponentRecord{2, 1, 1, 1, 10}));
+    EXPECT_EQ(totals.For(S), (TOpponentRecord{1, 0, 1, 1, 9}));
+    // A damaged record reads as zeros, the others stay; a reset writes zeros over them.
+    config.WriteIni(config.ReadIni().replace("VierMitStarkLaengsteSerie=1", "VierMitStarkLaengsteSerie=x"));
+    TProfileFile ini(config.IniPath());
+    TGameStatistics read = TGameStatistics::Read(ini);
     EXPECT_EQ(read.ForTable(4, true), TOpponentRecord{});
-    EXPECT_EQ(read.ForTable(3, false), (TOpponentRecord{0, 2, 0, 0, 0}));
-    EXPECT_EQ(read.For(TOpponentKind::Classic), (TOpponentRecord{1, 0, 1, 1, 9}));
-
-    // A reset sets the figures the file has back to zero.
-    {
-        TProfileFile ini(config.IniPath());
-        TGameStatistics().Write(ini);
-        ASSERT_TRUE(ini.UpdateFile());
-    }
-    EXPECT_TRUE(config.IniLines().contains("DreiOhneStarkVerloren=0"));
-    EXPECT_TRUE(config.IniLines().contains("VierMitStarkGewonnen=0"));
+    EXPECT_EQ(read.ForTable(3, false), totals.ForTable(3, false));
+    TGameStatistics().Write(ini);
+    ASSERT_TRUE(ini.UpdateFile());
     EXPECT_EQ(TGameStatistics::Read(TProfileFile(config.IniPath())), TGameStatistics{});
 }
 
