@@ -144,6 +144,7 @@ TEST(TableSettingsTest, EachValueStandsAloneAndTheRestOfTheFileStays) {
         EXPECT_EQ(ReadOpponentChoice(TProfileFile(config.IniPath())), S);
     }
     EXPECT_EQ(SeatedOpponents({1, {S, S, S}}, C), std::vector<TOpponentKind>{C});
+    EXPECT_EQ(SeatedOpponents({2, {S, C, C}}, C), (std::vector<TOpponentKind>{S, C}));
     EXPECT_EQ(SeatedOpponents({3, {C, C, S}}, C), (std::vector<TOpponentKind>{C, C, S}));
 }
 
@@ -174,9 +175,10 @@ TEST(GameStatisticsTest, ADamagedSectionReadsAsZerosAndTheRestOfTheFileStays) {
     EXPECT_EQ(read.For(TOpponentKind::Classic), (TOpponentRecord{3, 1, 1, 2, 9}));
     EXPECT_EQ(read.For(TOpponentKind::Strong), (TOpponentRecord{0, 4, 0, 0, 0}));
 
-    for (const char* damage : {"KlassischGewonnen=drei\n", "KlassischVerloren=-1\n", "KlassischSerie=5\n",
-                               "KlassischLaengsteSerie=7\n", "KlassischWenigsteZuege=0\n",
-                               "StarkWenigsteZuege=4\n", "KlassischGewonnen=99999999999\n"}) {
+    for (const char* damage :
+         {"KlassischGewonnen=drei\n", "KlassischVerloren=-1\n", "KlassischGewonnen=3\nStarkVerloren=vier\n",
+          "KlassischSerie=5\n", "KlassischLaengsteSerie=7\n", "KlassischWenigsteZuege=0\n",
+          "StarkWenigsteZuege=4\n", "KlassischGewonnen=99999999999\n"}) {
         SCOPED_TRACE(damage);
         // The damaged value comes first and so is the one read.
         config.WriteIni(others + "[Statistik]\n" + damage + good.mid(good.indexOf('\n') + 1));
