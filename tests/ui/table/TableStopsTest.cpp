@@ -16,6 +16,7 @@ TEST(TableStopsTest, TheComputersHandsAreARowAboveTheMiddleRow) {
     const TOpponentCounts three{9, 1, 16};
     EXPECT_EQ(TableStops(game, three)[2], (TTableStop{TStopKind::OpponentHand, 2}));
     EXPECT_EQ(TableStops(game, three)[3], (TTableStop{TStopKind::Stock}));
+    EXPECT_EQ(TableStops(game, {9, 4})[1], (TTableStop{TStopKind::OpponentHand, 1}));
     const TTableStop stock{TStopKind::Stock};
     const auto hand = [](int c) { return TTableStop{TStopKind::OpponentHand, c}; };
     const struct {
@@ -25,7 +26,8 @@ TEST(TableStopsTest, TheComputersHandsAreARowAboveTheMiddleRow) {
     } cases[] = {{stock, TStopMove::Up, hand(0)},      {hand(0), TStopMove::Right, hand(1)},
                  {hand(2), TStopMove::Right, hand(2)}, {hand(1), TStopMove::Left, hand(0)},
                  {hand(0), TStopMove::End, hand(2)},   {hand(1), TStopMove::Down, stock},
-                 {hand(7), TStopMove::Up, hand(2)},    {{TStopKind::HandCard, 1}, TStopMove::Up, stock}};
+                 {hand(7), TStopMove::Up, hand(2)},    {{TStopKind::HandCard, 1}, TStopMove::Up, stock},
+                 {hand(2), TStopMove::Left, hand(1)}};
     for (const auto& c : cases) {
         EXPECT_EQ(MoveStop(game, c.From, c.Move, three), c.To)
             << c.From.Index << " " << static_cast<int>(c.Move);
