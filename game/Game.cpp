@@ -1,25 +1,11 @@
 #include "game/Game.h"
 
-#include "game/SilentScreen.h"
-
 #include <utility>
 
-namespace {
-
-// Stands in when no screen is attached (headless games, benchmarks).
-TSilentScreen nullScreen;
-
-}  // namespace
-
-TGame::TGame(TGameScreen* screen, uint64_t seed)
-    : Rng(seed), Screen(screen != nullptr ? screen : &nullScreen) {}
+TGame::TGame(TGameListener* listener, uint64_t seed) : Rng(seed), Listener(listener) {}
 
 TGame::~TGame() {
     ClearAll();
-}
-
-void TGame::SetScreen(TGameScreen* screen) {
-    Screen = screen != nullptr ? screen : &nullScreen;
 }
 
 void TGame::ClearTCard(TCardArray& cards) {
@@ -47,6 +33,7 @@ void TGame::NeuesSpiel() {
     Opponent = ChosenOpponent;
     Seen.Clear();
     PlayerDraws = 0;
+    Winner = -1;
     CardsDealt = NextDeal.Cards;
     MeldMinimum = NextDeal.MeldMinimum;
     ClearAll();
@@ -72,19 +59,16 @@ void TGame::NeuesSpiel() {
 
 void TGame::SetStatus(int32_t value) {
     GameState = value;
-    switch (value) {
-        case MustDraw:
-            StatusText = GameText("Status", DrawStatusText);
-            ComeOutAtTurnStart = PlayerCameOut;
-            break;
-        case MayLayOut:
-            StatusText = GameText("Status", PlayStatusText);
-            break;
-        default:
-            StatusText.clear();
-            break;
+    if (value == MustDraw) {
+        ComeOutAtTurnStart = PlayerCameOut;
     }
-    Screen->SetStatusLine(StatusText);
+    Tell({TEventKind::StatusChanged, PlayerSeat, {}});
+}
+
+void TGame::Tell(const TGameEvent& event) const {
+    if (Listener != nullptr) {
+        Listener->Happened(*this, event);
+    }
 }
 
 void TGame::NoteOpponentStep(TTurnStep step) {
@@ -107,8 +91,8 @@ void TGame::NoteOpponentStep(TTurnStep step) {
             }
             break;
     }
-    OpponentTurn.Steps.push_back(std::move(step));
-    Screen->OpponentStep(OpponentTurn);
+    OpponentTurn.Steps.push_back(step);
+    Tell({TEventKind::Step, ComputerSeat, std::move(step)});
 }
 
 bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {

@@ -1,23 +1,19 @@
-// The whole state of one game of rummy and every rule that changes it.
-// The screen is reached only through TGameScreen.
+// The whole state of one game of rummy and every rule that changes it: it
+// takes commands for the side on turn and tells what happened to its
+// listener. It never deals the next game nor plays the other side's turn.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "game/Card.h"
-#include "game/GameScreen.h"
+#include "game/GameEvents.h"
 #include "game/MeldRules.h"
 #include "game/Random.h"
 #include "game/SeenCards.h"
 #include "game/record/TurnRecord.h"
-
-#include "game/Texts.h"
-
-// The status line's two instructions, as the game's source texts.
-inline constexpr const char* DrawStatusText = GAME_TEXT_NOOP("Status", "Ziehen Sie eine Karte!");
-inline constexpr const char* PlayStatusText =
-    GAME_TEXT_NOOP("Status", "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
 
 // The turn states. GameState keeps them as a signed 32-bit value, as the status
 // line's writer sets it.
@@ -34,13 +30,13 @@ struct TDealRules {
 
 class TGame {
   public:
-    explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
+    explicit TGame(TGameListener* listener = nullptr, uint64_t seed = 1);
     ~TGame();
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
 
-    void SetScreen(TGameScreen* screen);
-    TGameScreen& GetScreen() const { return *Screen; }
+    void SetListener(TGameListener* listener) { Listener = listener; }
+    TGameListener* GetListener() const { return Listener; }
 
     // --- Cards and piles ---
     // Empties the container.
@@ -69,7 +65,11 @@ class TGame {
     bool passenzusammen(TCardArray& candidate);
 
     // --- Joker exchange ---
-    void JokerTauschen();
+    // What the player may exchange now, in the order it is offered: taking
+    // one takes its hand card and table joker out of the rest.
+    std::vector<TJokerOffer> JokerOffers() const;
+    // The offers taken, all at once; the hand is sorted afterwards.
+    TRefusal ExchangeJokers(const std::vector<TJokerOffer>& taken);
     void JokerTauschenEvil();
 
     // --- The player's turn ---
@@ -79,13 +79,13 @@ class TGame {
     // Toggles the selection of a hand card; true when it is now selected.
     bool ToggleHandCard(int32_t index);
     void ClearHandSelection();
-    // The selected cards dropped on the discard pile.
-    void PlayerDiscard();
+    // The selected card dropped on the discard pile; the computer's turn follows.
+    TRefusal PlayerDiscard();
     // Whether the selected hand cards may be dropped on meld targetMeld (-1: free
     // table space). Builds and validates the candidate; changes nothing else.
     TDropVerdict TestDrop(int32_t targetMeld, TCardArray& candidate);
     // The selected cards dropped on meld targetMeld, or on free table space when -1.
-    void PlayerLayOut(int32_t targetMeld);
+    TRefusal PlayerLayOut(int32_t targetMeld);
     // "Ausgelegte Karten zurücknehmen".
     void TakeBackTurn();
 
@@ -95,9 +95,10 @@ class TGame {
     bool StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack);
 
     // --- The computer's turn ---
-    // The turn of the opponent this game is played against.
+    // The turn of the opponent this game is played against; nothing unless the
+    // player's turn ended with a discard and the game goes on.
     void ZugDesGegners();
-    // The strong strategy's whole turn.
+    // The strong strategy's whole turn, once its record is begun.
     void StrongTurn();
     // The draw decision: the discard pile's top card or the stock.
     void OpponentDraw();
@@ -129,17 +130,14 @@ class TGame {
     uint8_t PlayerCameOut = 0;
     uint8_t OpponentCameOut = 0;
     int32_t MarkCount = 0;                                  // cards in the computer's candidate meld
-    std::string StatusText;                                 // what the status line shows
     TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
     TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
     TDealRules NextDeal;                                    // the next game's
     TSeenCards Seen;                                        // the discards both sides have seen this game
     int32_t PlayerDraws = 0;                                // the player's turns begun this game
-    // The player's discard starts the computer's turn. Off only where the
-    // self-play tool lets two strategies take turns in the player's chair.
-    bool ComputerMovesAfterDiscard = true;
-    int32_t CardsDealt = 0;    // to each side, at this game's deal
+    int32_t Winner = -1;                                    // the seat that went out; -1 while it goes on
+    int32_t CardsDealt = 0;                                 // to each side, at this game's deal
     int32_t MeldMinimum = 30;  // the first-meld minimum this game was dealt under
 
     // The points a drop must reach: the game's minimum until the side came out.
@@ -147,15 +145,23 @@ class TGame {
 
     TRandom Rng;
 
-    // Adds a step to OpponentTurn and shows it to the screen.
+    // Adds a step to OpponentTurn and tells it.
     void NoteOpponentStep(TTurnStep step);
+    // Tells the listener, if there is one.
+    void Tell(const TGameEvent& event) const;
+    bool Over() const { return Winner >= 0; }
 
   private:
     // The player takes card `index` of `from`: the rest of the draw is the same for both piles.
     bool PlayerDraw(TCardArray& from, int32_t index);
 
-    TGameScreen* Screen;
+    TGameListener* Listener;
 };
+
+// Asks `take` about each offer in turn, but not about those that a taken one
+// rules out (its hand card or its joker is gone); the offers taken.
+std::vector<TJokerOffer> ChooseJokerOffers(const std::vector<TJokerOffer>& offers,
+                                           const std::function<bool(const TJokerOffer&)>& take);
 
 // The idiom by which a card changes containers: append to the target, copy the
 // whole record, delete the source. False (nothing moved) when the target could

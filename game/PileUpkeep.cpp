@@ -28,6 +28,7 @@ void ReturnOldDiscards(TGame& game, int keep) {
     }
     if (moved) {
         game.Mischeln();
+        game.Tell({TEventKind::PileRefilled, PlayerSeat, {}});
     }
 }
 

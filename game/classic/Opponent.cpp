@@ -1,6 +1,5 @@
 // The computer's turn: draw, meld, discard.
 #include "game/Game.h"
-#include "game/Texts.h"
 
 namespace {
 
@@ -25,12 +24,16 @@ bool SameCard(const TCard& a, const TCard& b) {
 }  // namespace
 
 void TGame::ZugDesGegners() {
+    // Only once the player's turn ended with a discard.
+    if (Over() || GameState != MustDraw) {
+        return;
+    }
+    OpponentTurn = {};
+    Tell({TEventKind::TurnBegins, ComputerSeat, {}});
     if (Opponent == TOpponentKind::Strong) {
         StrongTurn();
         return;
     }
-    OpponentTurn = {};
-    Screen->OpponentStep(OpponentTurn);
     OpponentDraw();
     SearchRuns();
     SearchSets();
@@ -39,7 +42,6 @@ void TGame::ZugDesGegners() {
     if (!OpponentCards.Empty()) {
         DiscardOpponentCard(ChooseOpponentDiscard());
     }
-    Screen->Repaint();
 }
 
 void TGame::OpponentDraw() {
@@ -149,10 +151,7 @@ void TGame::DiscardOpponentCard(int32_t index) {
     OpponentTurn.Won = OpponentCards.Empty();
     NoteOpponentStep(TTurnStep(TStepKind::Discard, DiscardPile.Last()));
     if (OpponentCards.Empty()) {
-        Screen->Repaint();
-        Screen->ShowGameEnd(TGameEnd::ComputerWon,
-                            GameText("Game", "Tut mir Leid, Sie haben leider verloren!"),
-                            GameText("Game", "Sie haben verloren!"));
-        NeuesSpiel();
+        Winner = ComputerSeat;
+        Tell({TEventKind::GameWon, ComputerSeat, {}});
     }
 }

@@ -566,8 +566,6 @@ bool LayComputerCards(TGame& game, const TStrongMove& move) {
 }  // namespace
 
 void TGame::StrongTurn() {
-    OpponentTurn = {};
-    Screen->OpponentStep(OpponentTurn);
     if (TakeFromDiscardPile(ViewOf(*this, TSide::Computer))) {
         DrawFromDiscardPile();
     } else {
@@ -585,5 +583,4 @@ void TGame::StrongTurn() {
         }
         mayLay = LayComputerCards(*this, move);
     }
-    Screen->Repaint();
 }

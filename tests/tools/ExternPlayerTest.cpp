@@ -15,7 +15,6 @@
 #include "ExternPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
-#include "game/SilentScreen.h"
 #include "game/Texts.h"
 #include "tests/support/TestCards.h"
 
@@ -149,7 +148,6 @@ class ExternTurnTest : public ::testing::Test {
   protected:
     void SetUp() override {
         game.NeuesSpiel();
-        game.ComputerMovesAfterDiscard = false;
         SetHand(game, "He9 Kr2 Kr3 Kr4 Ka5 Ka6");
         PutMeld(game, "*He9 He8 He7", TFrom::Deck);
         game.PlayerCameOut = 1;
@@ -165,8 +163,7 @@ class ExternTurnTest : public ::testing::Test {
         return end;
     }
 
-    TSilentScreen screen;
-    TGame game{&screen, 9};
+    TGame game{nullptr, 9};
     TLog log;
     std::unique_ptr<TExternPlayer> player;
 };

@@ -12,7 +12,6 @@
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/Scoring.h"
-#include "game/SilentScreen.h"
 
 namespace {
 
@@ -25,30 +24,24 @@ void PointsByStrategy(const TFinishedGame& game, int own, int32_t (&points)[2]) 
 }
 
 // The two strategies of a match are numbered 0 (named first) and 1.
-class TMatchScreen final : public TSilentScreen {
+class TMatchScreen final : public TGameListener {
   public:
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
-    void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
-        const bool playerWon = end == TGameEnd::PlayerWon;
-        Winner = playerWon ? InPlayerChair : InComputerChair;
-        // The hands are counted before the next deal, in the chairs they are in.
-        PointsByStrategy(TwoSeatGame(*Game, playerWon ? 0 : 1, OutBefore[Winner]),
-                         playerWon ? Winner : 1 - Winner, Points);
-    }
-    // A computer's turn begins: whether it had come out counts for a Hand-Rommé.
-    void OpponentStep(const TTurnRecord& record) override {
-        if (record.Steps.empty()) {
-            OutBefore[InComputerChair] = Game->OpponentCameOut != 0;
+    void Happened(const TGame& game, const TGameEvent& event) override {
+        if (event.Kind == TEventKind::GameWon) {
+            const bool playerWon = event.Seat == PlayerSeat;
+            Winner = playerWon ? InPlayerChair : InComputerChair;
+            // The hands are counted in the chairs they are in.
+            PointsByStrategy(TwoSeatGame(game, playerWon ? 0 : 1, OutBefore[Winner]),
+                             playerWon ? Winner : 1 - Winner, Points);
+        } else if (event.Kind == TEventKind::TurnBegins && event.Seat == ComputerSeat) {
+            // Whether it had come out counts for a Hand-Rommé.
+            OutBefore[InComputerChair] = game.OpponentCameOut != 0;
         }
     }
-    // Every joker exchange offered is taken.
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
-    const TGame* Game = nullptr;
     int InPlayerChair = 0;
     int InComputerChair = 1;  // who plays the computer's turn that is running
     int Winner = -1;
-    int Refusals = 0;
     bool OutBefore[2] = {};  // by strategy: had come out when its latest turn began
     int32_t Points[2] = {};  // by strategy, once the game is won
 };
@@ -85,7 +78,6 @@ class TMatchGame {
     TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
         : Game(&Screen), Outside(outside) {
         Game.NextDeal = rules;
-        Screen.Game = &Game;
         // The scripted player and the outside one know only the player's
         // chair; the classic rules only the computer's, and play the player's
         // by changing chairs; the strong strategy sits in the computer's chair
@@ -106,7 +98,6 @@ class TMatchGame {
         // player's chair too, so the discard must not start the computer's.
         ScriptedInComputerChair =
             PlayerStrategy == TStrategy::Extern && ComputerStrategy == TStrategy::Scripted;
-        Game.ComputerMovesAfterDiscard = !ScriptedInComputerChair;
     }
 
     struct TGameOutcome {
@@ -146,9 +137,11 @@ class TMatchGame {
             switch (PlayerStrategy) {
                 case TStrategy::Scripted:
                     drew = scripted.PlayTurn();
+                    Game.ZugDesGegners();
                     break;
                 case TStrategy::Strong:
                     drew = strong.PlayTurn();
+                    Game.ZugDesGegners();
                     break;
                 case TStrategy::Classic:
                     ClassicInPlayerChair();
@@ -169,7 +162,7 @@ class TMatchGame {
             if (Game.GameState != MustDraw) {
                 broken += "game state " + std::to_string(Game.GameState) + "; ";
             }
-            if (Screen.Refusals != 0) {
+            if (scripted.Refusals + strong.Refusals != 0) {
                 broken += "a drop was refused; ";
             }
             if (!broken.empty()) {
@@ -204,7 +197,7 @@ class TMatchGame {
         Game.ZugDesGegners();
         Screen.InComputerChair = 1 - PlayerChair;
         if (Screen.Winner >= 0) {
-            return;  // a new game has been dealt; this one is over
+            return;  // this game is over
         }
         SwapChairs(Game);
         Game.Opponent = ComputerKind;
@@ -244,8 +237,11 @@ class TMatchGame {
             case TTurnEnd::Broken:
                 return true;
         }
-        // With the computer's own strategy its turn ran within the discard.
-        return !ScriptedInComputerChair || Screen.Winner >= 0 || ComputerChairTurn(scripted);
+        if (!ScriptedInComputerChair) {
+            Game.ZugDesGegners();
+            return true;
+        }
+        return Screen.Winner >= 0 || ComputerChairTurn(scripted);
     }
 
     TMatchScreen Screen;

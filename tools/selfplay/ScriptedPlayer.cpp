@@ -28,10 +28,12 @@ bool TScriptedPlayer::PlayTurn() {
 
 bool TScriptedPlayer::Draw() {
     const bool jokerOnTop = !Game.DiscardPile.Empty() && IsJoker(Game.DiscardPile.Last());
-    if (jokerOnTop && Game.PlayerDrawFromDiscardPile()) {
-        return true;
+    const bool drawn = (jokerOnTop && Game.PlayerDrawFromDiscardPile()) || Game.PlayerDrawFromStock() ||
+                       Game.PlayerDrawFromDiscardPile();
+    if (drawn) {
+        TakeEveryExchange(Game);
     }
-    return Game.PlayerDrawFromStock() || Game.PlayerDrawFromDiscardPile();
+    return drawn;
 }
 
 void TScriptedPlayer::Select(const std::vector<int>& hand) {
@@ -121,7 +123,7 @@ bool TScriptedPlayer::LayOutOne() {
             continue;
         }
         if (Fits(idea, -1)) {
-            Game.PlayerLayOut(-1);
+            Count(Game.PlayerLayOut(-1));
             return true;
         }
     }
@@ -136,7 +138,7 @@ bool TScriptedPlayer::LayOffOne() {
     for (int i = 0; i < Game.OwnCards.Count(); ++i) {
         for (int32_t m = 0; m < Game.TableMelds.Count(); ++m) {
             if (Fits({i}, m)) {
-                Game.PlayerLayOut(m);
+                Count(Game.PlayerLayOut(m));
                 return true;
             }
         }
@@ -173,5 +175,13 @@ void TScriptedPlayer::Discard() {
     const int choice = pool.empty() ? static_cast<int>(Rng.Below(static_cast<uint32_t>(hand.Count())))
                                     : pool[Rng.Below(static_cast<uint32_t>(pool.size()))];
     Select({choice});
-    Game.PlayerDiscard();
+    Count(Game.PlayerDiscard());
+}
+
+void TScriptedPlayer::Count(TRefusal refusal) {
+    Refusals += refusal != TRefusal::None ? 1 : 0;
+}
+
+void TakeEveryExchange(TGame& game) {
+    game.ExchangeJokers(ChooseJokerOffers(game.JokerOffers(), [](const TJokerOffer&) { return true; }));
 }

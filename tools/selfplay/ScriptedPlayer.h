@@ -8,6 +8,9 @@
 #include "game/Game.h"
 #include "game/Random.h"
 
+// Every joker exchange the game offers after the player's draw, taken.
+void TakeEveryExchange(TGame& game);
+
 class TScriptedPlayer {
   public:
     TScriptedPlayer(TGame& game, uint64_t seed);
@@ -22,6 +25,8 @@ class TScriptedPlayer {
     // Called after the draw and after each meld laid or card laid off: where
     // a player may stop in the middle of a turn.
     std::function<void()> Paused;
+    // Commands the game refused; a sound player makes none.
+    int Refusals = 0;
 
   private:
     bool Draw();
@@ -31,6 +36,7 @@ class TScriptedPlayer {
     // Selects exactly the given hand cards.
     void Select(const std::vector<int>& hand);
     bool Fits(const std::vector<int>& hand, int32_t targetMeld);
+    void Count(TRefusal refusal);
 
     TGame& Game;
     TRandom Rng;

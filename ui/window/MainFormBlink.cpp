@@ -28,8 +28,8 @@ void TMainForm::CountQuietTicks(int64_t tick) {
 }
 
 void TMainForm::ArmBlink() {
-    TicksPaint = Game.GameState == MustDraw;
-    const int32_t quiet = TicksPaint ? TablePainter.PaintingsUntilBlink(Game, PaintCount) : -1;
+    TicksPaint = Table.Game.GameState == MustDraw;
+    const int32_t quiet = TicksPaint ? TablePainter.PaintingsUntilBlink(Table.Game, PaintCount) : -1;
     if (quiet < 0) {
         Timer1->stop();
         NextBlinkTick = -1;
@@ -52,7 +52,7 @@ void TMainForm::Timer1Timer() {
             PaintBox1Paint();  // another screen: every picture is made anew
             return;
         }
-        if (const std::optional<TRect> area = TablePainter.Blink(Game, PaintCount)) {
+        if (const std::optional<TRect> area = TablePainter.Blink(Table.Game, PaintCount)) {
             PaintBox1->update(ToWidget(*area));
         }
         PaintCount = NextPaintCount(PaintCount);

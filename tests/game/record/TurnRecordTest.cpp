@@ -57,31 +57,19 @@ TEST(TurnRecordTest, AMeldIsNamedFromItsLowEndUpWithItsJokers) {
     }
 }
 
-// Notes the record as the game's end is told, before the new deal clears it.
-class TEndScreen final : public TWatchScreen {
-  public:
-    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override {
-        Ended = end;
-        AtEnd = Game->OpponentTurn;
-        TWatchScreen::ShowGameEnd(end, text, caption);
-    }
-    TGameEnd Ended = TGameEnd::PlayerWon;
-    TTurnRecord AtEnd;
-};
-
-TEST(TurnRecordTest, ALastDiscardIsNotedAsAWinBeforeTheLossIsTold) {
-    TEndScreen screen;
+TEST(TurnRecordTest, ALastDiscardIsNotedAsAWin) {
+    TWatchScreen screen;
     TGame game(&screen, 3);
-    screen.Game = &game;
     Put(game, game.Stock, "He2");
     Put(game, game.DiscardPile, "Bl3");
     game.ZugDesGegners();
-    EXPECT_EQ(screen.Ended, TGameEnd::ComputerWon);
-    EXPECT_EQ(ShowTurn(screen.AtEnd), "stock; discard He2");
-    EXPECT_TRUE(screen.AtEnd.Won);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
+    EXPECT_EQ(ShowTurn(game.OpponentTurn), "stock; discard He2");
+    EXPECT_TRUE(game.OpponentTurn.Won);
     // The card from the stock stays unnamed.
-    EXPECT_EQ(TurnSentence(screen.AtEnd), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");
+    EXPECT_EQ(TurnSentence(game.OpponentTurn), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");
     // The new deal starts without a record.
+    game.NeuesSpiel();
     EXPECT_TRUE(game.OpponentTurn.Steps.empty());
     EXPECT_EQ(TurnSentence(game.OpponentTurn), "");
 }

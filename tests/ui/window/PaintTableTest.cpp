@@ -75,10 +75,10 @@ TEST_F(PaintTableTest, EveryPaintingWritesPilesAndCount) {
     EXPECT_EQ(In(Form).PaintCount, count + 1);
     EXPECT_EQ(In(Form).Table().deviceIndependentSize().toSize(), In(Form).PaintBox1->size());
 
-    // The game's own repaints always compose anew.
+    // Every painting composes anew.
     const QImage before = In(Form).Table();
     In(Form).Game.OwnCards.At(0).Selected = 1;
-    In(Form).Game.GetScreen().Repaint();
+    In(Form).PaintBox1Paint();
     In(Form).Game.OwnCards.At(0).Selected = 0;
     EXPECT_EQ(In(Form).PaintCount, count + 2);
     EXPECT_NE(In(Form).Table(), before);
