@@ -7,6 +7,7 @@
 #include "ExternProgram.h"
 #include "ExternProtocol.h"
 #include "ScriptedPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 
 namespace {
@@ -17,7 +18,7 @@ void PlaySomeTurns(TGame& game) {
     game.NeuesSpiel();
     for (int turn = 0; turn < 8 && game.TableMelds.Count() < 3; ++turn) {
         player.PlayTurn();
-        game.ZugDesGegners();
+        ZugDesGegners(game);
     }
 }
 

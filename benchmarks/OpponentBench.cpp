@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 
 namespace {
@@ -74,7 +75,7 @@ std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TO
             game.SetStatus(MustDraw);
             const bool refill = game.Stock.Empty();
             TPosition before = Take(game);
-            game.ZugDesGegners();
+            ZugDesGegners(game);
             const bool ended = game.Over();
             if (!refill && !ended && (!onlyOut || before.OpponentCameOut != 0)) {
                 positions.push_back(std::move(before));
@@ -90,7 +91,7 @@ std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TO
 double TimeTurn(TGame& game, const TPosition& position) {
     Restore(game, position);
     const auto start = std::chrono::steady_clock::now();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -13,8 +13,9 @@ void TGame::ClearTCard(TCardArray& cards) {
 }
 
 void TGame::ClearAll() {
-    ClearTCard(OwnCards);
-    ClearTCard(OpponentCards);
+    for (TSeat& seat : Seats) {
+        ClearTCard(seat.Hand);
+    }
     ClearTCard(Stock);
     ClearTCard(DiscardPile);
     for (int i = 0; i < TableMelds.Count(); ++i) {
@@ -27,8 +28,9 @@ void TGame::ClearAll() {
 }
 
 void TGame::NeuesSpiel() {
-    PlayerCameOut = 0;
-    OpponentCameOut = 0;
+    for (TSeat& seat : Seats) {
+        seat.CameOut = 0;
+    }
     OpponentTurn = {};
     Opponent = ChosenOpponent;
     Seen.Clear();
@@ -46,11 +48,8 @@ void TGame::NeuesSpiel() {
     Mischeln();
 
     for (int i = 0; i < CardsDealt && !Stock.Empty(); ++i) {
-        if (MoveCard(Stock, 0, OwnCards)) {
-            OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 0;
-        }
-        if (!Stock.Empty()) {
-            MoveCard(Stock, 0, OpponentCards);
+        for (int32_t seat = 0; seat < SeatCount && !Stock.Empty(); ++seat) {
+            MoveCard(Stock, 0, Seats[seat].Hand);
         }
     }
     SortOwnCards();
@@ -71,28 +70,29 @@ void TGame::Tell(const TGameEvent& event) const {
     }
 }
 
-void TGame::NoteOpponentStep(TTurnStep step) {
+void TGame::NoteStep(int32_t seat, TTurnStep step) {
+    const TSide side = SideOf(seat);
     switch (step.Kind) {
         case TStepKind::DrawFromStock:
             break;
         case TStepKind::DrawFromDiscardPile:
-            Seen.TakenFromPile(TSide::Computer, step.Card);
+            Seen.TakenFromPile(side, step.Card);
             break;
         case TStepKind::Discard:
-            Seen.Discarded(TSide::Computer, step.Card);
+            Seen.Discarded(side, step.Card);
             break;
         case TStepKind::ExchangeJoker:
         case TStepKind::LayOff:
-            Seen.Shown(TSide::Computer, step.Card);
+            Seen.Shown(side, step.Card);
             break;
         case TStepKind::LayOut:
             for (const TCard& card : step.Cards) {
-                Seen.Shown(TSide::Computer, card);
+                Seen.Shown(side, card);
             }
             break;
     }
     OpponentTurn.Steps.push_back(step);
-    Tell({TEventKind::Step, ComputerSeat, std::move(step)});
+    Tell({TEventKind::Step, seat, std::move(step)});
 }
 
 bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {

@@ -22,6 +22,19 @@ enum : int32_t { MustDraw = 0, MayLayOut = 1 };
 // Who plays the computer's side: the classic greedy rules or the strong strategy.
 enum class TOpponentKind : int32_t { Classic = 0, Strong = 1 };
 
+// One seat at the table: its hand and whether it has come out.
+struct TSeat {
+    TCardArray Hand;
+    uint8_t CameOut = 0;
+};
+// A table seats two to four.
+inline constexpr int32_t MostSeats = 4;
+
+// The side whose discards and takings a seat's moves are noted under.
+inline TSide SideOf(int32_t seat) {
+    return seat == PlayerSeat ? TSide::Player : TSide::Computer;
+}
+
 // What a deal deals: the cards of each hand and the first meld's minimum.
 struct TDealRules {
     int32_t Cards = 12;        // 10..16
@@ -70,7 +83,6 @@ class TGame {
     std::vector<TJokerOffer> JokerOffers() const;
     // The offers taken, all at once; the hand is sorted afterwards.
     TRefusal ExchangeJokers(const std::vector<TJokerOffer>& taken);
-    void JokerTauschenEvil();
 
     // --- The player's turn ---
     // Draws for the player; false (and nothing changed) when there was nothing to draw.
@@ -94,42 +106,40 @@ class TGame {
     // `takeBack`. False, with nothing changed, when memory runs out.
     bool StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack);
 
-    // --- The computer's turn ---
-    // The turn of the opponent this game is played against; nothing unless the
-    // player's turn ended with a discard and the game goes on.
-    void ZugDesGegners();
-    // The strong strategy's whole turn, once its record is begun.
-    void StrongTurn();
-    // The draw decision: the discard pile's top card or the stock.
-    void OpponentDraw();
-    // An empty stock is refilled first; if it stays empty the discard pile's
-    // top card is taken, and with no card anywhere nothing is drawn.
-    void DrawFromStock();
-    void DrawFromDiscardPile();
-    // The hand position the computer throws away; -1 for an empty hand.
-    int32_t ChooseOpponentDiscard();
-    void DiscardOpponentCard(int32_t index);
-    void SelectOnly(int32_t index);
-    bool MarkCard(int32_t rank, int32_t suit, int32_t key);
-    int32_t MarkedPoints(bool isSet);
-    // False when no card could be moved onto the table (nothing changed then).
-    bool LayOutMarked();
-    // The three meld phases of the computer's turn, in the order they run.
-    void SearchRuns();
-    void SearchSets();
-    void LayOffCards();
+    // --- A computer seat's moves (its player decides them) ---
+    // The computer seat's turn begins: its record starts empty.
+    void BeginComputerTurn(int32_t seat);
+    // Takes the top card of the stock or the discard pile; false when that pile is empty.
+    bool DrawFor(int32_t seat, bool fromPile);
+    // The hand card `hand` takes the place of the table joker at `place` of `meld`.
+    void SwapTableJoker(int32_t seat, int32_t meld, int32_t place, int32_t hand);
+    // The hand cards marked Selected, as their MeldOrder arranges them, become
+    // a new meld. False when no card could be moved (nothing changed then).
+    bool LayOutMarked(int32_t seat);
+    // The one marked hand card joins meld `meld` at its end `end`. False,
+    // and nothing moved, when it could not.
+    bool LayOffMarked(int32_t seat, int32_t meld, TMeldEnd end);
+    // Hand cards `hand` (positions, rising) onto meld `meld`, or as a new meld
+    // at -1, by the player's rules; refused with the reason, nothing changed.
+    TRefusal LayFor(int32_t seat, const std::vector<int>& hand, int32_t meld);
+    // Hand card `index` onto the discard pile; the last one wins the game.
+    void DiscardFor(int32_t seat, int32_t index);
+
+    // The seats, the player's first; a game of two uses the first two.
+    TSeat Seats[MostSeats];
+    int32_t SeatCount = 2;
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;
-    TCardArray OwnCards;
-    TCardArray OpponentCards;
+    TCardArray& OwnCards = Seats[PlayerSeat].Hand;
+    TCardArray& OpponentCards = Seats[ComputerSeat].Hand;
     TCardArray Stock;        // top is element 0
     TCardArray DiscardPile;  // top is the last element
     int32_t GameState = MustDraw;
     uint8_t ComeOutAtTurnStart = 0;
-    uint8_t PlayerCameOut = 0;
-    uint8_t OpponentCameOut = 0;
-    int32_t MarkCount = 0;                                  // cards in the computer's candidate meld
+    uint8_t& PlayerCameOut = Seats[PlayerSeat].CameOut;
+    uint8_t& OpponentCameOut = Seats[ComputerSeat].CameOut;
+    int32_t MarkCount = 0;                                  // cards in a computer's candidate meld
     TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
     TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
@@ -145,8 +155,8 @@ class TGame {
 
     TRandom Rng;
 
-    // Adds a step to OpponentTurn and tells it.
-    void NoteOpponentStep(TTurnStep step);
+    // Notes a computer seat's step where both sides see it, and tells it.
+    void NoteStep(int32_t seat, TTurnStep step);
     // Tells the listener, if there is one.
     void Tell(const TGameEvent& event) const;
     bool Over() const { return Winner >= 0; }

@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
+#include "game/classic/ClassicPlayer.h"
 #include "tests/support/EventLog.h"
 #include "tests/support/TestCards.h"
 
@@ -45,6 +47,7 @@ class OpponentTest : public ::testing::Test {
   protected:
     TWatchScreen screen;
     TGame game{&screen, 5};
+    TClassicTurn classic{game, ComputerSeat};
 };
 
 }  // namespace opponent_kit

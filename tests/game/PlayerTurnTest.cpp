@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "tests/support/EventLog.h"
 
@@ -153,7 +154,7 @@ TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndLeavesTheTableAsItEnded) {
     // A game won takes no more commands.
     EXPECT_FALSE(game.PlayerDrawFromStock());
     const int steps = screen.Count(TEventKind::Step);
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(screen.Count(TEventKind::Step), steps);
     game.NeuesSpiel();
     EXPECT_FALSE(game.Over());
@@ -337,7 +338,7 @@ TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
     game.ClearHandSelection();
     Select("Kr2");
     game.PlayerDiscard();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     game.PlayerCameOut = 1;
     ASSERT_TRUE(game.PlayerDrawFromStock());
     AnswerExchanges(game, {true, true, true, true});

@@ -24,6 +24,7 @@
 
 #include "ScriptedPlayer.h"
 #include "SelfPlay.h"
+#include "game/ComputerTurn.h"
 #include "game/Invariants.h"
 #include "game/record/Snapshot.h"
 #include "settings/FileKeeper.h"
@@ -118,7 +119,7 @@ TEST(KeptGameTest, EveryFieldComesBack) {
     game.ClearHandSelection();
     game.ToggleHandCard(0);
     game.PlayerDiscard();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     const TGameSnapshot after = TakeSnapshot(game);
     TGame again(&screen, 1);
     ASSERT_TRUE(RestoreSnapshot(again, after));
@@ -134,7 +135,7 @@ TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
     TEventLog screen;
     TGame game(&screen, 5);
     game.NeuesSpiel();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     ASSERT_TRUE(game.PlayerDrawFromStock());
     ASSERT_EQ(game.DiscardPile.Count(), 1);
     ASSERT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard);

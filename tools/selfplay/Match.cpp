@@ -9,9 +9,11 @@
 
 #include "ScriptedPlayer.h"
 #include "StrongPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/Scoring.h"
+#include "game/classic/ClassicPlayer.h"
 
 namespace {
 
@@ -47,8 +49,9 @@ class TMatchScreen final : public TGameListener {
 };
 
 // The hands and what each side has come out with and taken from the pile
-// change chairs, so that a strategy written for the computer's chair can
-// play the player's.
+// change chairs: a deal's first hand goes to the chair that starts, and the
+// scripted player, which knows only the player's commands, takes its turns in
+// the computer's chair from the player's.
 void SwapChairs(TGame& game) {
     TCardArray held;
     while (!game.OwnCards.Empty() && MoveCard(game.OwnCards, 0, held)) {
@@ -137,11 +140,11 @@ class TMatchGame {
             switch (PlayerStrategy) {
                 case TStrategy::Scripted:
                     drew = scripted.PlayTurn();
-                    Game.ZugDesGegners();
+                    ZugDesGegners(Game);
                     break;
                 case TStrategy::Strong:
                     drew = strong.PlayTurn();
-                    Game.ZugDesGegners();
+                    ZugDesGegners(Game);
                     break;
                 case TStrategy::Classic:
                     ClassicInPlayerChair();
@@ -190,25 +193,20 @@ class TMatchGame {
     }
 
   private:
+    // The classic computer plays the player's seat itself, then the computer's seat answers.
     void ClassicInPlayerChair() {
-        SwapChairs(Game);
-        Game.Opponent = TOpponentKind::Classic;
-        Screen.InComputerChair = PlayerChair;
-        Game.ZugDesGegners();
-        Screen.InComputerChair = 1 - PlayerChair;
-        if (Screen.Winner >= 0) {
-            return;  // this game is over
+        Game.BeginComputerTurn(PlayerSeat);
+        Classic.PlayTurn(Game, PlayerSeat);
+        if (Screen.Winner < 0) {
+            ZugDesGegners(Game);
         }
-        SwapChairs(Game);
-        Game.Opponent = ComputerKind;
-        Game.ZugDesGegners();
     }
 
     // The computer's chair moves: by the game's own computer, or by the
     // scripted player changing chairs for its turn. False when nothing was drawn.
     bool ComputerChairTurn(TScriptedPlayer& scripted) {
         if (!ScriptedInComputerChair) {
-            Game.ZugDesGegners();
+            ZugDesGegners(Game);
             return true;
         }
         SwapChairs(Game);
@@ -238,7 +236,7 @@ class TMatchGame {
                 return true;
         }
         if (!ScriptedInComputerChair) {
-            Game.ZugDesGegners();
+            ZugDesGegners(Game);
             return true;
         }
         return Screen.Winner >= 0 || ComputerChairTurn(scripted);
@@ -246,6 +244,7 @@ class TMatchGame {
 
     TMatchScreen Screen;
     TGame Game;
+    TClassicPlayer Classic;
     TOutsidePlayer* Outside = nullptr;
     int PlayerChair = 0;
     TStrategy PlayerStrategy = TStrategy::Scripted;

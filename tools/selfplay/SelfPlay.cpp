@@ -1,6 +1,7 @@
 #include "SelfPlay.h"
 
 #include "ScriptedPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/record/Snapshot.h"
@@ -23,7 +24,7 @@ class TTally final : public TGameListener {
 // After the player's turn the computer's; a game won is followed by the next
 // deal, as at the table.
 void FinishRound(TGame& game) {
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     if (game.Over()) {
         game.NeuesSpiel();
     }

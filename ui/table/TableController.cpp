@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/ComputerTurn.h"
 #include "game/Texts.h"
 
 namespace {
@@ -89,7 +90,7 @@ void TTableController::Discard() {
                          Q(GameText("Game", "Wegwerfen: zu viele Karten")));
     }
     if (refusal == TRefusal::None && !Game.Over()) {
-        Game.ZugDesGegners();
+        ZugDesGegners(Game);
     }
     View.TableChanged();
     if (Game.Over()) {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/record/TurnRecord.h"
 #include "tests/game/OpponentTestKit.h"
 
@@ -18,7 +19,7 @@ TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
     AddMeld(game, "Kr9 Bl9 He9");
     Put(game, game.OpponentCards, "Ka4 Ka5 He6 Bl9 Kr2 Kr2 Ka9");
     Put(game, game.DiscardPile, "Ka6");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowTurn(game.OpponentTurn),
               "discard pile Ka6; exchange He6 in 0; lay out *Ka6 Ka5 Ka4 as 3; lay off Ka9 on 2 set; "
               "lay off Bl9 on 1 top; discard Kr2");
@@ -35,7 +36,7 @@ TEST_F(OpponentTest, TheSentenceNamesEveryCardOfASetWithItsSuit) {
     game.OpponentCameOut = 1;
     Put(game, game.OpponentCards, "He9 Ka9 Kr9 Bl2 Bl7");
     Put(game, game.DiscardPile, "Bl3");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     const std::string sentence = TurnSentence(game.OpponentTurn);
     EXPECT_NE(sentence.find(", legt Karo 9, Herz 9, Kreuz 9 aus, "), std::string::npos) << sentence;
 }
@@ -62,7 +63,7 @@ TEST(TurnRecordTest, ALastDiscardIsNotedAsAWin) {
     TGame game(&screen, 3);
     Put(game, game.Stock, "He2");
     Put(game, game.DiscardPile, "Bl3");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
     EXPECT_EQ(ShowTurn(game.OpponentTurn), "stock; discard He2");
     EXPECT_TRUE(game.OpponentTurn.Won);

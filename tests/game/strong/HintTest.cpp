@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "game/ComputerTurn.h"
 #include "game/strong/Hint.h"
 #include "tests/game/OpponentTestKit.h"
 
@@ -155,7 +156,7 @@ TEST(HintGames, AskingChangesNothing) {
                 }
             }
             ASSERT_EQ(game.GameState, MustDraw);
-            game.ZugDesGegners();
+            ZugDesGegners(game);
         }
         EXPECT_TRUE(game.Over()) << "game " << g << " did not end";
     }

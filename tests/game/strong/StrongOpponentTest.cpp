@@ -10,6 +10,7 @@
 #include "Match.h"
 #include "ScriptedPlayer.h"
 #include "StrongPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Invariants.h"
 #include "game/MeldRules.h"
 #include "game/strong/StrongOpponent.h"
@@ -89,7 +90,7 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     Computer("He2 He3 He4 KrD KrK KrA Ka7 Bl9");
     Discards("Ka2");
     StockTop("Bl5");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     // Of three cards that are all alone, the one worth most goes once the
     // computer is out.
     EXPECT_EQ(Steps(), "stock; lay out KrA KrK KrD as 0; discard Bl9");
@@ -127,7 +128,7 @@ TEST_F(StrongOpponentTest, KeepsACardToThrowAwayWhenItGoesOut) {
         }
         game.OpponentCameOut = 1;
         StockTop(c.Top);
-        game.ZugDesGegners();
+        ZugDesGegners(game);
         if (c.Wins) {
             EXPECT_EQ(screen.HandAtEnd, "");  // won by the discard
             EXPECT_EQ(screen.DiscardTopAtEnd, c.Top);
@@ -178,7 +179,7 @@ TEST_F(StrongOpponentTest, NeverComesOutBelowTheMinimum) {
     Computer("KrD KrK KrA He2 He9 Ka5 Bl7");
     Discards("Ka2");
     StockTop("Bl3");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(game.OpponentCameOut, 0);
     EXPECT_EQ(game.TableMelds.Count(), 0);
 }
@@ -188,7 +189,7 @@ TEST_F(StrongOpponentTest, GoesOutInOneTurnAndWinsByTheDiscard) {
     Discards("Ka2");
     StockTop("Bl2");
     Player("Ka3 Ka4 Kr8");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
     EXPECT_EQ(screen.HandAtEnd, "");
     EXPECT_EQ(screen.DiscardTopAtEnd, "Bl2");
@@ -200,7 +201,7 @@ TEST_F(StrongOpponentTest, KeepsOneCardOfAFullHandBackToWinAtOnce) {
     Discards("Ka2");
     StockTop("He7");
     Player("Ka3 Ka4 Kr8");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
     EXPECT_EQ(screen.DiscardTopAtEnd, "He4");
 }
@@ -212,7 +213,7 @@ TEST_F(StrongOpponentTest, LaysOffOntoAnyMeldOnceOut) {
     Computer("He9 Kr5 Ka2 BlK Ka10 Bl3");
     Discards("Kr3");
     StockTop("Ka7");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowMeld(game, 0), "He9 He8 He7 He6");
     EXPECT_EQ(ShowMeld(game, 1), "Ka5 Bl5 He5 Kr5");
     EXPECT_NE(Steps().find("lay off He9 on 0 top"), std::string::npos) << Steps();
@@ -317,7 +318,7 @@ TEST(StrongOpponentGames, EveryStepKeepsTheRulesAndTheDeck) {
             game.NeuesSpiel();
             for (int turn = 0; turn < 300 && !game.Over(); ++turn) {
                 ASSERT_TRUE(strongPlayer ? strong.PlayTurn() : scripted.PlayTurn());
-                game.ZugDesGegners();
+                ZugDesGegners(game);
                 ASSERT_EQ(screen.Problems, "") << "game " << g << ", turn " << turn;
                 ASSERT_EQ(CheckCards(game), "");
                 // Every drop of the player passed.
@@ -379,7 +380,7 @@ TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
                 ++positions;
             }
             scripted.PlayTurn();
-            game.ZugDesGegners();
+            ZugDesGegners(game);
             if (game.Over()) {
                 break;
             }
