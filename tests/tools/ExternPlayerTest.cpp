@@ -15,7 +15,6 @@
 #include "ExternPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
-#include "game/Texts.h"
 #include "tests/support/TestCards.h"
 
 namespace {
@@ -190,15 +189,6 @@ TEST_F(ExternTurnTest, ALegalTurnEndsWithTheDiscard) {
     EXPECT_EQ(game.GameState, MustDraw);
     EXPECT_EQ(HandIndex(game, "*") >= 0 && HandIndex(game, "Ka5") >= 0, true);
     EXPECT_EQ(game.OwnCards.Count(), 3);  // the joker, Ka5 and the card drawn
-}
-
-// The program's exchange is made whatever language the game speaks.
-TEST_F(ExternTurnTest, AnExchangeIsMadeInAnyLanguage) {
-    SetTranslation([](const char*, const char*, const char*) { return std::string("?"); });
-    const TTurnEnd end = Play(R"({"exchanges": ["He9"], "discard": "Ka6"})");
-    SetTranslation(nullptr);
-    ASSERT_EQ(end, TTurnEnd::Played) << log.Text();
-    EXPECT_EQ(ShowCards(*game.TableMelds.At(0).Cards), "He9 He8 He7");
 }
 
 // The game's own rules refuse, each with its reason told.

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "game/ComputerTurn.h"
-#include "game/Texts.h"
+#include "ui/table/GameTexts.h"
+#include "ui/table/GameWords.h"
 
 namespace {
 

@@ -8,10 +8,11 @@
 #include <QTimer>
 #include <utility>
 
-#include "game/Texts.h"
 #include "game/record/TurnRecord.h"
 #include "render/TableLayout.h"
 #include "settings/ProfileFile.h"
+#include "ui/table/GameTexts.h"
+#include "ui/table/GameWords.h"
 #include "ui/window/MainForm.h"
 #include "ui/window/PaintBox.h"
 

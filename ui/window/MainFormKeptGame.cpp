@@ -9,6 +9,7 @@
 #include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 #include "settings/ProfileFile.h"
+#include "ui/table/GameWords.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
 

@@ -17,6 +17,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/GameWords.h"
 #include "ui/table/HintMarks.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -247,7 +248,7 @@ void TMainForm::ShowHint() {
     }
     const THint hint = HintFor(Table.Game);
     HintMarks = MarksOfHint(hint, Table.Game);
-    HintSentence = QString::fromStdString(hint.Sentence);
+    HintSentence = QString::fromStdString(::HintSentence(hint));
     ShowInStatusBar(HintSentence);
     PaintBox1Paint();
 }

@@ -29,6 +29,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/GameWords.h"
 #include "ui/table/TableTexts.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"

@@ -6,6 +6,7 @@
 #include "game/ComputerTurn.h"
 #include "game/record/TurnRecord.h"
 #include "tests/game/OpponentTestKit.h"
+#include "ui/table/GameWords.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "game/ComputerTurn.h"
 #include "game/strong/Hint.h"
 #include "tests/game/OpponentTestKit.h"
+#include "ui/table/GameWords.h"
 
 namespace {
 
@@ -73,12 +74,12 @@ TEST_F(HintTest, BeforeTheDrawNamesThePile) {
     Top("He7");
     THint hint = HintFor(game);
     EXPECT_EQ(hint.Kind, THintKind::DrawFromDiscardPile);
-    EXPECT_EQ(hint.Sentence, "Tipp: Nehmen Sie Herz 7 vom Ablagestapel.");
+    EXPECT_EQ(HintSentence(hint), "Tipp: Nehmen Sie Herz 7 vom Ablagestapel.");
     MoveCard(game.DiscardPile, game.DiscardPile.Count() - 1, game.Stock);
     Top("Bl8");
     hint = HintFor(game);
     EXPECT_EQ(hint.Kind, THintKind::DrawFromStock);
-    EXPECT_EQ(hint.Sentence, "Tipp: Ziehen Sie eine Karte vom Stapel.");
+    EXPECT_EQ(HintSentence(hint), "Tipp: Ziehen Sie eine Karte vom Stapel.");
 }
 
 TEST_F(HintTest, AfterTheDrawNamesTheMeldTheLayOffOrTheDiscard) {
@@ -89,7 +90,7 @@ TEST_F(HintTest, AfterTheDrawNamesTheMeldTheLayOffOrTheDiscard) {
     // The hand lies sorted, the ace first.
     EXPECT_EQ(hint.HandCards,
               (std::vector<int>{HandIndex(game, "KrA"), HandIndex(game, "KrK"), HandIndex(game, "KrD")}));
-    EXPECT_EQ(hint.Sentence, "Tipp: Legen Sie Kreuz Dame, König, Ass aus.");
+    EXPECT_EQ(HintSentence(hint), "Tipp: Legen Sie Kreuz Dame, König, Ass aus.");
 
     game.PlayerCameOut = 1;
     PutMeld(game, "He8 He7 He6", TFrom::Deck);
@@ -99,17 +100,17 @@ TEST_F(HintTest, AfterTheDrawNamesTheMeldTheLayOffOrTheDiscard) {
     EXPECT_EQ(hint.HandCards, std::vector<int>{HandIndex(game, "He9")});
     EXPECT_EQ(hint.Meld, 0);
     EXPECT_EQ(hint.End, TMeldEnd::Top);
-    EXPECT_EQ(hint.Sentence, "Tipp: Legen Sie Herz 9 an die markierte Kombination an.");
+    EXPECT_EQ(HintSentence(hint), "Tipp: Legen Sie Herz 9 an die markierte Kombination an.");
 
     Drawn("Bl5 Bl6 Ka9 Kr9 BlK Ka2 Ka3 *");
     hint = HintFor(game);
     ASSERT_EQ(hint.Kind, THintKind::Discard);
     EXPECT_EQ(hint.HandCards, std::vector<int>{HandIndex(game, "BlK")});
-    EXPECT_EQ(hint.Sentence,
+    EXPECT_EQ(HintSentence(hint),
               "Tipp: Behalten Sie Ihre Kombinationen noch auf der Hand und werfen Sie Blatt König ab.");
 
     Drawn("Ka9");
-    EXPECT_EQ(HintFor(game).Sentence, "Tipp: Werfen Sie Karo 9 ab – damit haben Sie gewonnen.");
+    EXPECT_EQ(HintSentence(HintFor(game)), "Tipp: Werfen Sie Karo 9 ab – damit haben Sie gewonnen.");
     Drawn("");
     EXPECT_EQ(HintFor(game).Kind, THintKind::TakeBack);
 }
@@ -125,7 +126,7 @@ TEST(HintGames, AskingChangesNothing) {
         const std::string before = Snapshot(game);
         const size_t told = screen.Events.size();
         const THint hint = HintFor(game);
-        EXPECT_FALSE(hint.Sentence.empty());
+        EXPECT_FALSE(HintSentence(hint).empty());
         EXPECT_EQ(Snapshot(game), before);
         EXPECT_EQ(screen.Events.size(), told);
         ++asked;
@@ -147,12 +148,12 @@ TEST(HintGames, AskingChangesNothing) {
                 const THint hint = ask();
                 select(hint.HandCards);
                 if (hint.Kind == THintKind::Discard) {
-                    ASSERT_EQ(game.PlayerDiscard(), TRefusal::None) << hint.Sentence;
+                    ASSERT_EQ(game.PlayerDiscard(), TRefusal::None) << HintSentence(hint);
                 } else {
                     ASSERT_TRUE(hint.Kind == THintKind::LayOut || hint.Kind == THintKind::LayOff);
                     ASSERT_EQ(game.PlayerLayOut(hint.Kind == THintKind::LayOff ? hint.Meld : -1),
                               TRefusal::None)
-                        << hint.Sentence;
+                        << HintSentence(hint);
                 }
             }
             ASSERT_EQ(game.GameState, MustDraw);
