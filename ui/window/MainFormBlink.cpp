@@ -1,8 +1,7 @@
-// The draw hint's blink. While the player has to draw, the table is repainted
-// every tick of 10 ms, and a tick's painting differs from the one before only
-// when a red frame comes or goes. The timer therefore sleeps until such a tick;
-// the ticks in between are counted into PaintCount as the paintings they would
-// have been.
+// The draw hint's blink, by the clock: while the player has to draw, every
+// tick of 10 ms counts into PaintCount, whatever else is painted meanwhile,
+// and a tick differs from the one before only when a red frame comes or goes.
+// The timer therefore sleeps until such a tick and counts the ticks in between.
 #include <QTimer>
 #include <algorithm>
 #include <limits>

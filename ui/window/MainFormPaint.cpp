@@ -120,7 +120,7 @@ void TMainForm::PaintBox1Paint() {
         // faces and their fitted copies free; their memory goes back to the system.
         malloc_trim(0);
     }
-    PaintCount = NextPaintCount(PaintCount);
+    // A painting does not move the blink: only the clock's ticks do.
     PaintBox1->update();
     ArmBlink();
 }
