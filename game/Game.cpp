@@ -48,8 +48,8 @@ void TGame::NeuesSpiel() {
     Mischeln();
 
     for (int i = 0; i < CardsDealt && !Stock.Empty(); ++i) {
-        for (int32_t seat = 0; seat < SeatCount && !Stock.Empty(); ++seat) {
-            MoveCard(Stock, 0, Seats[seat].Hand);
+        for (int32_t k = 0; k < SeatCount && !Stock.Empty(); ++k) {
+            MoveCard(Stock, 0, Seats[(NextDeal.FirstSeat + k) % SeatCount].Hand);
         }
     }
     SortOwnCards();

@@ -37,8 +37,9 @@ inline TSide SideOf(int32_t seat) {
 
 // What a deal deals: the cards of each hand and the first meld's minimum.
 struct TDealRules {
-    int32_t Cards = 12;        // 10..16
-    int32_t MeldMinimum = 30;  // 30 or 40
+    int32_t Cards = 12;              // 10..16
+    int32_t MeldMinimum = 30;        // 30 or 40
+    int32_t FirstSeat = PlayerSeat;  // dealt the first card, and the others in turn
 };
 
 class TGame {
@@ -64,7 +65,9 @@ class TGame {
     // --- Pile upkeep ---
     void Mischeln();
     void StapelAuffrischen();
-    void SortOwnCards();
+    void SortOwnCards() { SortHand(PlayerSeat); }
+    // A hand by suit and rank, as the player's lies.
+    void SortHand(int32_t seat);
     void SortThisCards(TCardArray& cards);
     // Before a draw from an empty stock: every discard but the top one goes
     // back into the stock, which is shuffled. True when the stock then holds a card.

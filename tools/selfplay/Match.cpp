@@ -49,9 +49,8 @@ class TMatchScreen final : public TGameListener {
 };
 
 // The hands and what each side has come out with and taken from the pile
-// change chairs: a deal's first hand goes to the chair that starts, and the
-// scripted player, which knows only the player's commands, takes its turns in
-// the computer's chair from the player's.
+// change chairs: the scripted player, which knows only the player's commands,
+// takes its turns in the computer's chair from the player's.
 void SwapChairs(TGame& game) {
     TCardArray held;
     while (!game.OwnCards.Empty() && MoveCard(game.OwnCards, 0, held)) {
@@ -118,7 +117,10 @@ class TMatchGame {
         Screen.Winner = -1;
         Game.ChosenOpponent = ComputerKind;
         Game.Rng.Seed(dealSeed);
+        // The chair that starts is dealt the first hand, which lies sorted as a player's does.
+        Game.NextDeal.FirstSeat = starter == PlayerChair ? PlayerSeat : ComputerSeat;
         Game.NeuesSpiel();
+        Game.SortHand(Game.NextDeal.FirstSeat);
         TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull);
         TStrongPlayer strong(Game);
         TGameOutcome outcome;
@@ -129,9 +131,6 @@ class TMatchGame {
             outcome.Forfeit = !Outside->BeginGame(Game, told);
         }
         if (!outcome.Forfeit && starter != PlayerChair) {
-            // The computer's chair starts with the hand the player's chair was dealt.
-            SwapChairs(Game);
-            Game.SortOwnCards();
             ComputerChairTurn(scripted);
         }
         for (int round = 0; round < roundLimit && Screen.Winner < 0 && !outcome.Forfeit; ++round) {
