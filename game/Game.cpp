@@ -91,8 +91,11 @@ void TGame::NoteStep(int32_t seat, TTurnStep step) {
             }
             break;
     }
-    OpponentTurn.Steps.push_back(step);
-    Tell({TEventKind::Step, seat, std::move(step)});
+    OpponentTurn.Steps.push_back(std::move(step));
+    // The step is copied only for someone listening.
+    if (Listener != nullptr) {
+        Tell({TEventKind::Step, seat, OpponentTurn.Steps.back()});
+    }
 }
 
 bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {

@@ -13,6 +13,7 @@ inline constexpr int32_t PlayerSeat = 0;
 inline constexpr int32_t ComputerSeat = 1;
 
 enum class TEventKind {
+    TurnPassed,     // the player's discard passed the turn on to Seat
     TurnBegins,     // Seat's turn begins
     Step,           // Seat made Step (drew, exchanged, laid out or off, discarded)
     TakenBack,      // the player's cards laid out this turn went back to the hand

@@ -137,7 +137,7 @@ TRefusal TGame::PlayerDiscard() {
         Winner = PlayerSeat;
         Tell({TEventKind::GameWon, PlayerSeat, {}});
     } else {
-        Tell({TEventKind::TurnBegins, ComputerSeat, {}});
+        Tell({TEventKind::TurnPassed, ComputerSeat, {}});
     }
     return TRefusal::None;
 }

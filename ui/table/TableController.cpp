@@ -129,6 +129,7 @@ void TTableController::Happened(const TGame& game, const TGameEvent& event) {
             }
             break;
         case TEventKind::GameWon:
+        case TEventKind::TurnPassed:
         case TEventKind::TakenBack:
         case TEventKind::PileRefilled:
             break;
