@@ -48,21 +48,6 @@ class TMatchScreen final : public TGameListener {
     int32_t Points[2] = {};  // by strategy, once the game is won
 };
 
-// The hands and what each side has come out with and taken from the pile
-// change chairs: the scripted player, which knows only the player's commands,
-// takes its turns in the computer's chair from the player's.
-void SwapChairs(TGame& game) {
-    TCardArray held;
-    while (!game.OwnCards.Empty() && MoveCard(game.OwnCards, 0, held)) {
-    }
-    while (!game.OpponentCards.Empty() && MoveCard(game.OpponentCards, 0, game.OwnCards)) {
-    }
-    while (!held.Empty() && MoveCard(held, 0, game.OpponentCards)) {
-    }
-    std::swap(game.PlayerCameOut, game.OpponentCameOut);
-    game.Seen.SwapSides();
-}
-
 uint64_t DealSeed(uint64_t seed, int deal) {
     // splitmix64: neighbouring deals get unrelated seeds.
     uint64_t z = seed + 0x9E3779B97F4A7C15ull * static_cast<uint64_t>(deal + 1);
@@ -80,10 +65,10 @@ class TMatchGame {
     TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
         : Game(&Screen), Outside(outside) {
         Game.NextDeal = rules;
-        // The scripted player and the outside one know only the player's
-        // chair; the classic rules only the computer's, and play the player's
-        // by changing chairs; the strong strategy sits in the computer's chair
-        // where it can. An outside player always has the player's chair.
+        // Which strategy sits in which chair, as the matches have always
+        // seated them: an outside player always has the player's chair, the
+        // scripted one the player's where it can, the strong strategy the
+        // computer's where it can. Any strategy plays either seat.
         const TStrategy strategies[2] = {first, second};
         int player = 0;
         if (second == TStrategy::Extern ||
@@ -96,8 +81,7 @@ class TMatchGame {
         PlayerStrategy = strategies[player];
         ComputerStrategy = strategies[1 - player];
         ComputerKind = KindOf(ComputerStrategy);
-        // A scripted player opposite the outside one takes its turns in the
-        // player's chair too, so the discard must not start the computer's.
+        // A scripted player opposite the outside one plays the computer's seat.
         ScriptedInComputerChair =
             PlayerStrategy == TStrategy::Extern && ComputerStrategy == TStrategy::Scripted;
     }
@@ -121,7 +105,8 @@ class TMatchGame {
         Game.NextDeal.FirstSeat = starter == PlayerChair ? PlayerSeat : ComputerSeat;
         Game.NeuesSpiel();
         Game.SortHand(Game.NextDeal.FirstSeat);
-        TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull);
+        TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull,
+                                 ScriptedInComputerChair ? ComputerSeat : PlayerSeat);
         TStrongPlayer strong(Game);
         TGameOutcome outcome;
         if (Outside != nullptr) {
@@ -202,21 +187,14 @@ class TMatchGame {
     }
 
     // The computer's chair moves: by the game's own computer, or by the
-    // scripted player changing chairs for its turn. False when nothing was drawn.
+    // scripted player in the computer's seat. False when nothing was drawn.
     bool ComputerChairTurn(TScriptedPlayer& scripted) {
         if (!ScriptedInComputerChair) {
             ZugDesGegners(Game);
             return true;
         }
-        SwapChairs(Game);
-        Screen.InPlayerChair = 1 - PlayerChair;
-        Screen.OutBefore[1 - PlayerChair] = Game.PlayerCameOut != 0;
-        const bool drew = scripted.PlayTurn();
-        Screen.InPlayerChair = PlayerChair;
-        if (Screen.Winner < 0) {
-            SwapChairs(Game);
-        }
-        return drew;
+        Game.BeginComputerTurn(ComputerSeat);
+        return scripted.PlayTurn();
     }
 
     // The outside player's turn, with the computer's chair's answer. False

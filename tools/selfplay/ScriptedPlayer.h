@@ -1,4 +1,6 @@
-// A simple automatic player that plays the human's side through the game's own API.
+// A simple automatic player. In the player's seat it plays through the
+// player's own commands (draw, select, drop, discard); in another seat
+// through that seat's moves, deciding alike.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +15,7 @@ void TakeEveryExchange(TGame& game);
 
 class TScriptedPlayer {
   public:
-    TScriptedPlayer(TGame& game, uint64_t seed);
+    TScriptedPlayer(TGame& game, uint64_t seed, int32_t seat = PlayerSeat);
 
     // One whole turn: draw, lay out what it finds, lay off, discard.
     // False when there was nothing to draw.
@@ -36,8 +38,14 @@ class TScriptedPlayer {
     // Selects exactly the given hand cards.
     void Select(const std::vector<int>& hand);
     bool Fits(const std::vector<int>& hand, int32_t targetMeld);
+    // The cards onto meld `targetMeld` (-1: a new meld).
+    void Drop(std::vector<int> hand, int32_t targetMeld);
     void Count(TRefusal refusal);
+    bool InPlayersSeat() const { return Seat == PlayerSeat; }
+    const TCardArray& Hand() const { return Game.Seats[Seat].Hand; }
 
     TGame& Game;
     TRandom Rng;
+    int32_t Seat;
+    bool Laying = false;  // drawn, not yet discarded
 };

@@ -254,7 +254,8 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
     // Laid, it is no longer the player's secret; thrown away, it lies in the pile.
     game.ClearHandSelection();
     game.ToggleHandCard(HandIndex(game, "Bl2"));
-    game.PlayerDiscard();  // and the computer, who does not want it, plays its turn
+    game.PlayerDiscard();
+    ZugDesGegners(game);  // the computer does not want it
     EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Blatt, 2), 1);
     EXPECT_EQ(game.Seen.InPile(Blatt, 2) + game.Seen.InPile(Kreuz, Bube), 2);
     game.Seen.Shown(TSide::Player, ParseCard("Ka4"));
@@ -269,8 +270,7 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
     game.StapelAuffrischen();
     EXPECT_EQ(game.Seen.InPile(Karo, 2), 0);
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 1);
-    game.Seen.SwapSides();
-    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Karo, Koenig), 1);
+    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Computer, Karo, Koenig), 1);
     game.NeuesSpiel();
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 0);
 }
