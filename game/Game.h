@@ -171,6 +171,9 @@ class TGame {
     TGameListener* Listener;
 };
 
+// A drop's verdict as the refusal it makes; None when the cards fit.
+TRefusal RefusalOf(TDropVerdict verdict);
+
 // Asks `take` about each offer in turn, but not about those that a taken one
 // rules out (its hand card or its joker is gone); the offers taken.
 std::vector<TJokerOffer> ChooseJokerOffers(const std::vector<TJokerOffer>& offers,

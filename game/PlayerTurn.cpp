@@ -142,6 +142,18 @@ TRefusal TGame::PlayerDiscard() {
     return TRefusal::None;
 }
 
+TRefusal RefusalOf(TDropVerdict verdict) {
+    switch (verdict) {
+        case TDropVerdict::NoMeld:
+            return TRefusal::NoMeld;
+        case TDropVerdict::TooFewPoints:
+            return TRefusal::TooFewPoints;
+        case TDropVerdict::Fits:
+            break;
+    }
+    return TRefusal::None;
+}
+
 TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
     std::vector<TCard> selected;
     for (const TCard& card : OwnCards.View()) {
@@ -159,13 +171,8 @@ TRefusal TGame::PlayerLayOut(int32_t targetMeld) {
         return TRefusal::NotNow;
     }
     TCardArray candidate;
-    switch (TestDrop(targetMeld, candidate)) {
-        case TDropVerdict::NoMeld:
-            return TRefusal::NoMeld;
-        case TDropVerdict::TooFewPoints:
-            return TRefusal::TooFewPoints;
-        case TDropVerdict::Fits:
-            break;
+    if (const TRefusal refusal = RefusalOf(TestDrop(targetMeld, candidate)); refusal != TRefusal::None) {
+        return refusal;
     }
     const bool onMeld = targetMeld >= 0 && targetMeld < TableMelds.Count();
     if (!StoreMeld(targetMeld, candidate, true)) {

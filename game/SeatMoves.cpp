@@ -142,14 +142,10 @@ TRefusal TGame::LayFor(int32_t seat, const std::vector<int>& hand, int32_t meld)
         return TRefusal::NoMeld;
     }
     TCardArray candidate;
-    switch (JudgeDrop(onto ? TableMelds.At(meld).Cards : nullptr, cards, DropMinimum(at.CameOut != 0),
-                      candidate)) {
-        case TDropVerdict::NoMeld:
-            return TRefusal::NoMeld;
-        case TDropVerdict::TooFewPoints:
-            return TRefusal::TooFewPoints;
-        case TDropVerdict::Fits:
-            break;
+    const TDropVerdict verdict =
+        JudgeDrop(onto ? TableMelds.At(meld).Cards : nullptr, cards, DropMinimum(at.CameOut != 0), candidate);
+    if (const TRefusal refusal = RefusalOf(verdict); refusal != TRefusal::None) {
+        return refusal;
     }
     if (!StoreMeld(onto ? meld : -1, candidate, false)) {
         return TRefusal::NoMemory;
