@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "game/Texts.h"
+#include "ui/table/GameTexts.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "ExternProgram.h"
 #include "ExternProtocol.h"
 #include "ScriptedPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
-#include "game/SilentScreen.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ void PlaySomeTurns(TGame& game) {
     game.NeuesSpiel();
     for (int turn = 0; turn < 8 && game.TableMelds.Count() < 3; ++turn) {
         player.PlayTurn();
+        ZugDesGegners(game);
     }
 }
 
@@ -26,8 +27,7 @@ const char* const Answer =
     R"( "discard": "Ka6"})";
 
 void BM_ExternTurnMessages(benchmark::State& state) {
-    TSilentScreen screen;
-    TGame game(&screen, 31);
+    TGame game(nullptr, 31);
     PlaySomeTurns(game);
     const TCard drawn = game.OwnCards.At(0);
     for (auto _ : state) {
@@ -42,8 +42,7 @@ BENCHMARK(BM_ExternTurnMessages);
 
 // `cat` answers at once: what is left is the pipes' and the scheduler's share.
 void BM_ExternRoundTrip(benchmark::State& state) {
-    TSilentScreen screen;
-    TGame game(&screen, 31);
+    TGame game(nullptr, 31);
     PlaySomeTurns(game);
     const std::string message = SeatMessage(game, 5, nullptr);
     TExternProgram program("cat");

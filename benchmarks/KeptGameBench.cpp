@@ -19,7 +19,7 @@ const TGameSnapshot& LatePosition() {
     static const TGameSnapshot late = [] {
         TGameSnapshot most;
         TSelfPlayOptions options;
-        options.Interrupt = [&](std::optional<TGame>& seat, TGameScreen&) {
+        options.Interrupt = [&](std::optional<TGame>& seat, TGameListener&) {
             if (seat->TableMelds.Count() > static_cast<int>(most.Melds.size())) {
                 most = TakeSnapshot(*seat);
             }

@@ -12,17 +12,10 @@
 #include <random>
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
-#include "game/SilentScreen.h"
 
 namespace {
-
-class TCountingScreen final : public TSilentScreen {
-  public:
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Messages; }
-
-    int Messages = 0;
-};
 
 struct TPosition {
     std::vector<TCard> Own, Opponent, Stock, Discards;
@@ -62,13 +55,13 @@ void Restore(TGame& game, const TPosition& p) {
     game.OpponentCameOut = p.OpponentCameOut;
     game.PlayerCameOut = p.PlayerCameOut;
     game.Seen = p.Seen;
+    game.Winner = -1;
 }
 
 // Computer turns against a player who draws and discards at random.
 std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TOpponentKind::Classic,
                                        int32_t cards = TDealRules{}.Cards) {
-    TCountingScreen screen;
-    TGame game(&screen, 77);
+    TGame game(nullptr, 77);
     game.ChosenOpponent = opponent;
     game.NextDeal.Cards = cards;
     std::mt19937 player(5);
@@ -82,9 +75,8 @@ std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TO
             game.SetStatus(MustDraw);
             const bool refill = game.Stock.Empty();
             TPosition before = Take(game);
-            const int messages = screen.Messages;
-            game.ZugDesGegners();
-            const bool ended = screen.Messages != messages;
+            ZugDesGegners(game);
+            const bool ended = game.Over();
             if (!refill && !ended && (!onlyOut || before.OpponentCameOut != 0)) {
                 positions.push_back(std::move(before));
             }
@@ -99,7 +91,7 @@ std::vector<TPosition> SamplePositions(bool onlyOut, TOpponentKind opponent = TO
 double TimeTurn(TGame& game, const TPosition& position) {
     Restore(game, position);
     const auto start = std::chrono::steady_clock::now();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

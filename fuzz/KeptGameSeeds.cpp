@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         TSelfPlayOptions options;
         options.Opponent = opponent;
         int pause = 0;
-        options.Interrupt = [&](std::optional<TGame>& seat, TGameScreen&) {
+        options.Interrupt = [&](std::optional<TGame>& seat, TGameListener&) {
             // Every seventh place play may stop at: early, late, mid-turn.
             if (pause++ % 7 != 0) {
                 return;

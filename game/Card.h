@@ -57,8 +57,6 @@ static_assert(std::is_trivially_copyable_v<TMeld>);
 using TMeldArray = TRecordArray<TMeld>;
 
 // Indexed by Rank 2..14 and Suit 1..4; the other slots are empty.
-extern const char* const RankNames[15];
-extern const char* const SuitNames[5];
 
 inline bool IsJoker(const TCard& card) {
     return card.Suit == Joker;

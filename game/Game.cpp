@@ -1,25 +1,11 @@
 #include "game/Game.h"
 
-#include "game/SilentScreen.h"
-
 #include <utility>
 
-namespace {
-
-// Stands in when no screen is attached (headless games, benchmarks).
-TSilentScreen nullScreen;
-
-}  // namespace
-
-TGame::TGame(TGameScreen* screen, uint64_t seed)
-    : Rng(seed), Screen(screen != nullptr ? screen : &nullScreen) {}
+TGame::TGame(TGameListener* listener, uint64_t seed) : Rng(seed), Listener(listener) {}
 
 TGame::~TGame() {
     ClearAll();
-}
-
-void TGame::SetScreen(TGameScreen* screen) {
-    Screen = screen != nullptr ? screen : &nullScreen;
 }
 
 void TGame::ClearTCard(TCardArray& cards) {
@@ -27,8 +13,9 @@ void TGame::ClearTCard(TCardArray& cards) {
 }
 
 void TGame::ClearAll() {
-    ClearTCard(OwnCards);
-    ClearTCard(OpponentCards);
+    for (TSeat& seat : Seats) {
+        ClearTCard(seat.Hand);
+    }
     ClearTCard(Stock);
     ClearTCard(DiscardPile);
     for (int i = 0; i < TableMelds.Count(); ++i) {
@@ -41,12 +28,14 @@ void TGame::ClearAll() {
 }
 
 void TGame::NeuesSpiel() {
-    PlayerCameOut = 0;
-    OpponentCameOut = 0;
+    for (TSeat& seat : Seats) {
+        seat.CameOut = 0;
+    }
     OpponentTurn = {};
     Opponent = ChosenOpponent;
     Seen.Clear();
     PlayerDraws = 0;
+    Winner = -1;
     CardsDealt = NextDeal.Cards;
     MeldMinimum = NextDeal.MeldMinimum;
     ClearAll();
@@ -59,11 +48,8 @@ void TGame::NeuesSpiel() {
     Mischeln();
 
     for (int i = 0; i < CardsDealt && !Stock.Empty(); ++i) {
-        if (MoveCard(Stock, 0, OwnCards)) {
-            OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 0;
-        }
-        if (!Stock.Empty()) {
-            MoveCard(Stock, 0, OpponentCards);
+        for (int32_t k = 0; k < SeatCount && !Stock.Empty(); ++k) {
+            MoveCard(Stock, 0, Seats[(NextDeal.FirstSeat + k) % SeatCount].Hand);
         }
     }
     SortOwnCards();
@@ -72,43 +58,44 @@ void TGame::NeuesSpiel() {
 
 void TGame::SetStatus(int32_t value) {
     GameState = value;
-    switch (value) {
-        case MustDraw:
-            StatusText = GameText("Status", DrawStatusText);
-            ComeOutAtTurnStart = PlayerCameOut;
-            break;
-        case MayLayOut:
-            StatusText = GameText("Status", PlayStatusText);
-            break;
-        default:
-            StatusText.clear();
-            break;
+    if (value == MustDraw) {
+        ComeOutAtTurnStart = PlayerCameOut;
     }
-    Screen->SetStatusLine(StatusText);
+    Tell({TEventKind::StatusChanged, PlayerSeat, {}});
 }
 
-void TGame::NoteOpponentStep(TTurnStep step) {
+void TGame::Tell(const TGameEvent& event) const {
+    if (Listener != nullptr) {
+        Listener->Happened(*this, event);
+    }
+}
+
+void TGame::NoteStep(int32_t seat, TTurnStep step) {
+    const TSide side = SideOf(seat);
     switch (step.Kind) {
         case TStepKind::DrawFromStock:
             break;
         case TStepKind::DrawFromDiscardPile:
-            Seen.TakenFromPile(TSide::Computer, step.Card);
+            Seen.TakenFromPile(side, step.Card);
             break;
         case TStepKind::Discard:
-            Seen.Discarded(TSide::Computer, step.Card);
+            Seen.Discarded(side, step.Card);
             break;
         case TStepKind::ExchangeJoker:
         case TStepKind::LayOff:
-            Seen.Shown(TSide::Computer, step.Card);
+            Seen.Shown(side, step.Card);
             break;
         case TStepKind::LayOut:
             for (const TCard& card : step.Cards) {
-                Seen.Shown(TSide::Computer, card);
+                Seen.Shown(side, card);
             }
             break;
     }
     OpponentTurn.Steps.push_back(std::move(step));
-    Screen->OpponentStep(OpponentTurn);
+    // The step is copied only for someone listening.
+    if (Listener != nullptr) {
+        Tell({TEventKind::Step, seat, OpponentTurn.Steps.back()});
+    }
 }
 
 bool MoveCard(TCardArray& from, int32_t index, TCardArray& to) {

@@ -1,23 +1,19 @@
-// The whole state of one game of rummy and every rule that changes it.
-// The screen is reached only through TGameScreen.
+// The whole state of one game of rummy and every rule that changes it: it
+// takes commands for the side on turn and tells what happened to its
+// listener. It never deals the next game nor plays the other side's turn.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "game/Card.h"
-#include "game/GameScreen.h"
+#include "game/GameEvents.h"
 #include "game/MeldRules.h"
 #include "game/Random.h"
 #include "game/SeenCards.h"
 #include "game/record/TurnRecord.h"
-
-#include "game/Texts.h"
-
-// The status line's two instructions, as the game's source texts.
-inline constexpr const char* DrawStatusText = GAME_TEXT_NOOP("Status", "Ziehen Sie eine Karte!");
-inline constexpr const char* PlayStatusText =
-    GAME_TEXT_NOOP("Status", "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
 
 // The turn states. GameState keeps them as a signed 32-bit value, as the status
 // line's writer sets it.
@@ -26,21 +22,35 @@ enum : int32_t { MustDraw = 0, MayLayOut = 1 };
 // Who plays the computer's side: the classic greedy rules or the strong strategy.
 enum class TOpponentKind : int32_t { Classic = 0, Strong = 1 };
 
+// One seat at the table: its hand and whether it has come out.
+struct TSeat {
+    TCardArray Hand;
+    uint8_t CameOut = 0;
+};
+// A table seats two to four.
+inline constexpr int32_t MostSeats = 4;
+
+// The side whose discards and takings a seat's moves are noted under.
+inline TSide SideOf(int32_t seat) {
+    return seat == PlayerSeat ? TSide::Player : TSide::Computer;
+}
+
 // What a deal deals: the cards of each hand and the first meld's minimum.
 struct TDealRules {
-    int32_t Cards = 12;        // 10..16
-    int32_t MeldMinimum = 30;  // 30 or 40
+    int32_t Cards = 12;              // 10..16
+    int32_t MeldMinimum = 30;        // 30 or 40
+    int32_t FirstSeat = PlayerSeat;  // dealt the first card, and the others in turn
 };
 
 class TGame {
   public:
-    explicit TGame(TGameScreen* screen = nullptr, uint64_t seed = 1);
+    explicit TGame(TGameListener* listener = nullptr, uint64_t seed = 1);
     ~TGame();
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
 
-    void SetScreen(TGameScreen* screen);
-    TGameScreen& GetScreen() const { return *Screen; }
+    void SetListener(TGameListener* listener) { Listener = listener; }
+    TGameListener* GetListener() const { return Listener; }
 
     // --- Cards and piles ---
     // Empties the container.
@@ -55,7 +65,9 @@ class TGame {
     // --- Pile upkeep ---
     void Mischeln();
     void StapelAuffrischen();
-    void SortOwnCards();
+    void SortOwnCards() { SortHand(PlayerSeat); }
+    // A hand by suit and rank, as the player's lies.
+    void SortHand(int32_t seat);
     void SortThisCards(TCardArray& cards);
     // Before a draw from an empty stock: every discard but the top one goes
     // back into the stock, which is shuffled. True when the stock then holds a card.
@@ -69,8 +81,11 @@ class TGame {
     bool passenzusammen(TCardArray& candidate);
 
     // --- Joker exchange ---
-    void JokerTauschen();
-    void JokerTauschenEvil();
+    // What the player may exchange now, in the order it is offered: taking
+    // one takes its hand card and table joker out of the rest.
+    std::vector<TJokerOffer> JokerOffers() const;
+    // The offers taken, all at once; the hand is sorted afterwards.
+    TRefusal ExchangeJokers(const std::vector<TJokerOffer>& taken);
 
     // --- The player's turn ---
     // Draws for the player; false (and nothing changed) when there was nothing to draw.
@@ -79,13 +94,13 @@ class TGame {
     // Toggles the selection of a hand card; true when it is now selected.
     bool ToggleHandCard(int32_t index);
     void ClearHandSelection();
-    // The selected cards dropped on the discard pile.
-    void PlayerDiscard();
+    // The selected card dropped on the discard pile; the computer's turn follows.
+    TRefusal PlayerDiscard();
     // Whether the selected hand cards may be dropped on meld targetMeld (-1: free
     // table space). Builds and validates the candidate; changes nothing else.
     TDropVerdict TestDrop(int32_t targetMeld, TCardArray& candidate);
     // The selected cards dropped on meld targetMeld, or on free table space when -1.
-    void PlayerLayOut(int32_t targetMeld);
+    TRefusal PlayerLayOut(int32_t targetMeld);
     // "Ausgelegte Karten zurücknehmen".
     void TakeBackTurn();
 
@@ -94,52 +109,48 @@ class TGame {
     // `takeBack`. False, with nothing changed, when memory runs out.
     bool StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack);
 
-    // --- The computer's turn ---
-    // The turn of the opponent this game is played against.
-    void ZugDesGegners();
-    // The strong strategy's whole turn.
-    void StrongTurn();
-    // The draw decision: the discard pile's top card or the stock.
-    void OpponentDraw();
-    // An empty stock is refilled first; if it stays empty the discard pile's
-    // top card is taken, and with no card anywhere nothing is drawn.
-    void DrawFromStock();
-    void DrawFromDiscardPile();
-    // The hand position the computer throws away; -1 for an empty hand.
-    int32_t ChooseOpponentDiscard();
-    void DiscardOpponentCard(int32_t index);
-    void SelectOnly(int32_t index);
-    bool MarkCard(int32_t rank, int32_t suit, int32_t key);
-    int32_t MarkedPoints(bool isSet);
-    // False when no card could be moved onto the table (nothing changed then).
-    bool LayOutMarked();
-    // The three meld phases of the computer's turn, in the order they run.
-    void SearchRuns();
-    void SearchSets();
-    void LayOffCards();
+    // --- A computer seat's moves (its player decides them) ---
+    // The computer seat's turn begins: its record starts empty.
+    void BeginComputerTurn(int32_t seat);
+    // Takes the top card of the stock or the discard pile; false when that pile is empty.
+    bool DrawFor(int32_t seat, bool fromPile);
+    // The hand card `hand` takes the place of the table joker at `place` of `meld`.
+    void SwapTableJoker(int32_t seat, int32_t meld, int32_t place, int32_t hand);
+    // The hand cards marked Selected, as their MeldOrder arranges them, become
+    // a new meld. False when no card could be moved (nothing changed then).
+    bool LayOutMarked(int32_t seat);
+    // The one marked hand card joins meld `meld` at its end `end`. False,
+    // and nothing moved, when it could not.
+    bool LayOffMarked(int32_t seat, int32_t meld, TMeldEnd end);
+    // Hand cards `hand` (positions, rising) onto meld `meld`, or as a new meld
+    // at -1, by the player's rules; refused with the reason, nothing changed.
+    TRefusal LayFor(int32_t seat, const std::vector<int>& hand, int32_t meld);
+    // Hand card `index` onto the discard pile; the last one wins the game.
+    void DiscardFor(int32_t seat, int32_t index);
+
+    // The seats, the player's first; a game of two uses the first two.
+    TSeat Seats[MostSeats];
+    int32_t SeatCount = 2;
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;
-    TCardArray OwnCards;
-    TCardArray OpponentCards;
+    TCardArray& OwnCards = Seats[PlayerSeat].Hand;
+    TCardArray& OpponentCards = Seats[ComputerSeat].Hand;
     TCardArray Stock;        // top is element 0
     TCardArray DiscardPile;  // top is the last element
     int32_t GameState = MustDraw;
     uint8_t ComeOutAtTurnStart = 0;
-    uint8_t PlayerCameOut = 0;
-    uint8_t OpponentCameOut = 0;
-    int32_t MarkCount = 0;                                  // cards in the computer's candidate meld
-    std::string StatusText;                                 // what the status line shows
+    uint8_t& PlayerCameOut = Seats[PlayerSeat].CameOut;
+    uint8_t& OpponentCameOut = Seats[ComputerSeat].CameOut;
+    int32_t MarkCount = 0;                                  // cards in a computer's candidate meld
     TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
     TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
     TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
     TDealRules NextDeal;                                    // the next game's
     TSeenCards Seen;                                        // the discards both sides have seen this game
     int32_t PlayerDraws = 0;                                // the player's turns begun this game
-    // The player's discard starts the computer's turn. Off only where the
-    // self-play tool lets two strategies take turns in the player's chair.
-    bool ComputerMovesAfterDiscard = true;
-    int32_t CardsDealt = 0;    // to each side, at this game's deal
+    int32_t Winner = -1;                                    // the seat that went out; -1 while it goes on
+    int32_t CardsDealt = 0;                                 // to each side, at this game's deal
     int32_t MeldMinimum = 30;  // the first-meld minimum this game was dealt under
 
     // The points a drop must reach: the game's minimum until the side came out.
@@ -147,15 +158,26 @@ class TGame {
 
     TRandom Rng;
 
-    // Adds a step to OpponentTurn and shows it to the screen.
-    void NoteOpponentStep(TTurnStep step);
+    // Notes a computer seat's step where both sides see it, and tells it.
+    void NoteStep(int32_t seat, TTurnStep step);
+    // Tells the listener, if there is one.
+    void Tell(const TGameEvent& event) const;
+    bool Over() const { return Winner >= 0; }
 
   private:
     // The player takes card `index` of `from`: the rest of the draw is the same for both piles.
     bool PlayerDraw(TCardArray& from, int32_t index);
 
-    TGameScreen* Screen;
+    TGameListener* Listener;
 };
+
+// A drop's verdict as the refusal it makes; None when the cards fit.
+TRefusal RefusalOf(TDropVerdict verdict);
+
+// Asks `take` about each offer in turn, but not about those that a taken one
+// rules out (its hand card or its joker is gone); the offers taken.
+std::vector<TJokerOffer> ChooseJokerOffers(const std::vector<TJokerOffer>& offers,
+                                           const std::function<bool(const TJokerOffer&)>& take);
 
 // The idiom by which a card changes containers: append to the target, copy the
 // whole record, delete the source. False (nothing moved) when the target could

@@ -28,6 +28,7 @@ void ReturnOldDiscards(TGame& game, int keep) {
     }
     if (moved) {
         game.Mischeln();
+        game.Tell({TEventKind::PileRefilled, PlayerSeat, {}});
     }
 }
 
@@ -44,14 +45,15 @@ bool TGame::RefillEmptyStock() {
     return !Stock.Empty();
 }
 
-void TGame::SortOwnCards() {
-    const int count = OwnCards.Count();
+void TGame::SortHand(int32_t seat) {
+    TCardArray& hand = Seats[seat].Hand;
+    const int count = hand.Count();
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
-            const TCard& a = OwnCards.At(i);
-            const TCard& b = OwnCards.At(j);
+            const TCard& a = hand.At(i);
+            const TCard& b = hand.At(j);
             if (a.Suit < b.Suit || (a.Suit == b.Suit && a.Rank < b.Rank)) {
-                OwnCards.Exchange(i, j);
+                hand.Exchange(i, j);
             }
         }
     }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/Texts.h"
 #include "game/record/Snapshot.h"
 
 namespace {
@@ -67,11 +66,12 @@ std::unique_ptr<TCardArray> StoreCandidate(const TCardArray& candidate, const TC
 }  // namespace
 
 bool TGame::PlayerDrawFromStock() {
-    return GameState == MustDraw && RefillEmptyStock() && PlayerDraw(Stock, 0);
+    return GameState == MustDraw && !Over() && RefillEmptyStock() && PlayerDraw(Stock, 0);
 }
 
 bool TGame::PlayerDrawFromDiscardPile() {
-    return GameState == MustDraw && !DiscardPile.Empty() && PlayerDraw(DiscardPile, DiscardPile.Count() - 1);
+    return GameState == MustDraw && !Over() && !DiscardPile.Empty() &&
+           PlayerDraw(DiscardPile, DiscardPile.Count() - 1);
 }
 
 bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
@@ -80,15 +80,17 @@ bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
     }
     // Counted up to a bound that any kept game may hold.
     PlayerDraws = std::min(PlayerDraws + 1, MaxPlayerDraws);
-    if (&from == &DiscardPile) {
+    const bool fromPile = &from == &DiscardPile;
+    if (fromPile) {
         Seen.TakenFromPile(TSide::Player, OwnCards.Last());
     }
+    const TCard drawn = OwnCards.Last();
     OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
     SortOwnCards();
+    Tell({TEventKind::Step, PlayerSeat,
+          TTurnStep(fromPile ? TStepKind::DrawFromDiscardPile : TStepKind::DrawFromStock, drawn)});
     SetStatus(MayLayOut);
     StapelAuffrischen();
-    JokerTauschen();
-    Screen->Repaint();
     return true;
 }
 
@@ -107,21 +109,23 @@ void TGame::ClearHandSelection() {
     }
 }
 
-void TGame::PlayerDiscard() {
-    if (GameState != MayLayOut) {
-        return;
+TRefusal TGame::PlayerDiscard() {
+    if (GameState != MayLayOut || Over()) {
+        return TRefusal::NotNow;
     }
     int last = -1;
     const int selected = SelectedCount(OwnCards, &last);
     if (selected > 1) {
-        Screen->ShowMessage(GameText("Game", "Sie können nur einen Karte wegwerfen!"),
-                            GameText("Game", "Wegwerfen: zu viele Karten"), TMessageIcon::Error);
-        return;
+        return TRefusal::OnlyOneDiscard;
     }
-    if (selected == 0 || !MoveCard(OwnCards, last, DiscardPile)) {
-        return;
+    if (selected == 0) {
+        return TRefusal::NothingChosen;
+    }
+    if (!MoveCard(OwnCards, last, DiscardPile)) {
+        return TRefusal::NoMemory;
     }
     Seen.Discarded(TSide::Player, DiscardPile.Last());
+    Tell({TEventKind::Step, PlayerSeat, TTurnStep(TStepKind::Discard, DiscardPile.Last())});
     SetStatus(MustDraw);
     for (int m = 0; m < TableMelds.Count(); ++m) {
         TCardArray& cards = *TableMelds.GoTo(m)->Cards;
@@ -130,16 +134,24 @@ void TGame::PlayerDiscard() {
         }
     }
     if (OwnCards.Empty()) {
-        Screen->Repaint();
-        Screen->ShowGameEnd(TGameEnd::PlayerWon,
-                            GameText("Game", "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!"),
-                            GameText("Game", "Sie haben gewonnen!"));
-        NeuesSpiel();
-        return;
+        Winner = PlayerSeat;
+        Tell({TEventKind::GameWon, PlayerSeat, {}});
+    } else {
+        Tell({TEventKind::TurnPassed, ComputerSeat, {}});
     }
-    if (ComputerMovesAfterDiscard) {
-        ZugDesGegners();
+    return TRefusal::None;
+}
+
+TRefusal RefusalOf(TDropVerdict verdict) {
+    switch (verdict) {
+        case TDropVerdict::NoMeld:
+            return TRefusal::NoMeld;
+        case TDropVerdict::TooFewPoints:
+            return TRefusal::TooFewPoints;
+        case TDropVerdict::Fits:
+            break;
     }
+    return TRefusal::None;
 }
 
 TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
@@ -154,30 +166,17 @@ TDropVerdict TGame::TestDrop(int32_t targetMeld, TCardArray& candidate) {
                      DropMinimum(PlayerCameOut != 0), candidate);
 }
 
-void TGame::PlayerLayOut(int32_t targetMeld) {
-    if (GameState != MayLayOut) {
-        return;
+TRefusal TGame::PlayerLayOut(int32_t targetMeld) {
+    if (GameState != MayLayOut || Over()) {
+        return TRefusal::NotNow;
     }
     TCardArray candidate;
-    switch (TestDrop(targetMeld, candidate)) {
-        case TDropVerdict::NoMeld:
-            Screen->ShowMessage(
-                GameText("Game", "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten."),
-                GameText("Game", "Karten passen nicht"), TMessageIcon::Error);
-            Screen->Repaint();
-            return;
-        case TDropVerdict::TooFewPoints:
-            Screen->Repaint();
-            Screen->ShowMessage(
-                Filled(GameText("Game", "Sie können beim Ersten Mal erst ab %1 Punkte auslegen!"),
-                       {std::to_string(MeldMinimum)}),
-                GameText("Game", "Zu wenige Punkte"), TMessageIcon::Error);
-            return;
-        case TDropVerdict::Fits:
-            break;
+    if (const TRefusal refusal = RefusalOf(TestDrop(targetMeld, candidate)); refusal != TRefusal::None) {
+        return refusal;
     }
+    const bool onMeld = targetMeld >= 0 && targetMeld < TableMelds.Count();
     if (!StoreMeld(targetMeld, candidate, true)) {
-        return;
+        return TRefusal::NoMemory;
     }
     PlayerCameOut = 1;
     for (int i = OwnCards.Count() - 1; i >= 0; --i) {
@@ -186,6 +185,12 @@ void TGame::PlayerLayOut(int32_t targetMeld) {
             OwnCards.DeleteAt(i);
         }
     }
+    const int32_t meld = onMeld ? targetMeld : TableMelds.Count() - 1;
+    TTurnStep step(onMeld ? TStepKind::LayOff : TStepKind::LayOut, TCard{}, meld);
+    const auto lying = TableMelds.At(meld).Cards->View();
+    step.Cards.assign(lying.begin(), lying.end());
+    Tell({TEventKind::Step, PlayerSeat, std::move(step)});
+    return TRefusal::None;
 }
 
 bool TGame::StoreMeld(int32_t targetMeld, const TCardArray& candidate, bool takeBack) {
@@ -231,5 +236,5 @@ void TGame::TakeBackTurn() {
         }
     }
     SortOwnCards();
-    Screen->Repaint();
+    Tell({TEventKind::TakenBack, PlayerSeat, {}});
 }

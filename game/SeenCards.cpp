@@ -69,11 +69,6 @@ void TSeenCards::BackToStock(const TCard& card) {
     }
 }
 
-void TSeenCards::SwapSides() {
-    std::swap(Known[0], Known[1]);
-    std::swap(Thrown[0], Thrown[1]);
-}
-
 int32_t TSeenCards::InPile(int32_t suit, int32_t rank) const {
     return Counted(suit, rank) ? Pile[suit][rank] : 0;
 }

@@ -33,9 +33,6 @@ class TSeenCards {
     void Shown(TSide side, const TCard& card);
     // An old discard went back into the stock.
     void BackToStock(const TCard& card);
-    // The two sides' records change places (the self-play tool moves a player
-    // to the other chair).
-    void SwapSides();
 
     // By suit 1..4 and rank 2..14; a joker is asked for as (0, 1).
     int32_t InPile(int32_t suit, int32_t rank) const;

@@ -1,6 +1,7 @@
 // The computer's turn: draw, meld, discard.
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
-#include "game/Texts.h"
+#include "game/classic/ClassicPlayer.h"
 
 namespace {
 
@@ -24,38 +25,38 @@ bool SameCard(const TCard& a, const TCard& b) {
 
 }  // namespace
 
-void TGame::ZugDesGegners() {
-    if (Opponent == TOpponentKind::Strong) {
-        StrongTurn();
-        return;
-    }
-    OpponentTurn = {};
-    Screen->OpponentStep(OpponentTurn);
-    OpponentDraw();
-    SearchRuns();
-    SearchSets();
-    LayOffCards();
+bool TClassicPlayer::PlayTurn(TGame& game, int32_t seat) {
+    const int before = game.Seats[seat].Hand.Count();
+    TClassicTurn turn(game, seat);
+    turn.OpponentDraw();
+    const bool drew = game.Seats[seat].Hand.Count() > before;
+    turn.SearchRuns();
+    turn.SearchSets();
+    turn.LayOffCards();
     // A hand emptied by melds is no win yet: the computer wins only by discarding.
-    if (!OpponentCards.Empty()) {
-        DiscardOpponentCard(ChooseOpponentDiscard());
+    if (!game.Seats[seat].Hand.Empty()) {
+        game.DiscardFor(seat, turn.ChooseOpponentDiscard());
     }
-    Screen->Repaint();
+    return drew;
 }
 
-void TGame::OpponentDraw() {
-    if (DiscardPile.Empty()) {
-        DrawFromStock();
+TClassicTurn::TClassicTurn(TGame& game, int32_t seat)
+    : Game(game), Seat(seat), Hand(game.Seats[seat].Hand), CameOut(game.Seats[seat].CameOut) {}
+
+void TClassicTurn::OpponentDraw() {
+    if (Game.DiscardPile.Empty()) {
+        ComputerDraw(Game, Seat, false);
         return;
     }
-    const TCard& top = DiscardPile.Last();
+    const TCard& top = Game.DiscardPile.Last();
     if (IsJoker(top)) {
-        DrawFromDiscardPile();
+        ComputerDraw(Game, Seat, true);
         return;
     }
-    const TSuitCounts counts(OpponentCards);
+    const TSuitCounts counts(Hand);
     bool holdsEqual = false;
-    for (int i = 0; i < OpponentCards.Count() && !holdsEqual; ++i) {
-        holdsEqual = SameCard(OpponentCards.At(i), top);
+    for (int i = 0; i < Hand.Count() && !holdsEqual; ++i) {
+        holdsEqual = SameCard(Hand.At(i), top);
     }
     // Ties go to the lower suit; with no natural card there is no most-held suit.
     int32_t mostHeld = 0;
@@ -66,38 +67,11 @@ void TGame::OpponentDraw() {
             mostHeld = suit;
         }
     }
-    if (!holdsEqual && mostHeld != 0 && top.Suit == mostHeld) {
-        DrawFromDiscardPile();
-    } else {
-        DrawFromStock();
-    }
+    ComputerDraw(Game, Seat, !holdsEqual && mostHeld != 0 && top.Suit == mostHeld);
 }
 
-void TGame::DrawFromStock() {
-    if (Stock.Empty() && !RefillEmptyStock()) {
-        if (!DiscardPile.Empty()) {
-            DrawFromDiscardPile();
-        }
-        return;
-    }
-    if (MoveCard(Stock, 0, OpponentCards)) {
-        NoteOpponentStep(TTurnStep(TStepKind::DrawFromStock));
-        JokerTauschenEvil();
-    }
-}
-
-void TGame::DrawFromDiscardPile() {
-    if (DiscardPile.Empty()) {
-        return;
-    }
-    if (MoveCard(DiscardPile, DiscardPile.Count() - 1, OpponentCards)) {
-        NoteOpponentStep(TTurnStep(TStepKind::DrawFromDiscardPile, OpponentCards.Last()));
-        JokerTauschenEvil();
-    }
-}
-
-int32_t TGame::ChooseOpponentDiscard() {
-    const int count = OpponentCards.Count();
+int32_t TClassicTurn::ChooseOpponentDiscard() {
+    const int count = Hand.Count();
     if (count == 0) {
         return -1;
     }
@@ -106,7 +80,7 @@ int32_t TGame::ChooseOpponentDiscard() {
     int32_t duplicate = -1;
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
-            if (SameCard(OpponentCards.At(i), OpponentCards.At(j))) {
+            if (SameCard(Hand.At(i), Hand.At(j))) {
                 duplicate = i;
             }
         }
@@ -117,7 +91,7 @@ int32_t TGame::ChooseOpponentDiscard() {
 
     // The least-held suit, starting from the first suit held. A later suit of
     // which no card is held replaces the choice as well: its count is smaller.
-    const TSuitCounts counts(OpponentCards);
+    const TSuitCounts counts(Hand);
     int32_t discardSuit = 0;
     int32_t best = -1;
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
@@ -127,7 +101,7 @@ int32_t TGame::ChooseOpponentDiscard() {
         }
     }
     for (int i = 0; i < count; ++i) {
-        if (discardSuit != 0 && OpponentCards.At(i).Suit == discardSuit) {
+        if (discardSuit != 0 && Hand.At(i).Suit == discardSuit) {
             return i;
         }
     }
@@ -135,24 +109,9 @@ int32_t TGame::ChooseOpponentDiscard() {
     // A joker goes only when nothing else is held.
     const bool holdsNatural = counts.Of[Joker] < count;
     for (;;) {
-        const int32_t i = static_cast<int32_t>(Rng.Below(static_cast<uint32_t>(count)));
-        if (!holdsNatural || !IsJoker(OpponentCards.At(i))) {
+        const int32_t i = static_cast<int32_t>(Game.Rng.Below(static_cast<uint32_t>(count)));
+        if (!holdsNatural || !IsJoker(Hand.At(i))) {
             return i;
         }
-    }
-}
-
-void TGame::DiscardOpponentCard(int32_t index) {
-    if (!MoveCard(OpponentCards, index, DiscardPile)) {
-        return;
-    }
-    OpponentTurn.Won = OpponentCards.Empty();
-    NoteOpponentStep(TTurnStep(TStepKind::Discard, DiscardPile.Last()));
-    if (OpponentCards.Empty()) {
-        Screen->Repaint();
-        Screen->ShowGameEnd(TGameEnd::ComputerWon,
-                            GameText("Game", "Tut mir Leid, Sie haben leider verloren!"),
-                            GameText("Game", "Sie haben verloren!"));
-        NeuesSpiel();
     }
 }

@@ -289,6 +289,7 @@ std::string CheckSnapshot(const TGameSnapshot& snapshot) {
 bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     game.ClearAll();
     game.OpponentTurn = {};
+    game.Winner = -1;  // a kept game is one in play
     bool whole = Fill(game.OwnCards, s.Hand) && Fill(game.OpponentCards, s.Computer) &&
                  Fill(game.Stock, s.Stock) && Fill(game.DiscardPile, s.DiscardPile);
     for (size_t m = 0; whole && m < s.Melds.size(); ++m) {

@@ -1,10 +1,9 @@
 // What the computer did in its last turn, step by step, as plain data: the
-// screen tells it, marks it on the table and can play it out. Noting it
+// window tells it, marks it on the table and can play it out. Noting it
 // changes nothing in the game.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "game/Card.h"
@@ -29,14 +28,3 @@ struct TTurnRecord {
     std::vector<TTurnStep> Steps;
     bool Won = false;  // the discard emptied the computer's hand
 };
-
-// The computer's turn in one German sentence, e.g. "Computer: zieht Herz 7 vom
-// Ablagestapel, legt Karo 4, 5, 6 aus, wirft Kreuz 2 ab." Empty for no steps.
-std::string TurnSentence(const TTurnRecord& record);
-
-// A card as the player reads it: "Herz Dame", "Joker".
-std::string CardWords(const TCard& card);
-// A meld's cards as they lie, from the low end up: "Karo 4, 5, 6", "Herz 7, Kreuz 7, Joker".
-std::string MeldWords(std::vector<TCard> cards);
-// A card lying in a meld: a joker also says what it stands for, "Joker für Herz Dame".
-std::string MeldCardWords(const TCard& card);

@@ -3,7 +3,6 @@
 #include "game/Game.h"
 #include "game/MeldRules.h"
 #include "game/MeldShape.h"
-#include "game/Texts.h"
 #include "game/strong/StrongOpponent.h"
 
 namespace {
@@ -30,11 +29,9 @@ THint HintFor(const TGame& game) {
         const TSeatView view = ViewOf(game, TSide::Player);
         if (TakeFromDiscardPile(view)) {
             hint.Kind = THintKind::DrawFromDiscardPile;
-            hint.Sentence =
-                Filled(GameText("Hint", "Tipp: Nehmen Sie %1 vom Ablagestapel."), {CardWords(view.Top)});
+            hint.Card = view.Top;
         } else {
             hint.Kind = THintKind::DrawFromStock;
-            hint.Sentence = GameText("Hint", "Tipp: Ziehen Sie eine Karte vom Stapel.");
         }
         return hint;
     }
@@ -43,8 +40,6 @@ THint HintFor(const TGame& game) {
     }
     if (game.OwnCards.Empty()) {
         hint.Kind = THintKind::TakeBack;
-        hint.Sentence = GameText(
-            "Hint", "Tipp: Nehmen Sie ausgelegte Karten zurück, damit Ihnen eine Karte zum Abwerfen bleibt.");
         return hint;
     }
     const TStrongMove move = NextMove(ViewOf(game, TSide::Player));
@@ -54,32 +49,20 @@ THint HintFor(const TGame& game) {
             break;
         case TMoveKind::LayOut:
             hint.Kind = THintKind::LayOut;
-            hint.Sentence = Filled(GameText("Hint", "Tipp: Legen Sie %1 aus."),
-                                   {MeldWords(AsLaid(game, move.Cards, -1, nullptr))});
+            hint.Laid = AsLaid(game, move.Cards, -1, nullptr);
             break;
         case TMoveKind::LayOff:
             hint.Kind = THintKind::LayOff;
             hint.Meld = move.Meld;
             AsLaid(game, move.Cards, move.Meld, &hint.End);
-            hint.Sentence = Filled(GameText("Hint", "Tipp: Legen Sie %1 an die markierte Kombination an."),
-                                   {CardWords(game.OwnCards.At(move.Cards.front()))});
+            hint.Card = game.OwnCards.At(move.Cards.front());
             break;
-        case TMoveKind::Discard: {
+        case TMoveKind::Discard:
             hint.Kind = THintKind::Discard;
-            const std::string card = CardWords(game.OwnCards.At(move.Cards.front()));
-            if (game.OwnCards.Count() == 1) {
-                hint.Sentence =
-                    Filled(GameText("Hint", "Tipp: Werfen Sie %1 ab – damit haben Sie gewonnen."), {card});
-            } else if (move.KeepsMelds) {
-                hint.Sentence = Filled(
-                    GameText("Hint",
-                             "Tipp: Behalten Sie Ihre Kombinationen noch auf der Hand und werfen Sie %1 ab."),
-                    {card});
-            } else {
-                hint.Sentence = Filled(GameText("Hint", "Tipp: Werfen Sie %1 ab."), {card});
-            }
+            hint.Card = game.OwnCards.At(move.Cards.front());
+            hint.Wins = game.OwnCards.Count() == 1;
+            hint.KeepsMelds = move.KeepsMelds;
             break;
-        }
     }
     return hint;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "game/record/TurnRecord.h"
@@ -25,7 +24,10 @@ struct THint {
     std::vector<int> HandCards;  // positions in the player's hand
     int32_t Meld = -1;           // a lay-off's meld
     TMeldEnd End = TMeldEnd::Bottom;
-    std::string Sentence;  // one German sentence for the status bar
+    TCard Card{};             // the discard pile's top to take, the card to lay off or to throw away
+    std::vector<TCard> Laid;  // a new meld, as it would lie
+    bool KeepsMelds = false;  // a discard while melds stay in the hand on purpose
+    bool Wins = false;        // the discard of the last card
 };
 
 THint HintFor(const TGame& game);

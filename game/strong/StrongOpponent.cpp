@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "game/CardValue.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/MeldRules.h"
 #include "game/MeldShape.h"
@@ -517,73 +518,24 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
     return ChooseDiscard(view, hand, plan, context);
 }
 
-// --- The turn in the computer's chair -------------------------------------
+// --- The turn at a computer's seat -----------------------------------------
 
-namespace {
-
-// Lays the computer's cards as the move says, through the player's rules.
-// False, with nothing changed, when they do not pass or memory runs out.
-bool LayComputerCards(TGame& game, const TStrongMove& move) {
-    std::vector<TCard> cards;
-    for (int p : move.Cards) {
-        if (p < 0 || p >= game.OpponentCards.Count()) {
-            return false;
-        }
-        cards.push_back(game.OpponentCards.At(p));
-    }
-    const bool onto = move.Kind == TMoveKind::LayOff;
-    if (onto && (move.Meld < 0 || move.Meld >= game.TableMelds.Count())) {
-        return false;
-    }
-    TCardArray candidate;
-    const TCardArray* target = onto ? game.TableMelds.At(move.Meld).Cards : nullptr;
-    if (JudgeDrop(target, cards, game.DropMinimum(game.OpponentCameOut != 0), candidate) !=
-            TDropVerdict::Fits ||
-        !game.StoreMeld(onto ? move.Meld : -1, candidate, false)) {
-        return false;
-    }
-    game.OpponentCameOut = 1;
-    for (auto p = move.Cards.rbegin(); p != move.Cards.rend(); ++p) {
-        game.OpponentCards.DeleteAt(*p);
-    }
-    const int32_t meld = onto ? move.Meld : game.TableMelds.Count() - 1;
-    const TCardArray& lying = *game.TableMelds.At(meld).Cards;
-    if (!onto) {
-        TTurnStep step(TStepKind::LayOut);
-        step.Cards = lying.Records();
-        step.Meld = meld;
-        game.NoteOpponentStep(std::move(step));
-        return true;
-    }
-    // The card from the hand is the one that did not lie on the table before.
-    const TJoin join = JoinOf(lying.View());
-    if (join.Place >= 0) {
-        game.NoteOpponentStep(TTurnStep(TStepKind::LayOff, lying.At(join.Place), meld, join.End));
-    }
-    return true;
-}
-
-}  // namespace
-
-void TGame::StrongTurn() {
-    OpponentTurn = {};
-    Screen->OpponentStep(OpponentTurn);
-    if (TakeFromDiscardPile(ViewOf(*this, TSide::Computer))) {
-        DrawFromDiscardPile();
-    } else {
-        DrawFromStock();
-    }
+bool TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
+    const int before = game.Seats[seat].Hand.Count();
+    ComputerDraw(game, seat, TakeFromDiscardPile(ViewOf(game, SideOf(seat))));
+    const bool drew = game.Seats[seat].Hand.Count() > before;
     bool mayLay = true;
     for (;;) {
-        const TStrongMove move = NextMove(ViewOf(*this, TSide::Computer), mayLay);
+        const TStrongMove move = NextMove(ViewOf(game, SideOf(seat)), mayLay);
         if (move.Kind == TMoveKind::None) {
             break;  // no card in the hand
         }
         if (move.Kind == TMoveKind::Discard) {
-            DiscardOpponentCard(move.Cards.front());
+            game.DiscardFor(seat, move.Cards.front());
             break;
         }
-        mayLay = LayComputerCards(*this, move);
+        mayLay =
+            game.LayFor(seat, move.Cards, move.Kind == TMoveKind::LayOff ? move.Meld : -1) == TRefusal::None;
     }
-    Screen->Repaint();
+    return drew;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/Card.h"
+#include "game/Player.h"
 #include "game/SeenCards.h"
 #include "game/strong/HandPlan.h"
 
@@ -27,6 +28,12 @@ struct TSeatView {
     uint8_t OtherHolds[KindCount] = {};
     uint8_t OtherThrew[KindCount] = {};
     int32_t Minimum = 30;
+};
+
+// The strong strategy at a computer's seat.
+class TStrongComputer final : public TPlayer {
+  public:
+    bool PlayTurn(TGame& game, int32_t seat) override;
 };
 
 // What `side` sees of the game, and nothing more.

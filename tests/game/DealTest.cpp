@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 
 namespace {
 
 class DealTest : public ::testing::Test {
   protected:
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen, 7};
 };
 
@@ -44,7 +44,7 @@ TEST_F(DealTest, DealsEachSideAndLeavesTheRestInTheStock) {
 
 TEST_F(DealTest, DealAlternatesFromTheTopOfTheShuffledStock) {
     // Same seed, same shuffle: rebuild the shuffled stock by hand and compare.
-    TFakeScreen otherScreen;
+    TEventLog otherScreen;
     TGame reference{&otherScreen, 7};
     for (int i = 0; i < 6; ++i) {
         AddLooseCard(reference.Stock, Joker, JokerRank);
@@ -102,7 +102,7 @@ TEST_F(DealTest, NewGameStartsInDrawStateAndForgetsTheOldOne) {
 
     game.NeuesSpiel();
     EXPECT_EQ(game.GameState, 0);
-    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    EXPECT_EQ(game.GameState, MustDraw);
     EXPECT_EQ(game.ComeOutAtTurnStart, 0);
     EXPECT_EQ(game.PlayerCameOut, 0);
     EXPECT_EQ(game.OpponentCameOut, 0);
@@ -111,18 +111,17 @@ TEST_F(DealTest, NewGameStartsInDrawStateAndForgetsTheOldOne) {
     EXPECT_EQ(CheckCards(game), "");
 }
 
-TEST_F(DealTest, SetStatusWritesStateTextAndSnapshot) {
+TEST_F(DealTest, SetStatusWritesStateAndSnapshotAndTellsIt) {
     game.PlayerCameOut = 1;
+    const int told = screen.Count(TEventKind::StatusChanged);
     game.SetStatus(1);
     EXPECT_EQ(game.GameState, 1);
-    EXPECT_EQ(screen.StatusLine, "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
     EXPECT_EQ(game.ComeOutAtTurnStart, 0);  // only state 0 takes the snapshot
     game.SetStatus(0);
-    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
     EXPECT_EQ(game.ComeOutAtTurnStart, 1);
     game.SetStatus(7);
     EXPECT_EQ(game.GameState, 7);
-    EXPECT_EQ(screen.StatusLine, "");
+    EXPECT_EQ(screen.Count(TEventKind::StatusChanged), told + 3);
 }
 
 }  // namespace

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 
 namespace {
 
-const char* const Caption = "Karte gegen Joker tauschen?";
-
-std::string Question(const char* suit, const char* rank) {
-    return std::string("Möchten Sie Ihre Karte ") + suit + " " + rank + " gegen den Joker eintauschen?";
+// An offer as the card it names: "He6".
+std::string Offered(int32_t suit, int32_t rank) {
+    TCardArray card;
+    AddLooseCard(card, suit, rank);
+    return ShowHand(card);
 }
 
 class JokerExchangeTest : public ::testing::Test {
@@ -27,37 +28,37 @@ class JokerExchangeTest : public ::testing::Test {
     }
     // The hand in the order given, not sorted.
     void Hand(const std::string& cards) { PutCards(game, game.OwnCards, cards, TFrom::Nowhere); }
-    std::vector<std::string> Asked() const {
-        std::vector<std::string> texts;
-        for (const auto& question : screen.Asked) {
-            EXPECT_EQ(question.Caption, Caption);
-            texts.push_back(question.Text);
+    // Answers the offers after a draw in order; the cards they named.
+    std::vector<std::string> Exchange(std::vector<bool> answers) {
+        game.GameState = MayLayOut;
+        std::vector<std::string> named;
+        for (const TJokerOffer& offer : AnswerExchanges(game, std::move(answers))) {
+            named.push_back(Offered(offer.Suit, offer.Rank));
         }
-        return texts;
+        return named;
     }
 
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen};
 };
 
-TEST_F(JokerExchangeTest, NothingBeforeComingOutButTheRepaint) {
+TEST_F(JokerExchangeTest, NothingBeforeComingOutNorWhenNothingFits) {
     TCardArray& run = Meld("He7 *He6 He5");
     Hand("He6");
     game.PlayerCameOut = 0;
-    game.JokerTauschen();
-    EXPECT_TRUE(screen.Asked.empty());
-    EXPECT_EQ(screen.Repaints, 1);
+    EXPECT_TRUE(Exchange({true}).empty());
     EXPECT_TRUE(IsJoker(run.At(1)));
     EXPECT_EQ(ShowHand(game.OwnCards), "He6");
-}
 
-TEST_F(JokerExchangeTest, NothingToOfferStillRepaintsOnce) {
-    Meld("He7 *He6 He5");
+    game.OwnCards.Clear();
     Hand("Ka6 He8 *");
     game.PlayerCameOut = 1;
-    game.JokerTauschen();
-    EXPECT_TRUE(screen.Asked.empty());
-    EXPECT_EQ(screen.Repaints, 1);
+    EXPECT_TRUE(Exchange({true}).empty());
+    // Only after a draw, before the discard.
+    game.OwnCards.Clear();
+    Hand("He6");
+    game.GameState = MustDraw;
+    EXPECT_TRUE(game.JokerOffers().empty());
 }
 
 TEST_F(JokerExchangeTest, YesSwapsTheWholeRecordsAndSortsTheHand) {
@@ -68,12 +69,9 @@ TEST_F(JokerExchangeTest, YesSwapsTheWholeRecordsAndSortsTheHand) {
     const int32_t sixId = six->Id;
     const int32_t jokerId = run.At(1).Id;
     game.PlayerCameOut = 1;
-    screen.Answers = {true};
 
-    game.JokerTauschen();
-
-    EXPECT_EQ(Asked(), (std::vector<std::string>{Question("Herz", "6")}));
-    EXPECT_EQ(screen.Repaints, 3);  // before all, before the question, after the exchange
+    EXPECT_EQ(Exchange({true}), (std::vector<std::string>{"He6"}));
+    EXPECT_EQ(screen.Count(TEventKind::Step), 1);
     const TCard& placed = run.At(1);
     EXPECT_EQ(placed.Suit, Herz);
     EXPECT_EQ(placed.Rank, 6);
@@ -94,16 +92,13 @@ TEST_F(JokerExchangeTest, TwoFittingCopiesAskAgainAfterNoAndNotAfterYes) {
     Hand("He6 He6");
     const int32_t secondCopy = game.OwnCards.At(1).Id;
     game.PlayerCameOut = 1;
-    screen.Answers = {false, true};
 
-    game.JokerTauschen();
-
-    EXPECT_EQ(Asked(), (std::vector<std::string>{Question("Herz", "6"), Question("Herz", "6")}));
+    EXPECT_EQ(Exchange({false, true}), (std::vector<std::string>{"He6", "He6"}));
     EXPECT_EQ(run.At(1).Id, secondCopy);  // the second copy went
     EXPECT_EQ(ShowHand(game.OwnCards), "He6 *");
 
     // Yes at once: no question for the second copy.
-    TFakeScreen otherScreen;
+    TEventLog otherScreen;
     TGame other{&otherScreen};
     other.PlayerCameOut = 1;
     TMeld* meld = other.TableMelds.Append();
@@ -113,10 +108,12 @@ TEST_F(JokerExchangeTest, TwoFittingCopiesAskAgainAfterNoAndNotAfterYes) {
     joker->AsSuit = Herz;
     AddLooseCard(other.OwnCards, Herz, 6);
     AddLooseCard(other.OwnCards, Herz, 6);
-    otherScreen.Answers = {true, true};
-    other.JokerTauschen();
-    EXPECT_EQ(otherScreen.Asked.size(), 1u);
-    EXPECT_EQ(otherScreen.Answers.size(), 1u);
+    other.GameState = MayLayOut;
+    EXPECT_EQ(AnswerExchanges(other, {true, true}).size(), 1u);
+    // An offer no longer standing is refused, and nothing changes.
+    const std::vector<TJokerOffer> stale = {{0, 0, 0, Herz, 6}};
+    EXPECT_EQ(other.ExchangeJokers(stale), TRefusal::NotNow);
+    EXPECT_EQ(ShowHand(other.OwnCards), "He6 *");
 }
 
 TEST_F(JokerExchangeTest, DecliningEverythingChangesNothing) {
@@ -126,10 +123,7 @@ TEST_F(JokerExchangeTest, DecliningEverythingChangesNothing) {
     Hand("Ka3 KrK He6");
     game.PlayerCameOut = 1;
 
-    game.JokerTauschen();
-
-    EXPECT_EQ(Asked(), (std::vector<std::string>{Question("Herz", "6"), Question("Kreuz", "König")}));
-    EXPECT_EQ(screen.Repaints, 3);
+    EXPECT_EQ(Exchange({}), (std::vector<std::string>{"He6", "KrK"}));
     EXPECT_EQ(ShowHand(game.OwnCards), "Ka3 KrK He6");
     EXPECT_TRUE(IsJoker(run.At(1)));
     EXPECT_TRUE(IsJoker(set.At(0)));
@@ -141,16 +135,11 @@ TEST_F(JokerExchangeTest, OneQuestionPerJokerInMeldThenCardOrder) {
     // A set joker is named only by its own card: the other kings do not fit.
     Hand("KrK BlK HeD HeA KaK");
     game.PlayerCameOut = 1;
-    screen.Answers = {true, true, true};
 
-    game.JokerTauschen();
-
-    EXPECT_EQ(Asked(), (std::vector<std::string>{Question("Herz", "Ass"), Question("Herz", "Dame"),
-                                                 Question("Kreuz", "König")}));
+    EXPECT_EQ(Exchange({true, true, true}), (std::vector<std::string>{"HeA", "HeD", "KrK"}));
     EXPECT_EQ(ShowHand(*game.TableMelds.At(0).Cards), "HeA HeK HeD");
     EXPECT_EQ(ShowHand(*game.TableMelds.At(1).Cards), "KrK HeK KaK");
     EXPECT_EQ(ShowHand(game.OwnCards), "BlK KaK * * *");
-    EXPECT_EQ(screen.Repaints, 5);
 }
 
 TEST_F(JokerExchangeTest, AHandJokerNeverFitsATableJoker) {
@@ -159,15 +148,14 @@ TEST_F(JokerExchangeTest, AHandJokerNeverFitsATableJoker) {
     meld.GoTo(1)->AsRank = JokerRank;
     Hand("*");
     game.PlayerCameOut = 1;
-    game.JokerTauschen();
-    EXPECT_TRUE(screen.Asked.empty());
+    EXPECT_TRUE(Exchange({true}).empty());
 }
 
 // Sets up a dealt game whose table holds a meld with a joker standing for the
 // card the player holds, every card taken from where the deal put it.
 class DealtJokerExchangeTest : public ::testing::Test {
   protected:
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen, 5};
 };
 
@@ -179,11 +167,9 @@ TEST_F(DealtJokerExchangeTest, ExchangeKeepsEveryCard) {
     const int handSize = game.OwnCards.Count();
     ASSERT_EQ(CheckCards(game), "");
     game.PlayerCameOut = 1;
-    screen.Answers = {true};
+    game.GameState = MayLayOut;
 
-    game.JokerTauschen();
-
-    EXPECT_EQ(screen.Asked.size(), 1u);
+    EXPECT_EQ(AnswerExchanges(game, {true}).size(), 1u);
     EXPECT_EQ(CheckCards(game), "");
     EXPECT_EQ(game.OwnCards.Count(), handSize);
     EXPECT_EQ(run.At(1).Suit, Blatt);

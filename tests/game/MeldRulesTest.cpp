@@ -9,7 +9,7 @@
 
 #include "game/CardValue.h"
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ class MeldRulesTest : public ::testing::Test {
         return true;
     }
 
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen};
     TCardArray candidate;
     int32_t points = -1;

@@ -7,8 +7,10 @@
 
 #include <string>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "game/classic/ClassicPlayer.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/TestCards.h"
 
 namespace opponent_kit {
@@ -26,30 +28,26 @@ inline std::string ShowMeld(const TGame& game, int index) {
     return ShowCards(*game.TableMelds.At(index).Cards);
 }
 
-// Also notes what lay on the table when a message came up.
-class TWatchScreen : public TFakeScreen {
+// Also notes what lay on the table when the game was won.
+class TWatchScreen : public TEventLog {
   public:
-    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override {
-        RepaintsBeforeMessage = Repaints;
-        if (Game != nullptr) {
-            HandAtMessage = ShowCards(Game->OpponentCards);
-            DiscardTopAtMessage = Game->DiscardPile.Empty() ? "" : CardName(Game->DiscardPile.Last());
+    void Happened(const TGame& game, const TGameEvent& event) override {
+        if (event.Kind == TEventKind::GameWon) {
+            HandAtEnd = ShowCards(game.OpponentCards);
+            DiscardTopAtEnd = game.DiscardPile.Empty() ? "" : CardName(game.DiscardPile.Last());
         }
-        TFakeScreen::ShowMessage(text, caption, icon);
+        TEventLog::Happened(game, event);
     }
 
-    const TGame* Game = nullptr;
-    int RepaintsBeforeMessage = -1;
-    std::string HandAtMessage;
-    std::string DiscardTopAtMessage;
+    std::string HandAtEnd;
+    std::string DiscardTopAtEnd;
 };
 
 class OpponentTest : public ::testing::Test {
   protected:
-    void SetUp() override { screen.Game = &game; }
-
     TWatchScreen screen;
     TGame game{&screen, 5};
+    TClassicTurn classic{game, ComputerSeat};
 };
 
 }  // namespace opponent_kit

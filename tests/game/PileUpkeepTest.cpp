@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ class PileUpkeepTest : public ::testing::Test {
   protected:
     void Add(TCardArray& into, const std::string& cards) { PutCards(game, into, cards, TFrom::Nowhere); }
 
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen, 11};
 };
 
@@ -28,7 +28,7 @@ TEST_F(PileUpkeepTest, ShuffleOfTwoCardsKeepsTheirOrderAndOfFewerReturns) {
 }
 
 TEST_F(PileUpkeepTest, ShuffleDependsOnTheSeedOnly) {
-    TFakeScreen otherScreen;
+    TEventLog otherScreen;
     TGame other{&otherScreen, 11};
     for (int r = 2; r <= 14; ++r) {
         AddLooseCard(game.Stock, Herz, r);

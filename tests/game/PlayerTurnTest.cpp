@@ -3,8 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ class PlayerTurnTest : public ::testing::Test {
     std::string Hand() const { return ShowHand(game.OwnCards); }
     int SelectedInHand() const { return SelectedCount(game); }
 
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen, 5};
 };
 
@@ -38,7 +39,7 @@ TEST_F(PlayerTurnTest, DrawingFromTheStockSelectsTheCardAndOpensTheTurn) {
     EXPECT_EQ(game.OwnCards.Count(), 13);
     EXPECT_EQ(game.Stock.Count(), 85);
     EXPECT_EQ(game.GameState, 1);
-    EXPECT_EQ(screen.StatusLine, "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
+    EXPECT_EQ(game.GameState, MayLayOut);
     ASSERT_EQ(SelectedInHand(), 1);
     for (int i = 0; i < game.OwnCards.Count(); ++i) {
         if (game.OwnCards.At(i).Selected != 0) {
@@ -88,7 +89,7 @@ TEST_F(PlayerTurnTest, EmptyStockIsRefilledFromTheDiscardsOrDrawsNothing) {
     MoveCard(game.OpponentCards, 0, game.DiscardPile);
     EXPECT_FALSE(game.PlayerDrawFromStock());
     EXPECT_EQ(game.GameState, 0);
-    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    EXPECT_EQ(game.GameState, MustDraw);
     EXPECT_EQ(game.OwnCards.Count(), 12);
     EXPECT_TRUE(game.PlayerDrawFromDiscardPile());  // the discard pile may still be taken
     EXPECT_EQ(CheckCards(game), "");
@@ -109,11 +110,7 @@ TEST_F(PlayerTurnTest, DiscardingTwoCardsIsRefused) {
     game.PlayerDrawFromStock();
     game.ToggleHandCard(0);
     const std::string before = Hand();
-    game.PlayerDiscard();
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Sie können nur einen Karte wegwerfen!");
-    EXPECT_EQ(screen.Shown[0].Caption, "Wegwerfen: zu viele Karten");
-    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(game.PlayerDiscard(), TRefusal::OnlyOneDiscard);
     EXPECT_EQ(Hand(), before);
     EXPECT_EQ(SelectedInHand(), 2);
     EXPECT_EQ(game.GameState, 1);
@@ -126,53 +123,42 @@ TEST_F(PlayerTurnTest, DiscardEndsTheTurnAndClearsTakeBackMarks) {
     meld.GoTo(1)->TakeBack = 1;
     game.ClearHandSelection();
     game.ToggleHandCard(0);
-    game.PlayerDiscard();
-    EXPECT_EQ(game.GameState, 0);
-    EXPECT_EQ(screen.StatusLine, "Ziehen Sie eine Karte!");
+    EXPECT_EQ(game.PlayerDiscard(), TRefusal::None);
+    EXPECT_EQ(game.GameState, MustDraw);
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TCardArray& cards = *game.TableMelds.At(m).Cards;
         for (int c = 0; c < cards.Count(); ++c) {
             EXPECT_EQ(cards.At(c).TakeBack, 0);
         }
     }
-    EXPECT_TRUE(screen.Shown.empty());
     EXPECT_EQ(CheckCards(game), "");
+    // The discard only ends the turn: the computer's is not played inside it.
+    EXPECT_TRUE(game.OpponentTurn.Steps.empty());
+    EXPECT_EQ(game.OpponentCards.Count(), 12);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{});
+    // Nothing more to discard in this turn.
+    game.ToggleHandCard(0);
+    EXPECT_EQ(game.PlayerDiscard(), TRefusal::NotNow);
 }
 
-// The self-play tool lets two strategies take turns in the player's chair: the
-// discard then only ends the turn.
-TEST_F(PlayerTurnTest, DiscardStartsTheComputersTurnUnlessHeldBack) {
-    for (const bool moves : {true, false}) {
-        game.NeuesSpiel();
-        game.ComputerMovesAfterDiscard = moves;
-        game.PlayerDrawFromStock();
-        game.ClearHandSelection();
-        game.ToggleHandCard(0);
-        const TCard thrown = game.OwnCards.At(0);
-        game.PlayerDiscard();
-        EXPECT_EQ(game.GameState, 0);
-        EXPECT_EQ(game.OpponentTurn.Steps.empty(), !moves);
-        if (!moves) {
-            EXPECT_EQ(game.OpponentCards.Count(), 12);
-            EXPECT_EQ(CardName(game.DiscardPile.Last()), CardName(thrown));
-        }
-        EXPECT_EQ(CheckCards(game), "");
-    }
-}
-
-TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndDealsAnew) {
+TEST_F(PlayerTurnTest, DiscardingTheLastCardWinsAndLeavesTheTableAsItEnded) {
     SetHand("Kr9");
     game.SetStatus(1);
     game.ToggleHandCard(0);
-    game.PlayerDiscard();
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!");
-    EXPECT_EQ(screen.Shown[0].Caption, "Sie haben gewonnen!");
-    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Information);
-    EXPECT_EQ(game.OwnCards.Count(), 12);  // the new deal
-    EXPECT_TRUE(game.DiscardPile.Empty());
-    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(game.PlayerDiscard(), TRefusal::None);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{PlayerSeat});
+    EXPECT_EQ(game.Winner, PlayerSeat);
+    EXPECT_TRUE(game.OwnCards.Empty());  // not dealt anew: whoever shows the end does that
+    EXPECT_EQ(CardName(game.DiscardPile.Last()), "Kr9");
     EXPECT_EQ(CheckCards(game), "");
+    // A game won takes no more commands.
+    EXPECT_FALSE(game.PlayerDrawFromStock());
+    const int steps = screen.Count(TEventKind::Step);
+    ZugDesGegners(game);
+    EXPECT_EQ(screen.Count(TEventKind::Step), steps);
+    game.NeuesSpiel();
+    EXPECT_FALSE(game.Over());
+    EXPECT_EQ(game.OwnCards.Count(), 12);
 }
 
 TEST_F(PlayerTurnTest, TakeBackReturnsThisTurnsCardsAndRestoresComingOut) {
@@ -214,11 +200,7 @@ TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted
     Select("Ka8");
     Select("Ka7");  // 24 points
     const std::string before = Hand();
-    game.PlayerLayOut(-1);
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Sie können beim Ersten Mal erst ab 30 Punkte auslegen!");
-    EXPECT_EQ(screen.Shown[0].Caption, "Zu wenige Punkte");
-    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Error);
+    EXPECT_EQ(game.PlayerLayOut(-1), TRefusal::TooFewPoints);
     EXPECT_EQ(Hand(), before);
     EXPECT_EQ(SelectedInHand(), 3);  // still selected
     EXPECT_TRUE(game.TableMelds.Empty());
@@ -228,8 +210,7 @@ TEST_F(PlayerTurnTest, FirstMeldBelowTheMinimumIsRefusedThenAStrongerOneAccepted
     Select("HeA");
     Select("HeK");
     Select("HeD");  // 31 points
-    game.PlayerLayOut(-1);
-    EXPECT_EQ(screen.Shown.size(), 1u);
+    EXPECT_EQ(game.PlayerLayOut(-1), TRefusal::None);
     ASSERT_EQ(game.TableMelds.Count(), 1);
     const TCardArray& meld = *game.TableMelds.At(0).Cards;
     ASSERT_EQ(meld.Count(), 3);
@@ -256,10 +237,7 @@ TEST_F(PlayerTurnTest, CardsThatDoNotFitAreRefusedWithoutChange) {
     game.SetStatus(1);
     Select("Ka9");
     Select("He2");
-    game.PlayerLayOut(-1);
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Die Karten passen leider nicht zusammen oder es sind zu wenige Karten.");
-    EXPECT_EQ(screen.Shown[0].Caption, "Karten passen nicht");
+    EXPECT_EQ(game.PlayerLayOut(-1), TRefusal::NoMeld);
     EXPECT_EQ(game.OwnCards.Count(), 4);
     EXPECT_EQ(SelectedInHand(), 2);
     EXPECT_TRUE(game.TableMelds.Empty());
@@ -274,8 +252,7 @@ TEST_F(PlayerTurnTest, LayingOffOntoTheComputersMeldAndTakingItBack) {
     game.SetStatus(0);  // out since an earlier turn
     game.SetStatus(1);
     Select("He9");
-    game.PlayerLayOut(0);
-    ASSERT_TRUE(screen.Shown.empty());
+    ASSERT_EQ(game.PlayerLayOut(0), TRefusal::None);
     const TCardArray& meld = *game.TableMelds.At(0).Cards;
     ASSERT_EQ(meld.Count(), 4);
     std::vector<int> ranks;
@@ -303,9 +280,8 @@ TEST_F(PlayerTurnTest, TakingBackAMeldLaidOffOntoInTheSameTurn) {
         for (const TCard& card : ParseCards(drop)) {
             Select(CardName(card));
         }
-        game.PlayerLayOut(game.TableMelds.Empty() ? -1 : 0);
+        ASSERT_EQ(game.PlayerLayOut(game.TableMelds.Empty() ? -1 : 0), TRefusal::None);
     }
-    ASSERT_TRUE(screen.Shown.empty());
     ASSERT_EQ(game.TableMelds.At(0).Cards->Count(), 5);
     game.TakeBackTurn();
     EXPECT_TRUE(game.TableMelds.Empty());
@@ -322,8 +298,8 @@ TEST_F(PlayerTurnTest, LayingOutTheWholeHandLeavesTheTurnOpen) {
     game.PlayerLayOut(-1);
     EXPECT_TRUE(game.OwnCards.Empty());
     EXPECT_EQ(game.GameState, 1);
-    EXPECT_TRUE(screen.Shown.empty());  // no win without a discard
-    game.PlayerDiscard();
+    EXPECT_FALSE(game.Over());  // no win without a discard
+    EXPECT_EQ(game.PlayerDiscard(), TRefusal::NothingChosen);
     EXPECT_EQ(game.GameState, 1);
     game.TakeBackTurn();
     EXPECT_EQ(game.OwnCards.Count(), 3);
@@ -362,10 +338,10 @@ TEST_F(PlayerTurnTest, TakenBackCardExchangedForAJokerStaysInTheMeld) {
     game.ClearHandSelection();
     Select("Kr2");
     game.PlayerDiscard();
-    screen.Shown.clear();
+    ZugDesGegners(game);
     game.PlayerCameOut = 1;
-    screen.Answers = {true, true, true, true};
     ASSERT_TRUE(game.PlayerDrawFromStock());
+    AnswerExchanges(game, {true, true, true, true});
     const TCardArray& meld = *game.TableMelds.At(0).Cards;
     ASSERT_FALSE(IsJoker(meld.At(1)));
     EXPECT_EQ(meld.At(1).Rank, 6);

@@ -24,12 +24,13 @@
 
 #include "ScriptedPlayer.h"
 #include "SelfPlay.h"
+#include "game/ComputerTurn.h"
 #include "game/Invariants.h"
 #include "game/record/Snapshot.h"
 #include "settings/FileKeeper.h"
 #include "settings/KeptGame.h"
 #include "settings/SafeFile.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/WatchedSaveCalls.h"
 
@@ -40,7 +41,7 @@ std::vector<TGameSnapshot> PlayedPositions(TOpponentKind opponent, int games, ui
     std::vector<TGameSnapshot> positions;
     TSelfPlayOptions options;
     options.Opponent = opponent;
-    options.Interrupt = [&](std::optional<TGame>& seat, TGameScreen&) {
+    options.Interrupt = [&](std::optional<TGame>& seat, TGameListener&) {
         positions.push_back(TakeSnapshot(*seat));
     };
     EXPECT_EQ(PlayGames(games, seed, 500, options).Failure, "");
@@ -104,13 +105,13 @@ TEST(KeptGameTest, EveryFieldComesBack) {
     EXPECT_EQ(parse.Kept.MeldRowScroll, 321);
     EXPECT_EQ(KeptGameText(parse.Kept), text);
 
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game(&screen, 99);
     game.NeuesSpiel();
     ASSERT_TRUE(RestoreSnapshot(game, parse.Kept.Game));
     EXPECT_EQ(KeptGameText({TakeSnapshot(game), 321}), text);
     EXPECT_EQ(CheckCards(game), "");  // 110 cards, each with a face of its own
-    EXPECT_EQ(screen.StatusLine, game.GameState == MayLayOut ? PlayStatusText : DrawStatusText);
+    EXPECT_EQ(screen.Events.back().Kind, TEventKind::StatusChanged);  // the status line follows
 
     // The turn ended from here, in a game whose cards have faces: the steps
     // of the computer's turn get the faces of the cards where they lie.
@@ -118,6 +119,7 @@ TEST(KeptGameTest, EveryFieldComesBack) {
     game.ClearHandSelection();
     game.ToggleHandCard(0);
     game.PlayerDiscard();
+    ZugDesGegners(game);
     const TGameSnapshot after = TakeSnapshot(game);
     TGame again(&screen, 1);
     ASSERT_TRUE(RestoreSnapshot(again, after));
@@ -130,10 +132,10 @@ TEST(KeptGameTest, EveryFieldComesBack) {
 // The computer's discard onto an empty pile lies at the pile's foot, and its
 // mark on the table comes back with it.
 TEST(KeptGameTest, TheMarkOfADiscardOntoAnEmptyPileComesBack) {
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game(&screen, 5);
     game.NeuesSpiel();
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     ASSERT_TRUE(game.PlayerDrawFromStock());
     ASSERT_EQ(game.DiscardPile.Count(), 1);
     ASSERT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard);
@@ -157,7 +159,7 @@ TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
 
         int interruptions = 0;
         TSelfPlayOptions interrupted = plain;
-        interrupted.Interrupt = [&](std::optional<TGame>& seat, TGameScreen& screen) {
+        interrupted.Interrupt = [&](std::optional<TGame>& seat, TGameListener& screen) {
             const QByteArray text = KeptGameText({TakeSnapshot(*seat), 0});
             seat.reset();
             seat.emplace(&screen, 1000 + interruptions);
@@ -187,7 +189,6 @@ TEST(KeptGameTest, TheCountOfTurnsStaysWithinWhatCanBeKept) {
     s.PlayerDraws = MaxPlayerDraws;
     TGame game(nullptr, 5);
     ASSERT_TRUE(RestoreSnapshot(game, s));
-    game.ComputerMovesAfterDiscard = false;
     game.TakeBackTurn();
     game.ClearHandSelection();
     game.ToggleHandCard(0);

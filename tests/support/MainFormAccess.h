@@ -10,7 +10,8 @@ class TMainFormAccess {
   public:
     explicit TMainFormAccess(TMainForm& form)
         : Form(form),
-          Game(form.Game),
+          Controller(form.Table),
+          Game(form.Table.Game),
           SpielMenu(form.SpielMenu),
           NeuesSpiel1(form.NeuesSpiel1),
           ContinueAction(form.ContinueAction),
@@ -58,7 +59,7 @@ class TMainFormAccess {
           ProgramDir(form.ProgramDir),
           ArtworkError(form.ArtworkError),
           View(form.View),
-          Playback(form.Playback),
+          Playback(form.Table.Playback()),
           KeyFocus(form.KeyFocus),
           TellScreenReaders(form.TellScreenReaders),
           HintMarks(form.HintMarks),
@@ -120,6 +121,7 @@ class TMainFormAccess {
     TRect MeldRect(int32_t m) const { return Form.TablePainter.Drawn().Layout.Meld(m); }
 
     TMainForm& Form;
+    TTableController& Controller;
     TGame& Game;
     QMenu*& SpielMenu;
     QAction*& NeuesSpiel1;

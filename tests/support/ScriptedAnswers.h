@@ -1,11 +1,11 @@
-// What the modal boxes showed, and the answers their questions get: the one
-// script behind the game's test screen and the window's test message boxes.
+// What the modal boxes showed, and the answers their questions get: the
+// script behind the window's test message boxes.
 #pragma once
 
 #include <deque>
 #include <vector>
 
-#include "game/GameScreen.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 template <class TText>
 struct TShown {

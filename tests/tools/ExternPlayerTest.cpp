@@ -15,8 +15,6 @@
 #include "ExternPlayer.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
-#include "game/SilentScreen.h"
-#include "game/Texts.h"
 #include "tests/support/TestCards.h"
 
 namespace {
@@ -149,7 +147,6 @@ class ExternTurnTest : public ::testing::Test {
   protected:
     void SetUp() override {
         game.NeuesSpiel();
-        game.ComputerMovesAfterDiscard = false;
         SetHand(game, "He9 Kr2 Kr3 Kr4 Ka5 Ka6");
         PutMeld(game, "*He9 He8 He7", TFrom::Deck);
         game.PlayerCameOut = 1;
@@ -165,8 +162,7 @@ class ExternTurnTest : public ::testing::Test {
         return end;
     }
 
-    TSilentScreen screen;
-    TGame game{&screen, 9};
+    TGame game{nullptr, 9};
     TLog log;
     std::unique_ptr<TExternPlayer> player;
 };
@@ -193,15 +189,6 @@ TEST_F(ExternTurnTest, ALegalTurnEndsWithTheDiscard) {
     EXPECT_EQ(game.GameState, MustDraw);
     EXPECT_EQ(HandIndex(game, "*") >= 0 && HandIndex(game, "Ka5") >= 0, true);
     EXPECT_EQ(game.OwnCards.Count(), 3);  // the joker, Ka5 and the card drawn
-}
-
-// The program's exchange is made whatever language the game speaks.
-TEST_F(ExternTurnTest, AnExchangeIsMadeInAnyLanguage) {
-    SetTranslation([](const char*, const char*, const char*) { return std::string("?"); });
-    const TTurnEnd end = Play(R"({"exchanges": ["He9"], "discard": "Ka6"})");
-    SetTranslation(nullptr);
-    ASSERT_EQ(end, TTurnEnd::Played) << log.Text();
-    EXPECT_EQ(ShowCards(*game.TableMelds.At(0).Cards), "He9 He8 He7");
 }
 
 // The game's own rules refuse, each with its reason told.

@@ -9,49 +9,6 @@
 
 namespace {
 
-// Between the draw and the play the game asks the screen about each joker
-// exchange it offers. This screen stands in for the game's own meanwhile and
-// says yes to the cards wanted, each once; everything else goes through.
-class TExchangeScreen final : public TGameScreen {
-  public:
-    TExchangeScreen(TGame& game, std::vector<TCardCode> wanted)
-        : Game(game), Inner(game.GetScreen()), Wanted(std::move(wanted)) {
-        Game.SetScreen(this);
-    }
-    ~TExchangeScreen() override { Game.SetScreen(&Inner); }
-    TExchangeScreen(const TExchangeScreen&) = delete;
-    TExchangeScreen& operator=(const TExchangeScreen&) = delete;
-
-    void Repaint() override { Inner.Repaint(); }
-    void SetStatusLine(const std::string& text) override { Inner.SetStatusLine(text); }
-    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override {
-        Inner.ShowMessage(text, caption, icon);
-    }
-    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override {
-        Inner.ShowGameEnd(end, text, caption);
-    }
-    void OpponentStep(const TTurnRecord& record) override { Inner.OpponentStep(record); }
-
-    // Whatever the language of the question, the offer names the card.
-    bool AcceptJokerExchange(const TJokerOffer& offer, const std::string&, const std::string&) override {
-        for (auto card = Wanted.begin(); card != Wanted.end(); ++card) {
-            if (card->Suit == offer.Suit && card->Rank == offer.Rank) {
-                Wanted.erase(card);
-                return true;
-            }
-        }
-        return false;
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-
-    const std::vector<TCardCode>& Left() const { return Wanted; }
-
-  private:
-    TGame& Game;
-    TGameScreen& Inner;
-    std::vector<TCardCode> Wanted;
-};
-
 std::string Names(const std::vector<TCardCode>& cards) {
     std::string text;
     for (const TCardCode& card : cards) {
@@ -233,13 +190,8 @@ bool TExternPlayer::Draw(TGame& game) {
         return Forfeit(TForfeit::Garbled, "draw: " + error);
     }
     game.ClearHandSelection();
-    bool drawn = false;
-    {
-        // The exchanges the draw offers are declined here and offered again
-        // with the play's answer, before anything else changes.
-        TExchangeScreen declining(game, {});
-        drawn = pile == TPile::Stock ? game.PlayerDrawFromStock() : game.PlayerDrawFromDiscardPile();
-    }
+    // The exchanges the draw offers are made with the play's answer, before anything else changes.
+    const bool drawn = pile == TPile::Stock ? game.PlayerDrawFromStock() : game.PlayerDrawFromDiscardPile();
     if (!drawn) {
         return Forfeit(TForfeit::IllegalMove, pile == TPile::Stock ? "draws from an empty stock"
                                                                    : "draws from an empty discard pile");
@@ -254,12 +206,21 @@ bool TExternPlayer::Exchange(TGame& game, const std::vector<TCardCode>& cards) {
             return Forfeit(TForfeit::IllegalMove, "exchanges a joker for a joker");
         }
     }
-    TExchangeScreen answering(game, cards);
-    game.JokerTauschen();
+    // Each card wanted takes the first exchange offered for it.
+    std::vector<TCardCode> wanted = cards;
+    game.ExchangeJokers(ChooseJokerOffers(game.JokerOffers(), [&wanted](const TJokerOffer& offer) {
+        for (auto card = wanted.begin(); card != wanted.end(); ++card) {
+            if (card->Suit == offer.Suit && card->Rank == offer.Rank) {
+                wanted.erase(card);
+                return true;
+            }
+        }
+        return false;
+    }));
     CheckDeck(game, "the exchanges");
-    if (!answering.Left().empty()) {
+    if (!wanted.empty()) {
         return Forfeit(TForfeit::IllegalMove,
-                       "no joker exchange offered for " + Names(answering.Left()) +
+                       "no joker exchange offered for " + Names(wanted) +
                            (game.PlayerCameOut == 0 ? " (it has not come out before this turn)" : ""));
     }
     return true;
@@ -306,8 +267,10 @@ bool TExternPlayer::Discard(TGame& game, const TCardCode& card) {
     if (!Select(game, {card}, missing)) {
         return Forfeit(TForfeit::IllegalMove, "discards " + CardText(card) + ", which it does not hold");
     }
-    game.PlayerDiscard();
-    CheckDeck(game, "the discard and the other side's turn");
+    if (game.PlayerDiscard() != TRefusal::None) {
+        throw TBroken{"the discard of " + CardText(card) + " was refused"};
+    }
+    CheckDeck(game, "the discard");
     return true;
 }
 

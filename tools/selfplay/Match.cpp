@@ -9,10 +9,11 @@
 
 #include "ScriptedPlayer.h"
 #include "StrongPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/Scoring.h"
-#include "game/SilentScreen.h"
+#include "game/classic/ClassicPlayer.h"
 
 namespace {
 
@@ -25,48 +26,27 @@ void PointsByStrategy(const TFinishedGame& game, int own, int32_t (&points)[2]) 
 }
 
 // The two strategies of a match are numbered 0 (named first) and 1.
-class TMatchScreen final : public TSilentScreen {
+class TMatchScreen final : public TGameListener {
   public:
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
-    void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
-        const bool playerWon = end == TGameEnd::PlayerWon;
-        Winner = playerWon ? InPlayerChair : InComputerChair;
-        // The hands are counted before the next deal, in the chairs they are in.
-        PointsByStrategy(TwoSeatGame(*Game, playerWon ? 0 : 1, OutBefore[Winner]),
-                         playerWon ? Winner : 1 - Winner, Points);
-    }
-    // A computer's turn begins: whether it had come out counts for a Hand-Rommé.
-    void OpponentStep(const TTurnRecord& record) override {
-        if (record.Steps.empty()) {
-            OutBefore[InComputerChair] = Game->OpponentCameOut != 0;
+    void Happened(const TGame& game, const TGameEvent& event) override {
+        if (event.Kind == TEventKind::GameWon) {
+            const bool playerWon = event.Seat == PlayerSeat;
+            Winner = playerWon ? InPlayerChair : InComputerChair;
+            // The hands are counted in the chairs they are in.
+            PointsByStrategy(TwoSeatGame(game, playerWon ? 0 : 1, OutBefore[Winner]),
+                             playerWon ? Winner : 1 - Winner, Points);
+        } else if (event.Kind == TEventKind::TurnBegins && event.Seat == ComputerSeat) {
+            // Whether it had come out counts for a Hand-Rommé.
+            OutBefore[InComputerChair] = game.OpponentCameOut != 0;
         }
     }
-    // Every joker exchange offered is taken.
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
-    const TGame* Game = nullptr;
     int InPlayerChair = 0;
     int InComputerChair = 1;  // who plays the computer's turn that is running
     int Winner = -1;
-    int Refusals = 0;
     bool OutBefore[2] = {};  // by strategy: had come out when its latest turn began
     int32_t Points[2] = {};  // by strategy, once the game is won
 };
-
-// The hands and what each side has come out with and taken from the pile
-// change chairs, so that a strategy written for the computer's chair can
-// play the player's.
-void SwapChairs(TGame& game) {
-    TCardArray held;
-    while (!game.OwnCards.Empty() && MoveCard(game.OwnCards, 0, held)) {
-    }
-    while (!game.OpponentCards.Empty() && MoveCard(game.OpponentCards, 0, game.OwnCards)) {
-    }
-    while (!held.Empty() && MoveCard(held, 0, game.OpponentCards)) {
-    }
-    std::swap(game.PlayerCameOut, game.OpponentCameOut);
-    game.Seen.SwapSides();
-}
 
 uint64_t DealSeed(uint64_t seed, int deal) {
     // splitmix64: neighbouring deals get unrelated seeds.
@@ -85,11 +65,10 @@ class TMatchGame {
     TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
         : Game(&Screen), Outside(outside) {
         Game.NextDeal = rules;
-        Screen.Game = &Game;
-        // The scripted player and the outside one know only the player's
-        // chair; the classic rules only the computer's, and play the player's
-        // by changing chairs; the strong strategy sits in the computer's chair
-        // where it can. An outside player always has the player's chair.
+        // Which strategy sits in which chair, as the matches have always
+        // seated them: an outside player always has the player's chair, the
+        // scripted one the player's where it can, the strong strategy the
+        // computer's where it can. Any strategy plays either seat.
         const TStrategy strategies[2] = {first, second};
         int player = 0;
         if (second == TStrategy::Extern ||
@@ -102,11 +81,9 @@ class TMatchGame {
         PlayerStrategy = strategies[player];
         ComputerStrategy = strategies[1 - player];
         ComputerKind = KindOf(ComputerStrategy);
-        // A scripted player opposite the outside one takes its turns in the
-        // player's chair too, so the discard must not start the computer's.
+        // A scripted player opposite the outside one plays the computer's seat.
         ScriptedInComputerChair =
             PlayerStrategy == TStrategy::Extern && ComputerStrategy == TStrategy::Scripted;
-        Game.ComputerMovesAfterDiscard = !ScriptedInComputerChair;
     }
 
     struct TGameOutcome {
@@ -124,8 +101,12 @@ class TMatchGame {
         Screen.Winner = -1;
         Game.ChosenOpponent = ComputerKind;
         Game.Rng.Seed(dealSeed);
+        // The chair that starts is dealt the first hand, which lies sorted as a player's does.
+        Game.NextDeal.FirstSeat = starter == PlayerChair ? PlayerSeat : ComputerSeat;
         Game.NeuesSpiel();
-        TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull);
+        Game.SortHand(Game.NextDeal.FirstSeat);
+        TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull,
+                                 ScriptedInComputerChair ? ComputerSeat : PlayerSeat);
         TStrongPlayer strong(Game);
         TGameOutcome outcome;
         if (Outside != nullptr) {
@@ -135,9 +116,6 @@ class TMatchGame {
             outcome.Forfeit = !Outside->BeginGame(Game, told);
         }
         if (!outcome.Forfeit && starter != PlayerChair) {
-            // The computer's chair starts with the hand the player's chair was dealt.
-            SwapChairs(Game);
-            Game.SortOwnCards();
             ComputerChairTurn(scripted);
         }
         for (int round = 0; round < roundLimit && Screen.Winner < 0 && !outcome.Forfeit; ++round) {
@@ -146,9 +124,11 @@ class TMatchGame {
             switch (PlayerStrategy) {
                 case TStrategy::Scripted:
                     drew = scripted.PlayTurn();
+                    ZugDesGegners(Game);
                     break;
                 case TStrategy::Strong:
                     drew = strong.PlayTurn();
+                    ZugDesGegners(Game);
                     break;
                 case TStrategy::Classic:
                     ClassicInPlayerChair();
@@ -169,7 +149,7 @@ class TMatchGame {
             if (Game.GameState != MustDraw) {
                 broken += "game state " + std::to_string(Game.GameState) + "; ";
             }
-            if (Screen.Refusals != 0) {
+            if (scripted.Refusals + strong.Refusals != 0) {
                 broken += "a drop was refused; ";
             }
             if (!broken.empty()) {
@@ -197,36 +177,24 @@ class TMatchGame {
     }
 
   private:
+    // The classic computer plays the player's seat itself, then the computer's seat answers.
     void ClassicInPlayerChair() {
-        SwapChairs(Game);
-        Game.Opponent = TOpponentKind::Classic;
-        Screen.InComputerChair = PlayerChair;
-        Game.ZugDesGegners();
-        Screen.InComputerChair = 1 - PlayerChair;
-        if (Screen.Winner >= 0) {
-            return;  // a new game has been dealt; this one is over
+        Game.BeginComputerTurn(PlayerSeat);
+        Classic.PlayTurn(Game, PlayerSeat);
+        if (Screen.Winner < 0) {
+            ZugDesGegners(Game);
         }
-        SwapChairs(Game);
-        Game.Opponent = ComputerKind;
-        Game.ZugDesGegners();
     }
 
     // The computer's chair moves: by the game's own computer, or by the
-    // scripted player changing chairs for its turn. False when nothing was drawn.
+    // scripted player in the computer's seat. False when nothing was drawn.
     bool ComputerChairTurn(TScriptedPlayer& scripted) {
         if (!ScriptedInComputerChair) {
-            Game.ZugDesGegners();
+            ZugDesGegners(Game);
             return true;
         }
-        SwapChairs(Game);
-        Screen.InPlayerChair = 1 - PlayerChair;
-        Screen.OutBefore[1 - PlayerChair] = Game.PlayerCameOut != 0;
-        const bool drew = scripted.PlayTurn();
-        Screen.InPlayerChair = PlayerChair;
-        if (Screen.Winner < 0) {
-            SwapChairs(Game);
-        }
-        return drew;
+        Game.BeginComputerTurn(ComputerSeat);
+        return scripted.PlayTurn();
     }
 
     // The outside player's turn, with the computer's chair's answer. False
@@ -244,12 +212,16 @@ class TMatchGame {
             case TTurnEnd::Broken:
                 return true;
         }
-        // With the computer's own strategy its turn ran within the discard.
-        return !ScriptedInComputerChair || Screen.Winner >= 0 || ComputerChairTurn(scripted);
+        if (!ScriptedInComputerChair) {
+            ZugDesGegners(Game);
+            return true;
+        }
+        return Screen.Winner >= 0 || ComputerChairTurn(scripted);
     }
 
     TMatchScreen Screen;
     TGame Game;
+    TClassicPlayer Classic;
     TOutsidePlayer* Outside = nullptr;
     int PlayerChair = 0;
     TStrategy PlayerStrategy = TStrategy::Scripted;

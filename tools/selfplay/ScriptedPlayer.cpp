@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
-TScriptedPlayer::TScriptedPlayer(TGame& game, uint64_t seed) : Game(game), Rng(seed) {}
+#include "game/ComputerTurn.h"
+#include "game/MeldRules.h"
+
+TScriptedPlayer::TScriptedPlayer(TGame& game, uint64_t seed, int32_t seat)
+    : Game(game), Rng(seed), Seat(seat) {}
 
 bool TScriptedPlayer::PlayTurn() {
     auto pause = [this] {
@@ -13,25 +17,46 @@ bool TScriptedPlayer::PlayTurn() {
     if (!Draw()) {
         return false;
     }
+    Laying = true;
+    auto laying = [this] { return InPlayersSeat() ? Game.GameState == MayLayOut : Laying; };
     pause();
-    while (Game.GameState == MayLayOut && LayOutOne()) {
+    while (laying() && LayOutOne()) {
         pause();
     }
-    while (Game.GameState == MayLayOut && LayOffOne()) {
+    while (laying() && LayOffOne()) {
         pause();
     }
-    if (Game.GameState == MayLayOut) {
+    if (laying()) {
         Discard();
     }
+    Laying = false;
     return true;
 }
 
 bool TScriptedPlayer::Draw() {
     const bool jokerOnTop = !Game.DiscardPile.Empty() && IsJoker(Game.DiscardPile.Last());
-    if (jokerOnTop && Game.PlayerDrawFromDiscardPile()) {
-        return true;
+    if (InPlayersSeat()) {
+        const bool drawn = (jokerOnTop && Game.PlayerDrawFromDiscardPile()) || Game.PlayerDrawFromStock() ||
+                           Game.PlayerDrawFromDiscardPile();
+        if (drawn) {
+            TakeEveryExchange(Game);
+        }
+        return drawn;
     }
-    return Game.PlayerDrawFromStock() || Game.PlayerDrawFromDiscardPile();
+    // As the player's draw does: the hand sorted, old discards back into the
+    // stock, every joker exchange on offer taken and the hand sorted again.
+    const bool drawn = (jokerOnTop && Game.DrawFor(Seat, true)) ||
+                       (Game.RefillEmptyStock() && Game.DrawFor(Seat, false)) || Game.DrawFor(Seat, true);
+    if (drawn) {
+        Game.SortHand(Seat);
+        Game.StapelAuffrischen();
+        const size_t steps = Game.OpponentTurn.Steps.size();
+        JokerTauschenEvil(Game, Seat);
+        if (Game.OpponentTurn.Steps.size() != steps) {
+            Game.SortHand(Seat);
+        }
+    }
+    return drawn;
 }
 
 void TScriptedPlayer::Select(const std::vector<int>& hand) {
@@ -42,15 +67,33 @@ void TScriptedPlayer::Select(const std::vector<int>& hand) {
 }
 
 bool TScriptedPlayer::Fits(const std::vector<int>& hand, int32_t targetMeld) {
-    Select(hand);
     TCardArray candidate;
-    return Game.TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
+    if (InPlayersSeat()) {
+        Select(hand);
+        return Game.TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
+    }
+    // The cards in the order of the hand, as a selection gives them.
+    std::vector<int> positions = hand;
+    std::sort(positions.begin(), positions.end());
+    const bool onMeld = targetMeld >= 0 && targetMeld < Game.TableMelds.Count();
+    return JudgeDrop(onMeld ? Game.TableMelds.At(targetMeld).Cards : nullptr,
+                     CardsAt(Hand().View(), positions), Game.DropMinimum(Game.Seats[Seat].CameOut != 0),
+                     candidate) == TDropVerdict::Fits;
+}
+
+void TScriptedPlayer::Drop(std::vector<int> hand, int32_t targetMeld) {
+    if (InPlayersSeat()) {
+        Count(Game.PlayerLayOut(targetMeld));
+        return;
+    }
+    std::sort(hand.begin(), hand.end());
+    Count(Game.LayFor(Seat, hand, targetMeld));
 }
 
 // Sets of one rank in different suits, and runs of one suit with at most one
 // gap, each filled out with jokers where the hand has them.
 std::vector<std::vector<int>> TScriptedPlayer::MeldIdeas() const {
-    const TCardArray& hand = Game.OwnCards;
+    const TCardArray& hand = Hand();
     std::vector<int> jokers;
     for (int i = 0; i < hand.Count(); ++i) {
         if (IsJoker(hand.At(i))) {
@@ -117,38 +160,42 @@ std::vector<std::vector<int>> TScriptedPlayer::MeldIdeas() const {
 bool TScriptedPlayer::LayOutOne() {
     for (const std::vector<int>& idea : MeldIdeas()) {
         // Keep a card for the discard: the game is won by discarding, not by laying out.
-        if (static_cast<int>(idea.size()) >= Game.OwnCards.Count()) {
+        if (static_cast<int>(idea.size()) >= Hand().Count()) {
             continue;
         }
         if (Fits(idea, -1)) {
-            Game.PlayerLayOut(-1);
+            Drop(idea, -1);
             return true;
         }
     }
-    Game.ClearHandSelection();
+    if (InPlayersSeat()) {
+        Game.ClearHandSelection();
+    }
     return false;
 }
 
 bool TScriptedPlayer::LayOffOne() {
-    if (Game.OwnCards.Count() < 2) {
+    if (Hand().Count() < 2) {
         return false;
     }
-    for (int i = 0; i < Game.OwnCards.Count(); ++i) {
+    for (int i = 0; i < Hand().Count(); ++i) {
         for (int32_t m = 0; m < Game.TableMelds.Count(); ++m) {
             if (Fits({i}, m)) {
-                Game.PlayerLayOut(m);
+                Drop({i}, m);
                 return true;
             }
         }
     }
-    Game.ClearHandSelection();
+    if (InPlayersSeat()) {
+        Game.ClearHandSelection();
+    }
     return false;
 }
 
 // Throws away a random natural card that has no partner of its rank or
 // neighbour in its suit; failing that any natural card; jokers last.
 void TScriptedPlayer::Discard() {
-    const TCardArray& hand = Game.OwnCards;
+    const TCardArray& hand = Hand();
     std::vector<int> loners;
     std::vector<int> naturals;
     for (int i = 0; i < hand.Count(); ++i) {
@@ -172,6 +219,18 @@ void TScriptedPlayer::Discard() {
     const std::vector<int>& pool = !loners.empty() ? loners : naturals;
     const int choice = pool.empty() ? static_cast<int>(Rng.Below(static_cast<uint32_t>(hand.Count())))
                                     : pool[Rng.Below(static_cast<uint32_t>(pool.size()))];
-    Select({choice});
-    Game.PlayerDiscard();
+    if (InPlayersSeat()) {
+        Select({choice});
+        Count(Game.PlayerDiscard());
+    } else {
+        Game.DiscardFor(Seat, choice);
+    }
+}
+
+void TScriptedPlayer::Count(TRefusal refusal) {
+    Refusals += refusal != TRefusal::None ? 1 : 0;
+}
+
+void TakeEveryExchange(TGame& game) {
+    game.ExchangeJokers(ChooseJokerOffers(game.JokerOffers(), [](const TJokerOffer&) { return true; }));
 }

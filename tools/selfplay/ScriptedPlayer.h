@@ -1,4 +1,6 @@
-// A simple automatic player that plays the human's side through the game's own API.
+// A simple automatic player. In the player's seat it plays through the
+// player's own commands (draw, select, drop, discard); in another seat
+// through that seat's moves, deciding alike.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +10,12 @@
 #include "game/Game.h"
 #include "game/Random.h"
 
+// Every joker exchange the game offers after the player's draw, taken.
+void TakeEveryExchange(TGame& game);
+
 class TScriptedPlayer {
   public:
-    TScriptedPlayer(TGame& game, uint64_t seed);
+    TScriptedPlayer(TGame& game, uint64_t seed, int32_t seat = PlayerSeat);
 
     // One whole turn: draw, lay out what it finds, lay off, discard.
     // False when there was nothing to draw.
@@ -22,6 +27,8 @@ class TScriptedPlayer {
     // Called after the draw and after each meld laid or card laid off: where
     // a player may stop in the middle of a turn.
     std::function<void()> Paused;
+    // Commands the game refused; a sound player makes none.
+    int Refusals = 0;
 
   private:
     bool Draw();
@@ -31,7 +38,14 @@ class TScriptedPlayer {
     // Selects exactly the given hand cards.
     void Select(const std::vector<int>& hand);
     bool Fits(const std::vector<int>& hand, int32_t targetMeld);
+    // The cards onto meld `targetMeld` (-1: a new meld).
+    void Drop(std::vector<int> hand, int32_t targetMeld);
+    void Count(TRefusal refusal);
+    bool InPlayersSeat() const { return Seat == PlayerSeat; }
+    const TCardArray& Hand() const { return Game.Seats[Seat].Hand; }
 
     TGame& Game;
     TRandom Rng;
+    int32_t Seat;
+    bool Laying = false;  // drawn, not yet discarded
 };

@@ -1,26 +1,34 @@
 #include "SelfPlay.h"
 
 #include "ScriptedPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
-#include "game/SilentScreen.h"
 #include "game/record/Snapshot.h"
 
 namespace {
 
-// Counts the ends of games, and every other message as a refusal.
-class TTallyScreen final : public TSilentScreen {
+// Counts the ends of games.
+class TTally final : public TGameListener {
   public:
-    void ShowMessage(const std::string&, const std::string&, TMessageIcon) override { ++Refusals; }
-    void ShowGameEnd(TGameEnd end, const std::string&, const std::string&) override {
-        ++(end == TGameEnd::PlayerWon ? PlayerWins : ComputerWins);
+    void Happened(const TGame&, const TGameEvent& event) override {
+        if (event.Kind == TEventKind::GameWon) {
+            ++(event.Seat == PlayerSeat ? PlayerWins : ComputerWins);
+        }
     }
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
     int PlayerWins = 0;
     int ComputerWins = 0;
-    int Refusals = 0;
 };
+
+// After the player's turn the computer's; a game won is followed by the next
+// deal, as at the table.
+void FinishRound(TGame& game) {
+    ZugDesGegners(game);
+    if (game.Over()) {
+        game.NeuesSpiel();
+    }
+}
 
 // FNV-1a over the fields the rules read and write; faces and drag offsets are the screen's.
 class TSignature {
@@ -63,7 +71,7 @@ class TSignature {
 
 TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit, const TSelfPlayOptions& options) {
     TSelfPlayResult result;
-    TTallyScreen screen;
+    TTally screen;
     // The player keeps its seat when an interruption puts a new game object
     // there: an object of the same type in the same place takes over the
     // old one's name.
@@ -96,13 +104,14 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit, const TSelfPl
                 ++result.Unfinished;
                 break;
             }
+            FinishRound(game);
             ++turn;
             signature.Add(game);
             std::string broken = CheckCards(game);
             if (game.GameState != MustDraw && game.GameState != MayLayOut) {
                 broken += "game state " + std::to_string(game.GameState) + "; ";
             }
-            if (screen.Refusals != 0) {
+            if (player.Refusals != 0) {
                 broken += "the scripted player was refused; ";
             }
             interrupt();

@@ -22,7 +22,7 @@ struct TSelfPlayResult {
 
 // The game in play is stopped and taken up again. The seat holds it; the
 // interruption may put another game object there, which play goes on with.
-using TInterruption = std::function<void(std::optional<TGame>& seat, TGameScreen& screen)>;
+using TInterruption = std::function<void(std::optional<TGame>& seat, TGameListener& listener)>;
 
 struct TSelfPlayOptions {
     TOpponentKind Opponent = TOpponentKind::Classic;

@@ -1,5 +1,6 @@
 #include "StrongPlayer.h"
 
+#include "ScriptedPlayer.h"
 #include "game/strong/StrongOpponent.h"
 
 void TStrongPlayer::Select(const std::vector<int>& hand) {
@@ -16,6 +17,7 @@ bool TStrongPlayer::PlayTurn() {
     if (!drawn) {
         return false;
     }
+    TakeEveryExchange(Game);
     bool mayLay = true;
     while (Game.GameState == MayLayOut) {
         const TStrongMove move = NextMove(ViewOf(Game, TSide::Player), mayLay);
@@ -24,11 +26,12 @@ bool TStrongPlayer::PlayTurn() {
         }
         Select(move.Cards);
         if (move.Kind == TMoveKind::Discard) {
-            Game.PlayerDiscard();
+            Refusals += Game.PlayerDiscard() != TRefusal::None ? 1 : 0;
             break;
         }
         const int before = Game.OwnCards.Count();
-        Game.PlayerLayOut(move.Kind == TMoveKind::LayOff ? move.Meld : -1);
+        Refusals +=
+            Game.PlayerLayOut(move.Kind == TMoveKind::LayOff ? move.Meld : -1) != TRefusal::None ? 1 : 0;
         // A drop that was refused leaves the hand as it was: only the discard remains.
         mayLay = Game.OwnCards.Count() < before;
     }

@@ -14,6 +14,9 @@ class TStrongPlayer {
     // One whole turn. False when there was nothing to draw.
     bool PlayTurn();
 
+    // Commands the game refused; a sound player makes none.
+    int Refusals = 0;
+
   private:
     void Select(const std::vector<int>& hand);
 

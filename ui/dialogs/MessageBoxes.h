@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "game/GameScreen.h"
-
 class QWidget;
+
+enum class TMessageIcon { Error, Information, Question };
 
 // The application's title: the caption of its own message boxes.
 inline constexpr const char* ApplicationTitle = "Brisko";

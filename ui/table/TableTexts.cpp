@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "game/record/TurnRecord.h"
+#include "ui/table/GameWords.h"
 
 QString TableName() {
     return QCoreApplication::translate("TableTexts", "Spieltisch");

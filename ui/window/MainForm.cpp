@@ -26,7 +26,7 @@
 #include "ui/window/PaintBox.h"
 #include "ui/window/TableAccessible.h"
 
-TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game(nullptr, seed) {
+TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Table(*this, seed) {
     setObjectName("MainForm");
     setWindowTitle("Taldrin Brisko 1.0");
     move(214, 146);
@@ -42,7 +42,6 @@ TMainForm::TMainForm(uint64_t seed, QWidget* parent) : QMainWindow(parent), Game
     // whatever the desktop's menu bar, panels and status bar need.
     resize(sizeHint());
     CreateCardBack();
-    Game.SetScreen(this);
 
     AboutBox = new TAboutBox(this);
     OptionsForm = new TOptionsForm(this);
@@ -86,8 +85,6 @@ TMainForm::~TMainForm() {
     if (HelpViewer != nullptr) {
         HelpViewer->close();
     }
-    Game.ClearAll();
-    Game.SetScreen(nullptr);
 }
 
 void TMainForm::CreateControls() {
@@ -185,7 +182,7 @@ void TMainForm::FormShow() {
     }
     SettingsLoaded = 1;
     ApplySettings();
-    Game.NeuesSpiel();
+    Table.Deal();
     PaintBox1Paint();
     FocusTheStock();
     OfferKeptGame();
@@ -223,8 +220,8 @@ void TMainForm::ShowInStatusBar(const QString& text) {
     StatusBarText->SetFullText(text);
 }
 
-void TMainForm::SetStatusLine(const std::string& text) {
-    StatusPanel->setText(QString::fromStdString(text));
+void TMainForm::ShowStatus(const QString& text) {
+    StatusPanel->setText(text);
 }
 
 void TMainForm::ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) {

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/GameScreen.h"
 #include "game/Scoring.h"
 #include "render/Artwork.h"
 #include "render/ArtworkShelf.h"
@@ -28,6 +27,7 @@
 #include "settings/ViewSettings.h"
 #include "settings/WindowPlacement.h"
 #include "ui/dialogs/MessageBoxes.h"
+#include "ui/table/TableController.h"
 #include "ui/table/TableStops.h"
 #include "ui/table/TurnPlayback.h"
 #include "ui/window/TableHost.h"
@@ -35,7 +35,6 @@
 class QAction;
 class QAccessibleEvent;
 class QActionGroup;
-class QEventLoop;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -53,7 +52,7 @@ class TPaintBox;
 class TProfileFile;
 class TStatisticsForm;
 
-class TMainForm final : public QMainWindow, public TGameScreen, private TTableHost {
+class TMainForm final : public QMainWindow, private TTableView, private TTableHost {
     Q_OBJECT
   public:
     // FormCreate. The seed feeds the game's random generator.
@@ -75,15 +74,10 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // an answer, and the event loop ends.
     void QuitOnSignal();
 
-    // TGameScreen
-    void Repaint() override;
-    void SetStatusLine(const std::string& text) override;
-    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
-    // Counts the game in the statistics, shows the computer's last turn to its
-    // end, then announces the game's end.
-    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override;
-    void OpponentStep(const TTurnRecord& record) override;
+    // Modal message box with an OK button.
+    void ShowMessage(const std::string& text, const std::string& caption, TMessageIcon icon);
+    // Modal Yes/No question with the question icon; true for Yes.
+    bool AskYesNo(const std::string& text, const std::string& caption);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -187,7 +181,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     // The list's settings and file, read at the first showing; a refused file is told.
     void LoadScoreList();
     // The finished game as the list counts it, from the table as it stands at its end.
-    TFinishedGame FinishedGameOf(TGameEnd end) const;
+    TFinishedGame FinishedGameOf(int32_t winner) const;
     // The one place where a finished game reaches the list: its row is added
     // and written, and a list it ends is counted (written with the game's own
     // count, which follows). The message that the list ended, empty while it goes on.
@@ -259,6 +253,18 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void ArmBlink();
 
     // --- The computer's turn on screen (MainFormComputerTurn.cpp) ---
+    // TTableView
+    void TableChanged() override;
+    void ShowStatus(const QString& text) override;
+    void ShowRefusal(const QString& text, const QString& caption) override;
+    bool TakeJokerExchange(const TJokerOffer& offer, const QString& question,
+                           const QString& caption) override;
+    void ComputerTurnBegins() override;
+    // Counts the game in the statistics and the list; the computer's last turn
+    // is played out to its end before the end is told.
+    void GameWon(int32_t seat) override;
+    // Tells a game's end and deals the next.
+    void AnnounceEnd();
     // The selected card onto the discard pile, and with it the computer's turn.
     void DiscardSelected();
     // After a turn of the computer: its sentence, at once or after playing it out.
@@ -285,7 +291,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     void TableResized() override;
     QString TableToolTip(int x, int y) const override;
     // What the table shows: while the computer's turn plays out, its step.
-    const TGame& TableGame() const override { return PlayingOut() ? StepGame : Game; }
+    const TGame& TableGame() const override { return PlayingOut() ? StepGame : Table.Game; }
     bool TableHasKeyboard() const override;
     TTableStop KeyboardStop() const override { return KeyFocus; }
     QRect PlaceRect(const TTableStop& stop) const override { return ToWidget(StopRect(stop)); }
@@ -332,7 +338,7 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     TListForm* ListForm = nullptr;              // created by the first "Liste..."
 
     // The game and the window's own fields.
-    TGame Game;
+    TTableController Table;
     TRect StockRect{};
     TRect DiscardRect{};
     QImage CardBack;
@@ -352,14 +358,18 @@ class TMainForm final : public QMainWindow, public TGameScreen, private TTableHo
     TViewSettings View;
     // The window's place as the settings file has it, or as it first opened.
     std::optional<TWindowPlacement> KeptPlacement;
-    // The computer's turn kept for playing it out; the step shown, -1 when none.
-    TTurnPlayback Playback;
+    // The step of the computer's turn shown, -1 when none.
     int PlayoutStep = -1;
     bool SwallowMouse = false;  // the click that ended a playing-out does nothing else
     TGame StepGame;             // the table of a step being played out; only painted
     TTablePainter StepPainter;  // the picture of that step; keeps the table's own painter's memory as it is
-    QEventLoop* PlayoutLoop = nullptr;  // while the loss waits for the playing-out
-    bool ComputerMoved = false;         // a turn of the computer began since the last look
+    struct TPendingEnd {
+        int32_t Winner = -1;  // -1: none waits
+        QString ListEnded;    // the list's message, when the game ended it
+        bool Counted = true;  // the statistics took the game
+    };
+    TPendingEnd PendingEnd;      // a game's end waits for its last turn to be played out
+    bool ComputerMoved = false;  // a turn of the computer began since the last look
 
     // Where the keyboard is on the table, and whether it is being used.
     TTableStop KeyFocus;

@@ -1,8 +1,7 @@
-// The draw hint's blink. While the player has to draw, the table is repainted
-// every tick of 10 ms, and a tick's painting differs from the one before only
-// when a red frame comes or goes. The timer therefore sleeps until such a tick;
-// the ticks in between are counted into PaintCount as the paintings they would
-// have been.
+// The draw hint's blink, by the clock: while the player has to draw, every
+// tick of 10 ms counts into PaintCount, whatever else is painted meanwhile,
+// and a tick differs from the one before only when a red frame comes or goes.
+// The timer therefore sleeps until such a tick and counts the ticks in between.
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -28,8 +27,8 @@ void TMainForm::CountQuietTicks(int64_t tick) {
 }
 
 void TMainForm::ArmBlink() {
-    TicksPaint = Game.GameState == MustDraw;
-    const int32_t quiet = TicksPaint ? TablePainter.PaintingsUntilBlink(Game, PaintCount) : -1;
+    TicksPaint = Table.Game.GameState == MustDraw;
+    const int32_t quiet = TicksPaint ? TablePainter.PaintingsUntilBlink(Table.Game, PaintCount) : -1;
     if (quiet < 0) {
         Timer1->stop();
         NextBlinkTick = -1;
@@ -52,7 +51,7 @@ void TMainForm::Timer1Timer() {
             PaintBox1Paint();  // another screen: every picture is made anew
             return;
         }
-        if (const std::optional<TRect> area = TablePainter.Blink(Game, PaintCount)) {
+        if (const std::optional<TRect> area = TablePainter.Blink(Table.Game, PaintCount)) {
             PaintBox1->update(ToWidget(*area));
         }
         PaintCount = NextPaintCount(PaintCount);

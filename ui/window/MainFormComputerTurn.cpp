@@ -2,15 +2,17 @@
 // marked on the table (by the painting), its steps played out on request.
 #include <QAccessible>
 #include <QApplication>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTimer>
+#include <utility>
 
 #include "game/record/TurnRecord.h"
 #include "render/TableLayout.h"
 #include "settings/ProfileFile.h"
+#include "ui/table/GameTexts.h"
+#include "ui/table/GameWords.h"
 #include "ui/window/MainForm.h"
 #include "ui/window/PaintBox.h"
 
@@ -30,33 +32,40 @@ bool PassesThrough(QObject* watched, QWidget* table) {
 }  // namespace
 
 void TMainForm::AdvancePlayout() {
-    if (PlayoutStep + 1 < Playback.Count()) {
+    if (PlayoutStep + 1 < Table.Playback().Count()) {
         PaintStep(PlayoutStep + 1);
     } else {
         FinishPlayout();
     }
 }
 
-void TMainForm::OpponentStep(const TTurnRecord& record) {
-    if (record.Steps.empty()) {
-        // A new turn: whatever was kept of the last one is over.
-        if (PlayingOut()) {
-            FinishPlayout();
-        }
-        Playback.Clear();
-        ComputerMoved = true;
-        ComputerOutBeforeTurn = Game.OpponentCameOut != 0;
+void TMainForm::ComputerTurnBegins() {
+    // A new turn: whatever was kept of the last one is over.
+    if (PlayingOut()) {
+        FinishPlayout();
     }
-    if (StepMilliseconds(View.Speed) > 0) {
-        Playback.Capture(Game);
-    }
+    ComputerMoved = true;
+    ComputerOutBeforeTurn = Table.Game.OpponentCameOut != 0;
+    Table.SetRecordTurns(StepMilliseconds(View.Speed) > 0);
+}
+
+void TMainForm::TableChanged() {
+    KeepGame();
+    PaintBox1Paint();
+}
+
+void TMainForm::ShowRefusal(const QString& text, const QString& caption) {
+    ShowMessage(text.toStdString(), caption.toStdString(), TMessageIcon::Error);
+}
+
+bool TMainForm::TakeJokerExchange(const TJokerOffer&, const QString& question, const QString& caption) {
+    return AskYesNo(question.toStdString(), caption.toStdString());
 }
 
 void TMainForm::DiscardSelected() {
-    PlayerOutBeforeTurn = Game.ComeOutAtTurnStart != 0;
-    Game.PlayerDiscard();
+    PlayerOutBeforeTurn = Table.Game.ComeOutAtTurnStart != 0;
+    Table.Discard();
     PlayerOutBeforeTurn.reset();
-    KeepGame();
 }
 
 void TMainForm::ShowComputerTurn() {
@@ -66,40 +75,54 @@ void TMainForm::ShowComputerTurn() {
     ComputerMoved = false;
     // First, for its painting of the keyboard's frame would end a playing-out.
     FocusTheStock();
-    if (Playback.Count() > 1) {
+    if (Table.Playback().Count() > 1) {
         StartPlayout();
     } else {
-        ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
+        ShowInStatusBar(QString::fromStdString(TurnSentence(Table.Game.OpponentTurn)));
     }
 }
 
-void TMainForm::ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) {
+void TMainForm::GameWon(int32_t seat) {
     ClearHint();
     // The file goes first: a game counted must never be offered again.
     ForgetKeptGame();
-    const QString listEnded = ScoreFinishedGame(FinishedGameOf(end));
-    const bool counted = CountGame(end == TGameEnd::PlayerWon);
+    PendingEnd.ListEnded = ScoreFinishedGame(FinishedGameOf(seat));
+    PendingEnd.Counted = CountGame(seat == PlayerSeat);
+    PendingEnd.Winner = seat;
     // The loss is told only once its last step has been seen.
-    if (end == TGameEnd::ComputerWon && ComputerMoved) {
+    if (seat != PlayerSeat && ComputerMoved) {
         ShowComputerTurn();
         if (PlayingOut() && !SignalQuit) {
-            QEventLoop loop;
-            PlayoutLoop = &loop;
-            loop.exec();
-            PlayoutLoop = nullptr;
+            return;
         }
     }
-    ComputerMoved = false;
-    ShowMessage(text, caption, TMessageIcon::Information);
-    if (!listEnded.isEmpty()) {
-        ShowMessage(listEnded.toStdString(), tr("Liste beendet").toStdString(), TMessageIcon::Information);
+    AnnounceEnd();
+}
+
+void TMainForm::AnnounceEnd() {
+    if (PendingEnd.Winner < 0) {
+        return;
     }
-    if (!counted) {
+    const TPendingEnd end = std::exchange(PendingEnd, {});
+    ComputerMoved = false;
+    if (end.Winner == PlayerSeat) {
+        ShowMessage(GameText("Game", "Herzlichen Glückwunsch! Sie haben das Spiel gewonnen!"),
+                    GameText("Game", "Sie haben gewonnen!"), TMessageIcon::Information);
+    } else {
+        ShowMessage(GameText("Game", "Tut mir Leid, Sie haben leider verloren!"),
+                    GameText("Game", "Sie haben verloren!"), TMessageIcon::Information);
+    }
+    if (!end.ListEnded.isEmpty()) {
+        ShowMessage(end.ListEnded.toStdString(), tr("Liste beendet").toStdString(),
+                    TMessageIcon::Information);
+    }
+    if (!end.Counted) {
         ReportCannotWrite(SettingsFilePath());
     }
     // A new deal follows.
+    Table.Deal();
     ShowInStatusBar({});
-    Playback.Clear();
+    PaintBox1Paint();
     FocusTheStock();
 }
 
@@ -111,12 +134,12 @@ void TMainForm::StartPlayout() {
 
 void TMainForm::PaintStep(int step) {
     PlayoutStep = step;
-    Playback.Fill(step, StepGame);
+    Table.Playback().Fill(step, StepGame);
     const QSize units = TableUnits();
     const TTableLayout layout =
         LayOutTable(StepGame.TableMelds, units.width(), units.height(), ScrollBar1->value());
     // Played out without the blinking draw hint: a count at which neither pile is framed.
-    StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Playback.Record(step)));
+    StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Table.Playback().Record(step)));
     PaintBox1->update();
     TellTableChanged();
 }
@@ -135,15 +158,16 @@ void TMainForm::FinishPlayout() {
     StepPainter.Forget();
     StepGame.ClearAll();
     if (wasPlaying) {
-        ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
+        ShowInStatusBar(QString::fromStdString(TurnSentence(Table.Game.OpponentTurn)));
     }
-    Playback.Clear();
+    Table.Playback().Clear();
     PaintBox1->update();
     if (wasPlaying) {
         TellTableChanged();
     }
-    if (PlayoutLoop != nullptr) {
-        PlayoutLoop->quit();
+    if (PendingEnd.Winner >= 0) {
+        // Told from the event loop: a playing-out ends inside a click or a key's handling.
+        QMetaObject::invokeMethod(this, &TMainForm::AnnounceEnd, Qt::QueuedConnection);
     }
 }
 

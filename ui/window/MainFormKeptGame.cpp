@@ -9,6 +9,7 @@
 #include "game/record/Snapshot.h"
 #include "settings/KeptGame.h"
 #include "settings/ProfileFile.h"
+#include "ui/table/GameWords.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
 
@@ -56,13 +57,13 @@ void TMainForm::ContinueKeptGame() {
         ShowMessage(message.toStdString(), tr("Letztes Spiel fortsetzen").toStdString(), TMessageIcon::Error);
         return;
     }
-    const TOpponentKind chosen = Game.ChosenOpponent;
-    const TGameSnapshot fresh = TakeSnapshot(Game);
-    if (!RestoreSnapshot(Game, reading.Kept.Game)) {
+    const TOpponentKind chosen = Table.Game.ChosenOpponent;
+    const TGameSnapshot fresh = TakeSnapshot(Table.Game);
+    if (!RestoreSnapshot(Table.Game, reading.Kept.Game)) {
         // Out of memory half-way, which has been told: the fresh deal again,
         // and the kept game stays in its file for another try.
-        if (!RestoreSnapshot(Game, fresh)) {
-            Game.NeuesSpiel();
+        if (!RestoreSnapshot(Table.Game, fresh)) {
+            Table.Deal();
         }
         KeptGameWaiting = true;
         ContinueAction->setEnabled(true);
@@ -70,9 +71,10 @@ void TMainForm::ContinueKeptGame() {
         return;
     }
     // The player's latest choice of the next opponent stands.
-    Game.ChosenOpponent = chosen;
+    Table.Game.ChosenOpponent = chosen;
     ComputerMoved = false;
-    Playback.Clear();
+    Table.Playback().Clear();
+    PendingEnd = {};
     // The first painting gives the scroll bar its range, the second shows the
     // meld row where it was.
     PaintBox1Paint();
@@ -82,12 +84,12 @@ void TMainForm::ContinueKeptGame() {
     }
     PaintBox1Paint();
     // The sentence of the computer's last turn, as it stood until the player acted.
-    ShowInStatusBar(QString::fromStdString(TurnSentence(Game.OpponentTurn)));
+    ShowInStatusBar(QString::fromStdString(TurnSentence(Table.Game.OpponentTurn)));
     FocusTheStock();
 }
 
 bool TMainForm::DrawForPlayer(bool fromStock) {
-    const bool drawn = fromStock ? Game.PlayerDrawFromStock() : Game.PlayerDrawFromDiscardPile();
+    const bool drawn = Table.Draw(fromStock);
     if (drawn) {
         GiveUpWaitingGame();
         KeepGame();
@@ -124,14 +126,14 @@ void TMainForm::GiveUpWaitingGame() {
 }
 
 bool TMainForm::GameOver() const {
-    return Game.OpponentTurn.Won || (Game.GameState == MustDraw && Game.OwnCards.Empty());
+    return Table.Game.Over();
 }
 
 void TMainForm::KeepGame() {
-    if (KeepingOff || KeptGameWaiting || Game.PlayerDraws == 0 || GameOver()) {
+    if (KeepingOff || KeptGameWaiting || Table.Game.PlayerDraws == 0 || GameOver()) {
         return;
     }
-    TKeptGame kept{TakeSnapshot(Game), ScrollBar1->value()};
+    TKeptGame kept{TakeSnapshot(Table.Game), ScrollBar1->value()};
     // Nothing is written that would not be read back.
     if (const std::string problem = CheckSnapshot(kept.Game); !problem.empty()) {
         std::fprintf(stderr, "brisko: the game in play cannot be kept: %s\n", problem.c_str());
@@ -170,7 +172,7 @@ bool TMainForm::RemoveKeptFile(TKeepingFailure failure) {
 void TMainForm::KeepGameAtExit() {
     LastKept.clear();  // written once more, whatever became of the last save
     KeepGame();
-    if (!Keeper->Finish() && !KeepingOff && !KeptGameWaiting && Game.PlayerDraws > 0 && !GameOver()) {
+    if (!Keeper->Finish() && !KeepingOff && !KeptGameWaiting && Table.Game.PlayerDraws > 0 && !GameOver()) {
         // Told even when a save failed before: only now is the game lost.
         ReportSettingsProblem(
             tr("Das Spiel ließ sich nicht in %1 aufheben und geht mit dem Beenden verloren.")

@@ -47,7 +47,7 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     if (const std::optional<TStopMove> move = MoveOf(key)) {
         KeyboardShown = true;
-        SetKeyFocus(MoveStop(Game, KeyFocus, *move));
+        SetKeyFocus(MoveStop(Table.Game, KeyFocus, *move));
         return true;
     }
     switch (key) {
@@ -61,7 +61,7 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_Escape:
             KeyboardShown = true;
             ClearHint();
-            Game.ClearHandSelection();
+            Table.ClearSelection();
             KeepGame();
             PaintBox1Paint();
             TellAccessibleFocus();
@@ -72,14 +72,14 @@ bool TMainForm::PaintBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TMainForm::ActOnKeyFocus(bool space) {
-    const TTableStop stop = ValidStop(Game, KeyFocus);
-    if (Game.GameState == MustDraw) {
+    const TTableStop stop = ValidStop(Table.Game, KeyFocus);
+    if (Table.Game.GameState == MustDraw) {
         const bool drawn = (stop.Kind == TStopKind::Stock && DrawForPlayer(true)) ||
                            (stop.Kind == TStopKind::DiscardPile && DrawForPlayer(false));
         if (drawn) {
             // On to the card just drawn.
-            for (int i = 0; i < Game.OwnCards.Count(); ++i) {
-                if (Game.OwnCards.At(i).Selected != 0) {
+            for (int i = 0; i < Table.Game.OwnCards.Count(); ++i) {
+                if (Table.Game.OwnCards.At(i).Selected != 0) {
                     SetKeyFocus({TStopKind::HandCard, i});
                     break;
                 }
@@ -87,12 +87,12 @@ void TMainForm::ActOnKeyFocus(bool space) {
         }
         return;
     }
-    if (Game.GameState != MayLayOut) {
+    if (Table.Game.GameState != MayLayOut) {
         return;
     }
     if (space) {
         if (stop.Kind == TStopKind::HandCard) {
-            Game.ToggleHandCard(stop.Index);
+            Table.Toggle(stop.Index);
             KeepGame();
             PaintBox1Paint();
             TellAccessibleFocus();
@@ -102,14 +102,11 @@ void TMainForm::ActOnKeyFocus(bool space) {
     switch (stop.Kind) {
         case TStopKind::Meld:
         case TStopKind::FreeTable:
-            Game.PlayerLayOut(stop.Kind == TStopKind::Meld ? stop.Index : -1);
-            KeepGame();
-            PaintBox1Paint();
+            Table.LayOut(stop.Kind == TStopKind::Meld ? stop.Index : -1);
             TellAccessibleFocus();
             break;
         case TStopKind::DiscardPile:
             DiscardSelected();
-            PaintBox1Paint();
             ShowComputerTurn();
             break;
         default:
@@ -118,7 +115,7 @@ void TMainForm::ActOnKeyFocus(bool space) {
 }
 
 void TMainForm::SetKeyFocus(const TTableStop& stop) {
-    KeyFocus = ValidStop(Game, stop);
+    KeyFocus = ValidStop(Table.Game, stop);
     PaintBox1Paint();
     TellAccessibleFocus();
 }
@@ -154,7 +151,7 @@ void TMainForm::TellAccessibleFocus() {
     if (!TableHasKeyboard()) {
         return;
     }
-    const std::vector<TTableStop> stops = TableStops(Game);
+    const std::vector<TTableStop> stops = TableStops(Table.Game);
     for (size_t i = 0; i < stops.size(); ++i) {
         if (stops[i] == KeyFocus) {
             QAccessibleEvent focus(PaintBox1, QAccessible::Focus);
@@ -186,7 +183,7 @@ bool TMainForm::ScrollToKeyFocus(const TTableLayout& layout) {
         layout.Overflow <= 0) {
         return false;
     }
-    const TRect place = MarkedRect(FocusMark(Game, KeyFocus), Game, layout);
+    const TRect place = MarkedRect(FocusMark(Table.Game, KeyFocus), Table.Game, layout);
     const TRect row = MeldRowClip(layout.Width, layout.Height);
     int32_t shift = 0;
     if (place.Right > row.Right) {

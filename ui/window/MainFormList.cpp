@@ -48,11 +48,11 @@ void TMainForm::LoadScoreList() {
     }
 }
 
-TFinishedGame TMainForm::FinishedGameOf(TGameEnd end) const {
+TFinishedGame TMainForm::FinishedGameOf(int32_t winner) const {
     // Today's table has two seats: the player's and the computer's.
-    const bool playerWon = end == TGameEnd::PlayerWon;
+    const bool playerWon = winner == PlayerSeat;
     const bool outBefore = playerWon ? PlayerOutBeforeTurn.value_or(true) : ComputerOutBeforeTurn;
-    return TwoSeatGame(Game, playerWon ? 0 : 1, outBefore);
+    return TwoSeatGame(Table.Game, playerWon ? 0 : 1, outBefore);
 }
 
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {

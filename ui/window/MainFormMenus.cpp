@@ -17,6 +17,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/GameWords.h"
 #include "ui/table/HintMarks.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -40,12 +41,12 @@ void TMainForm::ApplySettings() {
     // A changed minimum applies from the next meld check on; otherwise the game
     // in play keeps its own, which a game continued brought along.
     const int32_t minimum = OptionsForm->Raus30Check->isChecked() ? 30 : 40;
-    if (minimum != Game.NextDeal.MeldMinimum) {
-        Game.NextDeal.MeldMinimum = minimum;
-        Game.MeldMinimum = minimum;
+    if (minimum != Table.Game.NextDeal.MeldMinimum) {
+        Table.Game.NextDeal.MeldMinimum = minimum;
+        Table.Game.MeldMinimum = minimum;
         KeepGame();
     }
-    Game.NextDeal.Cards = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
+    Table.Game.NextDeal.Cards = std::clamp(static_cast<int32_t>(OptionsForm->AnzCardEd->Value()), 10, 16);
     QPalette palette = Panel2->palette();
     palette.setColor(QPalette::Window, OptionsForm->TableColor());
     Panel2->setPalette(palette);
@@ -141,9 +142,9 @@ void TMainForm::NeuesSpiel1Click() {
     ClearHint();
     // A game given up after the first draw is lost: the player's hand counts
     // against the list as if the computer had gone out.
-    if (Game.PlayerDraws > 0) {
+    if (Table.Game.PlayerDraws > 0) {
         ForgetKeptGame();
-        const QString listEnded = ScoreFinishedGame(TwoSeatGame(Game, 1, true));
+        const QString listEnded = ScoreFinishedGame(TwoSeatGame(Table.Game, 1, true));
         if (!CountGame(false)) {
             ReportCannotWrite(SettingsFilePath());
         }
@@ -152,9 +153,9 @@ void TMainForm::NeuesSpiel1Click() {
                         TMessageIcon::Information);
         }
     }
-    Game.NeuesSpiel();
+    PendingEnd = {};
+    Table.Deal();
     ComputerMoved = false;
-    Playback.Clear();
     ShowInStatusBar({});
     PaintBox1Paint();
     FocusTheStock();
@@ -166,8 +167,7 @@ void TMainForm::Beenden1Click() {
 
 void TMainForm::UndoBtnClick() {
     ClearHint();
-    Game.TakeBackTurn();
-    KeepGame();
+    Table.TakeBack();
 }
 
 void TMainForm::ScrollBar1Change(int) {
@@ -230,14 +230,14 @@ void TMainForm::SetMarkMoves(bool mark) {
 
 void TMainForm::ChooseOpponent(TOpponentKind opponent) {
     (opponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)->setChecked(true);
-    if (opponent != Game.ChosenOpponent) {
-        Game.ChosenOpponent = opponent;
+    if (opponent != Table.Game.ChosenOpponent) {
+        Table.Game.ChosenOpponent = opponent;
         TProfileFile ini(SettingsFilePath());
         WriteOpponentChoice(ini, opponent);
         UpdateSettingsFile(ini);
     }
     ShowInStatusBar(
-        opponent == Game.Opponent
+        opponent == Table.Game.Opponent
             ? tr("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))
             : tr("Ab dem nächsten Spiel spielen Sie gegen den Gegner „%1“.").arg(OpponentName(opponent)));
 }
@@ -246,9 +246,9 @@ void TMainForm::ShowHint() {
     if (Dragging != 0) {
         return;
     }
-    const THint hint = HintFor(Game);
-    HintMarks = MarksOfHint(hint, Game);
-    HintSentence = QString::fromStdString(hint.Sentence);
+    const THint hint = HintFor(Table.Game);
+    HintMarks = MarksOfHint(hint, Table.Game);
+    HintSentence = QString::fromStdString(::HintSentence(hint));
     ShowInStatusBar(HintSentence);
     PaintBox1Paint();
 }

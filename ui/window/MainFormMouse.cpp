@@ -20,15 +20,15 @@ void TMainForm::TableMouseRelease(int x, int y) {
 
 void TMainForm::PaintBox1MouseDown(int x, int y) {
     ClearHint();
-    if (Game.GameState == MustDraw) {
+    if (Table.Game.GameState == MustDraw) {
         if (StockRect.Contains(x, y)) {
             DrawForPlayer(true);
-        } else if (!Game.DiscardPile.Empty() && DiscardRect.Contains(x, y)) {
+        } else if (!Table.Game.DiscardPile.Empty() && DiscardRect.Contains(x, y)) {
             DrawForPlayer(false);
         }
         return;
     }
-    if (Game.GameState != MayLayOut) {
+    if (Table.Game.GameState != MayLayOut) {
         return;
     }
 
@@ -37,20 +37,20 @@ void TMainForm::PaintBox1MouseDown(int x, int y) {
     bool hit = false;
     bool newlySelected = false;
     const int height = TableUnits().height();
-    DragOffsets.assign(static_cast<size_t>(Game.OwnCards.Count()), {});
-    for (int i = Game.OwnCards.Count() - 1; i >= 0; --i) {
+    DragOffsets.assign(static_cast<size_t>(Table.Game.OwnCards.Count()), {});
+    for (int i = Table.Game.OwnCards.Count() - 1; i >= 0; --i) {
         const TRect place = HandCardRect(i, height);
         DragOffsets[static_cast<size_t>(i)] = {place.Left - x, place.Top - y};
         if (!hit && place.Contains(x, y)) {
             hit = true;
-            newlySelected = Game.ToggleHandCard(i);
+            newlySelected = Table.Toggle(i);
             DragMoves = 0;
         }
     }
     MouseX = x;
     MouseY = y;
     if (!hit) {
-        Game.ClearHandSelection();
+        Table.ClearSelection();
     }
     PaintBox1Paint();
     if (newlySelected) {
@@ -77,9 +77,9 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
     if (DiscardRect.Contains(x, y)) {
         DiscardSelected();
     } else if (InTableArea(x, y, TableUnits().height())) {
-        Game.PlayerLayOut(TablePainter.Drawn().Layout.MeldAt(x, y));
-        KeepGame();
+        Table.LayOut(TablePainter.Drawn().Layout.MeldAt(x, y));
+    } else {
+        PaintBox1Paint();  // the cards go back into the hand
     }
-    PaintBox1Paint();
     ShowComputerTurn();
 }

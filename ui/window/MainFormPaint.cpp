@@ -85,10 +85,6 @@ void TMainForm::UsePictures(qreal devicePixelRatio) {
     }
 }
 
-void TMainForm::Repaint() {
-    PaintBox1Paint();
-}
-
 void TMainForm::PaintBox1Paint() {
     // Whatever made this painting happen also ends a playing-out.
     if (PlayingOut()) {
@@ -98,32 +94,33 @@ void TMainForm::PaintBox1Paint() {
     TableScale = WantedScale();
     const bool newFaces = FollowScreenResolution();
     const QSize units = TableUnits();
-    TTableLayout layout = LayOutTable(Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
-    KeyFocus = ValidStop(Game, KeyFocus);
+    TTableLayout layout =
+        LayOutTable(Table.Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
+    KeyFocus = ValidStop(Table.Game, KeyFocus);
     // Where the bar moves, for a new range or to show the keyboard's place, the
     // melds' rectangles follow it in this same painting, so that picture
     // and hit tests agree.
     if (PlaceScrollBar(layout)) {
-        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+        layout = LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
     }
     if (ScrollToKeyFocus(layout)) {
-        layout = LayOutTable(Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+        layout = LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
     }
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
-    TTableScene scene = Scene(Game, PaintCount, Game.OpponentTurn);
+    TTableScene scene = Scene(Table.Game, PaintCount, Table.Game.OpponentTurn);
     scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     if (KeyFocusShown()) {
-        scene.Marks.push_back(FocusMark(Game, KeyFocus));
+        scene.Marks.push_back(FocusMark(Table.Game, KeyFocus));
     }
-    TablePainter.Record(Game, layout, scene);
+    TablePainter.Record(Table.Game, layout, scene);
     if (newFaces) {
         // Only now, with the last picture of the old size gone, are the old
         // faces and their fitted copies free; their memory goes back to the system.
         malloc_trim(0);
     }
-    PaintCount = NextPaintCount(PaintCount);
+    // A painting does not move the blink: only the clock's ticks do.
     PaintBox1->update();
     ArmBlink();
 }
@@ -172,7 +169,7 @@ bool TMainForm::PlaceScrollBar(const TTableLayout& layout) {
 }
 
 QString TMainForm::TableToolTip(int x, int y) const {
-    return TableTip(Game, TablePainter.Drawn().Layout, ToTable(x), ToTable(y));
+    return TableTip(Table.Game, TablePainter.Drawn().Layout, ToTable(x), ToTable(y));
 }
 
 const TTablePicture& TMainForm::ShownPicture() {

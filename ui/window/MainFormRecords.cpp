@@ -14,15 +14,15 @@ void TMainForm::RestoreOwnSections() {
     const TProfileFile ini(SettingsFilePath());
     View = ReadViewSettings(ini);
     ShowViewSettings();
-    Game.ChosenOpponent = ReadOpponentChoice(ini);
-    (Game.ChosenOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)
+    Table.Game.ChosenOpponent = ReadOpponentChoice(ini);
+    (Table.Game.ChosenOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)
         ->setChecked(true);
     Statistics = TGameStatistics::Read(ini);
     RestoreWindowPlacement(ReadWindowPlacement(ini));
 }
 
 bool TMainForm::CountGame(bool won) {
-    return CountInStatistics({Game.Opponent, won, Game.PlayerDraws});
+    return CountInStatistics({Table.Game.Opponent, won, Table.Game.PlayerDraws});
 }
 
 bool TMainForm::CountLoss(TOpponentKind opponent) {

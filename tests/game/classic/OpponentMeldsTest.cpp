@@ -35,7 +35,7 @@ TEST_F(OpponentTest, MarkedPointsHaveTheirOwnAceRule) {
         for (int i = 0; i + 1 < game.OpponentCards.Count(); ++i) {
             game.OpponentCards.At(i).Selected = 1;
         }
-        EXPECT_EQ(game.MarkedPoints(c.IsSet), c.Points);
+        EXPECT_EQ(classic.MarkedPoints(c.IsSet), c.Points);
     }
 }
 
@@ -102,8 +102,8 @@ TEST_F(OpponentTest, RunsThenSets) {
         game.OpponentCameOut = c.Out;
         game.MeldMinimum = c.Minimum;
         Put(game, game.OpponentCards, c.Hand);
-        game.SearchRuns();
-        game.SearchSets();
+        classic.SearchRuns();
+        classic.SearchSets();
         EXPECT_EQ(Melds(game), c.Melds);
         EXPECT_EQ(ShowHand(game.OpponentCards), c.HandAfter);
         EXPECT_EQ(game.OpponentCameOut, c.Out || !c.Melds.empty());
@@ -156,7 +156,7 @@ TEST_F(OpponentTest, LayingOff) {
         }
         Put(game, game.OpponentCards, c.Hand);
         game.OpponentCards.At(0).TakeBack = 1;
-        game.LayOffCards();
+        classic.LayOffCards();
         EXPECT_EQ(Melds(game), c.TableAfter);
         EXPECT_EQ(ShowHand(game.OpponentCards), c.HandAfter);
         for (int m = 0; m < game.TableMelds.Count(); ++m) {
@@ -171,7 +171,7 @@ TEST_F(OpponentTest, LayingOff) {
     game.OpponentCameOut = 1;
     AddMeld(game, "*He7 He6 He5");
     Put(game, game.OpponentCards, "He8 Kr2");
-    game.LayOffCards();
+    classic.LayOffCards();
     EXPECT_EQ(game.TableMelds.At(0).Cards->At(0).MeldOrder, 1);
 
     // Before coming out nothing is laid off.
@@ -179,7 +179,7 @@ TEST_F(OpponentTest, LayingOff) {
     game.OpponentCameOut = 0;
     AddMeld(game, "He7 He6 He5");
     Put(game, game.OpponentCards, "He4 Bl2");
-    game.LayOffCards();
+    classic.LayOffCards();
     EXPECT_EQ(ShowHand(game.OpponentCards), "He4 Bl2");
 }
 
@@ -194,7 +194,7 @@ TEST_F(OpponentTest, AMeldThatCannotBeStoredLeavesItsCardsInTheHand) {
     Put(game, game.OpponentCards, "He5 He6 He7 Kr2");
     TDynaArray::SetReporter(Quiet);
     TDynaArray::SetAllocator(NoMemory);
-    game.SearchRuns();  // must end, not retry forever
+    classic.SearchRuns();  // must end, not retry forever
     TDynaArray::SetAllocator(nullptr);
     TDynaArray::SetReporter(nullptr);
     EXPECT_EQ(ShowHand(game.OpponentCards), "He5 He6 He7 Kr2");

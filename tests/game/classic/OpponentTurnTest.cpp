@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "tests/game/OpponentTestKit.h"
 
 namespace {
@@ -44,7 +45,7 @@ TEST_F(OpponentTest, DrawDecision) {
         Put(game, game.DiscardPile, c.Discards);
         Put(game, game.Stock, c.Stock);
         const int cardsBefore = game.Stock.Count() + game.DiscardPile.Count();
-        game.OpponentDraw();
+        classic.OpponentDraw();
         EXPECT_EQ(ShowHand(game.OpponentCards), *c.Drawn ? std::string(c.Hand) + " " + c.Drawn : c.Hand);
         EXPECT_EQ(ShowCards(game.DiscardPile), c.DiscardsAfter);
         EXPECT_EQ(game.Stock.Count() + game.DiscardPile.Count(), cardsBefore - (*c.Drawn ? 1 : 0));
@@ -76,7 +77,7 @@ TEST_F(OpponentTest, DiscardChoice) {
         std::set<int> picks;
         for (uint64_t seed = 1; seed <= 40; ++seed) {
             game.Rng.Seed(seed);
-            const int pick = game.ChooseOpponentDiscard();
+            const int pick = classic.ChooseOpponentDiscard();
             ASSERT_GE(pick, 0);
             ASSERT_LT(pick, game.OpponentCards.Count());
             if (c.Expected == -1) {
@@ -91,36 +92,29 @@ TEST_F(OpponentTest, DiscardChoice) {
         }
     }
     game.ClearTCard(game.OpponentCards);
-    EXPECT_EQ(game.ChooseOpponentDiscard(), -1);
+    EXPECT_EQ(classic.ChooseOpponentDiscard(), -1);
 }
 
 TEST_F(OpponentTest, MeldsThatEmptyTheHandEndTheTurnWithoutDiscardThenTheNextDiscardLoses) {
     Put(game, game.OpponentCards, "KrD KrK");
     Put(game, game.Stock, "KrA Bl2");
     Put(game, game.DiscardPile, "He5");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowMeld(game, 0), "KrA KrK KrD");
     EXPECT_TRUE(game.OpponentCards.Empty());
     EXPECT_EQ(ShowCards(game.DiscardPile), "He5");
-    EXPECT_TRUE(screen.Shown.empty());
-    EXPECT_EQ(screen.Repaints, 1);
+    EXPECT_TRUE(screen.Winners().empty());
 
     // Its next turn: one card drawn, no meld possible, discarded: the player has lost.
-    game.ZugDesGegners();
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Tut mir Leid, Sie haben leider verloren!");
-    EXPECT_EQ(screen.Shown[0].Caption, "Sie haben verloren!");
-    EXPECT_EQ(screen.Shown[0].Icon, TMessageIcon::Information);
-    EXPECT_EQ(screen.RepaintsBeforeMessage, 2);  // the table was shown with the discard first
-    EXPECT_EQ(screen.HandAtMessage, "");
-    EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
-    EXPECT_EQ(screen.Repaints, 3);
-    // A new deal follows and the player is to draw.
-    EXPECT_EQ(game.OpponentCards.Count(), game.CardsDealt);
-    EXPECT_TRUE(game.TableMelds.Empty());
-    EXPECT_EQ(game.OpponentCameOut, 0);
-    EXPECT_EQ(game.StatusText, DrawStatusText);
-    EXPECT_EQ(CheckCards(game), "");
+    ZugDesGegners(game);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
+    EXPECT_EQ(screen.HandAtEnd, "");
+    EXPECT_EQ(screen.DiscardTopAtEnd, "Bl2");
+    EXPECT_TRUE(game.OpponentTurn.Won);
+    // The table stays as it ended, the player to draw no more.
+    EXPECT_TRUE(game.Over());
+    EXPECT_EQ(ShowMeld(game, 0), "KrA KrK KrD");
+    EXPECT_FALSE(game.PlayerDrawFromStock());
 }
 
 TEST_F(OpponentTest, CardsLaidByTheComputerCannotBeTakenBackByThePlayer) {
@@ -129,7 +123,7 @@ TEST_F(OpponentTest, CardsLaidByTheComputerCannotBeTakenBackByThePlayer) {
     Put(game, game.DiscardPile, "He7");
     game.DiscardPile.At(0).TakeBack = 1;  // the player took it back before discarding it
     Put(game, game.Stock, "Ka9");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(game.TableMelds.At(0).Cards->At(i).TakeBack, 0);
@@ -144,7 +138,7 @@ TEST_F(OpponentTest, AJokerWonAfterTheDrawIsLaidOutInTheSameTurn) {
     Put(game, game.OpponentCards, "Kr2 He5 Kr3 He7 Bl8 Kr9");
     Put(game, game.Stock, "Ka9");
     Put(game, game.DiscardPile, "Bl10");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowMeld(game, 0), "He7 He6 He5");
     EXPECT_EQ(ShowMeld(game, 1), "*Kr4 Kr3 Kr2");
     EXPECT_EQ(ShowHand(game.OpponentCards), "He5 Bl8 Kr9");
@@ -192,7 +186,7 @@ TEST_F(OpponentTest, AFullSetStillMarksTheHandForEverySuit) {
         Put(game, game.OpponentCards, c.Hand);
         Put(game, game.Stock, "Kr9");
         Put(game, game.DiscardPile, "Bl5");
-        game.ZugDesGegners();
+        ZugDesGegners(game);
         EXPECT_EQ(ShowMeld(game, 0), "Kr2 Bl2 He2 Ka2");
         EXPECT_EQ(AllFields(game.OpponentCards), c.HandAfter);
         ASSERT_EQ(game.DiscardPile.Count(), 2);
@@ -202,15 +196,14 @@ TEST_F(OpponentTest, AFullSetStillMarksTheHandForEverySuit) {
 
 // Whole turns against a player who only draws and discards at random.
 TEST(OpponentPlayTest, ManyTurnsKeepEveryCardAndLayOnlySoundMelds) {
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game{&screen, 2024};
     std::mt19937 player(99);
     int losses = 0;
     int melds = 0;
     for (int deal = 0; deal < 60; ++deal) {
         game.NeuesSpiel();
-        const size_t messagesBefore = screen.Shown.size();
-        for (int turn = 0; turn < 400 && screen.Shown.size() == messagesBefore; ++turn) {
+        for (int turn = 0; turn < 400 && !game.Over(); ++turn) {
             if (game.Stock.Empty()) {
                 game.RefillEmptyStock();
             }
@@ -220,7 +213,7 @@ TEST(OpponentPlayTest, ManyTurnsKeepEveryCardAndLayOnlySoundMelds) {
             ASSERT_TRUE(MoveCard(game.OwnCards, static_cast<int>(player() % game.OwnCards.Count()),
                                  game.DiscardPile));
             game.SetStatus(0);
-            game.ZugDesGegners();
+            ZugDesGegners(game);
 
             ASSERT_EQ(CheckCards(game), "") << "deal " << deal << " turn " << turn;
             for (int m = 0; m < game.TableMelds.Count(); ++m) {
@@ -254,7 +247,7 @@ TEST(OpponentPlayTest, ManyTurnsKeepEveryCardAndLayOnlySoundMelds) {
             }
             melds = std::max(melds, game.TableMelds.Count());
         }
-        losses += screen.Shown.size() > messagesBefore;
+        losses += game.Over() ? 1 : 0;
     }
     // The sample must really reach melds, lay-offs and lost games.
     EXPECT_GT(losses, 10);

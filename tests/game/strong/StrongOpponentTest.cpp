@@ -10,6 +10,7 @@
 #include "Match.h"
 #include "ScriptedPlayer.h"
 #include "StrongPlayer.h"
+#include "game/ComputerTurn.h"
 #include "game/Invariants.h"
 #include "game/MeldRules.h"
 #include "game/strong/StrongOpponent.h"
@@ -89,7 +90,7 @@ TEST_F(StrongOpponentTest, ComesOutWithTheMeldThatReachesTheMinimumAndKeepsTheRe
     Computer("He2 He3 He4 KrD KrK KrA Ka7 Bl9");
     Discards("Ka2");
     StockTop("Bl5");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     // Of three cards that are all alone, the one worth most goes once the
     // computer is out.
     EXPECT_EQ(Steps(), "stock; lay out KrA KrK KrD as 0; discard Bl9");
@@ -116,6 +117,8 @@ TEST_F(StrongOpponentTest, KeepsACardToThrowAwayWhenItGoesOut) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Hand + std::string(" + ") + c.Top);
+        // Every case from the same deal, whatever the one before drew.
+        game.Rng.Seed(5);
         game.NeuesSpiel();
         Clear(game.OpponentCards);
         Clear(game.DiscardPile);
@@ -125,13 +128,12 @@ TEST_F(StrongOpponentTest, KeepsACardToThrowAwayWhenItGoesOut) {
         }
         game.OpponentCameOut = 1;
         StockTop(c.Top);
-        screen.Shown.clear();
-        game.ZugDesGegners();
+        ZugDesGegners(game);
         if (c.Wins) {
-            EXPECT_EQ(screen.HandAtMessage, "");  // won by the discard
-            EXPECT_EQ(screen.DiscardTopAtMessage, c.Top);
+            EXPECT_EQ(screen.HandAtEnd, "");  // won by the discard
+            EXPECT_EQ(screen.DiscardTopAtEnd, c.Top);
         } else {
-            EXPECT_TRUE(screen.Shown.empty());
+            EXPECT_FALSE(game.Over());
             EXPECT_EQ(game.OpponentCards.Count(), 2) << Steps();
             EXPECT_EQ(game.OpponentTurn.Steps.back().Kind, TStepKind::Discard) << Steps();
         }
@@ -177,7 +179,7 @@ TEST_F(StrongOpponentTest, NeverComesOutBelowTheMinimum) {
     Computer("KrD KrK KrA He2 He9 Ka5 Bl7");
     Discards("Ka2");
     StockTop("Bl3");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(game.OpponentCameOut, 0);
     EXPECT_EQ(game.TableMelds.Count(), 0);
 }
@@ -187,11 +189,10 @@ TEST_F(StrongOpponentTest, GoesOutInOneTurnAndWinsByTheDiscard) {
     Discards("Ka2");
     StockTop("Bl2");
     Player("Ka3 Ka4 Kr8");
-    game.ZugDesGegners();
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Tut mir Leid, Sie haben leider verloren!");
-    EXPECT_EQ(screen.HandAtMessage, "");
-    EXPECT_EQ(screen.DiscardTopAtMessage, "Bl2");
+    ZugDesGegners(game);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
+    EXPECT_EQ(screen.HandAtEnd, "");
+    EXPECT_EQ(screen.DiscardTopAtEnd, "Bl2");
 }
 
 TEST_F(StrongOpponentTest, KeepsOneCardOfAFullHandBackToWinAtOnce) {
@@ -200,10 +201,9 @@ TEST_F(StrongOpponentTest, KeepsOneCardOfAFullHandBackToWinAtOnce) {
     Discards("Ka2");
     StockTop("He7");
     Player("Ka3 Ka4 Kr8");
-    game.ZugDesGegners();
-    ASSERT_EQ(screen.Shown.size(), 1u);
-    EXPECT_EQ(screen.Shown[0].Text, "Tut mir Leid, Sie haben leider verloren!");
-    EXPECT_EQ(screen.DiscardTopAtMessage, "He4");
+    ZugDesGegners(game);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
+    EXPECT_EQ(screen.DiscardTopAtEnd, "He4");
 }
 
 TEST_F(StrongOpponentTest, LaysOffOntoAnyMeldOnceOut) {
@@ -213,7 +213,7 @@ TEST_F(StrongOpponentTest, LaysOffOntoAnyMeldOnceOut) {
     Computer("He9 Kr5 Ka2 BlK Ka10 Bl3");
     Discards("Kr3");
     StockTop("Ka7");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowMeld(game, 0), "He9 He8 He7 He6");
     EXPECT_EQ(ShowMeld(game, 1), "Ka5 Bl5 He5 Kr5");
     EXPECT_NE(Steps().find("lay off He9 on 0 top"), std::string::npos) << Steps();
@@ -254,7 +254,8 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
     // Laid, it is no longer the player's secret; thrown away, it lies in the pile.
     game.ClearHandSelection();
     game.ToggleHandCard(HandIndex(game, "Bl2"));
-    game.PlayerDiscard();  // and the computer, who does not want it, plays its turn
+    game.PlayerDiscard();
+    ZugDesGegners(game);  // the computer does not want it
     EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Blatt, 2), 1);
     EXPECT_EQ(game.Seen.InPile(Blatt, 2) + game.Seen.InPile(Kreuz, Bube), 2);
     game.Seen.Shown(TSide::Player, ParseCard("Ka4"));
@@ -269,8 +270,7 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
     game.StapelAuffrischen();
     EXPECT_EQ(game.Seen.InPile(Karo, 2), 0);
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 1);
-    game.Seen.SwapSides();
-    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Karo, Koenig), 1);
+    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Computer, Karo, Koenig), 1);
     game.NeuesSpiel();
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 0);
 }
@@ -278,35 +278,31 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
 // Watches every step of the computer's turns: the deck stays whole, and every
 // meld the strong computer lays or lays off onto passes the player's rules as
 // it lies.
-class TStepWatch : public TFakeScreen {
+class TStepWatch : public TEventLog {
   public:
-    void OpponentStep(const TTurnRecord& record) override {
-        if (Game == nullptr || record.Steps.empty()) {
+    void Happened(const TGame& game, const TGameEvent& event) override {
+        if (event.Kind != TEventKind::Step || event.Seat != ComputerSeat) {
             return;
         }
         ++StepsSeen;
-        const std::string broken = CheckCards(*Game);
+        const std::string broken = CheckCards(game);
         if (!broken.empty()) {
             Problems += broken;
         }
-        const TTurnStep& step = record.Steps.back();
-        if (Game->Opponent == TOpponentKind::Strong &&
+        const TTurnStep& step = event.Step;
+        if (game.Opponent == TOpponentKind::Strong &&
             (step.Kind == TStepKind::LayOut || step.Kind == TStepKind::LayOff)) {
             TCursor<TCard> cursor;
             TCardArray candidate(&cursor);
-            AppendTableCopies(*Game->TableMelds.At(step.Meld).Cards, candidate);
+            AppendTableCopies(*game.TableMelds.At(step.Meld).Cards, candidate);
             if (!FitsTogether(candidate)) {
-                Problems +=
-                    "meld " + ShowCards(*Game->TableMelds.At(step.Meld).Cards) + " breaks the rules; ";
+                Problems += "meld " + ShowCards(*game.TableMelds.At(step.Meld).Cards) + " breaks the rules; ";
             }
         }
     }
-    void ShowGameEnd(TGameEnd, const std::string&, const std::string&) override { ++Ends; }
 
-    const TGame* Game = nullptr;
     std::string Problems;
     int StepsSeen = 0;
-    int Ends = 0;
 };
 
 TEST(StrongOpponentGames, EveryStepKeepsTheRulesAndTheDeck) {
@@ -315,22 +311,20 @@ TEST(StrongOpponentGames, EveryStepKeepsTheRulesAndTheDeck) {
                                   : "scripted player against the strong computer");
         TStepWatch screen;
         TGame game(&screen, 91);
-        screen.Game = &game;
-        screen.Answers.assign(1000, true);
         game.ChosenOpponent = strongPlayer ? TOpponentKind::Classic : TOpponentKind::Strong;
         TScriptedPlayer scripted(game, 17);
         TStrongPlayer strong(game);
         for (int g = 0; g < 12; ++g) {
             game.NeuesSpiel();
-            const int ends = screen.Ends;
-            for (int turn = 0; turn < 300 && screen.Ends == ends; ++turn) {
+            for (int turn = 0; turn < 300 && !game.Over(); ++turn) {
                 ASSERT_TRUE(strongPlayer ? strong.PlayTurn() : scripted.PlayTurn());
+                ZugDesGegners(game);
                 ASSERT_EQ(screen.Problems, "") << "game " << g << ", turn " << turn;
                 ASSERT_EQ(CheckCards(game), "");
                 // Every drop of the player passed.
-                ASSERT_TRUE(screen.Shown.empty()) << screen.Shown.front().Text;
+                ASSERT_EQ(strong.Refusals + scripted.Refusals, 0);
             }
-            EXPECT_NE(screen.Ends, ends) << "game " << g << " did not end";
+            EXPECT_TRUE(game.Over()) << "game " << g << " did not end";
         }
         EXPECT_GT(screen.StepsSeen, 100);
     }
@@ -365,9 +359,8 @@ TDecision Decide(const TGame& game, TSide side) {
 // The stock's order and the other hand are hidden: shuffling the one and
 // exchanging the other for cards of the stock changes no decision.
 TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game(&screen, 23);
-    screen.Answers.assign(1000, true);
     game.ChosenOpponent = TOpponentKind::Strong;
     TScriptedPlayer scripted(game, 29);
     std::mt19937 shuffle(31);
@@ -386,9 +379,9 @@ TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
                 ASSERT_TRUE(before == Decide(game, side)) << "game " << g << ", turn " << turn;
                 ++positions;
             }
-            const int games = static_cast<int>(screen.Shown.size());
             scripted.PlayTurn();
-            if (static_cast<int>(screen.Shown.size()) != games) {
+            ZugDesGegners(game);
+            if (game.Over()) {
                 break;
             }
         }

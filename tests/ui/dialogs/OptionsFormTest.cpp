@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "ui/dialogs/FormStorage.h"

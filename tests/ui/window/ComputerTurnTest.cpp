@@ -114,6 +114,7 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
     In(form).SetMarkMoves(true);
     ASSERT_TRUE(In(form).Game.PlayerDrawFromStock());
+    In(form).PaintBox1Paint();
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
     EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence) << "the sentence stays until the next turn";
     In(form).NeuesSpiel1->trigger();
@@ -238,6 +239,10 @@ TEST_F(ComputerTurnTest, TheLossIsToldOnlyAfterTheLastStepHasBeenShown) {
     game.OwnCards.At(HandIndex(game, "Ka6")).Selected = 1;
     In(form).PaintBox1Paint();
     Discard();
+    // Played out from the event loop; the loss waits for its end.
+    EXPECT_TRUE(In(form).PlayingOut());
+    EXPECT_EQ(loss.Text, "");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !loss.Text.isEmpty(); }, 10000));
     EXPECT_EQ(loss.Text, "Tut mir Leid, Sie haben leider verloren!");
     EXPECT_FALSE(loss.PlayingOutThen);
     EXPECT_TRUE(loss.SentenceThen.startsWith("Computer: zieht eine Karte vom Stapel, wirft "));

@@ -29,6 +29,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/StatisticsForm.h"
+#include "ui/table/GameWords.h"
 #include "ui/table/TableTexts.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -140,7 +141,8 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     SetHand(game, "He6 Kr2 Ka9 Bl4");
     game.PlayerCameOut = 1;
     boxes.Answers = {false};
-    game.JokerTauschen();
+    game.SetStatus(MayLayOut);
+    In(form).Controller.OfferJokerExchanges();
     ASSERT_EQ(boxes.Asked.size(), 1u);
     EXPECT_EQ(boxes.Asked[0].Text, "Would you like to exchange your 6 of Hearts for the Joker?");
 
@@ -150,7 +152,7 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     // Two cards that are no meld: refused.
     game.ToggleHandCard(HandIndex(game, "Kr2"));
     game.ToggleHandCard(HandIndex(game, "Ka9"));
-    game.PlayerLayOut(-1);
+    In(form).Controller.LayOut(-1);
     game.ClearHandSelection();
     ASSERT_EQ(boxes.Shown.size(), 1u);
     texts << boxes.Shown[0].Text << boxes.Shown[0].Caption;
@@ -166,7 +168,7 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     SetHand(game, "Kr7");
     game.SetStatus(MayLayOut);
     game.ToggleHandCard(0);
-    game.PlayerDiscard();
+    In(form).Controller.Discard();
     texts << boxes.Shown.back().Text << boxes.Shown.back().Caption;
     EXPECT_EQ(boxes.Shown.back().Caption, "You have won!");
     ExpectEnglish(texts);

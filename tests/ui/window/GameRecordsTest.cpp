@@ -36,7 +36,7 @@ class GameRecordsTest : public ::testing::Test {
         SetHand(In(form).Game, "Kr7");
         In(form).Game.SetStatus(MayLayOut);
         In(form).Game.ToggleHandCard(0);
-        In(form).Game.PlayerDiscard();
+        In(form).Controller.Discard();
     }
     // The computer has laid out all its cards: it draws one and throws it away.
     void LoseNow() {
@@ -46,7 +46,7 @@ class GameRecordsTest : public ::testing::Test {
         SetHand(In(form).Game, "Kr7 Kr8");
         In(form).Game.SetStatus(MayLayOut);
         In(form).Game.ToggleHandCard(0);
-        In(form).Game.PlayerDiscard();  // the computer draws, finds nothing to lay and throws away
+        In(form).Controller.Discard();  // the computer draws, finds nothing to lay and throws away
     }
     QString Figure(TOpponentKind opponent, int row) {
         return In(form).StatisticsForm->Figure(opponent, row)->text();
@@ -111,7 +111,7 @@ TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
     // Given up before the first draw: not counted; after a draw: lost.
     In(form).NeuesSpiel1Click();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Lost, 1);
-    ASSERT_TRUE(In(form).Game.PlayerDrawFromStock());
+    ASSERT_TRUE(In(form).Controller.Draw(true));
     In(form).NeuesSpiel1Click();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 2, 0, 1, 1}));
     EXPECT_TRUE(config.IniLines().contains("KlassischVerloren=2"));
@@ -119,7 +119,7 @@ TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
     // Against the strong opponent, a record of its own.
     In(form).StrongOpponentAction->trigger();
     In(form).NeuesSpiel1Click();
-    ASSERT_TRUE(In(form).Game.PlayerDrawFromStock());
+    ASSERT_TRUE(In(form).Controller.Draw(true));
     In(form).NeuesSpiel1Click();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Strong).Lost, 1);
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Lost, 2);
@@ -198,7 +198,7 @@ TEST_F(GameRecordsTest, TheHintFramesItsAdviceUntilTheNextAction) {
     EXPECT_EQ(In(form).StatusBarText->FullText(), "");
 
     // After the draw it names cards of the hand.
-    ASSERT_TRUE(In(form).Game.PlayerDrawFromStock());
+    ASSERT_TRUE(In(form).Controller.Draw(true));
     In(form).HintAction->trigger();
     bool handCard = false;
     for (const TTableMark& mark : In(form).HintMarks) {

@@ -84,7 +84,7 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
         for (const int card : {HandIndex(game, "HeB"), HandIndex(game, "HeD"), HandIndex(game, "HeK")}) {
             game.ToggleHandCard(card);
         }
-        game.PlayerLayOut(-1);
+        In(*first).Controller.LayOut(-1);
         ASSERT_EQ(game.OwnCards.Count(), 10);
         In(*first).PaintBox1Paint();
         ASSERT_TRUE(In(*first).ScrollBar1->isVisible());
@@ -105,7 +105,7 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
     EXPECT_EQ(Kept(*second), kept);
     EXPECT_EQ(MoveMarks(In(*second).Game, In(*second).Game.OpponentTurn),
               marks);  // the computer's cards by face
-    EXPECT_EQ(In(*second).StatusPanel->text(), PlayStatusText);
+    EXPECT_EQ(In(*second).StatusPanel->text(), "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
     EXPECT_FALSE(In(*second).ContinueAction->isEnabled());
     EXPECT_TRUE(boxes.Shown.empty());
 

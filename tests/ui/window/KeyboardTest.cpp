@@ -12,7 +12,7 @@
 
 #include "game/Invariants.h"
 #include "render/TableLayout.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
@@ -23,7 +23,7 @@
 namespace {
 
 TEST(TableStopsTest, TheFocusWalksTheMiddleRowAndTheHand) {
-    TFakeScreen screen;
+    TEventLog screen;
     TGame game(&screen, 4);
     PutMeld(game, "He8 He7 He6", TFrom::Nowhere);
     PutMeld(game, "Kr9 Bl9 He9", TFrom::Nowhere);

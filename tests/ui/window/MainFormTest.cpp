@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "render/TableLayout.h"
-#include "tests/support/FakeScreen.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/MenuTexts.h"
 #include "tests/support/ProfileTestSupport.h"

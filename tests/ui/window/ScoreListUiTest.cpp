@@ -60,7 +60,11 @@ class ScoreListUiTest : public ::testing::Test {
         for (const char* card : cards) {
             game.ToggleHandCard(HandIndex(game, card));
         }
-        discard ? In(form).DiscardSelected() : game.PlayerLayOut(-1);
+        if (discard) {
+            In(form).DiscardSelected();
+        } else {
+            game.PlayerLayOut(-1);
+        }
     }
 
     TTempConfig config;

@@ -1,9 +1,27 @@
-#include "game/record/TurnRecord.h"
+#include "ui/table/GameWords.h"
 
 #include <algorithm>
 
 #include "game/MeldShape.h"
-#include "game/Texts.h"
+#include "ui/table/GameTexts.h"
+
+const char* const RankNames[15] = {"",
+                                   "",
+                                   "2",
+                                   "3",
+                                   "4",
+                                   "5",
+                                   "6",
+                                   "7",
+                                   "8",
+                                   "9",
+                                   "10",
+                                   GAME_TEXT_NOOP("Card", "Bube"),
+                                   GAME_TEXT_NOOP("Card", "Dame"),
+                                   GAME_TEXT_NOOP("Card", "König"),
+                                   GAME_TEXT_NOOP("Card", "Ass")};
+const char* const SuitNames[5] = {"", GAME_TEXT_NOOP("Card", "Karo"), GAME_TEXT_NOOP("Card", "Herz"),
+                                  GAME_TEXT_NOOP("Card", "Blatt"), GAME_TEXT_NOOP("Card", "Kreuz")};
 
 namespace {
 
@@ -115,4 +133,37 @@ std::string TurnSentence(const TTurnRecord& record) {
     }
     //: The computer's turn in one sentence: %1 its steps, separated by commas.
     return steps.empty() ? steps : Filled(GameText("Turn", "Computer: %1."), {steps});
+}
+
+std::string HintSentence(const THint& hint) {
+    switch (hint.Kind) {
+        case THintKind::None:
+            break;
+        case THintKind::DrawFromStock:
+            return GameText("Hint", "Tipp: Ziehen Sie eine Karte vom Stapel.");
+        case THintKind::DrawFromDiscardPile:
+            return Filled(GameText("Hint", "Tipp: Nehmen Sie %1 vom Ablagestapel."), {CardWords(hint.Card)});
+        case THintKind::LayOut:
+            return Filled(GameText("Hint", "Tipp: Legen Sie %1 aus."), {MeldWords(hint.Laid)});
+        case THintKind::LayOff:
+            return Filled(GameText("Hint", "Tipp: Legen Sie %1 an die markierte Kombination an."),
+                          {CardWords(hint.Card)});
+        case THintKind::Discard:
+            if (hint.Wins) {
+                return Filled(GameText("Hint", "Tipp: Werfen Sie %1 ab – damit haben Sie gewonnen."),
+                              {CardWords(hint.Card)});
+            }
+            if (hint.KeepsMelds) {
+                return Filled(
+                    GameText("Hint",
+                             "Tipp: Behalten Sie Ihre Kombinationen noch auf der Hand und werfen Sie %1 ab."),
+                    {CardWords(hint.Card)});
+            }
+            return Filled(GameText("Hint", "Tipp: Werfen Sie %1 ab."), {CardWords(hint.Card)});
+        case THintKind::TakeBack:
+            return GameText(
+                "Hint",
+                "Tipp: Nehmen Sie ausgelegte Karten zurück, damit Ihnen eine Karte zum Abwerfen bleibt.");
+    }
+    return {};
 }

@@ -3,8 +3,10 @@
 
 #include <vector>
 
+#include "game/ComputerTurn.h"
 #include "game/record/TurnRecord.h"
 #include "tests/game/OpponentTestKit.h"
+#include "ui/table/GameWords.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ TEST_F(OpponentTest, TheTurnIsNotedStepByStepAndToldInOneSentence) {
     AddMeld(game, "Kr9 Bl9 He9");
     Put(game, game.OpponentCards, "Ka4 Ka5 He6 Bl9 Kr2 Kr2 Ka9");
     Put(game, game.DiscardPile, "Ka6");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     EXPECT_EQ(ShowTurn(game.OpponentTurn),
               "discard pile Ka6; exchange He6 in 0; lay out *Ka6 Ka5 Ka4 as 3; lay off Ka9 on 2 set; "
               "lay off Bl9 on 1 top; discard Kr2");
@@ -35,7 +37,7 @@ TEST_F(OpponentTest, TheSentenceNamesEveryCardOfASetWithItsSuit) {
     game.OpponentCameOut = 1;
     Put(game, game.OpponentCards, "He9 Ka9 Kr9 Bl2 Bl7");
     Put(game, game.DiscardPile, "Bl3");
-    game.ZugDesGegners();
+    ZugDesGegners(game);
     const std::string sentence = TurnSentence(game.OpponentTurn);
     EXPECT_NE(sentence.find(", legt Karo 9, Herz 9, Kreuz 9 aus, "), std::string::npos) << sentence;
 }
@@ -57,31 +59,19 @@ TEST(TurnRecordTest, AMeldIsNamedFromItsLowEndUpWithItsJokers) {
     }
 }
 
-// Notes the record as the game's end is told, before the new deal clears it.
-class TEndScreen final : public TWatchScreen {
-  public:
-    void ShowGameEnd(TGameEnd end, const std::string& text, const std::string& caption) override {
-        Ended = end;
-        AtEnd = Game->OpponentTurn;
-        TWatchScreen::ShowGameEnd(end, text, caption);
-    }
-    TGameEnd Ended = TGameEnd::PlayerWon;
-    TTurnRecord AtEnd;
-};
-
-TEST(TurnRecordTest, ALastDiscardIsNotedAsAWinBeforeTheLossIsTold) {
-    TEndScreen screen;
+TEST(TurnRecordTest, ALastDiscardIsNotedAsAWin) {
+    TWatchScreen screen;
     TGame game(&screen, 3);
-    screen.Game = &game;
     Put(game, game.Stock, "He2");
     Put(game, game.DiscardPile, "Bl3");
-    game.ZugDesGegners();
-    EXPECT_EQ(screen.Ended, TGameEnd::ComputerWon);
-    EXPECT_EQ(ShowTurn(screen.AtEnd), "stock; discard He2");
-    EXPECT_TRUE(screen.AtEnd.Won);
+    ZugDesGegners(game);
+    EXPECT_EQ(screen.Winners(), std::vector<int32_t>{ComputerSeat});
+    EXPECT_EQ(ShowTurn(game.OpponentTurn), "stock; discard He2");
+    EXPECT_TRUE(game.OpponentTurn.Won);
     // The card from the stock stays unnamed.
-    EXPECT_EQ(TurnSentence(screen.AtEnd), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");
+    EXPECT_EQ(TurnSentence(game.OpponentTurn), "Computer: zieht eine Karte vom Stapel, wirft Herz 2 ab.");
     // The new deal starts without a record.
+    game.NeuesSpiel();
     EXPECT_TRUE(game.OpponentTurn.Steps.empty());
     EXPECT_EQ(TurnSentence(game.OpponentTurn), "");
 }

@@ -1,4 +1,4 @@
-#include "game/Texts.h"
+#include "ui/table/GameTexts.h"
 
 #include <utility>
 

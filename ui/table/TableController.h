@@ -1,0 +1,70 @@
+// Between the player's input and the game: mouse, keys and screen readers
+// give their commands here, the computer's turn follows the player's
+// discard, and the window is told what to show and what to say. No widget
+// lives here, so tests drive a whole game through it.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "game/Game.h"
+#include "ui/table/TurnPlayback.h"
+
+// What the controller needs from the window.
+class TTableView {
+  public:
+    virtual ~TTableView() = default;
+    // A command is done (or refused): the game is kept and the table painted, once.
+    virtual void TableChanged() = 0;
+    // The instruction of the status line changed.
+    virtual void ShowStatus(const QString& text) = 0;
+    // A command was refused: a message box with the error icon.
+    virtual void ShowRefusal(const QString& text, const QString& caption) = 0;
+    // An exchange offered to the player; true when taken.
+    virtual bool TakeJokerExchange(const TJokerOffer& offer, const QString& question,
+                                   const QString& caption) = 0;
+    // The computer's turn begins: whatever is shown of the last one is over.
+    virtual void ComputerTurnBegins() = 0;
+    // The game was won by `seat`, all hands as they ended and painted: the
+    // window counts and announces it, and deals anew once the player has seen it.
+    virtual void GameWon(int32_t seat) = 0;
+};
+
+class TTableController final : private TGameListener {
+  public:
+    TTableController(TTableView& view, uint64_t seed);
+    TTableController(const TTableController&) = delete;
+    TTableController& operator=(const TTableController&) = delete;
+
+    // The player's draw; false when nothing was drawn. Exchanges of table
+    // jokers are offered afterwards.
+    bool Draw(bool fromStock);
+    // Asks the player about each joker exchange on offer, and makes those taken.
+    void OfferJokerExchanges();
+    // Selects or deselects hand card `index`; true when it is now selected.
+    bool Toggle(int32_t index);
+    void ClearSelection();
+    // The selected cards onto meld `target`, or as a new meld at -1.
+    void LayOut(int32_t target);
+    // The selected card onto the discard pile, and the computer's turn.
+    void Discard();
+    void TakeBack();
+    // A new deal; the game in play is dropped.
+    void Deal();
+
+    // Whether the computer's turns are kept step by step for playing them out.
+    void SetRecordTurns(bool record) { RecordTurns = record; }
+    // The steps of the computer's last turn, when kept.
+    TTurnPlayback& Playback() { return Steps; }
+
+    // The status line for a turn state.
+    static QString StatusLine(int32_t gameState);
+
+    TGame Game;
+
+  private:
+    void Happened(const TGame& game, const TGameEvent& event) override;
+    TTableView& View;
+    TTurnPlayback Steps;
+    bool RecordTurns = false;
+};
