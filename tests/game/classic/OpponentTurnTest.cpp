@@ -49,6 +49,11 @@ TEST_F(OpponentTest, DrawDecision) {
         EXPECT_EQ(ShowHand(game.OpponentCards), *c.Drawn ? std::string(c.Hand) + " " + c.Drawn : c.Hand);
         EXPECT_EQ(ShowCards(game.DiscardPile), c.DiscardsAfter);
         EXPECT_EQ(game.Stock.Count() + game.DiscardPile.Count(), cardsBefore - (*c.Drawn ? 1 : 0));
+    }  // A seat's draw from an empty pile takes nothing and says so.
+    game.ClearAll();
+    for (const bool fromPile : {false, true}) {
+        EXPECT_FALSE(game.DrawFor(ComputerSeat, fromPile));
+        EXPECT_TRUE(game.OpponentCards.Empty());
     }
 }
 
