@@ -49,9 +49,6 @@ class TGame {
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
 
-    void SetListener(TGameListener* listener) { Listener = listener; }
-    TGameListener* GetListener() const { return Listener; }
-
     // --- Cards and piles ---
     // Empties the container.
     void ClearTCard(TCardArray& cards);

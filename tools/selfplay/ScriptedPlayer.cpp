@@ -17,8 +17,8 @@ bool TScriptedPlayer::PlayTurn() {
     if (!Draw()) {
         return false;
     }
-    Laying = true;
-    auto laying = [this] { return InPlayersSeat() ? Game.GameState == MayLayOut : Laying; };
+    // Another seat's turn goes on until its discard.
+    auto laying = [this] { return !InPlayersSeat() || Game.GameState == MayLayOut; };
     pause();
     while (laying() && LayOutOne()) {
         pause();
@@ -29,7 +29,6 @@ bool TScriptedPlayer::PlayTurn() {
     if (laying()) {
         Discard();
     }
-    Laying = false;
     return true;
 }
 

@@ -47,5 +47,4 @@ class TScriptedPlayer {
     TGame& Game;
     TRandom Rng;
     int32_t Seat;
-    bool Laying = false;  // drawn, not yet discarded
 };
