@@ -520,7 +520,7 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
 
 // --- The turn at a computer's seat -----------------------------------------
 
-bool TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
+TTurnEnd TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
     const int before = game.Seats[seat].Hand.Count();
     ComputerDraw(game, seat, TakeFromDiscardPile(ViewOf(game, SideOf(seat))));
     const bool drew = game.Seats[seat].Hand.Count() > before;
@@ -537,5 +537,5 @@ bool TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
         mayLay =
             game.LayFor(seat, move.Cards, move.Kind == TMoveKind::LayOff ? move.Meld : -1) == TRefusal::None;
     }
-    return drew;
+    return drew ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
 }

@@ -33,7 +33,7 @@ struct TSeatView {
 // The strong strategy at a computer's seat.
 class TStrongComputer final : public TPlayer {
   public:
-    bool PlayTurn(TGame& game, int32_t seat) override;
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 };
 
 // What `side` sees of the game, and nothing more.

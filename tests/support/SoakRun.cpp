@@ -33,7 +33,7 @@ class TRandomBoxes final : public TMessageBoxes {
 
 class TSoak {
   public:
-    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(In(Form).Game, seed) {
+    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed) {
         In(Form).SetMessageBoxes(&Boxes);
         // Time passes only with the events: each step takes a tick or a few.
         Now = In(Form).TicksCounted * TMainFormAccess::BlinkTickMs;
@@ -110,7 +110,6 @@ class TSoak {
     TRandom Rng;
     TRandomBoxes Boxes;
     TMainForm Form;
-    TScriptedPlayer Player;
     Qt::MouseButton Held = Qt::LeftButton;
 };
 
@@ -120,7 +119,7 @@ void TSoak::PlayAMeld() {
         Release(Inside(In(Form).StockRect));
         return;
     }
-    const std::vector<std::vector<int>> ideas = Player.MeldIdeas();
+    const std::vector<std::vector<int>> ideas = MeldIdeas(In(Form).Game.OwnCards);
     if (ideas.empty()) {
         return;
     }
