@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "game/ComputerTurn.h"
 #include "ui/table/GameTexts.h"
 #include "ui/table/GameWords.h"
 
@@ -90,12 +89,31 @@ void TTableController::Discard() {
         View.ShowRefusal(Q(GameText("Game", "Sie können nur einen Karte wegwerfen!")),
                          Q(GameText("Game", "Wegwerfen: zu viele Karten")));
     }
-    if (refusal == TRefusal::None && !Game.Over()) {
-        ZugDesGegners(Game);
+    if (refusal == TRefusal::None) {
+        PlayOtherSeats();
     }
     View.TableChanged();
     if (Game.Over()) {
         View.GameWon(Game.Winner);
+    }
+}
+
+TPlayer& TTableController::PlayerAt(int32_t seat) {
+    if (seat == PlayerSeat) {
+        return Person;
+    }
+    return Game.Opponent == TOpponentKind::Strong ? static_cast<TPlayer&>(Strong) : Classic;
+}
+
+void TTableController::PlayOtherSeats() {
+    for (int32_t seat = (PlayerSeat + 1) % Game.SeatCount; !Game.Over(); seat = (seat + 1) % Game.SeatCount) {
+        // The player's turn began with the last discard.
+        if (seat != PlayerSeat) {
+            Game.BeginComputerTurn(seat);
+        }
+        if (PlayerAt(seat).PlayTurn(Game, seat) == TTurnEnd::Waiting) {
+            return;
+        }
     }
 }
 
