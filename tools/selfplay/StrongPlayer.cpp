@@ -11,7 +11,7 @@ void TStrongPlayer::Select(const std::vector<int>& hand) {
 }
 
 bool TStrongPlayer::PlayTurn() {
-    const bool drawn = TakeFromDiscardPile(ViewOf(Game, TSide::Player))
+    const bool drawn = TakeFromDiscardPile(ViewOf(Game, PlayerSeat))
                            ? Game.PlayerDrawFromDiscardPile() || Game.PlayerDrawFromStock()
                            : Game.PlayerDrawFromStock() || Game.PlayerDrawFromDiscardPile();
     if (!drawn) {
@@ -20,7 +20,7 @@ bool TStrongPlayer::PlayTurn() {
     TakeEveryExchange(Game);
     bool mayLay = true;
     while (Game.GameState == MayLayOut) {
-        const TStrongMove move = NextMove(ViewOf(Game, TSide::Player), mayLay);
+        const TStrongMove move = NextMove(ViewOf(Game, PlayerSeat), mayLay);
         if (move.Kind == TMoveKind::None) {
             break;
         }
