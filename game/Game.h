@@ -138,7 +138,7 @@ class TGame {
     int32_t MarkCount = 0;     // cards in a computer's candidate meld
     TTurnRecord OpponentTurn;  // the computer's last turn, until a new game
     // Who plays each computer seat, this game's and the next game's; the
-    // player's seat's entries are not read.
+    // player's seat's entry only where a computer plays it (a match, a test).
     TOpponentKind Opponents[MostSeats] = {};
     TOpponentKind ChosenOpponents[MostSeats] = {};
     TOpponentKind& Opponent = Opponents[ComputerSeat];              // this game's first computer

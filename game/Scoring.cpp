@@ -26,7 +26,7 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
     return points;
 }
 
-TFinishedGame FinishedGameOf(const TGame& game, int32_t winner, bool winnerOutBefore) {
+TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winnerOutBefore) {
     TFinishedGame finished;
     for (int32_t seat = 0; seat < game.SeatCount; ++seat) {
         finished.Hands.push_back(game.Seats[seat].Hand.Records());

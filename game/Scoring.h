@@ -36,4 +36,4 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
 // A game at its end, every seat's hand as the game holds it now: `winner`
 // the seat that went out, -1 when nobody did and every hand counts;
 // `winnerOutBefore` whether it had come out before its last turn.
-TFinishedGame FinishedGameOf(const TGame& game, int32_t winner, bool winnerOutBefore);
+TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winnerOutBefore);

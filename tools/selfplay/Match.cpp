@@ -33,7 +33,7 @@ class TMatchScreen final : public TGameListener {
             const bool playerWon = event.Seat == PlayerSeat;
             Winner = playerWon ? InPlayerChair : InComputerChair;
             // The hands are counted in the chairs they are in.
-            PointsByStrategy(FinishedGameOf(game, playerWon ? 0 : 1, OutBefore[Winner]),
+            PointsByStrategy(FinishedGameAtTable(game, playerWon ? 0 : 1, OutBefore[Winner]),
                              playerWon ? Winner : 1 - Winner, Points);
         } else if (event.Kind == TEventKind::TurnBegins && event.Seat == ComputerSeat) {
             // Whether it had come out counts for a Hand-Rommé.
@@ -163,7 +163,7 @@ class TMatchGame {
         } else {
             // Nobody went out: every hand counts as it lies, but the other
             // side's where the player's chair forfeits.
-            PointsByStrategy(FinishedGameOf(Game, outcome.Forfeit ? 1 : -1, true), PlayerChair,
+            PointsByStrategy(FinishedGameAtTable(Game, outcome.Forfeit ? 1 : -1, true), PlayerChair,
                              outcome.Points);
         }
         if (Outside != nullptr) {
