@@ -9,12 +9,22 @@ void ZugDesGegners(TGame& game) {
     if (game.Over() || game.GameState != MustDraw) {
         return;
     }
+    for (int32_t seat = game.NextSeat(PlayerSeat); seat != PlayerSeat && !game.Over();
+         seat = game.NextSeat(seat)) {
+        PlayComputerSeat(game, seat);
+    }
+}
+
+void PlayComputerSeat(TGame& game, int32_t seat) {
+    if (seat < 0 || seat >= game.SeatCount) {
+        return;
+    }
     // Neither strategy keeps anything between turns.
     static TClassicPlayer classic;
     static TStrongComputer strong;
-    game.BeginComputerTurn(ComputerSeat);
-    TPlayer& player = game.Opponent == TOpponentKind::Strong ? static_cast<TPlayer&>(strong) : classic;
-    player.PlayTurn(game, ComputerSeat);
+    game.BeginComputerTurn(seat);
+    TPlayer& player = game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(strong) : classic;
+    player.PlayTurn(game, seat);
 }
 
 void ComputerDraw(TGame& game, int32_t seat, bool fromPile) {

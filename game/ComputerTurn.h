@@ -1,14 +1,19 @@
-// What both computer strategies share: how a computer draws, and the turn of
-// the computer's seat by the opponent the game is played against.
+// What both computer strategies share: how a computer draws, and the turns of
+// the computer seats by the opponents the game seats there.
 #pragma once
 
 #include <cstdint>
 
 class TGame;
 
-// The computer seat's turn; nothing unless the player's turn ended with a
-// discard and the game goes on.
+// The computer seats' turns, from the seat after the player's round to the
+// player's again, each by its own opponent; they stop when a seat goes out.
+// Nothing unless the player's turn ended with a discard and the game goes on.
 void ZugDesGegners(TGame& game);
+
+// One computer seat's whole turn, from its draw to its discard, by the
+// opponent the game seats there.
+void PlayComputerSeat(TGame& game, int32_t seat);
 
 // A computer's draw. From the stock: an empty stock is refilled first; if it
 // stays empty the discard pile's top card is taken, and with no card anywhere

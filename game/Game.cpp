@@ -1,5 +1,7 @@
 #include "game/Game.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 TGame::TGame(TGameListener* listener, uint64_t seed) : Rng(seed), Listener(listener) {}
@@ -32,12 +34,15 @@ void TGame::NeuesSpiel() {
         seat.CameOut = 0;
     }
     OpponentTurn = {};
-    Opponent = ChosenOpponent;
+    std::copy(std::begin(ChosenOpponents), std::end(ChosenOpponents), std::begin(Opponents));
     Seen.Clear();
     PlayerDraws = 0;
     Winner = -1;
     CardsDealt = NextDeal.Cards;
     MeldMinimum = NextDeal.MeldMinimum;
+    SeatCount = std::clamp(NextDeal.Seats, FewestSeats, MostSeats);
+    const int32_t first =
+        NextDeal.FirstSeat >= 0 && NextDeal.FirstSeat < SeatCount ? NextDeal.FirstSeat : PlayerSeat;
     ClearAll();
 
     for (int32_t id = 0; id < DeckSize; ++id) {
@@ -47,9 +52,11 @@ void TGame::NeuesSpiel() {
     }
     Mischeln();
 
+    // One card at a time round the table; 110 cards serve four hands of 16.
     for (int i = 0; i < CardsDealt && !Stock.Empty(); ++i) {
-        for (int32_t k = 0; k < SeatCount && !Stock.Empty(); ++k) {
-            MoveCard(Stock, 0, Seats[(NextDeal.FirstSeat + k) % SeatCount].Hand);
+        int32_t seat = first;
+        for (int32_t k = 0; k < SeatCount && !Stock.Empty(); ++k, seat = NextSeat(seat)) {
+            MoveCard(Stock, 0, Seats[seat].Hand);
         }
     }
     SortOwnCards();
@@ -71,23 +78,22 @@ void TGame::Tell(const TGameEvent& event) const {
 }
 
 void TGame::NoteStep(int32_t seat, TTurnStep step) {
-    const TSide side = SideOf(seat);
     switch (step.Kind) {
         case TStepKind::DrawFromStock:
             break;
         case TStepKind::DrawFromDiscardPile:
-            Seen.TakenFromPile(side, step.Card);
+            Seen.TakenFromPile(seat, step.Card);
             break;
         case TStepKind::Discard:
-            Seen.Discarded(side, step.Card);
+            Seen.Discarded(seat, step.Card);
             break;
         case TStepKind::ExchangeJoker:
         case TStepKind::LayOff:
-            Seen.Shown(side, step.Card);
+            Seen.Shown(seat, step.Card);
             break;
         case TStepKind::LayOut:
             for (const TCard& card : step.Cards) {
-                Seen.Shown(side, card);
+                Seen.Shown(seat, card);
             }
             break;
     }

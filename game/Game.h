@@ -1,6 +1,6 @@
 // The whole state of one game of rummy and every rule that changes it: it
-// takes commands for the side on turn and tells what happened to its
-// listener. It never deals the next game nor plays the other side's turn.
+// takes commands for the seat on turn and tells what happened to its
+// listener. It never deals the next game nor plays another seat's turn.
 #pragma once
 
 #include <cstdint>
@@ -27,19 +27,13 @@ struct TSeat {
     TCardArray Hand;
     uint8_t CameOut = 0;
 };
-// A table seats two to four.
-inline constexpr int32_t MostSeats = 4;
 
-// The side whose discards and takings a seat's moves are noted under.
-inline TSide SideOf(int32_t seat) {
-    return seat == PlayerSeat ? TSide::Player : TSide::Computer;
-}
-
-// What a deal deals: the cards of each hand and the first meld's minimum.
+// What a deal deals: the seats, the cards of each hand and the first meld's minimum.
 struct TDealRules {
     int32_t Cards = 12;              // 10..16
     int32_t MeldMinimum = 30;        // 30 or 40
     int32_t FirstSeat = PlayerSeat;  // dealt the first card, and the others in turn
+    int32_t Seats = FewestSeats;     // FewestSeats..MostSeats
 };
 
 class TGame {
@@ -125,9 +119,11 @@ class TGame {
     // Hand card `index` onto the discard pile; the last one wins the game.
     void DiscardFor(int32_t seat, int32_t index);
 
-    // The seats, the player's first; a game of two uses the first two.
+    // The seats, the player's first; a game of N uses the first N.
     TSeat Seats[MostSeats];
-    int32_t SeatCount = 2;
+    int32_t SeatCount = FewestSeats;
+    // The seat whose turn follows `seat`'s at this table.
+    int32_t NextSeat(int32_t seat) const { return ::NextSeat(seat, SeatCount); }
 
     // Fields, in the order of the game's record.
     TMeldArray TableMelds;
@@ -139,23 +135,27 @@ class TGame {
     uint8_t ComeOutAtTurnStart = 0;
     uint8_t& PlayerCameOut = Seats[PlayerSeat].CameOut;
     uint8_t& OpponentCameOut = Seats[ComputerSeat].CameOut;
-    int32_t MarkCount = 0;                                  // cards in a computer's candidate meld
-    TTurnRecord OpponentTurn;                               // the computer's last turn, until a new game
-    TOpponentKind Opponent = TOpponentKind::Classic;        // this game's opponent
-    TOpponentKind ChosenOpponent = TOpponentKind::Classic;  // the next game's
-    TDealRules NextDeal;                                    // the next game's
-    TSeenCards Seen;                                        // the discards both sides have seen this game
-    int32_t PlayerDraws = 0;                                // the player's turns begun this game
-    int32_t Winner = -1;                                    // the seat that went out; -1 while it goes on
-    int32_t CardsDealt = 0;                                 // to each side, at this game's deal
+    int32_t MarkCount = 0;     // cards in a computer's candidate meld
+    TTurnRecord OpponentTurn;  // the computer's last turn, until a new game
+    // Who plays each computer seat, this game's and the next game's; the
+    // player's seat's entry only where a computer plays it (a match, a test).
+    TOpponentKind Opponents[MostSeats] = {};
+    TOpponentKind ChosenOpponents[MostSeats] = {};
+    TOpponentKind& Opponent = Opponents[ComputerSeat];              // this game's first computer
+    TOpponentKind& ChosenOpponent = ChosenOpponents[ComputerSeat];  // the next game's
+    TDealRules NextDeal;                                            // the next game's
+    TSeenCards Seen;           // the discards every seat has seen this game
+    int32_t PlayerDraws = 0;   // the player's turns begun this game
+    int32_t Winner = -1;       // the seat that went out; -1 while it goes on
+    int32_t CardsDealt = 0;    // to each seat, at this game's deal
     int32_t MeldMinimum = 30;  // the first-meld minimum this game was dealt under
 
-    // The points a drop must reach: the game's minimum until the side came out.
+    // The points a drop must reach: the game's minimum until the seat came out.
     int32_t DropMinimum(bool cameOut) const { return cameOut ? 0 : MeldMinimum; }
 
     TRandom Rng;
 
-    // Notes a computer seat's step where both sides see it, and tells it.
+    // Notes a computer seat's step where every seat sees it, and tells it.
     void NoteStep(int32_t seat, TTurnStep step);
     // Tells the listener, if there is one.
     void Tell(const TGameEvent& event) const;

@@ -4,16 +4,13 @@
 
 #include <cstdint>
 
+#include "game/Seats.h"
 #include "game/record/TurnRecord.h"
 
 class TGame;
 
-// The seats of a two-handed game: the player's and the computer's.
-inline constexpr int32_t PlayerSeat = 0;
-inline constexpr int32_t ComputerSeat = 1;
-
 enum class TEventKind {
-    TurnPassed,     // the player's discard passed the turn on to Seat
+    TurnPassed,     // the player's discard passed the turn on to Seat, the next
     TurnBegins,     // Seat's turn begins
     Step,           // Seat made Step (drew, exchanged, laid out or off, discarded)
     TakenBack,      // the player's cards laid out this turn went back to the hand

@@ -30,9 +30,18 @@ std::string CheckDeck(const std::vector<std::span<const TCard>>& piles) {
 }
 
 std::string CheckCards(const TGame& game) {
-    std::vector<std::span<const TCard>> piles = {game.OwnCards.View(), game.OpponentCards.View(),
-                                                 game.Stock.View(), game.DiscardPile.View()};
+    std::vector<std::span<const TCard>> piles = {game.Stock.View(), game.DiscardPile.View()};
     std::string problems;
+    if (game.SeatCount < FewestSeats || game.SeatCount > MostSeats) {
+        return "a table of " + std::to_string(game.SeatCount) + " seats; ";
+    }
+    for (int32_t seat = 0; seat < MostSeats; ++seat) {
+        if (seat < game.SeatCount) {
+            piles.push_back(game.Seats[seat].Hand.View());
+        } else if (!game.Seats[seat].Hand.Empty()) {
+            problems += "cards in seat " + std::to_string(seat) + ", which is not at the table; ";
+        }
+    }
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         const TMeld& meld = game.TableMelds.At(m);
         if (meld.Cards == nullptr || meld.Cards->Empty()) {

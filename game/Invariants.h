@@ -14,6 +14,7 @@ class TGame;
 // once, by its id, and as that card. Empty when they do, else what is wrong.
 std::string CheckDeck(const std::vector<std::span<const TCard>>& piles);
 
-// Every one of the game's 110 cards is in exactly one place, and every meld
-// lies in a shape the rules leave. Empty when all is well, else what is wrong.
+// Every one of the game's 110 cards is in exactly one place (a hand of a seat
+// at the table, the stock, the pile or a meld), and every meld lies in a shape
+// the rules leave. Empty when all is well, else what is wrong.
 std::string CheckCards(const TGame& game);

@@ -44,7 +44,7 @@ TRefusal TGame::ExchangeJokers(const std::vector<TJokerOffer>& taken) {
         // Whole records: the joker arrives in the hand with its flags, the
         // natural card keeps its own in the meld.
         std::swap(cards.At(offer.Place), OwnCards.At(offer.Hand));
-        Seen.Shown(TSide::Player, cards.At(offer.Place));
+        Seen.Shown(PlayerSeat, cards.At(offer.Place));
         Tell({TEventKind::Step, PlayerSeat,
               TTurnStep(TStepKind::ExchangeJoker, cards.At(offer.Place), offer.Meld)});
     }

@@ -82,7 +82,7 @@ bool TGame::PlayerDraw(TCardArray& from, int32_t index) {
     PlayerDraws = std::min(PlayerDraws + 1, MaxPlayerDraws);
     const bool fromPile = &from == &DiscardPile;
     if (fromPile) {
-        Seen.TakenFromPile(TSide::Player, OwnCards.Last());
+        Seen.TakenFromPile(PlayerSeat, OwnCards.Last());
     }
     const TCard drawn = OwnCards.Last();
     OwnCards.GoTo(OwnCards.Count() - 1)->Selected = 1;
@@ -124,7 +124,7 @@ TRefusal TGame::PlayerDiscard() {
     if (!MoveCard(OwnCards, last, DiscardPile)) {
         return TRefusal::NoMemory;
     }
-    Seen.Discarded(TSide::Player, DiscardPile.Last());
+    Seen.Discarded(PlayerSeat, DiscardPile.Last());
     Tell({TEventKind::Step, PlayerSeat, TTurnStep(TStepKind::Discard, DiscardPile.Last())});
     SetStatus(MustDraw);
     for (int m = 0; m < TableMelds.Count(); ++m) {
@@ -137,7 +137,7 @@ TRefusal TGame::PlayerDiscard() {
         Winner = PlayerSeat;
         Tell({TEventKind::GameWon, PlayerSeat, {}});
     } else {
-        Tell({TEventKind::TurnPassed, ComputerSeat, {}});
+        Tell({TEventKind::TurnPassed, NextSeat(PlayerSeat), {}});
     }
     return TRefusal::None;
 }
@@ -181,7 +181,7 @@ TRefusal TGame::PlayerLayOut(int32_t targetMeld) {
     PlayerCameOut = 1;
     for (int i = OwnCards.Count() - 1; i >= 0; --i) {
         if (OwnCards.At(i).Selected != 0) {
-            Seen.Shown(TSide::Player, OwnCards.At(i));
+            Seen.Shown(PlayerSeat, OwnCards.At(i));
             OwnCards.DeleteAt(i);
         }
     }

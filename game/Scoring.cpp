@@ -26,11 +26,13 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
     return points;
 }
 
-TFinishedGame TwoSeatGame(const TGame& game, int32_t winner, bool winnerOutBefore) {
+TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winnerOutBefore) {
     TFinishedGame finished;
-    finished.Hands = {game.OwnCards.Records(), game.OpponentCards.Records()};
+    for (int32_t seat = 0; seat < game.SeatCount; ++seat) {
+        finished.Hands.push_back(game.Seats[seat].Hand.Records());
+    }
     finished.Winner = winner;
-    const bool cameOut = winner == 0 ? game.PlayerCameOut != 0 : winner == 1 && game.OpponentCameOut != 0;
+    const bool cameOut = winner >= 0 && winner < game.SeatCount && game.Seats[winner].CameOut != 0;
     finished.HandRomme = cameOut && !winnerOutBefore;
     return finished;
 }

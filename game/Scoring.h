@@ -33,8 +33,7 @@ struct TFinishedGame {
 // and all of them doubled after a Hand-Rommé.
 std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints);
 
-// A game of two at its end, seat 0 the player's chair and seat 1 the
-// computer's as the game holds them now: `winner` the seat that went out, -1
-// when nobody did and every hand counts; `winnerOutBefore` whether it had
-// come out before its last turn.
-TFinishedGame TwoSeatGame(const TGame& game, int32_t winner, bool winnerOutBefore);
+// A game at its end, every seat's hand as the game holds it now: `winner`
+// the seat that went out, -1 when nobody did and every hand counts;
+// `winnerOutBefore` whether it had come out before its last turn.
+TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winnerOutBefore);

@@ -1,25 +1,20 @@
-// What both sides have seen of the cards that passed the discard pile: which
-// lie in it now, which each side took from it and has not shown since, and
-// which each side threw away. Everything here happened in the open, so either
-// side may plan with it; a new game forgets it.
+// What every seat has seen of the cards that passed the discard pile: which
+// lie in it now, which each seat took from it and has not shown since, and
+// which each seat threw away. Everything here happened in the open, so any
+// seat may plan with it; a new game forgets it.
 #pragma once
 
 #include <cstdint>
 
 #include "game/Card.h"
+#include "game/Seats.h"
 
-enum class TSide : int32_t { Player = 0, Computer = 1 };
-
-inline TSide OtherSide(TSide side) {
-    return side == TSide::Player ? TSide::Computer : TSide::Player;
-}
-
-// Every count of TSeenCards as plain data, indexed by [side] [suit] [rank],
-// jokers at [0][1]; the other slots stay 0.
+// Every count of TSeenCards as plain data, indexed by [seat] [suit] [rank],
+// jokers at [0][1]; the other slots stay 0, as do those of seats not at the table.
 struct TSeenCounts {
     uint8_t Pile[5][15];
-    uint8_t Known[2][5][15];
-    uint8_t Thrown[2][5][15];
+    uint8_t Known[MostSeats][5][15];
+    uint8_t Thrown[MostSeats][5][15];
 };
 
 class TSeenCards {
@@ -27,17 +22,18 @@ class TSeenCards {
     TSeenCards() { Clear(); }
 
     void Clear();
-    void Discarded(TSide side, const TCard& card);
-    void TakenFromPile(TSide side, const TCard& card);
-    // The card went from the side's hand onto the table.
-    void Shown(TSide side, const TCard& card);
+    // A seat outside 0 .. MostSeats - 1 is not noted; the pile still is.
+    void Discarded(int32_t seat, const TCard& card);
+    void TakenFromPile(int32_t seat, const TCard& card);
+    // The card went from the seat's hand onto the table.
+    void Shown(int32_t seat, const TCard& card);
     // An old discard went back into the stock.
     void BackToStock(const TCard& card);
 
     // By suit 1..4 and rank 2..14; a joker is asked for as (0, 1).
     int32_t InPile(int32_t suit, int32_t rank) const;
-    int32_t KnownIn(TSide side, int32_t suit, int32_t rank) const;
-    int32_t DiscardedBy(TSide side, int32_t suit, int32_t rank) const;
+    int32_t KnownIn(int32_t seat, int32_t suit, int32_t rank) const;
+    int32_t DiscardedBy(int32_t seat, int32_t suit, int32_t rank) const;
 
     // For a game kept and taken up again.
     TSeenCounts Counts() const;
@@ -45,7 +41,5 @@ class TSeenCards {
 
   private:
     // Jokers in [0][1]; every copy is counted, so values stay below 7.
-    uint8_t Pile[5][15];
-    uint8_t Known[2][5][15];
-    uint8_t Thrown[2][5][15];
+    TSeenCounts Of;
 };

@@ -51,7 +51,7 @@ QJsonArray CountsJson(const uint8_t (&counts)[5][15]) {
     return suits;
 }
 
-QJsonArray SidesJson(const uint8_t (&counts)[2][5][15]) {
+QJsonArray SidesJson(const uint8_t (&counts)[MostSeats][5][15]) {
     return {CountsJson(counts[0]), CountsJson(counts[1])};
 }
 
@@ -168,7 +168,7 @@ class TReader {
             }
         }
     }
-    void Sides(const QJsonValue& value, uint8_t (&counts)[2][5][15]) {
+    void Sides(const QJsonValue& value, uint8_t (&counts)[MostSeats][5][15]) {
         const QJsonArray sides = Array(value, "the remembered cards", 2);
         for (qsizetype side = 0; side < sides.size(); ++side) {
             Counts(sides[side], counts[side]);

@@ -75,6 +75,9 @@ std::string CheckTurn(const TGameSnapshot& s) {
     if (!InRange(s.CardsDealt, 10, 16) || (s.FirstMeldMinimum != 30 && s.FirstMeldMinimum != 40)) {
         return "settings out of range";
     }
+    if (s.Seats != FewestSeats) {
+        return "a table of more than two";
+    }
     if (!IsFlag(s.ComeOutAtTurnStart) || !IsFlag(s.PlayerCameOut) || !IsFlag(s.OpponentCameOut)) {
         return "a flag out of range";
     }
@@ -139,24 +142,25 @@ std::string CheckSeen(const TGameSnapshot& s) {
     for (const TCard& card : s.DiscardPile) {
         ++inPile[card.Suit][card.Rank];
     }
-    // What a side took from the pile and has not shown since is in its hand.
-    uint8_t held[2][5][15] = {};
+    // What a side took from the pile and has not shown since is in its hand;
+    // the seats not at the table remember nothing.
+    uint8_t held[MostSeats][5][15] = {};
     for (const TCard& card : s.Hand) {
         ++held[0][card.Suit][card.Rank];
     }
     for (const TCard& card : s.Computer) {
         ++held[1][card.Suit][card.Rank];
     }
-    int32_t thrown[2] = {};
+    int32_t thrown[MostSeats] = {};
     for (int32_t suit = 0; suit < 5; ++suit) {
         for (int32_t rank = 0; rank < 15; ++rank) {
             const bool counted = suit == Joker ? rank == JokerRank : rank >= 2;
             if (s.Seen.Pile[suit][rank] != inPile[suit][rank]) {
                 return "the remembered discard pile differs";
             }
-            for (int side = 0; side < 2; ++side) {
+            for (int side = 0; side < MostSeats; ++side) {
                 if (s.Seen.Known[side][suit][rank] > held[side][suit][rank] ||
-                    (!counted && s.Seen.Thrown[side][suit][rank] != 0)) {
+                    ((!counted || side >= FewestSeats) && s.Seen.Thrown[side][suit][rank] != 0)) {
                     return "a remembered card out of range";
                 }
                 thrown[side] += s.Seen.Thrown[side][suit][rank];
@@ -256,6 +260,7 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
     TGameSnapshot s;
     s.CardsDealt = game.CardsDealt;
     s.FirstMeldMinimum = game.MeldMinimum;
+    s.Seats = game.SeatCount;
     s.Hand = game.OwnCards.Records();
     s.Computer = game.OpponentCards.Records();
     s.Stock = game.Stock.Records();
@@ -290,6 +295,10 @@ bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     game.ClearAll();
     game.OpponentTurn = {};
     game.Winner = -1;  // a kept game is one in play
+    game.SeatCount = s.Seats;
+    for (TSeat& seat : game.Seats) {
+        seat.CameOut = 0;
+    }
     bool whole = Fill(game.OwnCards, s.Hand) && Fill(game.OpponentCards, s.Computer) &&
                  Fill(game.Stock, s.Stock) && Fill(game.DiscardPile, s.DiscardPile);
     for (size_t m = 0; whole && m < s.Melds.size(); ++m) {

@@ -18,6 +18,8 @@ struct TGameSnapshot {
     // The settings in force: the hands were dealt with CardsDealt cards each.
     int32_t CardsDealt = 12;
     int32_t FirstMeldMinimum = 30;
+    // The seats at the table. A snapshot holds the hands of a table of two.
+    int32_t Seats = FewestSeats;
 
     std::vector<TCard> Hand;
     std::vector<TCard> Computer;

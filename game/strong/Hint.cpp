@@ -26,7 +26,7 @@ std::vector<TCard> AsLaid(const TGame& game, const std::vector<int>& positions, 
 THint HintFor(const TGame& game) {
     THint hint;
     if (game.GameState == MustDraw) {
-        const TSeatView view = ViewOf(game, TSide::Player);
+        const TSeatView view = ViewOf(game, PlayerSeat);
         if (TakeFromDiscardPile(view)) {
             hint.Kind = THintKind::DrawFromDiscardPile;
             hint.Card = view.Top;
@@ -42,7 +42,7 @@ THint HintFor(const TGame& game) {
         hint.Kind = THintKind::TakeBack;
         return hint;
     }
-    const TStrongMove move = NextMove(ViewOf(game, TSide::Player));
+    const TStrongMove move = NextMove(ViewOf(game, PlayerSeat));
     hint.HandCards = move.Cards;
     switch (move.Kind) {
         case TMoveKind::None:

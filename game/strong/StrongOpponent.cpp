@@ -167,18 +167,19 @@ THandCounts Without(THandCounts counts, int kind) {
     return counts;
 }
 
-// How much throwing this card away would feed the other side: the cards it
-// took from the pile and still holds lie next to it or share its rank.
+// How much throwing this card away would feed the next seat, the only one
+// that may take it: the cards it took from the pile and still holds lie next
+// to it or share its rank.
 int32_t FeedRisk(const TSeatView& view, int kind) {
     int32_t risk = 0;
     for (int step : {-2, -1, 1, 2}) {
-        risk += view.OtherHolds[NeighbourKind(kind, step)];
+        risk += view.NextHolds[NeighbourKind(kind, step)];
     }
     for (int32_t suit = Karo; suit <= Kreuz; ++suit) {
-        risk += view.OtherHolds[KindOf(suit, RankOfKind(kind))];
+        risk += view.NextHolds[KindOf(suit, RankOfKind(kind))];
     }
     // What it threw away itself it will hardly want back.
-    risk -= view.OtherThrew[kind];
+    risk -= view.NextThrew[kind];
     return risk;
 }
 
@@ -425,23 +426,27 @@ TPlanContext PlanContextOf(const TSeatView& view) {
     return context;
 }
 
-TSeatView ViewOf(const TGame& game, TSide side) {
+TSeatView ViewOf(const TGame& game, int32_t seat) {
     TSeatView view;
-    const bool computer = side == TSide::Computer;
-    view.Hand = (computer ? game.OpponentCards : game.OwnCards).Records();
-    view.CameOut = (computer ? game.OpponentCameOut : game.PlayerCameOut) != 0;
+    view.Hand = game.Seats[seat].Hand.Records();
+    view.CameOut = game.Seats[seat].CameOut != 0;
     view.Table = &game.TableMelds;
     view.HasTop = !game.DiscardPile.Empty();
     if (view.HasTop) {
         view.Top = game.DiscardPile.Last();
     }
-    const TSide other = OtherSide(side);
+    const int32_t next = game.NextSeat(seat);
     for (int k = 0; k < KindCount; ++k) {
         const int32_t suit = SuitOfKind(k);
         const int32_t rank = RankOfKind(k);
         view.InPile[k] = static_cast<uint8_t>(game.Seen.InPile(suit, rank));
-        view.OtherHolds[k] = static_cast<uint8_t>(game.Seen.KnownIn(other, suit, rank));
-        view.OtherThrew[k] = static_cast<uint8_t>(game.Seen.DiscardedBy(other, suit, rank));
+        int32_t held = 0;
+        for (int32_t other = next; other != seat; other = game.NextSeat(other)) {
+            held += game.Seen.KnownIn(other, suit, rank);
+        }
+        view.OtherHolds[k] = static_cast<uint8_t>(std::min(held, 255));
+        view.NextHolds[k] = static_cast<uint8_t>(game.Seen.KnownIn(next, suit, rank));
+        view.NextThrew[k] = static_cast<uint8_t>(game.Seen.DiscardedBy(next, suit, rank));
     }
     view.Minimum = game.MeldMinimum;
     return view;
@@ -518,15 +523,15 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
     return ChooseDiscard(view, hand, plan, context);
 }
 
-// --- The turn at a computer's seat -----------------------------------------
+// --- The turn at any seat ----------------------------------------------------
 
 TTurnEnd TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
     const int before = game.Seats[seat].Hand.Count();
-    ComputerDraw(game, seat, TakeFromDiscardPile(ViewOf(game, SideOf(seat))));
+    ComputerDraw(game, seat, TakeFromDiscardPile(ViewOf(game, seat)));
     const bool drew = game.Seats[seat].Hand.Count() > before;
     bool mayLay = true;
     for (;;) {
-        const TStrongMove move = NextMove(ViewOf(game, SideOf(seat)), mayLay);
+        const TStrongMove move = NextMove(ViewOf(game, seat), mayLay);
         if (move.Kind == TMoveKind::None) {
             break;  // no card in the hand
         }

@@ -1,9 +1,10 @@
-// The strong strategy. It decides only from what one side at the table sees:
+// The strong strategy. It decides only from what one seat at the table sees:
 // its own hand, the melds on the table, the discard pile's top card and what
 // it remembers of the discards. It keeps
 // its melds in the hand until it comes out or goes out, takes the top card when
 // it helps more than a card from the stock would, lays off what fits, and
-// throws away the card it needs least.
+// throws away the card it needs least, and least of all one the seat after it
+// is known to collect around: only that seat can take it.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,6 @@
 
 #include "game/Card.h"
 #include "game/Player.h"
-#include "game/SeenCards.h"
 #include "game/strong/HandPlan.h"
 
 class TGame;
@@ -22,22 +22,24 @@ struct TSeatView {
     const TMeldArray* Table = nullptr;
     bool HasTop = false;
     TCard Top{};
-    // Remembered from the discards: the cards lying in the pile, the cards the
-    // other side took from it and has not shown since, and what it threw away.
+    // Remembered from the discards: the cards lying in the pile, the cards
+    // the other seats took from it and have not shown since, and of the next
+    // seat, which alone may take this seat's discard, what it took and threw.
     uint8_t InPile[KindCount] = {};
     uint8_t OtherHolds[KindCount] = {};
-    uint8_t OtherThrew[KindCount] = {};
+    uint8_t NextHolds[KindCount] = {};
+    uint8_t NextThrew[KindCount] = {};
     int32_t Minimum = 30;
 };
 
-// The strong strategy at a computer's seat.
+// The strong strategy at any seat.
 class TStrongComputer final : public TPlayer {
   public:
     TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 };
 
-// What `side` sees of the game, and nothing more.
-TSeatView ViewOf(const TGame& game, TSide side);
+// What `seat` sees of the game, and nothing more.
+TSeatView ViewOf(const TGame& game, int32_t seat);
 
 // Before the draw: the discard pile's top card rather than the stock's.
 bool TakeFromDiscardPile(const TSeatView& view);

@@ -58,11 +58,11 @@ TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
     PutMeld(game, "*Kr9 Bl9 Ka9", TFrom::Deck);
     // A joker thrown away after an exchange still carries the card it stood for; the pile shows it plain.
     PutCards(game, game.DiscardPile, "Ka2 Bl5 *Kr4", TFrom::Deck);
-    game.Seen.Discarded(TSide::Computer, ParseCard("Bl5"));
-    game.Seen.Discarded(TSide::Player, ParseCard("Ka2"));
-    game.Seen.TakenFromPile(TSide::Computer, ParseCard("*"));
-    game.Seen.TakenFromPile(TSide::Computer, ParseCard("HeD"));
-    game.Seen.TakenFromPile(TSide::Player, ParseCard("KaD"));
+    game.Seen.Discarded(ComputerSeat, ParseCard("Bl5"));
+    game.Seen.Discarded(PlayerSeat, ParseCard("Ka2"));
+    game.Seen.TakenFromPile(ComputerSeat, ParseCard("*"));
+    game.Seen.TakenFromPile(ComputerSeat, ParseCard("HeD"));
+    game.Seen.TakenFromPile(PlayerSeat, ParseCard("KaD"));
     game.OpponentCameOut = 1;
 
     const QJsonObject draw = Parsed(SeatMessage(game, 3, nullptr));

@@ -203,10 +203,9 @@ std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id)
         {"other_hand", game.OpponentCards.Count()},
         {"came_out", game.PlayerCameOut != 0},
         {"other_came_out", game.OpponentCameOut != 0},
-        {"other_took",
-         CountedCards([&](int32_t s, int32_t r) { return seen.KnownIn(TSide::Computer, s, r); })},
+        {"other_took", CountedCards([&](int32_t s, int32_t r) { return seen.KnownIn(ComputerSeat, s, r); })},
         {"other_threw",
-         CountedCards([&](int32_t s, int32_t r) { return seen.DiscardedBy(TSide::Computer, s, r); })},
+         CountedCards([&](int32_t s, int32_t r) { return seen.DiscardedBy(ComputerSeat, s, r); })},
         {"minimum", game.MeldMinimum},
     };
     if (drawn != nullptr) {

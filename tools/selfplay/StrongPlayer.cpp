@@ -7,7 +7,7 @@ TTurnEnd TStrongPlayer::PlayTurn(TGame& game, int32_t seat) {
     if (seat != PlayerSeat) {
         return TStrongComputer().PlayTurn(game, seat);
     }
-    const bool drawn = TakeFromDiscardPile(ViewOf(game, TSide::Player))
+    const bool drawn = TakeFromDiscardPile(ViewOf(game, PlayerSeat))
                            ? game.PlayerDrawFromDiscardPile() || game.PlayerDrawFromStock()
                            : game.PlayerDrawFromStock() || game.PlayerDrawFromDiscardPile();
     if (!drawn) {
@@ -16,7 +16,7 @@ TTurnEnd TStrongPlayer::PlayTurn(TGame& game, int32_t seat) {
     TakeEveryExchange(game);
     bool mayLay = true;
     while (game.GameState == MayLayOut) {
-        const TStrongMove move = NextMove(ViewOf(game, TSide::Player), mayLay);
+        const TStrongMove move = NextMove(ViewOf(game, PlayerSeat), mayLay);
         if (move.Kind == TMoveKind::None) {
             break;
         }

@@ -102,11 +102,11 @@ TPlayer& TTableController::PlayerAt(int32_t seat) {
     if (seat == PlayerSeat) {
         return Person;
     }
-    return Game.Opponent == TOpponentKind::Strong ? static_cast<TPlayer&>(Strong) : Classic;
+    return Game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(Strong) : Classic;
 }
 
 void TTableController::PlayOtherSeats() {
-    for (int32_t seat = (PlayerSeat + 1) % Game.SeatCount; !Game.Over(); seat = (seat + 1) % Game.SeatCount) {
+    for (int32_t seat = Game.NextSeat(PlayerSeat); !Game.Over(); seat = Game.NextSeat(seat)) {
         // The player's turn began with the last discard.
         if (seat != PlayerSeat) {
             Game.BeginComputerTurn(seat);

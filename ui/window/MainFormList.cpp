@@ -52,7 +52,7 @@ TFinishedGame TMainForm::FinishedGameOf(int32_t winner) const {
     // Today's table has two seats: the player's and the computer's.
     const bool playerWon = winner == PlayerSeat;
     const bool outBefore = playerWon ? PlayerOutBeforeTurn.value_or(true) : ComputerOutBeforeTurn;
-    return TwoSeatGame(Table.Game, playerWon ? 0 : 1, outBefore);
+    return FinishedGameAtTable(Table.Game, playerWon ? 0 : 1, outBefore);
 }
 
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {

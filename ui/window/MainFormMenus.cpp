@@ -144,7 +144,7 @@ void TMainForm::NeuesSpiel1Click() {
     // against the list as if the computer had gone out.
     if (Table.Game.PlayerDraws > 0) {
         ForgetKeptGame();
-        const QString listEnded = ScoreFinishedGame(TwoSeatGame(Table.Game, 1, true));
+        const QString listEnded = ScoreFinishedGame(FinishedGameAtTable(Table.Game, 1, true));
         if (!CountGame(false)) {
             ReportCannotWrite(SettingsFilePath());
         }

@@ -60,7 +60,7 @@ class StrongOpponentTest : public OpponentTest {
     }
     TCardArray& Meld(const std::string& cards) { return PutMeld(game, cards, TFrom::Deck); }
 
-    TSeatView ComputerView() const { return ViewOf(game, TSide::Computer); }
+    TSeatView ComputerView() const { return ViewOf(game, ComputerSeat); }
 
     std::string Steps() const { return ShowTurn(game.OpponentTurn); }
 };
@@ -244,33 +244,33 @@ TEST_F(StrongOpponentTest, BothSidesRememberTheOpenDiscards) {
     Computer("He5 He9 KaK KrD");
     Player("Kr8 Kr9 Bl2");
     Discards("KrB Ka4");
-    game.Seen.Discarded(TSide::Computer, ParseCard("KrB"));
-    game.Seen.Discarded(TSide::Computer, ParseCard("Ka4"));
+    game.Seen.Discarded(ComputerSeat, ParseCard("KrB"));
+    game.Seen.Discarded(ComputerSeat, ParseCard("Ka4"));
     ASSERT_TRUE(game.PlayerDrawFromDiscardPile());  // Karo 4
-    EXPECT_EQ(game.Seen.KnownIn(TSide::Player, Karo, 4), 1);
+    EXPECT_EQ(game.Seen.KnownIn(PlayerSeat, Karo, 4), 1);
     EXPECT_EQ(game.Seen.InPile(Karo, 4), 0);
     EXPECT_EQ(ComputerView().OtherHolds[KindOf(Karo, 4)], 1);
-    EXPECT_EQ(ViewOf(game, TSide::Player).OtherThrew[KindOf(Kreuz, Bube)], 1);
+    EXPECT_EQ(ViewOf(game, PlayerSeat).NextThrew[KindOf(Kreuz, Bube)], 1);
     // Laid, it is no longer the player's secret; thrown away, it lies in the pile.
     game.ClearHandSelection();
     game.ToggleHandCard(HandIndex(game, "Bl2"));
     game.PlayerDiscard();
     ZugDesGegners(game);  // the computer does not want it
-    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Player, Blatt, 2), 1);
+    EXPECT_EQ(game.Seen.DiscardedBy(PlayerSeat, Blatt, 2), 1);
     EXPECT_EQ(game.Seen.InPile(Blatt, 2) + game.Seen.InPile(Kreuz, Bube), 2);
-    game.Seen.Shown(TSide::Player, ParseCard("Ka4"));
-    EXPECT_EQ(game.Seen.KnownIn(TSide::Player, Karo, 4), 0);
+    game.Seen.Shown(PlayerSeat, ParseCard("Ka4"));
+    EXPECT_EQ(game.Seen.KnownIn(PlayerSeat, Karo, 4), 0);
     // Old discards back in the stock are no longer in the pile.
     game.Seen.Clear();
     Clear(game.DiscardPile);
     for (const char* card : {"Ka2", "Ka3", "Ka5", "Ka6", "Ka7", "Ka8", "Ka9", "Ka10", "KaB", "KaD", "KaK"}) {
         Discards(card);
-        game.Seen.Discarded(TSide::Computer, ParseCard(card));
+        game.Seen.Discarded(ComputerSeat, ParseCard(card));
     }
     game.StapelAuffrischen();
     EXPECT_EQ(game.Seen.InPile(Karo, 2), 0);
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 1);
-    EXPECT_EQ(game.Seen.DiscardedBy(TSide::Computer, Karo, Koenig), 1);
+    EXPECT_EQ(game.Seen.DiscardedBy(ComputerSeat, Karo, Koenig), 1);
     game.NeuesSpiel();
     EXPECT_EQ(game.Seen.InPile(Karo, Koenig), 0);
 }
@@ -351,7 +351,7 @@ struct TDecision {
     bool operator==(const TDecision&) const = default;
 };
 
-TDecision Decide(const TGame& game, TSide side) {
+TDecision Decide(const TGame& game, int32_t side) {
     const TSeatView view = ViewOf(game, side);
     const TStrongMove move = NextMove(view);
     return {TakeFromDiscardPile(view), move.Kind, move.Cards, move.Meld};
@@ -369,10 +369,10 @@ TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
     for (int g = 0; g < 6; ++g) {
         game.NeuesSpiel();
         for (int turn = 0; turn < 40 && game.GameState == MustDraw; ++turn) {
-            for (const TSide side : {TSide::Player, TSide::Computer}) {
+            for (const int32_t side : {PlayerSeat, ComputerSeat}) {
                 const TDecision before = Decide(game, side);
                 game.Mischeln();
-                TCardArray& other = side == TSide::Player ? game.OpponentCards : game.OwnCards;
+                TCardArray& other = side == PlayerSeat ? game.OpponentCards : game.OwnCards;
                 for (int i = 0; i < other.Count() && !game.Stock.Empty(); ++i) {
                     std::swap(other.At(i), game.Stock.At(static_cast<int>(shuffle() % game.Stock.Count())));
                 }

@@ -40,7 +40,7 @@ std::string Snapshot(const TGame& game) {
         << TurnSentence(game.OpponentTurn) << '\n';
     for (int32_t suit = Joker; suit <= Kreuz; ++suit) {
         for (int32_t rank = 1; rank <= Ass; ++rank) {
-            for (const TSide side : {TSide::Player, TSide::Computer}) {
+            for (const int32_t side : {PlayerSeat, ComputerSeat}) {
                 out << game.Seen.InPile(suit, rank) << game.Seen.KnownIn(side, suit, rank)
                     << game.Seen.DiscardedBy(side, suit, rank);
             }
