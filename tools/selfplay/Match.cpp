@@ -32,8 +32,8 @@ class TMatchScreen final : public TGameListener {
             const bool playerWon = event.Seat == PlayerSeat;
             Winner = InSeat[event.Seat];
             // The hands are counted in the chairs they are in.
-            PointsByStrategy(FinishedGameAtTable(game, playerWon ? 0 : 1, OutBefore[Winner]), InSeat[PlayerSeat],
-                             Points);
+            PointsByStrategy(FinishedGameAtTable(game, playerWon ? 0 : 1, OutBefore[Winner]),
+                             InSeat[PlayerSeat], Points);
         }
     }
 
@@ -152,7 +152,8 @@ class TMatchGame {
         } else {
             // Nobody went out: every hand counts as it lies, but the other
             // side's where the player's seat forfeits.
-            PointsByStrategy(FinishedGameAtTable(Game, outcome.Forfeit ? 1 : -1, true), playerChair, outcome.Points);
+            PointsByStrategy(FinishedGameAtTable(Game, outcome.Forfeit ? 1 : -1, true), playerChair,
+                             outcome.Points);
         }
         if (Outside != nullptr) {
             // The outside player's own points first.

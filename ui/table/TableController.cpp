@@ -106,6 +106,7 @@ TPlayer& TTableController::PlayerAt(int32_t seat) {
 }
 
 void TTableController::PlayOtherSeats() {
+    Round.clear();
     for (int32_t seat = Game.NextSeat(PlayerSeat); !Game.Over(); seat = Game.NextSeat(seat)) {
         // The player's turn began with the last discard.
         if (seat != PlayerSeat) {
@@ -114,6 +115,7 @@ void TTableController::PlayOtherSeats() {
         if (PlayerAt(seat).PlayTurn(Game, seat) == TTurnEnd::Waiting) {
             return;
         }
+        Round.push_back({seat, Game.OpponentTurn});
     }
 }
 
@@ -125,6 +127,7 @@ void TTableController::TakeBack() {
 void TTableController::Deal() {
     Game.NeuesSpiel();
     Steps.Clear();
+    Round.clear();
 }
 
 void TTableController::Happened(const TGame& game, const TGameEvent& event) {
@@ -133,9 +136,13 @@ void TTableController::Happened(const TGame& game, const TGameEvent& event) {
             View.ShowStatus(StatusLine(game.GameState));
             break;
         case TEventKind::TurnBegins:
-            if (event.Seat != PlayerSeat) {
+            // The computers' turns after the player's are played out as one.
+            if (event.Seat == game.NextSeat(PlayerSeat)) {
                 View.ComputerTurnBegins();
                 Steps.Clear();
+            }
+            if (event.Seat != PlayerSeat) {
+                OutAtTurnStart[event.Seat] = game.Seats[event.Seat].CameOut != 0;
                 if (RecordTurns) {
                     Steps.Capture(game);
                 }

@@ -63,8 +63,13 @@ class TTableController final : private TGameListener {
 
     // Whether the computer's turns are kept step by step for playing them out.
     void SetRecordTurns(bool record) { RecordTurns = record; }
-    // The steps of the computer's last turn, when kept.
+    // The steps of the computers' last turns, when kept.
     TTurnPlayback& Playback() { return Steps; }
+    // The computer seats' turns since the player's last discard, in order.
+    const std::vector<TSeatTurn>& RoundTurns() const { return Round; }
+    // Whether a computer seat had come out when its latest turn began: a
+    // hand laid out all at once counts double.
+    bool CameOutBeforeTurn(int32_t seat) const { return OutAtTurnStart[seat]; }
 
     // The status line for a turn state.
     static QString StatusLine(int32_t gameState);
@@ -85,5 +90,7 @@ class TTableController final : private TGameListener {
     TClassicPlayer Classic;
     TStrongComputer Strong;
     TTurnPlayback Steps;
+    std::vector<TSeatTurn> Round;
+    bool OutAtTurnStart[MostSeats] = {true, true, true, true};
     bool RecordTurns = false;
 };

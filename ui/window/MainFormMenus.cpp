@@ -107,6 +107,7 @@ void TMainForm::CreateMenus() {
         OpponentGroup->addAction(choice);
     }
     ClassicOpponentAction->setChecked(true);
+    CreateTableMenu();
     SpielMenu->addSeparator();
     HintAction = SpielMenu->addAction(tr("&Tipp"), this, &TMainForm::ShowHint);
     HintAction->setObjectName("HintAction");
@@ -230,12 +231,13 @@ void TMainForm::SetMarkMoves(bool mark) {
 
 void TMainForm::ChooseOpponent(TOpponentKind opponent) {
     (opponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)->setChecked(true);
-    if (opponent != Table.Game.ChosenOpponent) {
-        Table.Game.ChosenOpponent = opponent;
+    if (opponent != OneOpponent) {
+        OneOpponent = opponent;
         TProfileFile ini(SettingsFilePath());
         WriteOpponentChoice(ini, opponent);
         UpdateSettingsFile(ini);
     }
+    SeatNextTable();
     ShowInStatusBar(
         opponent == Table.Game.Opponent
             ? tr("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))

@@ -58,10 +58,10 @@ class GameRecordsTest : public ::testing::Test {
 };
 
 TEST_F(GameRecordsTest, TheGameMenuOffersOpponentsHintAndStatistics) {
-    EXPECT_EQ(
-        MenuTexts(In(form).SpielMenu),
-        (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(MenuTexts(In(form).SpielMenu),
+              (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch",
+                           "Gegner: Stark", "Tisch", "-", "Tipp", "Statistik...", "Liste...", "-",
+                           "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(In(form).HintAction->shortcut(), QKeySequence(Qt::Key_H));
     EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_TRUE(In(form).ClassicOpponentAction->isChecked());

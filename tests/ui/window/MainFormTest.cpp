@@ -32,10 +32,10 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(MenuTexts(In(form).ViewMenu),
               (QStringList{"Zug des Computers", "Kartengröße", "Züge des Computers markieren"}));
     EXPECT_EQ(MenuTexts(In(form).ComputerTurnMenu), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
-    EXPECT_EQ(
-        MenuTexts(In(form).SpielMenu),
-        (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(MenuTexts(In(form).SpielMenu),
+              (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch",
+                           "Gegner: Stark", "Tisch", "-", "Tipp", "Statistik...", "Liste...", "-",
+                           "Einstellungen...", "-", "Beenden"}));
     EXPECT_EQ(MenuTexts(In(form).HilfeMenu), (QStringList{"Hilfe...", "-", "Über das Programm..."}));
     EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(In(form).Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
