@@ -97,7 +97,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // The one save of the settings at program end, by "Beenden", the close
     // box or a signal; later calls do nothing.
     void SaveSettingsAtExit();
-    bool QuittingOnSignal() const { return SignalQuit; }
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
 

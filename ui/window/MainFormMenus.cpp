@@ -84,6 +84,7 @@ void TMainForm::berdasProgramm1Click() {
 
 void TMainForm::CreateMenus() {
     SpielMenu = menuBar()->addMenu(tr("&Spiel"));
+    SpielMenu->setObjectName("SpielMenu");
     NeuesSpiel1 = SpielMenu->addAction(tr("&Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
@@ -128,6 +129,7 @@ void TMainForm::CreateMenus() {
     CreateViewMenu();
 
     HilfeMenu = menuBar()->addMenu(tr("&Hilfe"));
+    HilfeMenu->setObjectName("HilfeMenu");
     Hilfe2 = HilfeMenu->addAction(tr("&Hilfe..."), this, &TMainForm::Hilfe2Click);
     Hilfe2->setObjectName("Hilfe2");
     Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
@@ -178,6 +180,7 @@ void TMainForm::ScrollBar1Change(int) {
 
 void TMainForm::CreateViewMenu() {
     ViewMenu = menuBar()->addMenu(tr("&Ansicht"));
+    ViewMenu->setObjectName("ViewMenu");
     ComputerTurnMenu = ViewMenu->addMenu(tr("&Zug des Computers"));
     ComputerTurnMenu->setObjectName("ComputerTurnMenu");
     SpeedGroup = new QActionGroup(this);
