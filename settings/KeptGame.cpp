@@ -19,8 +19,10 @@ namespace {
 // Stored words; never translated.
 constexpr const char* FormatName = "brisko-kept-game";
 // Version 1 named cards by suit and rank and the computer's last turn by
-// places; version 2 names every card by its id.
+// places; version 2 names every card by its id; version 3 adds the seats of a
+// table of three or four. A table of two is still written as version 2.
 constexpr int FormatVersion = 2;
+constexpr int LargerTableVersion = 3;
 // [id, fromTable, fixedOnTable, takeBack, selected, meldOrder, asRank, asSuit]
 constexpr qsizetype CardFields = 8;
 // Version 1: [suit, rank, the five flags and marks as above, dragDX, dragDY]
@@ -51,8 +53,12 @@ QJsonArray CountsJson(const uint8_t (&counts)[5][15]) {
     return suits;
 }
 
-QJsonArray SidesJson(const uint8_t (&counts)[MostSeats][5][15]) {
-    return {CountsJson(counts[0]), CountsJson(counts[1])};
+QJsonArray SidesJson(const uint8_t (&counts)[MostSeats][5][15], int32_t seats) {
+    QJsonArray sides;
+    for (int32_t seat = 0; seat < seats; ++seat) {
+        sides.append(CountsJson(counts[seat]));
+    }
+    return sides;
 }
 
 QJsonArray TurnJson(const TTurnRecord& turn) {
@@ -168,8 +174,8 @@ class TReader {
             }
         }
     }
-    void Sides(const QJsonValue& value, uint8_t (&counts)[MostSeats][5][15]) {
-        const QJsonArray sides = Array(value, "the remembered cards", 2);
+    void Sides(const QJsonValue& value, uint8_t (&counts)[MostSeats][5][15], int32_t seats) {
+        const QJsonArray sides = Array(value, "the remembered cards", seats);
         for (qsizetype side = 0; side < sides.size(); ++side) {
             Counts(sides[side], counts[side]);
         }
@@ -302,9 +308,9 @@ QByteArray KeptGameText(const TKeptGame& kept) {
     for (const std::vector<TCard>& meld : g.Melds) {
         melds.append(CardsJson(meld));
     }
-    const QJsonObject root{
+    QJsonObject root{
         {"format", FormatName},
-        {"version", FormatVersion},
+        {"version", g.Seats > FewestSeats ? LargerTableVersion : FormatVersion},
         {"cardsDealt", g.CardsDealt},
         {"firstMeldMinimum", g.FirstMeldMinimum},
         {"turnState", g.GameState},
@@ -321,11 +327,23 @@ QByteArray KeptGameText(const TKeptGame& kept) {
         {"discardPile", CardsJson(g.DiscardPile)},
         {"melds", melds},
         {"seen", QJsonObject{{"pile", CountsJson(g.Seen.Pile)},
-                             {"known", SidesJson(g.Seen.Known)},
-                             {"thrown", SidesJson(g.Seen.Thrown)}}},
+                             {"known", SidesJson(g.Seen.Known, g.Seats)},
+                             {"thrown", SidesJson(g.Seen.Thrown, g.Seats)}}},
         {"computerTurn", TurnJson(g.OpponentTurn)},
         {"meldRowScroll", kept.MeldRowScroll},
     };
+    if (g.Seats > FewestSeats) {
+        // Seats 2 and on, each with its hand, come-out flag and opponent.
+        QJsonArray more;
+        for (int32_t seat = FewestSeats; seat < g.Seats; ++seat) {
+            const int32_t m = seat - FewestSeats;
+            more.append(QJsonObject{{"hand", CardsJson(g.MoreHands[m])},
+                                    {"cameOut", g.MoreCameOut[m]},
+                                    {"opponent", static_cast<int>(g.MoreOpponents[m])}});
+        }
+        root["seats"] = g.Seats;
+        root["moreSeats"] = more;
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -342,8 +360,9 @@ TKeptGameParse ParseKeptGame(const QByteArray& text) {
         parse.Problem = versionReader.Problem;
         return parse;
     }
-    if (version != 1 && version != FormatVersion) {
-        parse.Problem = "version " + std::to_string(version) + ", not 1 or " + std::to_string(FormatVersion);
+    if (version < 1 || version > LargerTableVersion) {
+        parse.Problem =
+            "version " + std::to_string(version) + ", not 1 to " + std::to_string(LargerTableVersion);
         return parse;
     }
     TReader read(version);
@@ -365,10 +384,20 @@ TKeptGameParse ParseKeptGame(const QByteArray& text) {
     for (const QJsonValue& meld : read.Array(root["melds"], "the melds")) {
         g.Melds.push_back(read.Cards(meld, "a meld"));
     }
+    if (version == LargerTableVersion) {
+        g.Seats = read.Int(root["seats"], "the seats", FewestSeats + 1, MostSeats);
+        const QJsonArray more = read.Array(root["moreSeats"], "the more seats", g.Seats - FewestSeats);
+        for (qsizetype m = 0; m < more.size(); ++m) {
+            const QJsonObject seat = more[m].toObject();
+            g.MoreHands[m] = read.Cards(seat["hand"], "a computer's hand");
+            g.MoreCameOut[m] = read.Byte(seat["cameOut"], "a come-out flag");
+            g.MoreOpponents[m] = static_cast<TOpponentKind>(read.Int(seat["opponent"], "the opponent"));
+        }
+    }
     const QJsonObject seen = root["seen"].toObject();
     read.Counts(seen["pile"], g.Seen.Pile);
-    read.Sides(seen["known"], g.Seen.Known);
-    read.Sides(seen["thrown"], g.Seen.Thrown);
+    read.Sides(seen["known"], g.Seen.Known, g.Seats);
+    read.Sides(seen["thrown"], g.Seen.Thrown, g.Seats);
     g.OpponentTurn = read.Turn(root["computerTurn"]);
     parse.Kept.MeldRowScroll = read.Int(root["meldRowScroll"], "the meld row's scroll", 0, MaxMeldRowScroll);
     if (version == 1 && read.Problem.empty()) {

@@ -38,6 +38,9 @@ bool IsNoCard(const TCard& c) {
 // Every card of the snapshot plausible, and together the whole deck.
 std::string CheckCardsOf(const TGameSnapshot& s) {
     std::vector<std::span<const TCard>> piles = {s.Hand, s.Computer, s.Stock, s.DiscardPile};
+    for (const std::vector<TCard>& hand : s.MoreHands) {
+        piles.push_back(hand);
+    }
     for (const std::vector<TCard>& meld : s.Melds) {
         piles.push_back(meld);
     }
@@ -61,7 +64,11 @@ std::string CheckTable(const TGameSnapshot& s) {
             takeBack = takeBack || card.TakeBack != 0;
         }
     }
-    if (!s.Melds.empty() && s.PlayerCameOut == 0 && s.OpponentCameOut == 0) {
+    bool anyOut = s.PlayerCameOut != 0 || s.OpponentCameOut != 0;
+    for (const uint8_t out : s.MoreCameOut) {
+        anyOut = anyOut || out != 0;
+    }
+    if (!s.Melds.empty() && !anyOut) {
         return "melds while neither side came out";
     }
     // Cards laid this turn can only lie there while the player lays out.
@@ -75,11 +82,21 @@ std::string CheckTurn(const TGameSnapshot& s) {
     if (!InRange(s.CardsDealt, 10, 16) || (s.FirstMeldMinimum != 30 && s.FirstMeldMinimum != 40)) {
         return "settings out of range";
     }
-    if (s.Seats != FewestSeats) {
-        return "a table of more than two";
+    if (!InRange(s.Seats, FewestSeats, MostSeats)) {
+        return "no such table";
     }
     if (!IsFlag(s.ComeOutAtTurnStart) || !IsFlag(s.PlayerCameOut) || !IsFlag(s.OpponentCameOut)) {
         return "a flag out of range";
+    }
+    for (int32_t more = 0; more < TGameSnapshot::MoreSeats; ++more) {
+        const bool seated = FewestSeats + more < s.Seats;
+        const TOpponentKind kind = s.MoreOpponents[more];
+        if (!IsFlag(s.MoreCameOut[more]) ||
+            (kind != TOpponentKind::Classic && kind != TOpponentKind::Strong) ||
+            (!seated && (!s.MoreHands[more].empty() || s.MoreCameOut[more] != 0)) ||
+            static_cast<int32_t>(s.MoreHands[more].size()) > s.CardsDealt) {
+            return "a seat out of place";
+        }
     }
     const int32_t hand = static_cast<int32_t>(s.Hand.size());
     switch (s.GameState) {
@@ -134,6 +151,12 @@ std::string CheckHands(const TGameSnapshot& s) {
     if (s.OpponentCameOut == 0 && computer != s.CardsDealt && !s.Stock.empty()) {
         return "the computer's hand does not fit what it laid";
     }
+    for (int32_t more = 0; more + FewestSeats < s.Seats; ++more) {
+        if (s.MoreCameOut[more] == 0 && static_cast<int32_t>(s.MoreHands[more].size()) != s.CardsDealt &&
+            !s.Stock.empty()) {
+            return "the computer's hand does not fit what it laid";
+        }
+    }
     return {};
 }
 
@@ -151,6 +174,11 @@ std::string CheckSeen(const TGameSnapshot& s) {
     for (const TCard& card : s.Computer) {
         ++held[1][card.Suit][card.Rank];
     }
+    for (int32_t more = 0; more < TGameSnapshot::MoreSeats; ++more) {
+        for (const TCard& card : s.MoreHands[more]) {
+            ++held[FewestSeats + more][card.Suit][card.Rank];
+        }
+    }
     int32_t thrown[MostSeats] = {};
     for (int32_t suit = 0; suit < 5; ++suit) {
         for (int32_t rank = 0; rank < 15; ++rank) {
@@ -160,16 +188,18 @@ std::string CheckSeen(const TGameSnapshot& s) {
             }
             for (int side = 0; side < MostSeats; ++side) {
                 if (s.Seen.Known[side][suit][rank] > held[side][suit][rank] ||
-                    ((!counted || side >= FewestSeats) && s.Seen.Thrown[side][suit][rank] != 0)) {
+                    ((!counted || side >= s.Seats) && s.Seen.Thrown[side][suit][rank] != 0)) {
                     return "a remembered card out of range";
                 }
                 thrown[side] += s.Seen.Thrown[side][suit][rank];
             }
         }
     }
-    // Each side throws away one card a turn.
-    if (thrown[0] > s.PlayerDraws || thrown[1] > s.PlayerDraws) {
-        return "more cards remembered thrown than turns played";
+    // Each seat throws away one card a turn.
+    for (const int32_t cards : thrown) {
+        if (cards > s.PlayerDraws) {
+            return "more cards remembered thrown than turns played";
+        }
     }
     return {};
 }
@@ -278,6 +308,11 @@ TGameSnapshot TakeSnapshot(const TGame& game) {
     s.Seen = game.Seen.Counts();
     s.RandomState = game.Rng.CurrentState();
     s.OpponentTurn = game.OpponentTurn;
+    for (int32_t seat = FewestSeats; seat < game.SeatCount; ++seat) {
+        s.MoreHands[seat - FewestSeats] = game.Seats[seat].Hand.Records();
+        s.MoreCameOut[seat - FewestSeats] = game.Seats[seat].CameOut;
+        s.MoreOpponents[seat - FewestSeats] = game.Opponents[seat];
+    }
     return s;
 }
 
@@ -303,6 +338,11 @@ bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
                  Fill(game.Stock, s.Stock) && Fill(game.DiscardPile, s.DiscardPile);
     for (size_t m = 0; whole && m < s.Melds.size(); ++m) {
         whole = AddMeld(game, s.Melds[m]);
+    }
+    for (int32_t seat = FewestSeats; whole && seat < s.Seats; ++seat) {
+        whole = Fill(game.Seats[seat].Hand, s.MoreHands[seat - FewestSeats]);
+        game.Seats[seat].CameOut = s.MoreCameOut[seat - FewestSeats];
+        game.Opponents[seat] = s.MoreOpponents[seat - FewestSeats];
     }
     game.PlayerCameOut = s.PlayerCameOut;
     game.OpponentCameOut = s.OpponentCameOut;

@@ -18,7 +18,8 @@ struct TGameSnapshot {
     // The settings in force: the hands were dealt with CardsDealt cards each.
     int32_t CardsDealt = 12;
     int32_t FirstMeldMinimum = 30;
-    // The seats at the table. A snapshot holds the hands of a table of two.
+    // The seats at the table: the player's, the computer's, and at a larger
+    // table the computers of seats 2 and 3 in More*.
     int32_t Seats = FewestSeats;
 
     std::vector<TCard> Hand;
@@ -37,6 +38,12 @@ struct TGameSnapshot {
     TSeenCounts Seen{};
     uint64_t RandomState = 1;
     TTurnRecord OpponentTurn;  // the cards of its steps as they were, by their ids
+
+    // Seats 2 and 3, where they are at the table.
+    static constexpr int32_t MoreSeats = MostSeats - FewestSeats;
+    std::vector<TCard> MoreHands[MoreSeats];
+    uint8_t MoreCameOut[MoreSeats] = {};
+    TOpponentKind MoreOpponents[MoreSeats] = {};
 };
 
 // Limits of what a kept game may hold, beyond what the rules make of it. The

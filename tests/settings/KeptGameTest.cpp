@@ -182,6 +182,82 @@ TEST(KeptGameTest, AGameTakenUpAgainPlaysOnAsIfNeverInterrupted) {
     }
 }
 
+// A table of three or four is kept as version 3 with every seat; taken up
+// again it plays on exactly as the game it was kept from. Files that seat
+// the table wrongly are refused.
+TEST(KeptGameTest, EverySeatOfALargerTableIsKept) {
+    for (const int32_t seats : {3, 4}) {
+        TEventLog screen;
+        TGame game(&screen, 170 + seats);
+        game.NextDeal.Seats = seats;
+        game.ChosenOpponents[2] = TOpponentKind::Strong;
+        TScriptedPlayer player(5);
+        int kept = 0;
+        for (int round = 0; round < 200 && kept < 20; ++round) {
+            if (round == 0 || game.Over()) {
+                game.NeuesSpiel();
+            }
+            player.PlayTurn(game, PlayerSeat);
+            ZugDesGegners(game);
+            if (game.Over()) {
+                continue;
+            }
+            const QByteArray text = KeptGameText({TakeSnapshot(game), 0});
+            ASSERT_TRUE(text.contains("\"version\":3")) << seats;
+            const TKeptGameParse parse = ParseKeptGame(text);
+            ASSERT_EQ(parse.Problem, "") << seats << " seats, round " << round;
+            TGame restored(&screen, 1);
+            ASSERT_TRUE(RestoreSnapshot(restored, parse.Kept.Game));
+            EXPECT_EQ(KeptGameText({TakeSnapshot(restored), 0}), text);
+            // The same next round in both games ends in the same place.
+            TScriptedPlayer twin = player;
+            twin.PlayTurn(restored, PlayerSeat);
+            ZugDesGegners(restored);
+            TScriptedPlayer(player).PlayTurn(game, PlayerSeat);
+            ZugDesGegners(game);
+            ASSERT_EQ(KeptGameText({TakeSnapshot(restored), 0}), KeptGameText({TakeSnapshot(game), 0}));
+            ++kept;
+        }
+        EXPECT_EQ(kept, 20) << seats << " seats";
+        EXPECT_EQ(CheckCards(game), "");
+    }
+    // Crafted files of a table of four.
+    TEventLog screen;
+    TGame game(&screen, 9);
+    game.NextDeal.Seats = 4;
+    game.NeuesSpiel();
+    game.PlayerDrawFromStock();
+    const QJsonObject four = QJsonDocument::fromJson(KeptGameText({TakeSnapshot(game), 0})).object();
+    auto changed = [&four](const std::function<void(QJsonObject&)>& change) {
+        QJsonObject root = four;
+        change(root);
+        return ParseKeptGame(QJsonDocument(root).toJson(QJsonDocument::Compact)).Problem;
+    };
+    auto seat = [](QJsonObject& r, const char* key, const QJsonValue& value) {
+        QJsonArray more = r["moreSeats"].toArray();
+        QJsonObject second = more[1].toObject();
+        second[key] = value;
+        more[1] = second;
+        r["moreSeats"] = more;
+    };
+    const struct {
+        std::function<void(QJsonObject&)> Change;
+        const char* Problem;
+    } cases[] = {
+        {[](QJsonObject&) {}, ""},
+        {[](QJsonObject& r) { r["seats"] = 5; }, "the seats is no whole number in range"},
+        {[](QJsonObject& r) { r["seats"] = 3; }, "the more seats is not a list of the right length"},
+        {[](QJsonObject& r) { r.remove("moreSeats"); }, "the more seats is not a list of the right length"},
+        {[&](QJsonObject& r) { seat(r, "hand", QJsonArray()); }, "not the 110 cards"},
+        {[&](QJsonObject& r) { seat(r, "opponent", 7); }, "a seat out of place"},
+        {[&](QJsonObject& r) { seat(r, "cameOut", 2); }, "a seat out of place"},
+        {[](QJsonObject& r) { r["version"] = 2; }, "the remembered cards is not a list of the right length"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(changed(c.Change), c.Problem);
+    }
+}
+
 // The count of the player's turns stops at the bound a kept game may hold, so
 // a game kept at the bound is kept again after the next draw.
 TEST(KeptGameTest, TheCountOfTurnsStaysWithinWhatCanBeKept) {
@@ -250,7 +326,7 @@ TEST_F(KeptGameFileTest, DamagedAndCraftedFilesAreRefusedAndKeptAside) {
         {"not an object", "[1,2,3]", "not a JSON object"},
         {"another format", Changed([](QJsonObject& r) { r["format"] = "brisko-settings"; }),
          "not a kept game"},
-        {"a later version", Changed([](QJsonObject& r) { r["version"] = 3; }), "version 3, not 1 or 2"},
+        {"a later version", Changed([](QJsonObject& r) { r["version"] = 4; }), "version 4, not 1 to 3"},
         {"a version in words", Changed([](QJsonObject& r) { r["version"] = "1"; }),
          "the version is no whole number in range"},
         {"a field missing", Changed([](QJsonObject& r) { r.remove("stock"); }),

@@ -140,8 +140,8 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // Counts this game into the statistics and writes them; false when the
     // file could not be written.
     bool CountGame(bool won);
-    // Counts a lost game against `opponent`, the same way.
-    bool CountLoss(TOpponentKind opponent);
+    // Counts a lost game against these computers, computer 1 first, the same way.
+    bool CountLoss(const std::vector<TOpponentKind>& opponents);
     bool CountInStatistics(const TCountedGame& game);
     // Adds the games and lists not yet written to the file; false when it could not be written.
     bool WriteUncountedStatistics();

@@ -119,7 +119,10 @@ void TMainForm::GiveUpWaitingGame() {
     if (!RemoveKeptFile(TKeepingFailure::RemoveGivenUp)) {
         return;
     }
-    if (!CountLoss(reading.Kept.Game.Opponent)) {
+    const TGameSnapshot& kept = reading.Kept.Game;
+    std::vector<TOpponentKind> seated{kept.Opponent};
+    seated.insert(seated.end(), kept.MoreOpponents, kept.MoreOpponents + (kept.Seats - FewestSeats));
+    if (!CountLoss(seated)) {
         ReportCannotWrite(SettingsFilePath());
     }
 }

@@ -29,8 +29,8 @@ bool TMainForm::CountGame(bool won) {
     return CountInStatistics(CountedGame(seated, won, Table.Game.PlayerDraws));
 }
 
-bool TMainForm::CountLoss(TOpponentKind opponent) {
-    return CountInStatistics({opponent, false, 0});
+bool TMainForm::CountLoss(const std::vector<TOpponentKind>& opponents) {
+    return CountInStatistics(CountedGame(opponents, false, 0));
 }
 
 bool TMainForm::CountInStatistics(const TCountedGame& game) {
