@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/TestCards.h"
+#include "ui/table/GameWords.h"
 #include "ui/table/TableController.h"
 
 namespace {
@@ -102,6 +103,54 @@ TEST_F(TableControllerTest, TheDiscardHandsTheTurnToTheComputerAndAWinWaitsForTh
     Table.Deal();
     EXPECT_EQ(Game().OwnCards.Count(), 12);
     EXPECT_TRUE(Table.Draw(true));
+}
+
+// At a table of three or four every computer plays in turn after the
+// player's discard; the playing-out and the status sentence cover them all.
+TEST_F(TableControllerTest, AtALargerTableTheComputersPlayInOrderAndAreToldByNumber) {
+    Table.SetRecordTurns(true);
+    for (const int32_t seats : {3, 4}) {
+        Game().NextDeal.Seats = seats;
+        Game().ChosenOpponents[seats - 1] = TOpponentKind::Strong;
+        Table.Deal();
+        ASSERT_EQ(Game().SeatCount, seats);
+        const int turnsBefore = View.ComputerTurns;
+        ASSERT_TRUE(Table.Draw(true));
+        Select({});
+        Table.Toggle(0);
+        Table.Discard();
+        EXPECT_EQ(View.ComputerTurns, turnsBefore + 1) << "one playing-out for the whole round";
+        std::vector<int32_t> played;
+        for (const TSeatTurn& turn : Table.RoundTurns()) {
+            played.push_back(turn.Seat);
+            EXPECT_EQ(turn.Turn.Steps.back().Kind, TStepKind::Discard);
+        }
+        std::vector<int32_t> everyComputer;
+        for (int32_t seat = 1; seat < seats; ++seat) {
+            everyComputer.push_back(seat);
+        }
+        EXPECT_EQ(played, everyComputer);
+        // Every seat's table as its turn begins and after each of its steps.
+        int tables = 0;
+        for (const TSeatTurn& turn : Table.RoundTurns()) {
+            tables += static_cast<int>(turn.Turn.Steps.size()) + 1;
+        }
+        EXPECT_EQ(Table.Playback().Count(), tables) << seats;
+        const std::string sentence = RoundSentence(Table.RoundTurns(), seats);
+        EXPECT_EQ(sentence.rfind("Computer 1: ", 0), 0u) << sentence;
+        EXPECT_NE(sentence.find(" Computer " + std::to_string(seats - 1) + ": "), std::string::npos)
+            << sentence;
+        EXPECT_EQ(View.Status, "Ziehen Sie eine Karte!");
+    }
+    // At a table of two the sentence is today's.
+    Game().NextDeal.Seats = 2;
+    Table.Deal();
+    ASSERT_TRUE(Table.Draw(true));
+    Select({});
+    Table.Toggle(0);
+    Table.Discard();
+    ASSERT_EQ(Table.RoundTurns().size(), 1u);
+    EXPECT_EQ(RoundSentence(Table.RoundTurns(), 2), TurnSentence(Game().OpponentTurn));
 }
 
 TEST_F(TableControllerTest, EachJokerExchangeOnOfferIsAskedAfterTheDraw) {

@@ -96,6 +96,43 @@ TEST_F(GameRecordsTest, TheOpponentChangesAtTheNextGameAndIsKeptWithTheView) {
     EXPECT_FALSE(Named<QAction>(again, "MarkMovesAction")->isChecked());
 }
 
+// Spiel › Tisch: the next game's table and its computers' levels, kept in
+// [Tisch]; a game won there counts apart from the game of two.
+TEST_F(GameRecordsTest, TheTableOfTheNextGameIsChosenKeptAndCountedApart) {
+    auto shown = [this] { return Named<TElidedLabel>(form, "StatusBarText")->FullText(); };
+    auto enabled = [this](const char* level) {
+        return qobject_cast<QMenu*>(Named<QAction>(form, level)->parent())->isEnabled();
+    };
+    EXPECT_TRUE(Named<QAction>(form, "TableOf2")->isChecked());
+    EXPECT_FALSE(enabled("Computer1Strong"));
+    Named<QAction>(form, "TableOf3")->trigger();
+    EXPECT_EQ(shown(), "Ab dem nächsten Spiel spielen Sie zu dritt.");
+    EXPECT_TRUE(enabled("Computer2Strong"));
+    EXPECT_FALSE(enabled("Computer3Strong"));
+    Named<QAction>(form, "Computer2Strong")->trigger();
+    EXPECT_EQ(shown(), "Ab dem nächsten Spiel spielt Computer 2 stark.");
+    EXPECT_EQ(In(form).Controller.Game.SeatCount, 2);  // this game goes on as it began
+    for (const char* line : {"[Tisch]", "Mitspieler=2", "Gegner1=Klassisch", "Gegner2=Stark"}) {
+        EXPECT_TRUE(config.IniLines().contains(line)) << line;
+    }
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
+    const TGame& game = In(form).Controller.Game;
+    EXPECT_EQ(game.SeatCount, 3);
+    EXPECT_EQ(game.Opponents[1], TOpponentKind::Classic);
+    EXPECT_EQ(game.Opponents[2], TOpponentKind::Strong);
+    WinNow();
+    EXPECT_EQ(In(form).Statistics.ForTable(3, true).Won, 1);
+    EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Won, 0);
+
+    // The next start seats the same table from its first deal.
+    TMainForm again(4);
+    In(again).SetMessageBoxes(&boxes);
+    again.show();
+    EXPECT_TRUE(Named<QAction>(again, "TableOf3")->isChecked());
+    EXPECT_TRUE(Named<QAction>(again, "Computer2Strong")->isChecked());
+    EXPECT_EQ(In(again).Controller.Game.SeatCount, 3);
+}
+
 TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
     WinNow();
     ASSERT_EQ(boxes.Shown.size(), 1u);
