@@ -182,12 +182,9 @@ std::string HelloMessage(int seats) {
 }
 
 std::string GameMessage(const TGame& game, const TGameStart& start, int version) {
-    QJsonObject message{{"type", "game"},
-                        {"game", start.Game},
-                        {"deal", start.Deal},
-                        {"first", start.MovesFirst},
-                        {"cards", game.CardsDealt},
-                        {"minimum", game.MeldMinimum}};
+    QJsonObject message{{"type", "game"},           {"game", start.Game},
+                        {"deal", start.Deal},       {"first", start.MovesFirst},
+                        {"cards", game.CardsDealt}, {"minimum", game.MeldMinimum}};
     if (version < TableProtocol) {
         message.insert("opponent", StrategyName(start.Opponent));
     } else {
@@ -219,14 +216,10 @@ std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id,
         melds.append(CardList(*game.TableMelds.At(m).Cards, true));
     }
     QJsonObject message{
-        {"type", drawn != nullptr ? "play" : "draw"},
-        {"turn", turn},
-        {"hand", CardList(game.OwnCards, false)},
-        {"melds", melds},
-        {"pile", CardList(game.DiscardPile, false)},
-        {"stock", game.Stock.Count()},
-        {"came_out", game.PlayerCameOut != 0},
-        {"minimum", game.MeldMinimum},
+        {"type", drawn != nullptr ? "play" : "draw"}, {"turn", turn},
+        {"hand", CardList(game.OwnCards, false)},     {"melds", melds},
+        {"pile", CardList(game.DiscardPile, false)},  {"stock", game.Stock.Count()},
+        {"came_out", game.PlayerCameOut != 0},        {"minimum", game.MeldMinimum},
     };
     if (version < TableProtocol) {
         AddOtherSeat(game, ComputerSeat, "other_", message);
@@ -289,7 +282,7 @@ bool ReadHello(const std::string& line, std::string& name, int& version, std::st
         const double number = chosen.toDouble(0);
         if (!chosen.isDouble() || !(number >= oldest && number <= NewestProtocol) ||
             number != std::floor(number)) {
-            error = "protocol is not a version the tool speaks here (" + spoken + ")";
+            error = "protocol is not a version the tool speaks (" + spoken + ")";
             return false;
         }
         version = static_cast<int>(number);

@@ -23,8 +23,8 @@ class TMatchScreen final : public TGameListener {
         if (event.Kind == TEventKind::GameWon) {
             Winner = InSeat[event.Seat];
             // The hands are counted in the seats they are in.
-            const std::vector<int32_t> bySeat = MinusPoints(
-                FinishedGameAtTable(game, event.Seat, OutBefore[Winner]), DefaultJokerPoints);
+            const std::vector<int32_t> bySeat =
+                MinusPoints(FinishedGameAtTable(game, event.Seat, OutBefore[Winner]), DefaultJokerPoints);
             for (size_t seat = 0; seat < bySeat.size(); ++seat) {
                 Points[InSeat[seat]] = bySeat[seat];
             }
@@ -167,7 +167,8 @@ class TMatchGame {
             const std::vector<int32_t> bySeat =
                 MinusPoints(FinishedGameAtTable(Game, -1, true), DefaultJokerPoints);
             for (int32_t seat = 0; seat < Seats; ++seat) {
-                outcome.Points[Screen.InSeat[seat]] = outcome.Forfeit && seat != PlayerSeat ? 0 : bySeat[seat];
+                outcome.Points[Screen.InSeat[seat]] =
+                    outcome.Forfeit && seat != PlayerSeat ? 0 : bySeat[seat];
             }
         }
         if (Outside != nullptr) {
@@ -327,8 +328,8 @@ TTableResult PlayTable(const std::vector<TStrategy>& table, int deals, uint64_t 
 TMatchResult PlayMatch(TStrategy first, TStrategy second, int deals, uint64_t seed, int roundLimit,
                        TOutsidePlayer* outside, const TDealRules& rules) {
     const TTableResult table = PlayTable({first, second}, deals, seed, roundLimit, outside, rules);
-    return {table.Games,    table.Wins[0],    table.Wins[1],    table.Unfinished, table.Rounds,
-            table.Forfeits, table.Failure,    table.Points[0],  table.Points[1]};
+    return {table.Games,    table.Wins[0], table.Wins[1],   table.Unfinished, table.Rounds,
+            table.Forfeits, table.Failure, table.Points[0], table.Points[1]};
 }
 
 std::string MatchLine(TStrategy first, TStrategy second, const TMatchResult& result) {
@@ -361,8 +362,8 @@ std::string IntervalLine(TStrategy first, const TMatchResult& result) {
 std::string IntervalLine(const std::string& name, int wins, int games) {
     const TShareInterval interval = WilsonInterval(wins, games);
     char line[160];
-    std::snprintf(line, sizeof(line), "95 %% interval of %s's share (Wilson): %.1f %% to %.1f %%", name.c_str(),
-                  interval.Low, interval.High);
+    std::snprintf(line, sizeof(line), "95 %% interval of %s's share (Wilson): %.1f %% to %.1f %%",
+                  name.c_str(), interval.Low, interval.High);
     return line;
 }
 
@@ -382,7 +383,8 @@ std::string PointsLine(const std::vector<std::string>& names, const std::vector<
     std::string line = "mean minus points per game:";
     for (size_t place = 0; place < names.size() && place < points.size(); ++place) {
         char mean[32];
-        std::snprintf(mean, sizeof(mean), " %.1f", static_cast<double>(points[place]) / (games > 0 ? games : 1));
+        std::snprintf(mean, sizeof(mean), " %.1f",
+                      static_cast<double>(points[place]) / (games > 0 ? games : 1));
         line += (place > 0 ? ", " : " ") + names[place] + mean;
     }
     return line;

@@ -32,7 +32,7 @@ struct TGameStart {
     TStrategy Opponent = TStrategy::Classic;  // in the seat after the outside player's
     // Every other seat's strategy in turn order from the seat after the outside
     // player's; empty where only Opponent is told.
-    std::vector<TStrategy> Others;
+    std::vector<TStrategy> Others = {};
     int Place = 1;  // the outside player's place in this game's turn order, 1 moving first
 };
 

@@ -109,7 +109,8 @@ int RunMatch(int argc, char** argv) {
         if (std::strcmp(argv[i], "--match") == 0 && hasValue) {
             paired = ParsePairing(argv[++i], first, second);
             if (!paired || !table.empty()) {
-                return Usage(paired ? "--match or --table, not both" : std::string("not a pairing: ") + argv[i]);
+                return Usage(paired ? "--match or --table, not both"
+                                    : std::string("not a pairing: ") + argv[i]);
             }
         } else if (std::strcmp(argv[i], "--table") == 0 && hasValue) {
             std::string error;
@@ -155,7 +156,8 @@ int RunMatch(int argc, char** argv) {
     const bool outside = paired ? first == TStrategy::Extern || second == TStrategy::Extern
                                 : std::find(table.begin(), table.end(), TStrategy::Extern) != table.end();
     if (outside != (command != nullptr)) {
-        return Usage(outside ? "extern plays: --extern names its program" : "--extern without extern playing");
+        return Usage(outside ? "extern plays: --extern names its program"
+                             : "--extern without extern playing");
     }
     const uint64_t matchSeed = seed >= 0 ? static_cast<uint64_t>(seed) : ClockSeed();
     TExternPlayer player(command != nullptr ? command : "", timeout, stderr);
