@@ -1,6 +1,6 @@
 // Plays whole games without a screen and prints how they went.
 // Usage: brisko_selfplay [games] [seed] [klassisch|stark]
-//        brisko_selfplay --match A-B | --table A,B,C[,D]  --deals D --seed S [--cards N]
+//        brisko_selfplay --match A-B | --table A,B[,C[,D]]  --deals D --seed S [--cards N]
 //                        [--minimum 30|40] [--extern "COMMAND ARGS" [--timeout SECONDS]]
 // The first form plays the scripted player against the computer (the classic one
 // unless named); the second plays every deal once per rotation of the table
