@@ -84,7 +84,7 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
         {"name stray", TForfeit::Garbled, "garbled answer: play: unknown field \"draw\""},
         {"name orphan", TForfeit::Ended, "closed its output and exited with status 0"},
         {"'{\"name\": 5}'", TForfeit::Garbled, "hello: the name is not a string", "before its first turn"},
-        {"'{\"name\": \"x\", \"protocol\": 3}'", TForfeit::Garbled, "hello: protocol is not a version",
+        {"'{\"name\": \"x\", \"protocol\": 4}'", TForfeit::Garbled, "hello: protocol is not a version",
          "before its first turn"},
     };
     for (const TCase& c : cases) {
@@ -103,6 +103,15 @@ TEST(ExternPlayerTest, EachKindOfBadAnswerIsAForfeitAndTheMatchGoesOn) {
             << text;
         EXPECT_NE(text.find(c.Reason), std::string::npos) << text;
     }
+    // A program that speaks only an older version cannot sit at a table of three.
+    TLog log;
+    TExternPlayer player(Hostile("name2"), 1.0, log.File);
+    const TTableResult result =
+        PlayTable({TStrategy::Classic, TStrategy::Extern, TStrategy::Strong}, 1, 7, 500, &player);
+    player.Finish();
+    EXPECT_EQ(result.Forfeits, 3);
+    EXPECT_NE(log.Text().find("hello: protocol is not a version the tool speaks (3)"), std::string::npos)
+        << log.Text();
 }
 
 // Forfeits of two kinds, one of each: the summary names both. Moving second

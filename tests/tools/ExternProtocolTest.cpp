@@ -8,6 +8,7 @@
 
 #include "ExternProtocol.h"
 #include "game/Game.h"
+#include "game/record/CardNotation.h"
 #include "tests/support/TestCards.h"
 
 namespace {
@@ -92,10 +93,63 @@ TEST(ExternProtocolTest, TheSeatIsShownWhatThePlayerMaySee) {
     EXPECT_EQ(play["drawn"].toString(), "Kr2");
 }
 
+// Version 3 shows every other seat, in turn order from the seat after the
+// player's, and each only by counts and what it did in the open.
+TEST(ExternProtocolTest, AtATableOfThreeTheSeatSeesEveryOtherSeatInTurnOrder) {
+    TGame game(nullptr, 4);
+    game.NextDeal.Seats = 3;
+    game.NextDeal.Cards = 10;
+    game.NeuesSpiel();
+    MoveCard(game.Seats[2].Hand, 0, game.DiscardPile);
+    game.Seen.Discarded(2, game.DiscardPile.Last());
+    game.Seen.TakenFromPile(1, ParseCard("HeD"));
+    game.Seen.TakenFromPile(1, ParseCard("*"));
+    game.Seen.Discarded(PlayerSeat, ParseCard("Ka2"));
+    game.Seats[2].CameOut = 1;
+    const std::string thrown = HeldNotation(game.DiscardPile.Last());
+
+    const QJsonObject draw = Parsed(SeatMessage(game, 2, nullptr, 5, 3));
+    EXPECT_EQ(draw.keys(), QStringList({"came_out", "hand", "id", "melds", "minimum", "others", "pile",
+                                        "stock", "turn", "type"}));
+    const QJsonArray others = draw["others"].toArray();
+    ASSERT_EQ(others.size(), 2);
+    struct TOther {
+        int Hand;
+        bool CameOut;
+        QStringList Took, Threw;
+    } const expected[] = {{10, false, {"*", "HeD"}, {}}, {9, true, {}, {QString::fromStdString(thrown)}}};
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject other = others[i].toObject();
+        EXPECT_EQ(other.keys(), QStringList({"came_out", "hand", "threw", "took"}));
+        EXPECT_EQ(other["hand"].toInt(), expected[i].Hand) << "seat " << i + 1;
+        EXPECT_EQ(other["came_out"].toBool(), expected[i].CameOut) << "seat " << i + 1;
+        EXPECT_EQ(Strings(other["took"]), expected[i].Took) << "seat " << i + 1;
+        EXPECT_EQ(Strings(other["threw"]), expected[i].Threw) << "seat " << i + 1;
+    }
+    // Version 1 and 2 see the seat after theirs only, as ever.
+    const QJsonObject old = Parsed(SeatMessage(game, 2, nullptr, 5, 2));
+    EXPECT_FALSE(old.contains("others"));
+    EXPECT_EQ(old["other_hand"].toInt(), 10);
+    EXPECT_EQ(Strings(old["other_took"]), QStringList({"*", "HeD"}));
+
+    TGameStart start{3, 7, false, TStrategy::Classic};
+    start.Others = {TStrategy::Classic, TStrategy::Strong};
+    start.Place = 2;
+    game.CardsDealt = 10;
+    EXPECT_EQ(GameMessage(game, start, 3),
+              R"({"cards":10,"deal":3,"first":false,"game":7,"minimum":30,"opponents":["klassisch","stark"],)"
+              R"("place":2,"type":"game"})");
+    EXPECT_EQ(
+        GameMessage(game, start, 2),
+        R"({"cards":10,"deal":3,"first":false,"game":7,"minimum":30,"opponent":"klassisch","type":"game"})");
+    EXPECT_EQ(HelloMessage(3), R"({"protocol":1,"type":"hello","versions":[3]})");
+    EXPECT_EQ(HelloMessage(4), R"({"protocol":1,"type":"hello","versions":[3]})");
+}
+
 TEST(ExternProtocolTest, TheToolsOwnMessages) {
     TGame game;
     game.CardsDealt = 14;
-    EXPECT_EQ(HelloMessage(), R"({"protocol":1,"type":"hello","versions":[1,2]})");
+    EXPECT_EQ(HelloMessage(), R"({"protocol":1,"type":"hello","versions":[1,2,3]})");
     EXPECT_EQ(
         GameMessage(game, TGameStart{2, 3, false, TStrategy::Strong}),
         R"({"cards":14,"deal":2,"first":false,"game":3,"minimum":30,"opponent":"stark","type":"game"})");
@@ -119,6 +173,8 @@ TEST(ExternProtocolTest, AnswersAreReadInTheirOneShape) {
         ReadHello(R"({"name": ")" + std::string(50, 'n') + "\", \"protocol\": 2}", name, version, error));
     EXPECT_EQ(name, "\"" + std::string(40, 'n') + "...\"");
     EXPECT_EQ(version, 2);
+    EXPECT_TRUE(ReadHello(R"({"name": "x", "protocol": 3})", name, version, error, OldestProtocolAt(4)));
+    EXPECT_EQ(version, 3);
 
     // Version 2: an answer repeats its question's id, which its reader then takes.
     EXPECT_EQ(WrongAnswerId(R"({"draw": "pile", "id": 4})", 4), "");
@@ -165,7 +221,8 @@ TEST(ExternProtocolTest, AnythingElseIsRefusedWithItsReason) {
         {R"({"name": 7})", "the name is not a string"},
         {R"({})", "no name"},
         {R"({"name": "x", "version": 2})", "unknown field \"version\""},
-        {R"({"name": "x", "protocol": 1.5})", "protocol is not a version the tool speaks (1 to 2)"},
+        {R"({"name": "x", "protocol": 1.5})", "protocol is not a version the tool speaks (1 to 3)"},
+        {R"({"name": "x", "protocol": 4})", "protocol is not a version the tool speaks (1 to 3)"},
         {R"({"name": "x", "protocol": "2"})", "protocol is not a version"},
     };
     for (const TCase& c : hellos) {
@@ -174,6 +231,19 @@ TEST(ExternProtocolTest, AnythingElseIsRefusedWithItsReason) {
         int version = 0;
         EXPECT_FALSE(ReadHello(c.Line, name, version, error)) << c.Line;
         EXPECT_NE(error.find(c.Error), std::string::npos) << c.Line << ": " << error;
+    }
+    // A table of three or four takes version 3 only.
+    const TCase atBiggerTables[] = {
+        {R"({"name": "x"})", "no protocol named, and version 1 sees one other seat only: this table takes 3"},
+        {R"({"name": "x", "protocol": 2})", "protocol is not a version the tool speaks (3)"},
+        {R"({"name": "x", "protocol": 1})", "protocol is not a version the tool speaks (3)"},
+    };
+    for (const TCase& c : atBiggerTables) {
+        std::string name;
+        std::string error;
+        int version = 0;
+        EXPECT_FALSE(ReadHello(c.Line, name, version, error, OldestProtocolAt(3))) << c.Line;
+        EXPECT_EQ(error, c.Error) << c.Line;
     }
     const TCase draws[] = {
         {R"({"draw": "Stock"})", "neither"},

@@ -2,7 +2,9 @@
 // from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "Match.h"
@@ -30,6 +32,42 @@ TEST(MatchTest, PairingsAreReadAndTheResultIsToldInOneLine) {
     EXPECT_EQ(
         MatchLine(TStrategy::Strong, TStrategy::Classic, TMatchResult{8000, 5300, 2600, 100, 0, 0, ""}),
         "match stark-klassisch: stark won 5300 of 8000 games (66.2 %), klassisch won 2600, unfinished 100");
+}
+
+TEST(MatchTest, TablesAreReadAndTheirPlayersNamed) {
+    using enum TStrategy;
+    struct TCase {
+        const char* Text;
+        std::vector<TStrategy> Table;  // empty: refused
+        const char* Error;
+    } cases[] = {
+        {"stark,klassisch,extern", {Strong, Classic, Extern}, ""},
+        {"klassisch,klassisch,klassisch,skript", {Classic, Classic, Classic, Scripted}, ""},
+        {"skript,extern", {Scripted, Extern}, ""},
+        {"stark", {}, "a table seats 2 to 4"},
+        {"stark,stark,stark,stark,stark", {}, "a table seats 2 to 4"},
+        {"", {}, "\"\" is none of skript, klassisch, stark, extern"},
+        {"stark,,klassisch", {}, "\"\" is none of"},
+        {"stark,klassisch,", {}, "\"\" is none of"},
+        {"stark,Stark", {}, "\"Stark\" is none of"},
+        {"stark-klassisch", {}, "\"stark-klassisch\" is none of"},
+        {"skript,stark,skript", {}, "at most one skript"},
+        {"extern,stark,extern", {}, "at most one extern"},
+    };
+    for (const TCase& c : cases) {
+        std::vector<TStrategy> table{Strong};
+        std::string error;
+        EXPECT_EQ(ParseTable(c.Text, table, error), !c.Table.empty()) << c.Text;
+        EXPECT_TRUE(c.Table.empty() ? error.starts_with(c.Error) : error.empty()) << c.Text << ": " << error;
+        if (!c.Table.empty()) {
+            EXPECT_EQ(table, c.Table) << c.Text;
+        }
+    }
+    EXPECT_EQ(TableNames({Classic, Strong, Classic, Classic}),
+              (std::vector<std::string>{"klassisch", "stark", "klassisch 2", "klassisch 3"}));
+    EXPECT_EQ(WinsLine("klassisch 2", 41, 300), "klassisch 2 won 41 of 300 games (13.7 %)");
+    EXPECT_EQ(PointsLine({"stark", "klassisch", "klassisch 2"}, {90, 300, 1}, 12),
+              "mean minus points per game: stark 7.5, klassisch 25.0, klassisch 2 0.1");
 }
 
 // Figures from the formula by hand; at the edges the interval stays inside 0..100.
@@ -278,6 +316,87 @@ TEST(MatchTest, TheScriptedPlayerSharesThePlayersChairWithTheOutsideOne) {
     EXPECT_GT(outside.ComputerTurnsSeen, 0);
     // A round is a turn of each: far fewer than one a game means one side never moved.
     EXPECT_GT(result.Rounds, 12 * 5);
+}
+
+// Tables of three and four: every game ends with the deck whole (the match
+// checks it after every turn), every player takes every place in turn order
+// once a deal, and the points go where the cards were.
+TEST(MatchTest, EveryPlayerTakesEveryChairAtTablesOfThreeAndFour) {
+    using enum TStrategy;
+    const std::vector<TStrategy> tables[] = {{Strong, Classic, Scripted},
+                                             {Classic, Scripted, Classic, Strong},
+                                             {Scripted, Strong, Strong, Classic}};
+    for (const std::vector<TStrategy>& table : tables) {
+        const int seats = static_cast<int>(table.size());
+        SCOPED_TRACE(seats);
+        const TTableResult result = PlayTable(table, 3, 8, 500, nullptr, TDealRules{16});
+        ASSERT_EQ(result.Failure, "");
+        EXPECT_EQ(result.Games, 3 * seats);
+        int won = result.Unfinished;
+        for (int place = 0; place < seats; ++place) {
+            won += result.Wins[place];
+            EXPECT_EQ(result.TurnPlaces[place], std::vector<int>(table.size(), 3)) << "player " << place;
+        }
+        EXPECT_EQ(won, result.Games);
+        EXPECT_GT(result.Rounds, result.Games * 2);
+        // A player that did not win every game paid for its cards.
+        for (int place = 0; place < seats; ++place) {
+            EXPECT_EQ(result.Points[place] == 0, result.Wins[place] == result.Games) << "player " << place;
+        }
+    }
+    // A table of two is the match of the same two.
+    const TTableResult two = PlayTable({Strong, Scripted}, 4, 3);
+    const TMatchResult match = PlayMatch(Strong, Scripted, 4, 3);
+    EXPECT_EQ(two.Wins, (std::vector<int>{match.FirstWins, match.SecondWins}));
+    EXPECT_EQ(two.Points, (std::vector<long>{match.FirstPoints, match.SecondPoints}));
+    EXPECT_EQ(two.Rounds, match.Rounds);
+}
+
+// The outside player keeps the player's seat at every table and is told its
+// place in turn order, the others in turn order after it, and every seat's
+// points; a forfeit at a bigger table is won by nobody.
+TEST(MatchTest, TheOutsidePlayerIsToldItsPlaceAndTheOthersAtABiggerTable) {
+    using enum TStrategy;
+    struct TCase {
+        std::vector<TStrategy> Table;
+        std::vector<TStrategy> Others;  // as told: from the seat after its own
+    } cases[] = {
+        {{Strong, Classic, Extern}, {Strong, Classic}},
+        {{Classic, Extern, Strong, Scripted}, {Strong, Scripted, Classic}},
+        {{Extern, Scripted, Strong}, {Scripted, Strong}},
+    };
+    for (const TCase& c : cases) {
+        const size_t seats = c.Table.size();
+        SCOPED_TRACE(seats);
+        TStandIn outside;
+        outside.ForfeitGame = 2;
+        const TTableResult result = PlayTable(c.Table, 2, 6, 500, &outside);
+        ASSERT_EQ(result.Failure, "");
+        ASSERT_EQ(outside.Starts.size(), 2 * seats);
+        EXPECT_EQ(result.Forfeits, 1);
+        const auto extern_ =
+            static_cast<size_t>(std::find(c.Table.begin(), c.Table.end(), Extern) - c.Table.begin());
+        int won = result.Unfinished + result.Forfeits;
+        for (size_t g = 0; g < outside.Starts.size(); ++g) {
+            const TGameStart& start = outside.Starts[g];
+            // Player p moves first in game p + 1 of a deal; the outside player's place follows from it.
+            EXPECT_EQ(start.Place, static_cast<int>((extern_ + seats - g % seats) % seats + 1))
+                << "game " << g + 1;
+            EXPECT_EQ(start.MovesFirst, start.Place == 1);
+            EXPECT_EQ(start.MovesFirst, !outside.OtherMovedBefore[g]);
+            EXPECT_EQ(start.Others, c.Others);
+            EXPECT_EQ(start.Opponent, c.Others[0]);
+            EXPECT_EQ(outside.Points[g].size(), seats);
+        }
+        for (int wins : result.Wins) {
+            won += wins;
+        }
+        EXPECT_EQ(won, result.Games);
+        EXPECT_EQ(outside.Results[1], TGameResult::Forfeit);
+        EXPECT_GT(outside.Points[1][0], 0);
+        EXPECT_EQ(std::count(outside.Points[1].begin(), outside.Points[1].end(), 0),
+                  static_cast<long>(seats - 1));
+    }
 }
 
 }  // namespace

@@ -153,14 +153,14 @@ bool TExternPlayer::BeginGame(const TGame& game, const TGameStart& start) {
         Version = OldestProtocol;
         LastQuestionId = 0;
         std::string answer;
-        if (!Ask(HelloMessage(), answer)) {
+        if (!Ask(HelloMessage(game.SeatCount), answer)) {
             return false;
         }
-        if (!ReadHello(answer, ProgramName, Version, error)) {
+        if (!ReadHello(answer, ProgramName, Version, error, OldestProtocolAt(game.SeatCount))) {
             return Forfeit(TForfeit::Garbled, "hello: " + error);
         }
     }
-    return Tell(GameMessage(game, start));
+    return Tell(GameMessage(game, start, Version));
 }
 
 void TExternPlayer::EndGame(TGameResult result, const std::vector<int32_t>& points) {
@@ -183,7 +183,7 @@ bool TExternPlayer::Draw(TGame& game) {
     std::string error;
     TPile pile = TPile::Stock;
     const int id = NextQuestionId();
-    if (!Ask(SeatMessage(game, Turn, nullptr, id), answer, id)) {
+    if (!Ask(SeatMessage(game, Turn, nullptr, id, Version), answer, id)) {
         return false;
     }
     if (!ReadDraw(answer, pile, error, id > 0)) {
@@ -300,7 +300,7 @@ bool TExternPlayer::Play(TGame& game) {
     std::string error;
     TPlay play;
     const int id = NextQuestionId();
-    if (!Ask(SeatMessage(game, Turn, drawn, id), answer, id)) {
+    if (!Ask(SeatMessage(game, Turn, drawn, id, Version), answer, id)) {
         return false;
     }
     if (!ReadPlay(answer, play, error, id > 0)) {

@@ -168,46 +168,71 @@ bool ParseCardText(const std::string& text, TCardCode& card) {
     return text == "*" || ParseNaturalNotation(text, card.Suit, card.Rank);
 }
 
-std::string HelloMessage() {
+int OldestProtocolAt(int seats) {
+    return seats > FewestSeats ? TableProtocol : OldestProtocol;
+}
+
+std::string HelloMessage(int seats) {
     // Named version 1, which every program reads; the later ones are offered.
     QJsonArray versions;
-    for (int version = OldestProtocol; version <= NewestProtocol; ++version) {
+    for (int version = OldestProtocolAt(seats); version <= NewestProtocol; ++version) {
         versions.append(version);
     }
     return Line({{"type", "hello"}, {"protocol", OldestProtocol}, {"versions", versions}});
 }
 
-std::string GameMessage(const TGame& game, const TGameStart& start) {
-    return Line({{"type", "game"},
-                 {"game", start.Game},
-                 {"deal", start.Deal},
-                 {"first", start.MovesFirst},
-                 {"opponent", StrategyName(start.Opponent)},
-                 {"cards", game.CardsDealt},
-                 {"minimum", game.MeldMinimum}});
+std::string GameMessage(const TGame& game, const TGameStart& start, int version) {
+    QJsonObject message{{"type", "game"},           {"game", start.Game},
+                        {"deal", start.Deal},       {"first", start.MovesFirst},
+                        {"cards", game.CardsDealt}, {"minimum", game.MeldMinimum}};
+    if (version < TableProtocol) {
+        message.insert("opponent", StrategyName(start.Opponent));
+    } else {
+        QJsonArray opponents;
+        for (const TStrategy other : start.Others) {
+            opponents.append(StrategyName(other));
+        }
+        message.insert("opponents", opponents);
+        message.insert("place", start.Place);
+    }
+    return Line(message);
 }
 
-std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id) {
+// What a seat other than the player's shows: "hand", "came_out", "took" and
+// "threw", each under its name with `prefix`.
+void AddOtherSeat(const TGame& game, int32_t seat, const char* prefix, QJsonObject& to) {
+    const TSeenCards& seen = game.Seen;
+    const QString named = QLatin1String(prefix);
+    to.insert(named + "hand", game.Seats[seat].Hand.Count());
+    to.insert(named + "came_out", game.Seats[seat].CameOut != 0);
+    to.insert(named + "took", CountedCards([&](int32_t s, int32_t r) { return seen.KnownIn(seat, s, r); }));
+    to.insert(named + "threw",
+              CountedCards([&](int32_t s, int32_t r) { return seen.DiscardedBy(seat, s, r); }));
+}
+
+std::string SeatMessage(const TGame& game, int turn, const TCard* drawn, int id, int version) {
     QJsonArray melds;
     for (int m = 0; m < game.TableMelds.Count(); ++m) {
         melds.append(CardList(*game.TableMelds.At(m).Cards, true));
     }
-    const TSeenCards& seen = game.Seen;
     QJsonObject message{
-        {"type", drawn != nullptr ? "play" : "draw"},
-        {"turn", turn},
-        {"hand", CardList(game.OwnCards, false)},
-        {"melds", melds},
-        {"pile", CardList(game.DiscardPile, false)},
-        {"stock", game.Stock.Count()},
-        {"other_hand", game.OpponentCards.Count()},
-        {"came_out", game.PlayerCameOut != 0},
-        {"other_came_out", game.OpponentCameOut != 0},
-        {"other_took", CountedCards([&](int32_t s, int32_t r) { return seen.KnownIn(ComputerSeat, s, r); })},
-        {"other_threw",
-         CountedCards([&](int32_t s, int32_t r) { return seen.DiscardedBy(ComputerSeat, s, r); })},
-        {"minimum", game.MeldMinimum},
+        {"type", drawn != nullptr ? "play" : "draw"}, {"turn", turn},
+        {"hand", CardList(game.OwnCards, false)},     {"melds", melds},
+        {"pile", CardList(game.DiscardPile, false)},  {"stock", game.Stock.Count()},
+        {"came_out", game.PlayerCameOut != 0},        {"minimum", game.MeldMinimum},
     };
+    if (version < TableProtocol) {
+        AddOtherSeat(game, ComputerSeat, "other_", message);
+    } else {
+        // In turn order from the seat after the player's.
+        QJsonArray others;
+        for (int32_t seat = game.NextSeat(PlayerSeat); seat != PlayerSeat; seat = game.NextSeat(seat)) {
+            QJsonObject other;
+            AddOtherSeat(game, seat, "", other);
+            others.append(other);
+        }
+        message.insert("others", others);
+    }
     if (drawn != nullptr) {
         message.insert("drawn", QString::fromStdString(HeldNotation(*drawn)));
     }
@@ -230,7 +255,7 @@ std::string EndMessage(TGameResult result, const std::vector<int32_t>& points, c
     return Line(message);
 }
 
-bool ReadHello(const std::string& line, std::string& name, int& version, std::string& error) {
+bool ReadHello(const std::string& line, std::string& name, int& version, std::string& error, int oldest) {
     QJsonObject object;
     if (!ReadObject(line, object, error) || !OnlyFields(object, {"name", "protocol"}, error)) {
         return false;
@@ -248,17 +273,23 @@ bool ReadHello(const std::string& line, std::string& name, int& version, std::st
         error = "the name is empty";
         return false;
     }
+    const std::string spoken = oldest < NewestProtocol
+                                   ? std::to_string(oldest) + " to " + std::to_string(NewestProtocol)
+                                   : std::to_string(NewestProtocol);
     version = OldestProtocol;
     if (object.contains("protocol")) {
         const QJsonValue chosen = object.value("protocol");
         const double number = chosen.toDouble(0);
-        if (!chosen.isDouble() || !(number >= OldestProtocol && number <= NewestProtocol) ||
+        if (!chosen.isDouble() || !(number >= oldest && number <= NewestProtocol) ||
             number != std::floor(number)) {
-            error = "protocol is not a version the tool speaks (" + std::to_string(OldestProtocol) + " to " +
-                    std::to_string(NewestProtocol) + ")";
+            error = "protocol is not a version the tool speaks (" + spoken + ")";
             return false;
         }
         version = static_cast<int>(number);
+    } else if (oldest > OldestProtocol) {
+        error = "no protocol named, and version " + std::to_string(OldestProtocol) +
+                " sees one other seat only: this table takes " + spoken;
+        return false;
     }
     name = Quoted(given.toString());
     return true;

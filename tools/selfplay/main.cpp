@@ -1,17 +1,20 @@
 // Plays whole games without a screen and prints how they went.
 // Usage: brisko_selfplay [games] [seed] [klassisch|stark]
-//        brisko_selfplay --match A-B --deals D --seed S [--cards N] [--minimum 30|40]
-//                        [--extern "COMMAND ARGS" [--timeout SECONDS]]
+//        brisko_selfplay --match A-B | --table A,B[,C[,D]]  --deals D --seed S [--cards N]
+//                        [--minimum 30|40] [--extern "COMMAND ARGS" [--timeout SECONDS]]
 // The first form plays the scripted player against the computer (the classic one
-// unless named); the second plays every deal twice between two strategies (skript, klassisch,
-// stark, extern), each moving first once, with N cards dealt (12) and the
-// first-meld minimum given (30). Extern is the program given, spoken to over
-// the line protocol of docs/extern-protocol.md.
+// unless named); the second plays every deal once per rotation of the table
+// between two to four strategies (skript, klassisch, stark, extern), each moving
+// first once, with N cards dealt (12) and the first-meld minimum given (30).
+// Extern is the program given, spoken to over the line protocol of
+// docs/extern-protocol.md.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "ExternPlayer.h"
 #include "Match.h"
@@ -40,13 +43,21 @@ int Usage() {
                  "usage: brisko_selfplay [games] [seed] [klassisch|stark]\n"
                  "       brisko_selfplay --match A-B [--deals D] [--seed S] [--cards N] [--minimum 30|40]\n"
                  "                       [--extern \"COMMAND ARGS\" [--timeout SECONDS]]\n"
-                 "       (A, B: skript, klassisch, stark, extern)\n");
+                 "       brisko_selfplay --table A,B[,C[,D]] [the options of --match]\n"
+                 "       (A, B, C, D: skript, klassisch, stark, extern; at most one skript and one\n"
+                 "        extern; --extern exactly when extern plays)\n");
     return 2;
 }
 
-void PrintExtern(const TExternPlayer& player, const TMatchResult& result) {
+// The reason first, then how the tool is called.
+int Usage(const std::string& reason) {
+    std::fprintf(stderr, "brisko_selfplay: %s\n", reason.c_str());
+    return Usage();
+}
+
+void PrintExtern(const TExternPlayer& player, int forfeits, int games) {
     std::printf("extern %s forfeited %d of %d games: %s\n",
-                player.Name().empty() ? "(no name)" : player.Name().c_str(), result.Forfeits, result.Games,
+                player.Name().empty() ? "(no name)" : player.Name().c_str(), forfeits, games,
                 player.ForfeitSummary().c_str());
     const TExternPlayer::TAnswerTimes& times = player.AnswerTimes();
     std::fprintf(stderr, "extern answered %ld times, %.3f ms on average, %.1f ms at the slowest\n",
@@ -54,10 +65,40 @@ void PrintExtern(const TExternPlayer& player, const TMatchResult& result) {
                  1000.0 * times.Slowest);
 }
 
+// One line per player, then the first one's share and everyone's minus points.
+int RunTable(const std::vector<TStrategy>& table, int deals, uint64_t seed, const TDealRules& rules,
+             TExternPlayer* outside) {
+    const auto start = std::chrono::steady_clock::now();
+    const TTableResult result = PlayTable(table, deals, seed, 500, outside, rules);
+    if (outside != nullptr) {
+        outside->Finish();
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const std::vector<std::string> names = TableNames(table);
+    for (size_t place = 0; place < table.size(); ++place) {
+        std::printf("%s\n", WinsLine(names[place], result.Wins[place], result.Games).c_str());
+    }
+    std::printf("unfinished %d of %d games\n", result.Unfinished, result.Games);
+    if (outside != nullptr) {
+        PrintExtern(*outside, result.Forfeits, result.Games);
+    }
+    std::printf("%s\n", IntervalLine(names[0], result.Wins[0], result.Games).c_str());
+    std::printf("%s\n", PointsLine(names, result.Points, result.Games).c_str());
+    std::fprintf(stderr, "seed %llu: %.2f s; %zu seats, %.1f rounds per game\n",
+                 static_cast<unsigned long long>(seed), seconds, table.size(),
+                 result.Games > 0 ? static_cast<double>(result.Rounds) / result.Games : 0.0);
+    if (!result.Failure.empty()) {
+        std::printf("BROKEN: %s\n", result.Failure.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int RunMatch(int argc, char** argv) {
     TStrategy first{};
     TStrategy second{};
     bool paired = false;
+    std::vector<TStrategy> table;
     long long deals = 1000;
     long long seed = -1;
     const char* command = nullptr;
@@ -67,8 +108,17 @@ int RunMatch(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--match") == 0 && hasValue) {
             paired = ParsePairing(argv[++i], first, second);
-            if (!paired) {
-                return Usage();
+            if (!paired || !table.empty()) {
+                return Usage(paired ? "--match or --table, not both"
+                                    : std::string("not a pairing: ") + argv[i]);
+            }
+        } else if (std::strcmp(argv[i], "--table") == 0 && hasValue) {
+            std::string error;
+            if (!ParseTable(argv[++i], table, error)) {
+                return Usage(std::string("--table ") + argv[i] + ": " + error);
+            }
+            if (paired) {
+                return Usage("--match or --table, not both");
             }
         } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue) {
             if (!ParseCount(argv[++i], deals) || deals > 1000000) {
@@ -100,12 +150,20 @@ int RunMatch(int argc, char** argv) {
             return Usage();
         }
     }
-    const bool outside = first == TStrategy::Extern || second == TStrategy::Extern;
-    if (!paired || outside != (command != nullptr)) {
+    if (!paired && table.empty()) {
         return Usage();
+    }
+    const bool outside = paired ? first == TStrategy::Extern || second == TStrategy::Extern
+                                : std::find(table.begin(), table.end(), TStrategy::Extern) != table.end();
+    if (outside != (command != nullptr)) {
+        return Usage(outside ? "extern plays: --extern names its program"
+                             : "--extern without extern playing");
     }
     const uint64_t matchSeed = seed >= 0 ? static_cast<uint64_t>(seed) : ClockSeed();
     TExternPlayer player(command != nullptr ? command : "", timeout, stderr);
+    if (!paired) {
+        return RunTable(table, static_cast<int>(deals), matchSeed, rules, outside ? &player : nullptr);
+    }
     const auto start = std::chrono::steady_clock::now();
     const TMatchResult result =
         PlayMatch(first, second, static_cast<int>(deals), matchSeed, 500, outside ? &player : nullptr, rules);
@@ -113,7 +171,7 @@ int RunMatch(int argc, char** argv) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s\n", MatchLine(first, second, result).c_str());
     if (outside) {
-        PrintExtern(player, result);
+        PrintExtern(player, result.Forfeits, result.Games);
     }
     std::printf("%s\n", IntervalLine(first, result).c_str());
     std::printf("%s\n", PointsLine(first, second, result).c_str());

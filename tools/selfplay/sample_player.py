@@ -7,6 +7,7 @@ the table's jokers for its cards, lays off what fits (jokers too) and throws
 away its loneliest card, the highest first. Standard library only:
 
     brisko_selfplay --match stark-extern --extern "python3 tools/selfplay/sample_player.py"
+    brisko_selfplay --table stark,klassisch,extern --extern "python3 tools/selfplay/sample_player.py"
 """
 import json
 import sys
@@ -126,7 +127,8 @@ def main():
             minus += message["points"][0]  # this player's own come first
             continue
         if kind == "hello":
-            answer = {"name": "sample 1", "protocol": 2}
+            # Version 3 where offered: the only one a table of three or four takes.
+            answer = {"name": "sample 1", "protocol": max(v for v in message["versions"] if v <= 3)}
         elif kind == "draw":
             answer = {"draw": draw(message)}
         elif kind == "play":
@@ -134,7 +136,7 @@ def main():
         else:
             continue  # "game" takes no answer
         if "id" in message:
-            answer["id"] = message["id"]  # version 2: the answer names its question
+            answer["id"] = message["id"]  # versions 2 and 3: the answer names its question
         print(json.dumps(answer), flush=True)
     if games:
         print(f"sample 1: {minus / games:.1f} minus points per game over {games}", file=sys.stderr)
