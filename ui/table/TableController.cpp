@@ -119,6 +119,18 @@ void TTableController::PlayOtherSeats() {
     }
 }
 
+TTurnRecord TTableController::RoundRecord() const {
+    if (Round.empty()) {
+        return Game.OpponentTurn;
+    }
+    TTurnRecord record;
+    for (const TSeatTurn& turn : Round) {
+        record.Steps.insert(record.Steps.end(), turn.Turn.Steps.begin(), turn.Turn.Steps.end());
+        record.Won = turn.Turn.Won;
+    }
+    return record;
+}
+
 void TTableController::TakeBack() {
     Game.TakeBackTurn();
     View.TableChanged();

@@ -67,6 +67,11 @@ class TTableController final : private TGameListener {
     TTurnPlayback& Playback() { return Steps; }
     // The computer seats' turns since the player's last discard, in order.
     const std::vector<TSeatTurn>& RoundTurns() const { return Round; }
+    // The same as one record, every seat's steps in order, for marking them
+    // on the table; before any such round (a kept game just taken up) the
+    // last computer's turn the game holds.
+    TTurnRecord RoundRecord() const;
+    void ForgetRound() { Round.clear(); }
     // Whether a computer seat had come out when its latest turn began: a
     // hand laid out all at once counts double.
     bool CameOutBeforeTurn(int32_t seat) const { return OutAtTurnStart[seat]; }

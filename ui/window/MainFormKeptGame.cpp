@@ -73,6 +73,7 @@ void TMainForm::ContinueKeptGame() {
     SeatNextTable();
     ComputerMoved = false;
     Table.Playback().Clear();
+    Table.ForgetRound();
     PendingEnd = {};
     // The first painting gives the scroll bar its range, the second shows the
     // meld row where it was.

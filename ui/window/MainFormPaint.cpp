@@ -112,7 +112,7 @@ void TMainForm::PaintBox1Paint() {
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;
 
-    TTableScene scene = Scene(Table.Game, PaintCount, Table.Game.OpponentTurn);
+    TTableScene scene = Scene(Table.Game, PaintCount, Table.RoundRecord());
     scene.Marks.insert(scene.Marks.end(), HintMarks.begin(), HintMarks.end());
     if (KeyFocusShown()) {
         scene.Marks.push_back(FocusMark(Table.Game, KeyFocus));

@@ -131,11 +131,13 @@ TEST_F(TableControllerTest, AtALargerTableTheComputersPlayInOrderAndAreToldByNum
         }
         EXPECT_EQ(played, everyComputer);
         // Every seat's table as its turn begins and after each of its steps.
+        // and the marks show every seat's steps.
         int tables = 0;
         for (const TSeatTurn& turn : Table.RoundTurns()) {
             tables += static_cast<int>(turn.Turn.Steps.size()) + 1;
         }
         EXPECT_EQ(Table.Playback().Count(), tables) << seats;
+        EXPECT_EQ(static_cast<int>(Table.RoundRecord().Steps.size()), tables - (seats - 1));
         const std::string sentence = RoundSentence(Table.RoundTurns(), seats);
         EXPECT_EQ(sentence.rfind("Computer 1: ", 0), 0u) << sentence;
         EXPECT_NE(sentence.find(" Computer " + std::to_string(seats - 1) + ": "), std::string::npos)
