@@ -340,11 +340,21 @@ TEST_F(FourSeatTest, TheCardCheckCountsEverySeatAtTheTable) {
     EXPECT_EQ(CheckSnapshot(TakeSnapshot(game)), "a table of more than two");
     game.SeatCount = 3;
     EXPECT_NE(CheckCards(game).find("cards in seat 3, which is not at the table"), std::string::npos);
+    // Nor does a seat away from the table play.
+    for (const int32_t seat : {3, -1}) {
+        PlayComputerSeat(game, seat);
+    }
+    EXPECT_EQ(screen.Count(TEventKind::TurnBegins), 0);
+    EXPECT_EQ(game.Seats[3].Hand.Count(), 2);
     MoveCard(game.Seats[3].Hand, 0, game.Seats[2].Hand);
     MoveCard(game.Seats[3].Hand, 0, game.Seats[2].Hand);
     EXPECT_EQ(CheckCards(game), "");
     MoveCard(game.Seats[2].Hand, 0, game.Seats[3].Hand);
     EXPECT_NE(CheckCards(game).find("card count 109"), std::string::npos);
+    for (const int32_t seats : {1, 5}) {
+        game.SeatCount = seats;
+        EXPECT_EQ(CheckCards(game), "a table of " + std::to_string(seats) + " seats; ");
+    }
 }
 
 }  // namespace
