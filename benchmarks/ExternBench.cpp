@@ -14,10 +14,10 @@ namespace {
 
 // A game some turns in, with melds on the table.
 void PlaySomeTurns(TGame& game) {
-    TScriptedPlayer player(game, 9);
+    TScriptedPlayer player(9);
     game.NeuesSpiel();
     for (int turn = 0; turn < 8 && game.TableMelds.Count() < 3; ++turn) {
-        player.PlayTurn();
+        player.PlayTurn(game, PlayerSeat);
         ZugDesGegners(game);
     }
 }

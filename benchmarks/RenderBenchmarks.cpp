@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 
 #include "game/Game.h"
 #include "render/Artwork.h"
@@ -13,6 +14,7 @@
 #include "render/TableLayout.h"
 #include "render/TablePainter.h"
 #include "tests/support/MainFormAccess.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -29,10 +31,10 @@ const TArtwork& Artwork(qreal deviceScale) {
 // A new game in the main window: 110 faces freed and made, 58000 exchanges, the deal.
 void BM_NewGame(benchmark::State& state) {
     TMainForm form(1);
-    In(form).Game.NeuesSpiel();  // the faces of this screen are composed once
+    In(form).Controller.Game.NeuesSpiel();  // the faces of this screen are composed once
     for (auto _ : state) {
-        In(form).Game.NeuesSpiel();
-        benchmark::DoNotOptimize(In(form).Game.OwnCards.Count());
+        In(form).Controller.Game.NeuesSpiel();
+        benchmark::DoNotOptimize(In(form).Controller.Game.OwnCards.Count());
     }
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
@@ -150,10 +152,10 @@ void BM_MainWindowPaint(benchmark::State& state) {
     form.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        In(form).PaintBox1Paint();
+        In(form).Paint();
     }
-    state.counters["width"] = In(form).PaintBox1->width();
-    state.counters["height"] = In(form).PaintBox1->height();
+    state.counters["width"] = TableOf(form)->width();
+    state.counters["height"] = TableOf(form)->height();
 }
 BENCHMARK(BM_MainWindowPaint)->Unit(benchmark::kMicrosecond);
 
@@ -164,12 +166,13 @@ void BM_IdleTimerTick(benchmark::State& state) {
     form.resize(1296, 960);
     form.show();
     QCoreApplication::processEvents();
-    int64_t now = In(form).TicksCounted * TMainFormAccess::BlinkTickMs;
-    In(form).BlinkClock = [&now] { return now; };
-    In(form).PaintBox1Paint();
+    int64_t now = 0;
+    In(form).StopBlinkClock(now);
+    In(form).Paint();
+    QTimer* blink = Named<QTimer>(form, "Timer1");
     for (auto _ : state) {
-        now = In(form).NextBlinkTick * TMainFormAccess::BlinkTickMs;
-        In(form).Timer1Timer();
+        now = In(form).BlinkDue();
+        Fire(blink);
     }
 }
 BENCHMARK(BM_IdleTimerTick)->Unit(benchmark::kMicrosecond);

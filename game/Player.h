@@ -7,10 +7,16 @@
 
 class TGame;
 
+enum class TTurnEnd {
+    Played,         // from the draw to the discard, or out
+    NothingToDraw,  // neither the stock nor the pile held a card
+    Forfeit,        // the seat gave the game up by a move the rules refuse
+    Waiting,        // the seat's moves come later, one command at a time
+};
+
 class TPlayer {
   public:
     virtual ~TPlayer() = default;
-    // The seat's whole turn, from the draw to the discard; false when there
-    // was nothing to draw.
-    virtual bool PlayTurn(TGame& game, int32_t seat) = 0;
+    // The seat's turn, once the table has begun it.
+    virtual TTurnEnd PlayTurn(TGame& game, int32_t seat) = 0;
 };

@@ -681,6 +681,54 @@ Please reinstall the game.</translation>
         <source>Möchten Sie die Statistik wirklich zurücksetzen? Die gezählten Spiele gegen beide Gegner und die gezählten Listen werden gelöscht.</source>
         <translation>Do you really want to reset the statistics? The games counted against both opponents and the score sheets counted will be cleared.</translation>
     </message>
+    <message>
+        <source>Tis&amp;ch</source>
+        <translation>T&amp;able</translation>
+    </message>
+    <message>
+        <source>Zu &amp;zweit</source>
+        <translation>&amp;Two players</translation>
+    </message>
+    <message>
+        <source>Zu &amp;dritt</source>
+        <translation>T&amp;hree players</translation>
+    </message>
+    <message>
+        <source>Zu &amp;viert</source>
+        <translation>&amp;Four players</translation>
+    </message>
+    <message>
+        <source>Computer &amp;%1</source>
+        <translation>Computer &amp;%1</translation>
+    </message>
+    <message>
+        <source>St&amp;ark</source>
+        <translation>&amp;Strong</translation>
+    </message>
+    <message>
+        <source>&amp;Klassisch</source>
+        <translation>&amp;Classic</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielen Sie zu zweit.</source>
+        <translation>From the next game on you play as two.</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielen Sie zu dritt.</source>
+        <translation>From the next game on you play as three.</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielen Sie zu viert.</source>
+        <translation>From the next game on you play as four.</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielt Computer %1 stark.</source>
+        <translation>From the next game on Computer %1 plays strong.</translation>
+    </message>
+    <message>
+        <source>Ab dem nächsten Spiel spielt Computer %1 klassisch.</source>
+        <translation>From the next game on Computer %1 plays classic.</translation>
+    </message>
 </context>
 <context>
     <name>TMessageBoxes</name>
@@ -908,6 +956,11 @@ Please reinstall the game.</translation>
         <source>Computer: %1.</source>
         <extracomment>The computer&apos;s turn in one sentence: %1 its steps, separated by commas.</extracomment>
         <translation>Computer: %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1: %2.</source>
+        <extracomment>One computer&apos;s turn at a table of three or four: %1 its number, %2 its steps.</extracomment>
+        <translation>Computer %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 // The data folder is where a kept game may lie; by default an empty one.
 //   brisko_startup_probe --keep-game <data folder>
 // keeps a game there, one draw into it, for the next starts to find.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -22,6 +23,7 @@
 #include "settings/KeptGame.h"
 #include "settings/SafeFile.h"
 #include "tests/support/MainFormAccess.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -58,7 +60,7 @@ class TFirstPaint final : public QObject {
             QTimer::singleShot(500, [this] {
                 std::printf("first_table_ms %.1f rss_kb %ld kept_game_offered %d\n",
                             (Painted - Launched) / 1e6, ResidentKilobytes(),
-                            In(Form).ContinueAction->isEnabled() ? 1 : 0);
+                            Named<QAction>(Form, "ContinueAction")->isEnabled() ? 1 : 0);
                 QApplication::quit();
             });
         }
@@ -94,7 +96,7 @@ int main(int argc, char** argv) {
     SetUpApplication(app);
     TMainForm form(1);
     TFirstPaint probe(launched, form);
-    In(form).PaintBox1->installEventFilter(&probe);
+    TableOf(form)->installEventFilter(&probe);
     form.show();
     return QApplication::exec();
 }

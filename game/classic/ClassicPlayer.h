@@ -10,7 +10,7 @@
 
 class TClassicPlayer final : public TPlayer {
   public:
-    bool PlayTurn(TGame& game, int32_t seat) override;
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 };
 
 // The routines of one turn of the classic computer at one seat, in the order

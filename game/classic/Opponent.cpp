@@ -25,7 +25,7 @@ bool SameCard(const TCard& a, const TCard& b) {
 
 }  // namespace
 
-bool TClassicPlayer::PlayTurn(TGame& game, int32_t seat) {
+TTurnEnd TClassicPlayer::PlayTurn(TGame& game, int32_t seat) {
     const int before = game.Seats[seat].Hand.Count();
     TClassicTurn turn(game, seat);
     turn.OpponentDraw();
@@ -37,7 +37,7 @@ bool TClassicPlayer::PlayTurn(TGame& game, int32_t seat) {
     if (!game.Seats[seat].Hand.Empty()) {
         game.DiscardFor(seat, turn.ChooseOpponentDiscard());
     }
-    return drew;
+    return drew ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
 }
 
 TClassicTurn::TClassicTurn(TGame& game, int32_t seat)

@@ -28,3 +28,9 @@ struct TTurnRecord {
     std::vector<TTurnStep> Steps;
     bool Won = false;  // the discard emptied the computer's hand
 };
+
+// One computer seat's turn, as it was played.
+struct TSeatTurn {
+    int32_t Seat = 1;
+    TTurnRecord Turn;
+};

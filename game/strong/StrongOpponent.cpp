@@ -525,7 +525,7 @@ TStrongMove NextMove(const TSeatView& view, bool mayLay) {
 
 // --- The turn at any seat ----------------------------------------------------
 
-bool TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
+TTurnEnd TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
     const int before = game.Seats[seat].Hand.Count();
     ComputerDraw(game, seat, TakeFromDiscardPile(ViewOf(game, seat)));
     const bool drew = game.Seats[seat].Hand.Count() > before;
@@ -542,5 +542,5 @@ bool TStrongComputer::PlayTurn(TGame& game, int32_t seat) {
         mayLay =
             game.LayFor(seat, move.Cards, move.Kind == TMoveKind::LayOff ? move.Meld : -1) == TRefusal::None;
     }
-    return drew;
+    return drew ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
 }

@@ -35,7 +35,7 @@ struct TSeatView {
 // The strong strategy at any seat.
 class TStrongComputer final : public TPlayer {
   public:
-    bool PlayTurn(TGame& game, int32_t seat) override;
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 };
 
 // What `seat` sees of the game, and nothing more.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <csignal>
@@ -10,6 +11,7 @@
 #include "app/SignalQuit.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/window/MainForm.h"
@@ -54,21 +56,24 @@ struct TOpenCase {
 // and show no box after the signal.
 TEST(SignalQuitTest, SignalEndsTheProgramOnceWhateverIsOpen) {
     const TOpenCase cases[] = {
-        {"settings dialog", [](TMainForm& f) { In(f).Einstellungen1Click(); }, ModalIs("TOptionsForm"), 0, 1},
+        {"settings dialog", [](TMainForm& f) { Named<QAction>(f, "Einstellungen1")->trigger(); },
+         ModalIs("TOptionsForm"), 0, 1},
         {"error box over the settings dialog",
          [](TMainForm& f) {
-             QTimer::singleShot(0, In(f).OptionsForm, [&f] { In(f).OptionsForm->close(); });
-             In(f).Einstellungen1Click();
+             QTimer::singleShot(0, Named<TOptionsForm>(f, "OptionsForm"),
+                                [&f] { Named<TOptionsForm>(f, "OptionsForm")->close(); });
+             Named<QAction>(f, "Einstellungen1")->trigger();
          },
          ModalIs("QMessageBox"), 1, 1},
-        {"info dialog", [](TMainForm& f) { In(f).berdasProgramm1Click(); }, ModalIs("TAboutBox"), 0, 1},
+        {"info dialog", [](TMainForm& f) { Named<QAction>(f, "berdasProgramm1")->trigger(); },
+         ModalIs("TAboutBox"), 0, 1},
         {"joker question", [](TMainForm& f) { f.AskYesNo("Tauschen?", "Joker"); }, ModalIs("QMessageBox"), 1,
          1},
         {"end of game", [](TMainForm& f) { f.ShowMessage("Gewonnen", "Ende", TMessageIcon::Information); },
          ModalIs("QMessageBox"), 1, 1},
         // "Beenden" has tried its one save already and is telling of its failure.
-        {"error box at Beenden", [](TMainForm& f) { In(f).Beenden1->trigger(); }, ModalIs("QMessageBox"), 1,
-         0},
+        {"error box at Beenden", [](TMainForm& f) { Named<QAction>(f, "Beenden1")->trigger(); },
+         ModalIs("QMessageBox"), 1, 0},
     };
     const QByteArray stored = "[TOptionsForm]\nAnzCardEd_Value=13\n";
     // A desktop logging out sends SIGTERM, a terminal Ctrl+C SIGINT, a closed terminal SIGHUP.
@@ -86,7 +91,8 @@ TEST(SignalQuitTest, SignalEndsTheProgramOnceWhateverIsOpen) {
             In(form).SetMessageBoxes(&boxes);
             form.show();
             // The path runs through a file: no save can succeed.
-            In(form).OptionsForm->FormStorage1->IniFileName = config.IniPath() + "/brisko.INI";
+            Named<TOptionsForm>(form, "OptionsForm")->FormStorage1->IniFileName =
+                config.IniPath() + "/brisko.INI";
             const TSignalQuit signalQuit([&form] { form.QuitOnSignal(); });
 
             QTimer poll;
@@ -110,9 +116,10 @@ TEST(SignalQuitTest, SignalEndsTheProgramOnceWhateverIsOpen) {
             QTimer::singleShot(0, &form, [&] { c.Open(form); });
             QApplication::exec();
 
-            EXPECT_TRUE(In(form).QuittingOnSignal()) << c.Name;
+            // Quitting, the window asks nothing more (counted below: no box).
+            EXPECT_FALSE(form.AskYesNo("Noch da?", "Brisko")) << c.Name;
             EXPECT_FALSE(form.isVisible()) << c.Name;
-            EXPECT_FALSE(In(form).OptionsForm->isVisible()) << c.Name;
+            EXPECT_FALSE(Named<TOptionsForm>(form, "OptionsForm")->isVisible()) << c.Name;
         }
         const QString errors = QString::fromStdString(testing::internal::GetCapturedStderr());
         EXPECT_EQ(boxesAtSignal, c.BoxesBefore) << c.Name;

@@ -16,10 +16,13 @@
 #include "render/TableLayout.h"
 #include "settings/KeptGame.h"
 #include "tests/support/MainFormAccess.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/window/MainForm.h"
 
 namespace {
+
+constexpr int64_t BlinkTickMs = 10;  // the draw hint's tick
 
 class TRandomBoxes final : public TMessageBoxes {
   public:
@@ -33,23 +36,22 @@ class TRandomBoxes final : public TMessageBoxes {
 
 class TSoak {
   public:
-    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed), Player(In(Form).Game, seed) {
+    TSoak(uint64_t seed) : Rng(seed), Boxes(Rng), Form(seed) {
         In(Form).SetMessageBoxes(&Boxes);
         // Time passes only with the events: each step takes a tick or a few.
-        Now = In(Form).TicksCounted * TMainFormAccess::BlinkTickMs;
-        In(Form).BlinkClock = [this] { return Now; };
+        In(Form).StopBlinkClock(Now);
         Form.show();
     }
 
     std::string Step();
-    int MeldsLaid() const { return In(Form).Game.TableMelds.Count(); }
+    int MeldsLaid() const { return In(Form).Controller.Game.TableMelds.Count(); }
 
   private:
     int Pick(int n) { return static_cast<int>(Rng.Below(static_cast<uint32_t>(n))); }
     int64_t Now = 0;
-    QWidget* Table() { return In(Form).PaintBox1; }
-    int Width() { return In(Form).PaintBox1->width(); }
-    int Height() { return In(Form).PaintBox1->height(); }
+    QWidget* Table() { return TableOf(Form); }
+    int Width() { return TableOf(Form)->width(); }
+    int Height() { return TableOf(Form)->height(); }
     QPoint Inside(const TRect& r) {
         const int w = std::max(1, r.Right - r.Left);
         const int h = std::max(1, r.Bottom - r.Top);
@@ -63,15 +65,16 @@ class TSoak {
     QPoint Somewhere() {
         switch (Pick(7)) {
             case 0:
-                return Inside(In(Form).StockRect);
+                return Inside(In(Form).Drawn().Layout.StockRect);
             case 1:
-                return Inside(In(Form).DiscardRect);
+                return Inside(In(Form).Drawn().Layout.DiscardRect);
             case 2:
             case 3:
-                return HandCard(Pick(In(Form).Game.OwnCards.Count() + 1));
+                return HandCard(Pick(In(Form).Controller.Game.OwnCards.Count() + 1));
             case 4:
-                if (!In(Form).Game.TableMelds.Empty()) {
-                    return Inside(In(Form).MeldRect(Pick(In(Form).Game.TableMelds.Count())));
+                if (!In(Form).Controller.Game.TableMelds.Empty()) {
+                    return Inside(
+                        In(Form).Drawn().Layout.Meld(Pick(In(Form).Controller.Game.TableMelds.Count())));
                 }
                 [[fallthrough]];
             case 5: {
@@ -110,23 +113,22 @@ class TSoak {
     TRandom Rng;
     TRandomBoxes Boxes;
     TMainForm Form;
-    TScriptedPlayer Player;
     Qt::MouseButton Held = Qt::LeftButton;
 };
 
 void TSoak::PlayAMeld() {
-    if (In(Form).Game.GameState != 1) {
-        Press(Inside(In(Form).StockRect));
-        Release(Inside(In(Form).StockRect));
+    if (In(Form).Controller.Game.GameState != 1) {
+        Press(Inside(In(Form).Drawn().Layout.StockRect));
+        Release(Inside(In(Form).Drawn().Layout.StockRect));
         return;
     }
-    const std::vector<std::vector<int>> ideas = Player.MeldIdeas();
+    const std::vector<std::vector<int>> ideas = MeldIdeas(In(Form).Controller.Game.OwnCards);
     if (ideas.empty()) {
         return;
     }
     // Indices shift as nothing leaves the hand before the drop, so they stay valid.
     const std::vector<int>& idea = ideas[Pick(static_cast<int>(ideas.size()))];
-    In(Form).Game.ClearHandSelection();
+    In(Form).Controller.Game.ClearHandSelection();
     for (size_t k = 0; k + 1 < idea.size(); ++k) {
         const QPoint p = HandCard(idea[k]);
         Press(p);
@@ -151,11 +153,11 @@ std::string TSoak::StartAgain() {
     TMainForm second(Rng.Next64());
     In(second).SetMessageBoxes(&Boxes);
     second.show();
-    if (!In(second).ContinueAction->isEnabled()) {
+    if (!Named<QAction>(second, "ContinueAction")->isEnabled()) {
         return "a kept game not offered; ";
     }
-    In(second).ContinueAction->trigger();
-    TGameSnapshot continued = TakeSnapshot(In(second).Game);
+    Named<QAction>(second, "ContinueAction")->trigger();
+    TGameSnapshot continued = TakeSnapshot(In(second).Controller.Game);
     continued.ChosenOpponent = kept.Kept.Game.ChosenOpponent;  // the menu's choice stands
     if (KeptGameText({continued, 0}) != KeptGameText({kept.Kept.Game, 0})) {
         return "a second start continues another game; ";
@@ -164,7 +166,7 @@ std::string TSoak::StartAgain() {
 }
 
 std::string TSoak::Step() {
-    Now += TMainFormAccess::BlinkTickMs * Pick(4);
+    Now += BlinkTickMs * Pick(4);
     const int roll = Pick(100);
     if (roll < 26) {
         Press(Somewhere());
@@ -175,18 +177,21 @@ std::string TSoak::Step() {
     } else if (roll < 68) {
         PlayAMeld();
     } else if (roll < 71) {
-        QTest::mouseClick(In(Form).UndoBtn, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(Form, "UndoBtn"), Qt::LeftButton);
     } else if (roll < 72) {
-        In(Form).NeuesSpiel1->trigger();
+        Named<QAction>(Form, "NeuesSpiel1")->trigger();
     } else if (roll < 73) {
         // Either opponent, the next game against it.
-        (Pick(2) == 0 ? In(Form).ClassicOpponentAction : In(Form).StrongOpponentAction)->trigger();
-        In(Form).NeuesSpiel1->trigger();
+        (Pick(2) == 0 ? Named<QAction>(Form, "ClassicOpponentAction")
+                      : Named<QAction>(Form, "StrongOpponentAction"))
+            ->trigger();
+        Named<QAction>(Form, "NeuesSpiel1")->trigger();
     } else if (roll < 75) {
-        In(Form).HintAction->trigger();
+        Named<QAction>(Form, "HintAction")->trigger();
     } else if (roll < 77) {
-        if (In(Form).ScrollBar1->isVisible()) {
-            In(Form).ScrollBar1->setValue(Pick(In(Form).ScrollBar1->maximum() + 1));
+        if (Named<QScrollBar>(Form, "ScrollBar1")->isVisible()) {
+            Named<QScrollBar>(Form, "ScrollBar1")
+                ->setValue(Pick(Named<QScrollBar>(Form, "ScrollBar1")->maximum() + 1));
         }
     } else if (roll < 78) {
         Form.resize(300 + Pick(1300), 250 + Pick(900));
@@ -196,27 +201,27 @@ std::string TSoak::Step() {
                                    Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace};
         QTest::keyClick(Table(), static_cast<Qt::Key>(keys[Pick(std::size(keys))]));
     } else if (roll < 92) {
-        if (In(Form).PlayingOut()) {
-            In(Form).AdvancePlayout();
+        if (PlayingOut(Form)) {
+            Fire(Named<QTimer>(Form, "PlayoutTimer"));
         }
     } else if (roll < 93) {
         // Played out quickly or at once: a loss waits for the last step in real time.
-        In(Form).SetMoveSpeed(Pick(2) == 0 ? TMoveSpeed::Instant : TMoveSpeed::Fast);
+        SpeedAction(Form, Pick(2) == 0 ? TMoveSpeed::Instant : TMoveSpeed::Fast)->trigger();
     } else if (roll == 93 && Pick(3) == 0) {
         if (std::string broken = StartAgain(); !broken.empty()) {
             return broken;
         }
     } else {
         // The timer's own wake-up, at its time or (as timers may) a little late.
-        Now = std::max(Now, In(Form).NextBlinkTick * TMainFormAccess::BlinkTickMs) + Pick(3);
-        In(Form).Timer1Timer();
+        Now = std::max(Now, In(Form).BlinkDue()) + Pick(3);
+        Fire(Named<QTimer>(Form, "Timer1"));
     }
 
-    std::string broken = CheckCards(In(Form).Game);
-    if (In(Form).Game.GameState != MustDraw && In(Form).Game.GameState != MayLayOut) {
-        broken += "game state " + std::to_string(In(Form).Game.GameState) + "; ";
+    std::string broken = CheckCards(In(Form).Controller.Game);
+    if (In(Form).Controller.Game.GameState != MustDraw && In(Form).Controller.Game.GameState != MayLayOut) {
+        broken += "game state " + std::to_string(In(Form).Controller.Game.GameState) + "; ";
     }
-    if (!StopExists(In(Form).Game, In(Form).KeyFocus)) {
+    if (!StopExists(In(Form).Controller.Game, KeyboardStopOf(Form))) {
         broken += "keyboard at a place that is not there; ";
     }
     return broken;

@@ -155,9 +155,8 @@ class ExternTurnTest : public ::testing::Test {
     TTurnEnd Play(const std::string& answer) {
         player = std::make_unique<TExternPlayer>(Hostile("name stock '" + answer + "'"), 5.0, log.File);
         EXPECT_TRUE(player->BeginGame(game, TGameStart{1, 1, true, TStrategy::Classic}));
-        std::string failure;
-        const TTurnEnd end = player->PlayTurn(game, failure);
-        EXPECT_EQ(failure, "");
+        const TTurnEnd end = player->PlayTurn(game, PlayerSeat);
+        EXPECT_EQ(player->BrokenRule(), "");
         EXPECT_EQ(CheckCards(game), "");
         return end;
     }
@@ -234,8 +233,7 @@ TEST_F(ExternTurnTest, ThePlayNamesTheCardDrawn) {
     const std::string top = CardName(game.Stock.At(0));
     player = std::make_unique<TExternPlayer>(Hostile("name stock drawn"), 5.0, log.File);
     ASSERT_TRUE(player->BeginGame(game, TGameStart{1, 1, true, TStrategy::Classic}));
-    std::string failure;
-    EXPECT_EQ(player->PlayTurn(game, failure), TTurnEnd::Played) << log.Text();
+    EXPECT_EQ(player->PlayTurn(game, PlayerSeat), TTurnEnd::Played) << log.Text();
     EXPECT_EQ(CardName(game.DiscardPile.Last()), top);
 }
 
@@ -247,8 +245,7 @@ TEST_F(ExternTurnTest, EveryTurnEndsWithADiscard) {
         Hostile(R"(name '{"draw": "pile"}' '{"melds": [["Kr2", "Kr3", "Kr4"]], "discard": "Kr2"}')"), 5.0,
         log.File);
     ASSERT_TRUE(player->BeginGame(game, TGameStart{1, 1, true, TStrategy::Classic}));
-    std::string failure;
-    EXPECT_EQ(player->PlayTurn(game, failure), TTurnEnd::Forfeit);
+    EXPECT_EQ(player->PlayTurn(game, PlayerSeat), TTurnEnd::Forfeit);
     EXPECT_NE(log.Text().find("no card left to discard"), std::string::npos) << log.Text();
     EXPECT_EQ(CheckCards(game), "");
 }
@@ -256,13 +253,12 @@ TEST_F(ExternTurnTest, EveryTurnEndsWithADiscard) {
 TEST_F(ExternTurnTest, NothingIsDrawnFromAnEmptyPileAndNothingIsAskedWithNothingToDraw) {
     player = std::make_unique<TExternPlayer>(Hostile(R"(name '{"draw": "pile"}')"), 5.0, log.File);
     ASSERT_TRUE(player->BeginGame(game, TGameStart{1, 1, true, TStrategy::Classic}));
-    std::string failure;
-    EXPECT_EQ(player->PlayTurn(game, failure), TTurnEnd::Forfeit);
+    EXPECT_EQ(player->PlayTurn(game, PlayerSeat), TTurnEnd::Forfeit);
     EXPECT_NE(log.Text().find("draws from an empty discard pile"), std::string::npos) << log.Text();
     while (!game.Stock.Empty()) {
         MoveCard(game.Stock, 0, game.OpponentCards);
     }
-    EXPECT_EQ(player->PlayTurn(game, failure), TTurnEnd::NothingToDraw);
+    EXPECT_EQ(player->PlayTurn(game, PlayerSeat), TTurnEnd::NothingToDraw);
 }
 
 TEST(ExternProgramTest, LinesAreCutAtTheirEndAndTheProgramsEndIsSeen) {

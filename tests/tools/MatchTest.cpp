@@ -81,23 +81,23 @@ class TStandIn final : public TOutsidePlayer {
         HandAtStart = game.OwnCards.Count();
         return start.Game != RefuseGame;
     }
-    TTurnEnd PlayTurn(TGame& game, std::string& failure) override {
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override {
         // Whether the other side had moved: every turn ends with a discard.
         if (OtherMovedBefore.size() < Starts.size()) {
             OtherMovedBefore.push_back(!game.DiscardPile.Empty());
         }
         // The other seat's turn, as the outside player is told it.
         ComputerTurnsSeen += game.OpponentTurn.Steps.empty() ? 0 : 1;
+        Broken = BreakDeck ? "the deck lost a card" : "";
         if (Always) {
-            failure = *Always == TTurnEnd::Broken ? "the deck lost a card" : "";
             return *Always;
         }
         if (Starts.back().Game == ForfeitGame) {
             return TTurnEnd::Forfeit;
         }
-        TStrongPlayer strong(game);
-        return strong.PlayTurn() ? TTurnEnd::Played : TTurnEnd::NothingToDraw;
+        return TStrongPlayer().PlayTurn(game, seat);
     }
+    const std::string& BrokenRule() const override { return Broken; }
     void EndGame(TGameResult result, const std::vector<int32_t>& points) override {
         Results.push_back(result);
         Points.push_back(points);
@@ -106,6 +106,8 @@ class TStandIn final : public TOutsidePlayer {
     int RefuseGame = -1;
     int ForfeitGame = -1;
     std::optional<TTurnEnd> Always;  // every turn ends so
+    bool BreakDeck = false;          // every turn tells of a broken deck
+    std::string Broken;
     int ComputerTurnsSeen = 0;
     int HandAtStart = 0;
     std::vector<TGameStart> Starts;
@@ -123,7 +125,7 @@ class THandRomme final : public TOutsidePlayer {
         Game = start.Game;
         return true;
     }
-    TTurnEnd PlayTurn(TGame& game, std::string&) override {
+    TTurnEnd PlayTurn(TGame& game, int32_t) override {
         EXPECT_TRUE(game.PlayerDrawFromStock());
         if (Game == 1) {
             while (!game.OpponentCards.Empty()) {
@@ -151,6 +153,8 @@ class THandRomme final : public TOutsidePlayer {
         return TTurnEnd::Played;
     }
     void EndGame(TGameResult, const std::vector<int32_t>& points) override { Points.push_back(points); }
+    const std::string& BrokenRule() const override { return Broken; }
+    std::string Broken;
 
     static void Select(TGame& game, const std::string& cards) {
         game.ClearHandSelection();
@@ -239,7 +243,8 @@ TEST(MatchTest, NothingToDrawEndsTheGameAndABrokenRuleTheMatch) {
     EXPECT_GT(empty.Points[0][1], 0);
 
     TStandIn broken;
-    broken.Always = TTurnEnd::Broken;
+    broken.Always = TTurnEnd::Played;
+    broken.BreakDeck = true;
     const TMatchResult stopped = PlayMatch(TStrategy::Extern, TStrategy::Classic, 2, 5, 500, &broken);
     EXPECT_EQ(stopped.Failure, "seed 5, deal 1, game 1, round 1: the deck lost a card");
     EXPECT_EQ(stopped.Games, 1);

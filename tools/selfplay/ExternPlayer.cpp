@@ -274,7 +274,8 @@ bool TExternPlayer::Discard(TGame& game, const TCardCode& card) {
     return true;
 }
 
-TTurnEnd TExternPlayer::PlayTurn(TGame& game, std::string& failure) {
+TTurnEnd TExternPlayer::PlayTurn(TGame& game, int32_t /*seat: always the player's*/) {
+    Broken.clear();
     if (game.Stock.Empty() && game.DiscardPile.Empty()) {
         return TTurnEnd::NothingToDraw;
     }
@@ -282,8 +283,8 @@ TTurnEnd TExternPlayer::PlayTurn(TGame& game, std::string& failure) {
     try {
         return Play(game) ? TTurnEnd::Played : TTurnEnd::Forfeit;
     } catch (const TBroken& fault) {
-        failure = fault.What;
-        return TTurnEnd::Broken;
+        Broken = fault.What;
+        return TTurnEnd::Played;
     }
 }
 

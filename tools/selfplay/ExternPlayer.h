@@ -25,7 +25,8 @@ class TExternPlayer final : public TOutsidePlayer {
     ~TExternPlayer() override { Finish(); }
 
     bool BeginGame(const TGame& game, const TGameStart& start) override;
-    TTurnEnd PlayTurn(TGame& game, std::string& failure) override;
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
+    const std::string& BrokenRule() const override { return Broken; }
     void EndGame(TGameResult result, const std::vector<int32_t>& points) override;
     // Ends the program: its input closed, a moment to leave, then signals.
     void Finish();
@@ -70,6 +71,7 @@ class TExternPlayer final : public TOutsidePlayer {
     TGameStart Current;
     int Turn = 0;
     std::string ForfeitReason;  // of the game running; empty when none
+    std::string Broken;         // by the last turn
     int Counts[ForfeitKinds] = {};
     TAnswerTimes Times;
 };

@@ -9,7 +9,6 @@
 
 #include "ScriptedPlayer.h"
 #include "StrongPlayer.h"
-#include "game/ComputerTurn.h"
 #include "game/Game.h"
 #include "game/Invariants.h"
 #include "game/Scoring.h"
@@ -31,18 +30,14 @@ class TMatchScreen final : public TGameListener {
     void Happened(const TGame& game, const TGameEvent& event) override {
         if (event.Kind == TEventKind::GameWon) {
             const bool playerWon = event.Seat == PlayerSeat;
-            Winner = playerWon ? InPlayerChair : InComputerChair;
+            Winner = InSeat[event.Seat];
             // The hands are counted in the chairs they are in.
             PointsByStrategy(FinishedGameAtTable(game, playerWon ? 0 : 1, OutBefore[Winner]),
-                             playerWon ? Winner : 1 - Winner, Points);
-        } else if (event.Kind == TEventKind::TurnBegins && event.Seat == ComputerSeat) {
-            // Whether it had come out counts for a Hand-Rommé.
-            OutBefore[InComputerChair] = game.OpponentCameOut != 0;
+                             InSeat[PlayerSeat], Points);
         }
     }
 
-    int InPlayerChair = 0;
-    int InComputerChair = 1;  // who plays the computer's turn that is running
+    int InSeat[2] = {0, 1};  // the strategy in each seat
     int Winner = -1;
     bool OutBefore[2] = {};  // by strategy: had come out when its latest turn began
     int32_t Points[2] = {};  // by strategy, once the game is won
@@ -56,19 +51,15 @@ uint64_t DealSeed(uint64_t seed, int deal) {
     return z ^ (z >> 31);
 }
 
-TOpponentKind KindOf(TStrategy strategy) {
-    return strategy == TStrategy::Strong ? TOpponentKind::Strong : TOpponentKind::Classic;
-}
-
 class TMatchGame {
   public:
     TMatchGame(TStrategy first, TStrategy second, TOutsidePlayer* outside, const TDealRules& rules)
         : Game(&Screen), Outside(outside) {
         Game.NextDeal = rules;
-        // Which strategy sits in which chair, as the matches have always
-        // seated them: an outside player always has the player's chair, the
-        // scripted one the player's where it can, the strong strategy the
-        // computer's where it can. Any strategy plays either seat.
+        // Which strategy sits in which seat, as the matches have always seated
+        // them: an outside player always has the player's seat, the scripted
+        // one the player's where it can, the strong strategy the computer's
+        // where it can. Any strategy plays either seat.
         const TStrategy strategies[2] = {first, second};
         int player = 0;
         if (second == TStrategy::Extern ||
@@ -77,13 +68,11 @@ class TMatchGame {
                                                 second == TStrategy::Classic)))) {
             player = 1;
         }
-        PlayerChair = player;
-        PlayerStrategy = strategies[player];
-        ComputerStrategy = strategies[1 - player];
-        ComputerKind = KindOf(ComputerStrategy);
-        // A scripted player opposite the outside one plays the computer's seat.
-        ScriptedInComputerChair =
-            PlayerStrategy == TStrategy::Extern && ComputerStrategy == TStrategy::Scripted;
+        Screen.InSeat[PlayerSeat] = player;
+        Screen.InSeat[ComputerSeat] = 1 - player;
+        for (int32_t seat : {PlayerSeat, ComputerSeat}) {
+            Strategies[seat] = strategies[Screen.InSeat[seat]];
+        }
     }
 
     struct TGameOutcome {
@@ -96,139 +85,119 @@ class TMatchGame {
     // `failure` names a broken rule.
     TGameOutcome Play(uint64_t dealSeed, const TGameStart& start, int starter, int roundLimit, long& rounds,
                       std::string& failure) {
-        Screen.InPlayerChair = PlayerChair;
-        Screen.InComputerChair = 1 - PlayerChair;
+        const int playerChair = Screen.InSeat[PlayerSeat];
         Screen.Winner = -1;
-        Game.ChosenOpponent = ComputerKind;
         Game.Rng.Seed(dealSeed);
         // The chair that starts is dealt the first hand, which lies sorted as a player's does.
-        Game.NextDeal.FirstSeat = starter == PlayerChair ? PlayerSeat : ComputerSeat;
+        const int32_t firstSeat = starter == playerChair ? PlayerSeat : ComputerSeat;
+        Game.NextDeal.FirstSeat = firstSeat;
         Game.NeuesSpiel();
-        Game.SortHand(Game.NextDeal.FirstSeat);
-        TScriptedPlayer scripted(Game, dealSeed ^ 0x5DEECE66Dull,
-                                 ScriptedInComputerChair ? ComputerSeat : PlayerSeat);
-        TStrongPlayer strong(Game);
+        Game.SortHand(firstSeat);
+        TScriptedPlayer scripted(dealSeed ^ 0x5DEECE66Dull);
+        TStrongPlayer strong;
+        TPlayer* players[2] = {};
+        for (int32_t seat : {PlayerSeat, ComputerSeat}) {
+            players[seat] = PlayerFor(Strategies[seat], scripted, strong);
+        }
         TGameOutcome outcome;
         if (Outside != nullptr) {
             TGameStart told = start;
-            told.MovesFirst = starter == PlayerChair;
-            told.Opponent = ComputerStrategy;
+            told.MovesFirst = starter == playerChair;
+            told.Opponent = Strategies[ComputerSeat];
             outcome.Forfeit = !Outside->BeginGame(Game, told);
         }
-        if (!outcome.Forfeit && starter != PlayerChair) {
-            ComputerChairTurn(scripted);
+        // A round is the player's seat's turn and the computer's; a game the
+        // computer's seat starts opens with its turn alone.
+        TTurnEnd end = TTurnEnd::Played;
+        auto goesOn = [&] { return end == TTurnEnd::Played && Screen.Winner < 0 && failure.empty(); };
+        auto turn = [&](int32_t seat) {
+            Screen.OutBefore[Screen.InSeat[seat]] = Game.Seats[seat].CameOut != 0;
+            // As at the window, the player's seat's turn begins where the
+            // other's ends, and what the other did stays on record for it.
+            if (seat != PlayerSeat) {
+                Game.BeginComputerTurn(seat);
+            }
+            end = players[seat]->PlayTurn(Game, seat);
+            if (players[seat] == Outside) {
+                failure = Outside->BrokenRule();
+            }
+            if (end == TTurnEnd::Forfeit) {
+                outcome.Forfeit = true;
+                failure = CheckCards(Game);
+            } else if (goesOn()) {
+                failure = TurnFault(scripted.Refusals + strong.Refusals);
+            }
+        };
+        if (!outcome.Forfeit && firstSeat == ComputerSeat) {
+            turn(ComputerSeat);
         }
-        for (int round = 0; round < roundLimit && Screen.Winner < 0 && !outcome.Forfeit; ++round) {
-            bool drew = true;
-            Screen.OutBefore[PlayerChair] = Game.PlayerCameOut != 0;
-            switch (PlayerStrategy) {
-                case TStrategy::Scripted:
-                    drew = scripted.PlayTurn();
-                    ZugDesGegners(Game);
-                    break;
-                case TStrategy::Strong:
-                    drew = strong.PlayTurn();
-                    ZugDesGegners(Game);
-                    break;
-                case TStrategy::Classic:
-                    ClassicInPlayerChair();
-                    break;
-                case TStrategy::Extern:
-                    drew = OutsideTurn(scripted, outcome, failure);
-                    break;
+        for (int round = 0; round < roundLimit && goesOn() && !outcome.Forfeit; ++round) {
+            turn(PlayerSeat);
+            if (goesOn()) {
+                turn(ComputerSeat);
             }
             ++rounds;
             if (!failure.empty()) {
                 failure = "round " + std::to_string(round + 1) + ": " + failure;
                 return outcome;
             }
-            if (!drew || Screen.Winner >= 0 || outcome.Forfeit) {
-                break;
-            }
-            std::string broken = CheckCards(Game);
-            if (Game.GameState != MustDraw) {
-                broken += "game state " + std::to_string(Game.GameState) + "; ";
-            }
-            if (scripted.Refusals + strong.Refusals != 0) {
-                broken += "a drop was refused; ";
-            }
-            if (!broken.empty()) {
-                failure = "round " + std::to_string(round + 1) + ": " + broken;
-                return outcome;
-            }
         }
-        outcome.Winner = outcome.Forfeit ? 1 - PlayerChair : Screen.Winner;
+        if (!failure.empty()) {
+            failure = "the opening turn: " + failure;
+            return outcome;
+        }
+        outcome.Winner = outcome.Forfeit ? 1 - playerChair : Screen.Winner;
         if (Screen.Winner >= 0) {
             std::copy(std::begin(Screen.Points), std::end(Screen.Points), outcome.Points);
         } else {
             // Nobody went out: every hand counts as it lies, but the other
-            // side's where the player's chair forfeits.
-            PointsByStrategy(FinishedGameAtTable(Game, outcome.Forfeit ? 1 : -1, true), PlayerChair,
+            // side's where the player's seat forfeits.
+            PointsByStrategy(FinishedGameAtTable(Game, outcome.Forfeit ? 1 : -1, true), playerChair,
                              outcome.Points);
         }
         if (Outside != nullptr) {
             // The outside player's own points first.
             Outside->EndGame(outcome.Forfeit                 ? TGameResult::Forfeit
-                             : outcome.Winner == PlayerChair ? TGameResult::Won
+                             : outcome.Winner == playerChair ? TGameResult::Won
                              : outcome.Winner >= 0           ? TGameResult::Lost
                                                              : TGameResult::Unfinished,
-                             {outcome.Points[PlayerChair], outcome.Points[1 - PlayerChair]});
+                             {outcome.Points[playerChair], outcome.Points[1 - playerChair]});
         }
         return outcome;
     }
 
   private:
-    // The classic computer plays the player's seat itself, then the computer's seat answers.
-    void ClassicInPlayerChair() {
-        Game.BeginComputerTurn(PlayerSeat);
-        Classic.PlayTurn(Game, PlayerSeat);
-        if (Screen.Winner < 0) {
-            ZugDesGegners(Game);
+    TPlayer* PlayerFor(TStrategy strategy, TScriptedPlayer& scripted, TStrongPlayer& strong) {
+        switch (strategy) {
+            case TStrategy::Scripted:
+                return &scripted;
+            case TStrategy::Strong:
+                return &strong;
+            case TStrategy::Classic:
+                return &Classic;
+            case TStrategy::Extern:
+                return Outside;
         }
+        return &Classic;
     }
 
-    // The computer's chair moves: by the game's own computer, or by the
-    // scripted player in the computer's seat. False when nothing was drawn.
-    bool ComputerChairTurn(TScriptedPlayer& scripted) {
-        if (!ScriptedInComputerChair) {
-            ZugDesGegners(Game);
-            return true;
+    // What a sound turn cannot leave behind; empty when nothing.
+    std::string TurnFault(int refusals) const {
+        std::string broken = CheckCards(Game);
+        if (Game.GameState != MustDraw) {
+            broken += "game state " + std::to_string(Game.GameState) + "; ";
         }
-        Game.BeginComputerTurn(ComputerSeat);
-        return scripted.PlayTurn();
-    }
-
-    // The outside player's turn, with the computer's chair's answer. False
-    // when either side found nothing to draw.
-    bool OutsideTurn(TScriptedPlayer& scripted, TGameOutcome& outcome, std::string& failure) {
-        switch (Outside->PlayTurn(Game, failure)) {
-            case TTurnEnd::Played:
-                break;
-            case TTurnEnd::NothingToDraw:
-                return false;
-            case TTurnEnd::Forfeit:
-                outcome.Forfeit = true;
-                failure = CheckCards(Game);
-                return true;
-            case TTurnEnd::Broken:
-                return true;
+        if (refusals != 0) {
+            broken += "a drop was refused; ";
         }
-        if (!ScriptedInComputerChair) {
-            ZugDesGegners(Game);
-            return true;
-        }
-        return Screen.Winner >= 0 || ComputerChairTurn(scripted);
+        return broken;
     }
 
     TMatchScreen Screen;
     TGame Game;
     TClassicPlayer Classic;
     TOutsidePlayer* Outside = nullptr;
-    int PlayerChair = 0;
-    TStrategy PlayerStrategy = TStrategy::Scripted;
-    TStrategy ComputerStrategy = TStrategy::Classic;
-    TOpponentKind ComputerKind = TOpponentKind::Classic;
-    bool ScriptedInComputerChair = false;
+    TStrategy Strategies[2] = {};  // by seat
 };
 
 }  // namespace

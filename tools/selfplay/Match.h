@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Player.h"
 
 // Extern: a program outside this one, through a TOutsidePlayer.
 enum class TStrategy { Scripted, Classic, Strong, Extern };
@@ -25,20 +26,18 @@ struct TGameStart {
     TStrategy Opponent = TStrategy::Classic;
 };
 
-enum class TTurnEnd { Played, NothingToDraw, Forfeit, Broken };
 enum class TGameResult { Won, Lost, Unfinished, Forfeit };
 
-// A player outside this program. It always sits in the player's chair and
-// plays through the player's own routines; where the other strategy needs
-// that chair too, the two take turns in it. ExternPlayer.h speaks to a program.
-class TOutsidePlayer {
+// A player outside this program. It always sits in the player's seat and
+// plays its turns (PlayTurn) through the player's own commands.
+// ExternPlayer.h speaks to a program.
+class TOutsidePlayer : public TPlayer {
   public:
-    virtual ~TOutsidePlayer() = default;
     // A game has been dealt. False: it forfeits the game before it begins.
     virtual bool BeginGame(const TGame& game, const TGameStart& start) = 0;
-    // One whole turn, from the draw to the discard. Broken: a rule of the deck
-    // was broken, told in `failure`.
-    virtual TTurnEnd PlayTurn(TGame& game, std::string& failure) = 0;
+    // What its last turn broke of the deck's rules, a fault of this program
+    // rather than a forfeit; empty when nothing.
+    virtual const std::string& BrokenRule() const = 0;
     // `points`: the game's minus points, the outside player's first (see PointsLine).
     virtual void EndGame(TGameResult result, const std::vector<int32_t>& points) = 0;
 };

@@ -5,20 +5,19 @@
 #include "game/ComputerTurn.h"
 #include "game/MeldRules.h"
 
-TScriptedPlayer::TScriptedPlayer(TGame& game, uint64_t seed, int32_t seat)
-    : Game(game), Rng(seed), Seat(seat) {}
-
-bool TScriptedPlayer::PlayTurn() {
+TTurnEnd TScriptedPlayer::PlayTurn(TGame& game, int32_t seat) {
+    Game = &game;
+    Seat = seat;
     auto pause = [this] {
         if (Paused) {
             Paused();
         }
     };
     if (!Draw()) {
-        return false;
+        return TTurnEnd::NothingToDraw;
     }
     // Another seat's turn goes on until its discard.
-    auto laying = [this] { return !InPlayersSeat() || Game.GameState == MayLayOut; };
+    auto laying = [this] { return !InPlayersSeat() || Game->GameState == MayLayOut; };
     pause();
     while (laying() && LayOutOne()) {
         pause();
@@ -29,70 +28,69 @@ bool TScriptedPlayer::PlayTurn() {
     if (laying()) {
         Discard();
     }
-    return true;
+    return TTurnEnd::Played;
 }
 
 bool TScriptedPlayer::Draw() {
-    const bool jokerOnTop = !Game.DiscardPile.Empty() && IsJoker(Game.DiscardPile.Last());
+    const bool jokerOnTop = !Game->DiscardPile.Empty() && IsJoker(Game->DiscardPile.Last());
     if (InPlayersSeat()) {
-        const bool drawn = (jokerOnTop && Game.PlayerDrawFromDiscardPile()) || Game.PlayerDrawFromStock() ||
-                           Game.PlayerDrawFromDiscardPile();
+        const bool drawn = (jokerOnTop && Game->PlayerDrawFromDiscardPile()) || Game->PlayerDrawFromStock() ||
+                           Game->PlayerDrawFromDiscardPile();
         if (drawn) {
-            TakeEveryExchange(Game);
+            TakeEveryExchange(*Game);
         }
         return drawn;
     }
     // As the player's draw does: the hand sorted, old discards back into the
     // stock, every joker exchange on offer taken and the hand sorted again.
-    const bool drawn = (jokerOnTop && Game.DrawFor(Seat, true)) ||
-                       (Game.RefillEmptyStock() && Game.DrawFor(Seat, false)) || Game.DrawFor(Seat, true);
+    const bool drawn = (jokerOnTop && Game->DrawFor(Seat, true)) ||
+                       (Game->RefillEmptyStock() && Game->DrawFor(Seat, false)) || Game->DrawFor(Seat, true);
     if (drawn) {
-        Game.SortHand(Seat);
-        Game.StapelAuffrischen();
-        const size_t steps = Game.OpponentTurn.Steps.size();
-        JokerTauschenEvil(Game, Seat);
-        if (Game.OpponentTurn.Steps.size() != steps) {
-            Game.SortHand(Seat);
+        Game->SortHand(Seat);
+        Game->StapelAuffrischen();
+        const size_t steps = Game->OpponentTurn.Steps.size();
+        JokerTauschenEvil(*Game, Seat);
+        if (Game->OpponentTurn.Steps.size() != steps) {
+            Game->SortHand(Seat);
         }
     }
     return drawn;
 }
 
-void TScriptedPlayer::Select(const std::vector<int>& hand) {
-    Game.ClearHandSelection();
+void SelectHandCards(TGame& game, const std::vector<int>& hand) {
+    game.ClearHandSelection();
     for (int i : hand) {
-        Game.ToggleHandCard(i);
+        game.ToggleHandCard(i);
     }
 }
 
 bool TScriptedPlayer::Fits(const std::vector<int>& hand, int32_t targetMeld) {
     TCardArray candidate;
     if (InPlayersSeat()) {
-        Select(hand);
-        return Game.TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
+        SelectHandCards(*Game, hand);
+        return Game->TestDrop(targetMeld, candidate) == TDropVerdict::Fits;
     }
     // The cards in the order of the hand, as a selection gives them.
     std::vector<int> positions = hand;
     std::sort(positions.begin(), positions.end());
-    const bool onMeld = targetMeld >= 0 && targetMeld < Game.TableMelds.Count();
-    return JudgeDrop(onMeld ? Game.TableMelds.At(targetMeld).Cards : nullptr,
-                     CardsAt(Hand().View(), positions), Game.DropMinimum(Game.Seats[Seat].CameOut != 0),
+    const bool onMeld = targetMeld >= 0 && targetMeld < Game->TableMelds.Count();
+    return JudgeDrop(onMeld ? Game->TableMelds.At(targetMeld).Cards : nullptr,
+                     CardsAt(Hand().View(), positions), Game->DropMinimum(Game->Seats[Seat].CameOut != 0),
                      candidate) == TDropVerdict::Fits;
 }
 
 void TScriptedPlayer::Drop(std::vector<int> hand, int32_t targetMeld) {
     if (InPlayersSeat()) {
-        Count(Game.PlayerLayOut(targetMeld));
+        Count(Game->PlayerLayOut(targetMeld));
         return;
     }
     std::sort(hand.begin(), hand.end());
-    Count(Game.LayFor(Seat, hand, targetMeld));
+    Count(Game->LayFor(Seat, hand, targetMeld));
 }
 
 // Sets of one rank in different suits, and runs of one suit with at most one
 // gap, each filled out with jokers where the hand has them.
-std::vector<std::vector<int>> TScriptedPlayer::MeldIdeas() const {
-    const TCardArray& hand = Hand();
+std::vector<std::vector<int>> MeldIdeas(const TCardArray& hand) {
     std::vector<int> jokers;
     for (int i = 0; i < hand.Count(); ++i) {
         if (IsJoker(hand.At(i))) {
@@ -157,7 +155,7 @@ std::vector<std::vector<int>> TScriptedPlayer::MeldIdeas() const {
 }
 
 bool TScriptedPlayer::LayOutOne() {
-    for (const std::vector<int>& idea : MeldIdeas()) {
+    for (const std::vector<int>& idea : MeldIdeas(Hand())) {
         // Keep a card for the discard: the game is won by discarding, not by laying out.
         if (static_cast<int>(idea.size()) >= Hand().Count()) {
             continue;
@@ -168,7 +166,7 @@ bool TScriptedPlayer::LayOutOne() {
         }
     }
     if (InPlayersSeat()) {
-        Game.ClearHandSelection();
+        Game->ClearHandSelection();
     }
     return false;
 }
@@ -178,7 +176,7 @@ bool TScriptedPlayer::LayOffOne() {
         return false;
     }
     for (int i = 0; i < Hand().Count(); ++i) {
-        for (int32_t m = 0; m < Game.TableMelds.Count(); ++m) {
+        for (int32_t m = 0; m < Game->TableMelds.Count(); ++m) {
             if (Fits({i}, m)) {
                 Drop({i}, m);
                 return true;
@@ -186,7 +184,7 @@ bool TScriptedPlayer::LayOffOne() {
         }
     }
     if (InPlayersSeat()) {
-        Game.ClearHandSelection();
+        Game->ClearHandSelection();
     }
     return false;
 }
@@ -219,10 +217,10 @@ void TScriptedPlayer::Discard() {
     const int choice = pool.empty() ? static_cast<int>(Rng.Below(static_cast<uint32_t>(hand.Count())))
                                     : pool[Rng.Below(static_cast<uint32_t>(pool.size()))];
     if (InPlayersSeat()) {
-        Select({choice});
-        Count(Game.PlayerDiscard());
+        SelectHandCards(*Game, {choice});
+        Count(Game->PlayerDiscard());
     } else {
-        Game.DiscardFor(Seat, choice);
+        Game->DiscardFor(Seat, choice);
     }
 }
 

@@ -8,21 +8,23 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Player.h"
 #include "game/Random.h"
 
 // Every joker exchange the game offers after the player's draw, taken.
 void TakeEveryExchange(TGame& game);
+// Exactly the given hand cards of the player's seat selected.
+void SelectHandCards(TGame& game, const std::vector<int>& hand);
 
-class TScriptedPlayer {
+// Hand indices of sets and runs worth trying, the largest first.
+std::vector<std::vector<int>> MeldIdeas(const TCardArray& hand);
+
+class TScriptedPlayer final : public TPlayer {
   public:
-    TScriptedPlayer(TGame& game, uint64_t seed, int32_t seat = PlayerSeat);
+    explicit TScriptedPlayer(uint64_t seed) : Rng(seed) {}
 
     // One whole turn: draw, lay out what it finds, lay off, discard.
-    // False when there was nothing to draw.
-    bool PlayTurn();
-
-    // Hand indices of sets and runs worth trying, the largest first.
-    std::vector<std::vector<int>> MeldIdeas() const;
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 
     // Called after the draw and after each meld laid or card laid off: where
     // a player may stop in the middle of a turn.
@@ -35,16 +37,14 @@ class TScriptedPlayer {
     bool LayOutOne();
     bool LayOffOne();
     void Discard();
-    // Selects exactly the given hand cards.
-    void Select(const std::vector<int>& hand);
     bool Fits(const std::vector<int>& hand, int32_t targetMeld);
     // The cards onto meld `targetMeld` (-1: a new meld).
     void Drop(std::vector<int> hand, int32_t targetMeld);
     void Count(TRefusal refusal);
     bool InPlayersSeat() const { return Seat == PlayerSeat; }
-    const TCardArray& Hand() const { return Game.Seats[Seat].Hand; }
+    const TCardArray& Hand() const { return Game->Seats[Seat].Hand; }
 
-    TGame& Game;
     TRandom Rng;
-    int32_t Seat;
+    TGame* Game = nullptr;  // during a turn
+    int32_t Seat = PlayerSeat;
 };

@@ -79,7 +79,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit, const TSelfPl
     seat.emplace(&screen, seed);
     TGame& game = *seat;
     game.ChosenOpponent = options.Opponent;
-    TScriptedPlayer player(game, seed ^ 0x5DEECE66Dull);
+    TScriptedPlayer player(seed ^ 0x5DEECE66Dull);
     TSignature signature;
     int ends = 0;
     std::string unkept;  // a position that could not be kept
@@ -100,7 +100,7 @@ TSelfPlayResult PlayGames(int games, uint64_t seed, int turnLimit, const TSelfPl
         ends = screen.PlayerWins + screen.ComputerWins;
         int turn = 0;
         while (screen.PlayerWins + screen.ComputerWins == ends) {
-            if (turn == turnLimit || !player.PlayTurn()) {
+            if (turn == turnLimit || player.PlayTurn(game, PlayerSeat) != TTurnEnd::Played) {
                 ++result.Unfinished;
                 break;
             }

@@ -3,37 +3,33 @@
 #include "ScriptedPlayer.h"
 #include "game/strong/StrongOpponent.h"
 
-void TStrongPlayer::Select(const std::vector<int>& hand) {
-    Game.ClearHandSelection();
-    for (int i : hand) {
-        Game.ToggleHandCard(i);
+TTurnEnd TStrongPlayer::PlayTurn(TGame& game, int32_t seat) {
+    if (seat != PlayerSeat) {
+        return TStrongComputer().PlayTurn(game, seat);
     }
-}
-
-bool TStrongPlayer::PlayTurn() {
-    const bool drawn = TakeFromDiscardPile(ViewOf(Game, PlayerSeat))
-                           ? Game.PlayerDrawFromDiscardPile() || Game.PlayerDrawFromStock()
-                           : Game.PlayerDrawFromStock() || Game.PlayerDrawFromDiscardPile();
+    const bool drawn = TakeFromDiscardPile(ViewOf(game, PlayerSeat))
+                           ? game.PlayerDrawFromDiscardPile() || game.PlayerDrawFromStock()
+                           : game.PlayerDrawFromStock() || game.PlayerDrawFromDiscardPile();
     if (!drawn) {
-        return false;
+        return TTurnEnd::NothingToDraw;
     }
-    TakeEveryExchange(Game);
+    TakeEveryExchange(game);
     bool mayLay = true;
-    while (Game.GameState == MayLayOut) {
-        const TStrongMove move = NextMove(ViewOf(Game, PlayerSeat), mayLay);
+    while (game.GameState == MayLayOut) {
+        const TStrongMove move = NextMove(ViewOf(game, PlayerSeat), mayLay);
         if (move.Kind == TMoveKind::None) {
             break;
         }
-        Select(move.Cards);
+        SelectHandCards(game, move.Cards);
         if (move.Kind == TMoveKind::Discard) {
-            Refusals += Game.PlayerDiscard() != TRefusal::None ? 1 : 0;
+            Refusals += game.PlayerDiscard() != TRefusal::None ? 1 : 0;
             break;
         }
-        const int before = Game.OwnCards.Count();
+        const int before = game.OwnCards.Count();
         Refusals +=
-            Game.PlayerLayOut(move.Kind == TMoveKind::LayOff ? move.Meld : -1) != TRefusal::None ? 1 : 0;
+            game.PlayerLayOut(move.Kind == TMoveKind::LayOff ? move.Meld : -1) != TRefusal::None ? 1 : 0;
         // A drop that was refused leaves the hand as it was: only the discard remains.
-        mayLay = Game.OwnCards.Count() < before;
+        mayLay = game.OwnCards.Count() < before;
     }
-    return true;
+    return TTurnEnd::Played;
 }

@@ -1,24 +1,18 @@
-// The strong strategy in the player's chair: the same decisions as the
-// computer's strong opponent, carried out through the player's own routines
-// (draw, select, drop, discard), so that every meld passes the player's checks.
+// The strong strategy at any seat. In the player's seat it carries out the
+// computer's strong decisions through the player's own commands (draw, select,
+// drop, discard), so that every meld passes the player's checks; in another
+// seat it is the computer's strong opponent.
 #pragma once
 
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Player.h"
 
-class TStrongPlayer {
+class TStrongPlayer final : public TPlayer {
   public:
-    explicit TStrongPlayer(TGame& game) : Game(game) {}
-
-    // One whole turn. False when there was nothing to draw.
-    bool PlayTurn();
+    TTurnEnd PlayTurn(TGame& game, int32_t seat) override;
 
     // Commands the game refused; a sound player makes none.
     int Refusals = 0;
-
-  private:
-    void Select(const std::vector<int>& hand);
-
-    TGame& Game;
 };

@@ -126,13 +126,38 @@ std::string MeldCardWords(const TCard& card) {
     return CardWords(card);
 }
 
-std::string TurnSentence(const TTurnRecord& record) {
+namespace {
+
+std::string StepsWords(const TTurnRecord& record) {
     std::string steps;
     for (const TTurnStep& step : record.Steps) {
         steps += (steps.empty() ? "" : ", ") + StepWords(step);
     }
+    return steps;
+}
+
+}  // namespace
+
+std::string TurnSentence(const TTurnRecord& record) {
+    const std::string steps = StepsWords(record);
     //: The computer's turn in one sentence: %1 its steps, separated by commas.
     return steps.empty() ? steps : Filled(GameText("Turn", "Computer: %1."), {steps});
+}
+
+std::string RoundSentence(const std::vector<TSeatTurn>& turns, int32_t seats) {
+    if (seats <= 2) {
+        return turns.empty() ? std::string() : TurnSentence(turns.back().Turn);
+    }
+    std::string sentences;
+    for (const TSeatTurn& turn : turns) {
+        const std::string steps = StepsWords(turn.Turn);
+        if (!steps.empty()) {
+            //: One computer's turn at a table of three or four: %1 its number, %2 its steps.
+            sentences += (sentences.empty() ? "" : " ") +
+                         Filled(GameText("Turn", "Computer %1: %2."), {std::to_string(turn.Seat), steps});
+        }
+    }
+    return sentences;
 }
 
 std::string HintSentence(const THint& hint) {

@@ -17,6 +17,9 @@ extern const char* const SuitNames[5];
 // The computer's turn in one German sentence, e.g. "Computer: zieht Herz 7 vom
 // Ablagestapel, legt Karo 4, 5, 6 aus, wirft Kreuz 2 ab." Empty for no steps.
 std::string TurnSentence(const TTurnRecord& record);
+// The computers' turns of a round at a table of three or four, each by name:
+// "Computer 1: zieht …. Computer 2: …."; at a table of two its one turn's sentence.
+std::string RoundSentence(const std::vector<TSeatTurn>& turns, int32_t seats);
 
 // A card as the player reads it: "Herz Dame", "Joker".
 std::string CardWords(const TCard& card);

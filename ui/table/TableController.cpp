@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "game/ComputerTurn.h"
 #include "ui/table/GameTexts.h"
 #include "ui/table/GameWords.h"
 
@@ -90,12 +89,33 @@ void TTableController::Discard() {
         View.ShowRefusal(Q(GameText("Game", "Sie können nur einen Karte wegwerfen!")),
                          Q(GameText("Game", "Wegwerfen: zu viele Karten")));
     }
-    if (refusal == TRefusal::None && !Game.Over()) {
-        ZugDesGegners(Game);
+    if (refusal == TRefusal::None) {
+        PlayOtherSeats();
     }
     View.TableChanged();
     if (Game.Over()) {
         View.GameWon(Game.Winner);
+    }
+}
+
+TPlayer& TTableController::PlayerAt(int32_t seat) {
+    if (seat == PlayerSeat) {
+        return Person;
+    }
+    return Game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(Strong) : Classic;
+}
+
+void TTableController::PlayOtherSeats() {
+    Round.clear();
+    for (int32_t seat = Game.NextSeat(PlayerSeat); !Game.Over(); seat = Game.NextSeat(seat)) {
+        // The player's turn began with the last discard.
+        if (seat != PlayerSeat) {
+            Game.BeginComputerTurn(seat);
+        }
+        if (PlayerAt(seat).PlayTurn(Game, seat) == TTurnEnd::Waiting) {
+            return;
+        }
+        Round.push_back({seat, Game.OpponentTurn});
     }
 }
 
@@ -107,6 +127,7 @@ void TTableController::TakeBack() {
 void TTableController::Deal() {
     Game.NeuesSpiel();
     Steps.Clear();
+    Round.clear();
 }
 
 void TTableController::Happened(const TGame& game, const TGameEvent& event) {
@@ -115,9 +136,13 @@ void TTableController::Happened(const TGame& game, const TGameEvent& event) {
             View.ShowStatus(StatusLine(game.GameState));
             break;
         case TEventKind::TurnBegins:
-            if (event.Seat != PlayerSeat) {
+            // The computers' turns after the player's are played out as one.
+            if (event.Seat == game.NextSeat(PlayerSeat)) {
                 View.ComputerTurnBegins();
                 Steps.Clear();
+            }
+            if (event.Seat != PlayerSeat) {
+                OutAtTurnStart[event.Seat] = game.Seats[event.Seat].CameOut != 0;
                 if (RecordTurns) {
                     Steps.Capture(game);
                 }

@@ -8,6 +8,9 @@
 #include <cstdint>
 
 #include "game/Game.h"
+#include "game/Player.h"
+#include "game/classic/ClassicPlayer.h"
+#include "game/strong/StrongOpponent.h"
 #include "ui/table/TurnPlayback.h"
 
 // What the controller needs from the window.
@@ -30,6 +33,12 @@ class TTableView {
     virtual void GameWon(int32_t seat) = 0;
 };
 
+// The person at the window: the seat's moves come as commands, one at a time.
+class TPersonAtTable final : public TPlayer {
+  public:
+    TTurnEnd PlayTurn(TGame&, int32_t) override { return TTurnEnd::Waiting; }
+};
+
 class TTableController final : private TGameListener {
   public:
     TTableController(TTableView& view, uint64_t seed);
@@ -46,7 +55,7 @@ class TTableController final : private TGameListener {
     void ClearSelection();
     // The selected cards onto meld `target`, or as a new meld at -1.
     void LayOut(int32_t target);
-    // The selected card onto the discard pile, and the computer's turn.
+    // The selected card onto the discard pile, and the other seats' turns.
     void Discard();
     void TakeBack();
     // A new deal; the game in play is dropped.
@@ -54,8 +63,13 @@ class TTableController final : private TGameListener {
 
     // Whether the computer's turns are kept step by step for playing them out.
     void SetRecordTurns(bool record) { RecordTurns = record; }
-    // The steps of the computer's last turn, when kept.
+    // The steps of the computers' last turns, when kept.
     TTurnPlayback& Playback() { return Steps; }
+    // The computer seats' turns since the player's last discard, in order.
+    const std::vector<TSeatTurn>& RoundTurns() const { return Round; }
+    // Whether a computer seat had come out when its latest turn began: a
+    // hand laid out all at once counts double.
+    bool CameOutBeforeTurn(int32_t seat) const { return OutAtTurnStart[seat]; }
 
     // The status line for a turn state.
     static QString StatusLine(int32_t gameState);
@@ -64,7 +78,19 @@ class TTableController final : private TGameListener {
 
   private:
     void Happened(const TGame& game, const TGameEvent& event) override;
+    // Who plays each seat: the person the player's, the opponent the game
+    // was dealt with every other.
+    TPlayer& PlayerAt(int32_t seat);
+    // Every seat after the player's plays its turn in order, until a seat
+    // waits for commands or the game is over.
+    void PlayOtherSeats();
+
     TTableView& View;
+    TPersonAtTable Person;
+    TClassicPlayer Classic;
+    TStrongComputer Strong;
     TTurnPlayback Steps;
+    std::vector<TSeatTurn> Round;
+    bool OutAtTurnStart[MostSeats] = {true, true, true, true};
     bool RecordTurns = false;
 };

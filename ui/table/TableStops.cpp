@@ -32,8 +32,8 @@ TTableStop MoveInRow(const TTableStop& stop, int count, TStopMove move, const TT
 }
 
 // The computers of a table of three or four, whose hands are stops; 0 at a table of two.
-int32_t SeatedComputers(const TOpponentCounts& opponents) {
-    return opponents.size() > 1 ? static_cast<int32_t>(opponents.size()) : 0;
+int32_t SeatedComputers(const TGame& game) {
+    return game.SeatCount > FewestSeats ? game.SeatCount - 1 : 0;
 }
 
 // The middle row: stock 0, discard pile 1, melds 2.., the free place last.
@@ -71,9 +71,17 @@ int MiddlePlaceOf(const TGame& game, const TTableStop& stop) {
 
 }  // namespace
 
-std::vector<TTableStop> TableStops(const TGame& game, const TOpponentCounts& opponents) {
+TOpponentCounts OpponentCountsOf(const TGame& game) {
+    TOpponentCounts counts;
+    for (int32_t seat = ComputerSeat; seat <= SeatedComputers(game); ++seat) {
+        counts.push_back(game.Seats[seat].Hand.Count());
+    }
+    return counts;
+}
+
+std::vector<TTableStop> TableStops(const TGame& game) {
     std::vector<TTableStop> stops;
-    for (int c = 0; c < SeatedComputers(opponents); ++c) {
+    for (int c = 0; c < SeatedComputers(game); ++c) {
         stops.push_back({TStopKind::OpponentHand, c});
     }
     if (stops.empty()) {
@@ -91,10 +99,10 @@ std::vector<TTableStop> TableStops(const TGame& game, const TOpponentCounts& opp
     return stops;
 }
 
-bool StopExists(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
+bool StopExists(const TGame& game, const TTableStop& stop) {
     switch (stop.Kind) {
         case TStopKind::OpponentHand:
-            return stop.Index >= 0 && stop.Index < SeatedComputers(opponents);
+            return stop.Index >= 0 && stop.Index < SeatedComputers(game);
         case TStopKind::Meld:
             return stop.Index >= 0 && stop.Index < game.TableMelds.Count();
         case TStopKind::HandCard:
@@ -104,12 +112,12 @@ bool StopExists(const TGame& game, const TTableStop& stop, const TOpponentCounts
     }
 }
 
-TTableStop ValidStop(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
-    if (StopExists(game, stop, opponents) && stop.Kind != TStopKind::ComputerHand) {
+TTableStop ValidStop(const TGame& game, const TTableStop& stop) {
+    if (StopExists(game, stop) && stop.Kind != TStopKind::ComputerHand) {
         return stop;
     }
-    if (stop.Kind == TStopKind::OpponentHand && SeatedComputers(opponents) > 0) {
-        return {TStopKind::OpponentHand, SeatedComputers(opponents) - 1};
+    if (stop.Kind == TStopKind::OpponentHand && SeatedComputers(game) > 0) {
+        return {TStopKind::OpponentHand, SeatedComputers(game) - 1};
     }
     if (stop.Kind == TStopKind::HandCard && !game.OwnCards.Empty()) {
         return {TStopKind::HandCard, game.OwnCards.Count() - 1};
@@ -120,10 +128,9 @@ TTableStop ValidStop(const TGame& game, const TTableStop& stop, const TOpponentC
     return {TStopKind::Stock};
 }
 
-TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move,
-                    const TOpponentCounts& opponents) {
-    const TTableStop stop = ValidStop(game, from, opponents);
-    const int32_t computers = SeatedComputers(opponents);
+TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move) {
+    const TTableStop stop = ValidStop(game, from);
+    const int32_t computers = SeatedComputers(game);
     if (stop.Kind == TStopKind::OpponentHand) {
         return MoveInRow(stop, computers, move, stop, {TStopKind::Stock});
     }

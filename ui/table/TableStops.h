@@ -23,17 +23,18 @@ enum class TStopMove { Left, Right, Up, Down, Home, End };
 // The cards of each computer, computer 1 first. None: the table of two, its
 // computer's hand the game's; one: the table of two as well.
 using TOpponentCounts = std::vector<int32_t>;
+// The computers' hands of a table of three or four; none at a table of two.
+TOpponentCounts OpponentCountsOf(const TGame& game);
 
 // Every place in the order a screen reader lists them: the computers' hands, the
 // middle row from left to right, the hand from left to right.
-std::vector<TTableStop> TableStops(const TGame& game, const TOpponentCounts& opponents = {});
+std::vector<TTableStop> TableStops(const TGame& game);
 // Whether the place is there in this game (a meld or a hand card may have gone).
-bool StopExists(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents = {});
+bool StopExists(const TGame& game, const TTableStop& stop);
 // The nearest place that is there: the same, the last of its row, or the stock.
-TTableStop ValidStop(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents = {});
+TTableStop ValidStop(const TGame& game, const TTableStop& stop);
 // Where a key moves the keyboard: along a row, to its ends, between the rows.
-TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move,
-                    const TOpponentCounts& opponents = {});
+TTableStop MoveStop(const TGame& game, const TTableStop& from, TStopMove move);
 
 struct TTableMark;
 // The frame of the keyboard focus on a place (every card of a meld).

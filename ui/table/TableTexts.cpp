@@ -75,17 +75,16 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y) {
     return {};
 }
 
-QString StopName(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents) {
+QString StopName(const TGame& game, const TTableStop& stop) {
     switch (stop.Kind) {
-        case TStopKind::ComputerHand: {
-            const int cards = opponents.size() == 1 ? opponents.front() : game.OpponentCards.Count();
-            return QCoreApplication::translate("TableTexts", "Computer, %n Karten", nullptr, cards);
-        }
+        case TStopKind::ComputerHand:
+            return QCoreApplication::translate("TableTexts", "Computer, %n Karten", nullptr,
+                                               game.OpponentCards.Count());
         case TStopKind::OpponentHand: {
-            if (!StopExists(game, stop, opponents)) {
+            if (!StopExists(game, stop)) {
                 return {};
             }
-            const int cards = opponents.at(stop.Index);
+            const int cards = game.Seats[stop.Index + 1].Hand.Count();
             return QCoreApplication::translate("TableTexts", "%1, %n Karten", nullptr, cards)
                 .arg(OpponentName(stop.Index + 1));
         }

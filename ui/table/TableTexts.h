@@ -30,5 +30,5 @@ QString TableTip(const TGame& game, const TTableLayout& layout, int x, int y);
 
 // A place of the table: "Stapel, 43 Karten", "Ablagestapel, oben Herz Dame",
 // "Auslage 2: Karo 4, Karo 5, Joker für Karo 6", "Ihre Karte 3 von 13: Kreuz Ass, ausgewählt",
-// "Computer 2, 9 Karten". `opponents` as for the stops.
-QString StopName(const TGame& game, const TTableStop& stop, const TOpponentCounts& opponents = {});
+// "Computer 2, 9 Karten".
+QString StopName(const TGame& game, const TTableStop& stop);

@@ -11,7 +11,10 @@ void TTurnPlayback::Capture(const TGame& game) {
     if (!game.DiscardPile.Empty()) {
         table.Discards.push_back(game.DiscardPile.Last());
     }
-    table.ComputerCards = game.OpponentCards.Count();
+    table.Seats = game.SeatCount;
+    for (int32_t seat = ComputerSeat; seat < game.SeatCount; ++seat) {
+        table.ComputerCards[seat] = game.Seats[seat].Hand.Count();
+    }
     table.GameState = game.GameState;
     table.Turn = game.OpponentTurn;
     Tables.push_back(std::move(table));
@@ -29,7 +32,10 @@ void TTurnPlayback::Fill(int index, TGame& scratch) const {
     }
     scratch.OwnCards.AppendRecords(table.Hand);
     scratch.DiscardPile.AppendRecords(table.Discards);
-    scratch.OpponentCards.AppendRecords(std::vector<TCard>(table.ComputerCards, TCard{}));
+    scratch.SeatCount = table.Seats;
+    for (int32_t seat = ComputerSeat; seat < table.Seats; ++seat) {
+        scratch.Seats[seat].Hand.AppendRecords(std::vector<TCard>(table.ComputerCards[seat], TCard{}));
+    }
     scratch.GameState = table.GameState;
 }
 

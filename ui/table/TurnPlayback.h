@@ -30,7 +30,8 @@ class TTurnPlayback {
         std::vector<std::vector<TCard>> Melds;
         std::vector<TCard> Hand;
         std::vector<TCard> Discards;
-        int ComputerCards = 0;
+        int32_t Seats = FewestSeats;
+        int ComputerCards[MostSeats] = {};  // by seat; the player's is not read
         int32_t GameState = MustDraw;
         TTurnRecord Turn;
     };

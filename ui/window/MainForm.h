@@ -24,6 +24,7 @@
 #include "settings/GameStatistics.h"
 #include "settings/ListSettings.h"
 #include "settings/ScoreList.h"
+#include "settings/TableSettings.h"
 #include "settings/ViewSettings.h"
 #include "settings/WindowPlacement.h"
 #include "ui/dialogs/MessageBoxes.h"
@@ -96,7 +97,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // The one save of the settings at program end, by "Beenden", the close
     // box or a signal; later calls do nothing.
     void SaveSettingsAtExit();
-    bool QuittingOnSignal() const { return SignalQuit; }
     // The sentence in the status bar; empty clears it.
     void ShowInStatusBar(const QString& text);
 
@@ -104,8 +104,17 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     void CreateMenus();
     void CreateViewMenu();
     void NeuesSpiel1Click();
-    // "Gegner: Klassisch" / "Gegner: Stark": the opponent of the next game.
+    // "Gegner: Klassisch" / "Gegner: Stark": the opponent of the next game of two.
     void ChooseOpponent(TOpponentKind opponent);
+
+    // --- Spiel › Tisch (MainFormTable.cpp) ---
+    void CreateTableMenu();
+    // The menu's checks and which computers' levels may be chosen.
+    void ShowTableChoice();
+    // The table of the next game, kept in the settings file.
+    void ChooseTable(const TTableSettings& table);
+    // The next deal seats the chosen table with the chosen computers.
+    void SeatNextTable();
     void ShowHint();
     // The hint's frames and sentence go with the next action.
     void ClearHint();
@@ -305,6 +314,10 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     QActionGroup* OpponentGroup;
     QAction* ClassicOpponentAction;
     QAction* StrongOpponentAction;
+    QMenu* TableMenu;
+    QAction* TableSizeActions[MostOpponents];
+    QMenu* LevelMenus[MostOpponents];
+    QAction* LevelActions[MostOpponents][2];  // classic, strong
     QAction* HintAction;
     QAction* StatisticsAction;
     QAction* ListAction;
@@ -382,6 +395,8 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // Finished games, as last read from or written to the settings file, and
     // the games counted since that the file could not take yet.
     TGameStatistics Statistics;
+    TOpponentKind OneOpponent = TOpponentKind::Classic;  // "[Gegner]": the computer of a table of two
+    TTableSettings TableChoice;                          // "[Tisch]"
     std::vector<TCountedGame> UncountedGames;
     std::vector<TCountedList> UncountedLists;
     // The list in play and the last one, as kept in their file, and how they are kept.
@@ -392,7 +407,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // player discards and as the computer's turn begins: a game won by the
     // first lay-out is a Hand-Rommé. Unknown outside the player's discard.
     std::optional<bool> PlayerOutBeforeTurn;
-    bool ComputerOutBeforeTurn = true;
     // Where "Liste speichern…" writes; tests answer in place of the file dialog.
     std::function<QString()> ChooseExportFile;
     // The game in play, kept in its own file after each change.

@@ -13,6 +13,7 @@
 #include "settings/ProfileFile.h"
 #include "ui/table/GameTexts.h"
 #include "ui/table/GameWords.h"
+#include "ui/table/TableTexts.h"
 #include "ui/window/MainForm.h"
 #include "ui/window/PaintBox.h"
 
@@ -45,7 +46,6 @@ void TMainForm::ComputerTurnBegins() {
         FinishPlayout();
     }
     ComputerMoved = true;
-    ComputerOutBeforeTurn = Table.Game.OpponentCameOut != 0;
     Table.SetRecordTurns(StepMilliseconds(View.Speed) > 0);
 }
 
@@ -78,7 +78,7 @@ void TMainForm::ShowComputerTurn() {
     if (Table.Playback().Count() > 1) {
         StartPlayout();
     } else {
-        ShowInStatusBar(QString::fromStdString(TurnSentence(Table.Game.OpponentTurn)));
+        ShowInStatusBar(QString::fromStdString(RoundSentence(Table.RoundTurns(), Table.Game.SeatCount)));
     }
 }
 
@@ -136,8 +136,8 @@ void TMainForm::PaintStep(int step) {
     PlayoutStep = step;
     Table.Playback().Fill(step, StepGame);
     const QSize units = TableUnits();
-    const TTableLayout layout =
-        LayOutTable(StepGame.TableMelds, units.width(), units.height(), ScrollBar1->value());
+    const TTableLayout layout = LayOutTable(StepGame.TableMelds, units.width(), units.height(),
+                                            ScrollBar1->value(), OpponentHands(OpponentCountsOf(StepGame)));
     // Played out without the blinking draw hint: a count at which neither pile is framed.
     StepPainter.Record(StepGame, layout, Scene(StepGame, 1, Table.Playback().Record(step)));
     PaintBox1->update();
@@ -158,7 +158,7 @@ void TMainForm::FinishPlayout() {
     StepPainter.Forget();
     StepGame.ClearAll();
     if (wasPlaying) {
-        ShowInStatusBar(QString::fromStdString(TurnSentence(Table.Game.OpponentTurn)));
+        ShowInStatusBar(QString::fromStdString(RoundSentence(Table.RoundTurns(), Table.Game.SeatCount)));
     }
     Table.Playback().Clear();
     PaintBox1->update();

@@ -57,7 +57,6 @@ void TMainForm::ContinueKeptGame() {
         ShowMessage(message.toStdString(), tr("Letztes Spiel fortsetzen").toStdString(), TMessageIcon::Error);
         return;
     }
-    const TOpponentKind chosen = Table.Game.ChosenOpponent;
     const TGameSnapshot fresh = TakeSnapshot(Table.Game);
     if (!RestoreSnapshot(Table.Game, reading.Kept.Game)) {
         // Out of memory half-way, which has been told: the fresh deal again,
@@ -70,8 +69,8 @@ void TMainForm::ContinueKeptGame() {
         PaintBox1Paint();
         return;
     }
-    // The player's latest choice of the next opponent stands.
-    Table.Game.ChosenOpponent = chosen;
+    // The player's latest choice of the next table stands.
+    SeatNextTable();
     ComputerMoved = false;
     Table.Playback().Clear();
     PendingEnd = {};

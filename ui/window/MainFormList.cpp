@@ -49,10 +49,9 @@ void TMainForm::LoadScoreList() {
 }
 
 TFinishedGame TMainForm::FinishedGameOf(int32_t winner) const {
-    // Today's table has two seats: the player's and the computer's.
-    const bool playerWon = winner == PlayerSeat;
-    const bool outBefore = playerWon ? PlayerOutBeforeTurn.value_or(true) : ComputerOutBeforeTurn;
-    return FinishedGameAtTable(Table.Game, playerWon ? 0 : 1, outBefore);
+    const bool outBefore =
+        winner == PlayerSeat ? PlayerOutBeforeTurn.value_or(true) : Table.CameOutBeforeTurn(winner);
+    return FinishedGameAtTable(Table.Game, winner, outBefore);
 }
 
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {

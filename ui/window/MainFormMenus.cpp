@@ -84,6 +84,7 @@ void TMainForm::berdasProgramm1Click() {
 
 void TMainForm::CreateMenus() {
     SpielMenu = menuBar()->addMenu(tr("&Spiel"));
+    SpielMenu->setObjectName("SpielMenu");
     NeuesSpiel1 = SpielMenu->addAction(tr("&Neues Spiel"), this, &TMainForm::NeuesSpiel1Click);
     NeuesSpiel1->setObjectName("NeuesSpiel1");
     NeuesSpiel1->setShortcut(QKeySequence(Qt::Key_F2));
@@ -107,6 +108,7 @@ void TMainForm::CreateMenus() {
         OpponentGroup->addAction(choice);
     }
     ClassicOpponentAction->setChecked(true);
+    CreateTableMenu();
     SpielMenu->addSeparator();
     HintAction = SpielMenu->addAction(tr("&Tipp"), this, &TMainForm::ShowHint);
     HintAction->setObjectName("HintAction");
@@ -127,6 +129,7 @@ void TMainForm::CreateMenus() {
     CreateViewMenu();
 
     HilfeMenu = menuBar()->addMenu(tr("&Hilfe"));
+    HilfeMenu->setObjectName("HilfeMenu");
     Hilfe2 = HilfeMenu->addAction(tr("&Hilfe..."), this, &TMainForm::Hilfe2Click);
     Hilfe2->setObjectName("Hilfe2");
     Hilfe2->setShortcut(QKeySequence(Qt::Key_F1));
@@ -177,6 +180,7 @@ void TMainForm::ScrollBar1Change(int) {
 
 void TMainForm::CreateViewMenu() {
     ViewMenu = menuBar()->addMenu(tr("&Ansicht"));
+    ViewMenu->setObjectName("ViewMenu");
     ComputerTurnMenu = ViewMenu->addMenu(tr("&Zug des Computers"));
     ComputerTurnMenu->setObjectName("ComputerTurnMenu");
     SpeedGroup = new QActionGroup(this);
@@ -230,12 +234,13 @@ void TMainForm::SetMarkMoves(bool mark) {
 
 void TMainForm::ChooseOpponent(TOpponentKind opponent) {
     (opponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)->setChecked(true);
-    if (opponent != Table.Game.ChosenOpponent) {
-        Table.Game.ChosenOpponent = opponent;
+    if (opponent != OneOpponent) {
+        OneOpponent = opponent;
         TProfileFile ini(SettingsFilePath());
         WriteOpponentChoice(ini, opponent);
         UpdateSettingsFile(ini);
     }
+    SeatNextTable();
     ShowInStatusBar(
         opponent == Table.Game.Opponent
             ? tr("Sie spielen gegen den Gegner „%1“.").arg(OpponentName(opponent))

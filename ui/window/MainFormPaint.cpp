@@ -94,17 +94,20 @@ void TMainForm::PaintBox1Paint() {
     TableScale = WantedScale();
     const bool newFaces = FollowScreenResolution();
     const QSize units = TableUnits();
+    const std::vector<TOpponentHand> opponents = OpponentHands(OpponentCountsOf(Table.Game));
     TTableLayout layout =
-        LayOutTable(Table.Game.TableMelds, units.width(), units.height(), ScrollBar1->value());
+        LayOutTable(Table.Game.TableMelds, units.width(), units.height(), ScrollBar1->value(), opponents);
     KeyFocus = ValidStop(Table.Game, KeyFocus);
     // Where the bar moves, for a new range or to show the keyboard's place, the
     // melds' rectangles follow it in this same painting, so that picture
     // and hit tests agree.
     if (PlaceScrollBar(layout)) {
-        layout = LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+        layout =
+            LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value(), opponents);
     }
     if (ScrollToKeyFocus(layout)) {
-        layout = LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value());
+        layout =
+            LayOutTable(Table.Game.TableMelds, layout.Width, layout.Height, ScrollBar1->value(), opponents);
     }
     StockRect = layout.StockRect;
     DiscardRect = layout.DiscardRect;

@@ -14,15 +14,19 @@ void TMainForm::RestoreOwnSections() {
     const TProfileFile ini(SettingsFilePath());
     View = ReadViewSettings(ini);
     ShowViewSettings();
-    Table.Game.ChosenOpponent = ReadOpponentChoice(ini);
-    (Table.Game.ChosenOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)
-        ->setChecked(true);
+    OneOpponent = ReadOpponentChoice(ini);
+    (OneOpponent == TOpponentKind::Strong ? StrongOpponentAction : ClassicOpponentAction)->setChecked(true);
+    TableChoice = ReadTableSettings(ini);
+    ShowTableChoice();
+    SeatNextTable();
     Statistics = TGameStatistics::Read(ini);
     RestoreWindowPlacement(ReadWindowPlacement(ini));
 }
 
 bool TMainForm::CountGame(bool won) {
-    return CountInStatistics({Table.Game.Opponent, won, Table.Game.PlayerDraws});
+    const std::vector<TOpponentKind> seated(Table.Game.Opponents + ComputerSeat,
+                                            Table.Game.Opponents + Table.Game.SeatCount);
+    return CountInStatistics(CountedGame(seated, won, Table.Game.PlayerDraws));
 }
 
 bool TMainForm::CountLoss(TOpponentKind opponent) {

@@ -312,12 +312,13 @@ TEST(StrongOpponentGames, EveryStepKeepsTheRulesAndTheDeck) {
         TStepWatch screen;
         TGame game(&screen, 91);
         game.ChosenOpponent = strongPlayer ? TOpponentKind::Classic : TOpponentKind::Strong;
-        TScriptedPlayer scripted(game, 17);
-        TStrongPlayer strong(game);
+        TScriptedPlayer scripted(17);
+        TStrongPlayer strong;
         for (int g = 0; g < 12; ++g) {
             game.NeuesSpiel();
             for (int turn = 0; turn < 300 && !game.Over(); ++turn) {
-                ASSERT_TRUE(strongPlayer ? strong.PlayTurn() : scripted.PlayTurn());
+                TPlayer& player = strongPlayer ? static_cast<TPlayer&>(strong) : scripted;
+                ASSERT_EQ(player.PlayTurn(game, PlayerSeat), TTurnEnd::Played);
                 ZugDesGegners(game);
                 ASSERT_EQ(screen.Problems, "") << "game " << g << ", turn " << turn;
                 ASSERT_EQ(CheckCards(game), "");
@@ -362,7 +363,7 @@ TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
     TEventLog screen;
     TGame game(&screen, 23);
     game.ChosenOpponent = TOpponentKind::Strong;
-    TScriptedPlayer scripted(game, 29);
+    TScriptedPlayer scripted(29);
     std::mt19937 shuffle(31);
     int positions = 0;
     for (int g = 0; g < 6; ++g) {
@@ -379,7 +380,7 @@ TEST(StrongOpponentGames, HiddenCardsChangeNoDecision) {
                 ASSERT_TRUE(before == Decide(game, side)) << "game " << g << ", turn " << turn;
                 ++positions;
             }
-            scripted.PlayTurn();
+            scripted.PlayTurn(game, PlayerSeat);
             ZugDesGegners(game);
             if (game.Over()) {
                 break;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -9,6 +11,7 @@
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/PrismColorComboBox.h"
@@ -259,31 +262,33 @@ TEST_F(FormStorageTest, FailedWriteIsReportedAndTheGameGoesOn) {
         TMainForm form(1);
         In(form).SetMessageBoxes(&boxes);
         form.show();
-        EXPECT_EQ(In(form).Game.NextDeal.Cards, 13);
+        EXPECT_EQ(In(form).Controller.Game.NextDeal.Cards, 13);
 
         // The settings file cannot be written for now: its path runs through a file.
         const QString broken = config.IniPath() + "/brisko.INI";
-        In(form).OptionsForm->FormStorage1->IniFileName = broken;
-        QTimer::singleShot(0, In(form).OptionsForm, [&form] {
-            In(form).OptionsForm->AnzCardEd->setValue(15);
-            In(form).OptionsForm->close();
+        TOptionsForm* options = Named<TOptionsForm>(form, "OptionsForm");
+        options->FormStorage1->IniFileName = broken;
+        QTimer::singleShot(0, options, [options] {
+            options->AnzCardEd->setValue(15);
+            options->close();
         });
-        In(form).Einstellungen1Click();
+        Named<QAction>(form, "Einstellungen1")->trigger();
 
         ASSERT_EQ(boxes.Shown.size(), 1u);
         EXPECT_EQ(boxes.Shown[0].Text, "nach " + broken + " kann nicht geschrieben werden.");
         EXPECT_EQ(boxes.Shown[0].Caption, "Brisko");
         EXPECT_EQ(boxes.Shown[0].Icon, TMessageIcon::Error);
-        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);  // the game goes on with what the dialog showed
-        EXPECT_FALSE(In(form).OptionsForm->FormStorage1->SavedSinceRestore());
+        EXPECT_EQ(In(form).Controller.Game.NextDeal.Cards,
+                  15);  // the game goes on with what the dialog showed
+        EXPECT_FALSE(options->FormStorage1->SavedSinceRestore());
 
         // The next opening shows what the file still holds.
-        In(form).OptionsForm->FormStorage1->IniFileName = config.IniPath();
-        In(form).OptionsForm->show();
-        EXPECT_EQ(In(form).OptionsForm->AnzCardEd->value(), 13);
-        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);
-        In(form).OptionsForm->hide();
-        In(form).OptionsForm->FormStorage1->IniFileName = broken;
+        options->FormStorage1->IniFileName = config.IniPath();
+        options->show();
+        EXPECT_EQ(options->AnzCardEd->value(), 13);
+        EXPECT_EQ(In(form).Controller.Game.NextDeal.Cards, 15);
+        options->hide();
+        options->FormStorage1->IniFileName = broken;
     }
     // Program end tried once more, and said so.
     EXPECT_EQ(boxes.Shown.size(), 2u);
@@ -295,22 +300,23 @@ TEST_F(FormStorageTest, RestartRestoresWhatTheDialogStored) {
     {
         TMainForm form(1);
         form.show();
-        QTimer::singleShot(0, In(form).OptionsForm, [&form] {
-            In(form).OptionsForm->PrismColorComboBox1->ChooseEntry(4);  // Navy
-            In(form).OptionsForm->Raus40Check->click();
-            In(form).OptionsForm->AnzCardEd->setValue(16);
-            In(form).OptionsForm->OkBtn->click();
+        TOptionsForm* options = Named<TOptionsForm>(form, "OptionsForm");
+        QTimer::singleShot(0, options, [options] {
+            options->PrismColorComboBox1->ChooseEntry(4);  // Navy
+            options->Raus40Check->click();
+            options->AnzCardEd->setValue(16);
+            options->OkBtn->click();
         });
-        In(form).Einstellungen1Click();
+        Named<QAction>(form, "Einstellungen1")->trigger();
     }
     EXPECT_TRUE(config.IniLines().contains("PrismColorComboBox1_ColorValue=8388608"));
 
     TMainForm again(2);
     again.show();
-    EXPECT_EQ(In(again).Game.NextDeal.MeldMinimum, 40);
-    EXPECT_EQ(In(again).Game.NextDeal.Cards, 16);
-    EXPECT_EQ(In(again).Game.OwnCards.Count(), 16);
-    EXPECT_EQ(In(again).Panel2->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(In(again).Controller.Game.NextDeal.MeldMinimum, 40);
+    EXPECT_EQ(In(again).Controller.Game.NextDeal.Cards, 16);
+    EXPECT_EQ(In(again).Controller.Game.OwnCards.Count(), 16);
+    EXPECT_EQ(Named<QFrame>(again, "Panel2")->palette().color(QPalette::Window), QColor(0, 0, 128));
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include <QToolButton>
 
 #include <sys/stat.h>
+#include <QAction>
 
 #include "settings/ProgramDir.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/window/MainForm.h"
 
@@ -173,16 +175,15 @@ TEST(HelpViewerTest, HelpCommandShowsOneWindow) {
     TTempConfig config;
     TMainForm form(1);
     form.show();
-    In(form).Hilfe2->trigger();
-    ASSERT_NE(In(form).HelpViewer, nullptr);
-    THelpViewer* first = In(form).HelpViewer;
+    Named<QAction>(form, "Hilfe2")->trigger();
+    THelpViewer* first = Named<THelpViewer>(form, "HelpViewer");
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(PageText(*first).contains("Willkommen bei Brisko"));
     first->ShowPage("regeln.html");
-    In(form).Hilfe2Click();
-    EXPECT_EQ(In(form).HelpViewer, first);
+    Named<QAction>(form, "Hilfe2")->trigger();
+    EXPECT_EQ(Named<THelpViewer>(form, "HelpViewer"), first);
     EXPECT_TRUE(PageText(*first).contains("Willkommen bei Brisko"));  // back at the start page
-    EXPECT_FALSE(In(form).Game.OwnCards.Empty());                     // the game is untouched
+    EXPECT_FALSE(In(form).Controller.Game.OwnCards.Empty());          // the game is untouched
 }
 
 }  // namespace

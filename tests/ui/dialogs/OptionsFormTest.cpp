@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include "tests/support/EventLog.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/FormStorage.h"
 #include "ui/dialogs/OptionsForm.h"
 #include "ui/dialogs/PrismColorComboBox.h"
@@ -133,27 +136,27 @@ TEST_F(OptionsFormTest, EveryCloseAppliesTheSettings) {
         TTempConfig config;
         TMainForm form(5);
         form.show();
-        const TCard first = In(form).Game.OwnCards.At(0);
-        QTimer::singleShot(0, In(form).OptionsForm, [&form, &closeDialog] {
-            TOptionsForm* d = In(form).OptionsForm;
+        const TCard first = In(form).Controller.Game.OwnCards.At(0);
+        QTimer::singleShot(0, Named<TOptionsForm>(form, "OptionsForm"), [&form, &closeDialog] {
+            TOptionsForm* d = Named<TOptionsForm>(form, "OptionsForm");
             d->PrismColorComboBox1->ChooseEntry(9);  // Red
             d->Raus40Check->click();
             d->AnzCardEd->setValue(15);
             closeDialog(d);
         });
-        In(form).Einstellungen1Click();
+        Named<QAction>(form, "Einstellungen1")->trigger();
 
-        EXPECT_EQ(In(form).Game.NextDeal.MeldMinimum, 40);
-        EXPECT_EQ(In(form).Game.NextDeal.Cards, 15);
-        EXPECT_EQ(In(form).Panel2->palette().color(QPalette::Window), QColor(255, 0, 0));
+        EXPECT_EQ(In(form).Controller.Game.NextDeal.MeldMinimum, 40);
+        EXPECT_EQ(In(form).Controller.Game.NextDeal.Cards, 15);
+        EXPECT_EQ(Named<QFrame>(form, "Panel2")->palette().color(QPalette::Window), QColor(255, 0, 0));
         // Repainted at once: the top right corner is bare table.
         EXPECT_EQ(In(form).Table().pixelColor(In(form).Table().width() - 2, 2), QColor(255, 0, 0));
         // The hand being played stays; the count applies from the next game on.
-        EXPECT_EQ(In(form).Game.OwnCards.Count(), 12);
-        EXPECT_EQ(In(form).Game.OwnCards.At(0).Id, first.Id);
-        In(form).NeuesSpiel1Click();
-        EXPECT_EQ(In(form).Game.OwnCards.Count(), 15);
-        EXPECT_EQ(CheckCards(In(form).Game), "");
+        EXPECT_EQ(In(form).Controller.Game.OwnCards.Count(), 12);
+        EXPECT_EQ(In(form).Controller.Game.OwnCards.At(0).Id, first.Id);
+        Named<QAction>(form, "NeuesSpiel1")->trigger();
+        EXPECT_EQ(In(form).Controller.Game.OwnCards.Count(), 15);
+        EXPECT_EQ(CheckCards(In(form).Controller.Game), "");
     }
 }
 
@@ -161,7 +164,7 @@ TEST_F(OptionsFormTest, NeitherRadioCheckedMeansForty) {
     Config.WriteIni("[TOptionsForm]\nRaus30Check_Checked=False\nRaus40Check_Checked=False\n");
     TMainForm form(1);
     form.show();
-    EXPECT_EQ(In(form).Game.NextDeal.MeldMinimum, 40);
+    EXPECT_EQ(In(form).Controller.Game.NextDeal.MeldMinimum, 40);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -31,35 +32,35 @@ class CardSizeTest : public ::testing::Test {
     CardSizeTest() {
         In(form).SetMessageBoxes(&boxes);
         form.show();
-        In(form).Timer1->stop();  // the blinking would only add paintings
+        Named<QTimer>(form, "Timer1")->stop();  // the blinking would only add paintings
         QApplication::processEvents();
     }
 
     // Resizes the window so that the table gets exactly this size.
     void TableSize(int width, int height) {
         QApplication::processEvents();  // the layout of an earlier change first
-        const QSize around = form.size() - In(form).PaintBox1->size();
+        const QSize around = form.size() - TableOf(form)->size();
         form.resize(QSize(width, height) + around);
         QApplication::processEvents();
-        ASSERT_EQ(In(form).PaintBox1->size(), QSize(width, height));
+        ASSERT_EQ(TableOf(form)->size(), QSize(width, height));
     }
     // A point of the widget in the middle of what the picture shows of a place,
     // worked out from the designed table, independently of the window's own mapping.
     QPoint Shown(int32_t tableX, int32_t tableY) const {
-        const qreal s = In(form).TableScale;
+        const qreal s = In(form).Drawn().Scene.Scale;
         return QPoint(static_cast<int>(std::lround((tableX + 0.5) * s)),
                       static_cast<int>(std::lround((tableY + 0.5) * s)));
     }
     // The middle of the part of hand card i no later card covers.
     QPoint HandCardShown(int i) const {
-        const int32_t height = static_cast<int32_t>(In(form).PaintBox1->height() / In(form).TableScale);
+        const int32_t height = static_cast<int32_t>(TableOf(form)->height() / In(form).Drawn().Scene.Scale);
         const TRect r = HandCardRect(i, height);
-        const bool last = i == In(form).Game.OwnCards.Count() - 1;
+        const bool last = i == In(form).Controller.Game.OwnCards.Count() - 1;
         return Shown(last ? (r.Left + r.Right) / 2 : r.Left + HandSlot / 2, (r.Top + r.Bottom) / 2);
     }
     void Click(QPoint p) {
-        QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, p);
-        QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, p);
+        QTest::mousePress(TableOf(form), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(TableOf(form), Qt::LeftButton, {}, p);
     }
 
     TTempConfig config;
@@ -68,41 +69,41 @@ class CardSizeTest : public ::testing::Test {
 };
 
 TEST_F(CardSizeTest, TheMenuOffersFiveSizesNormalFirstAndTheChoiceIsKept) {
-    EXPECT_EQ(MenuTexts(In(form).CardSizeMenu),
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "CardSizeMenu")),
               (QStringList{"Normal", "125 %", "150 %", "200 %", "An das Fenster anpassen"}));
-    EXPECT_TRUE(In(form).CardSizeMenu->actions()[0]->isChecked());
-    EXPECT_EQ(In(form).PaintBox1->size(), DesignTableSize);
-    EXPECT_EQ(In(form).TableScale, 1);
+    EXPECT_TRUE(Named<QMenu>(form, "CardSizeMenu")->actions()[0]->isChecked());
+    EXPECT_EQ(TableOf(form)->size(), DesignTableSize);
+    EXPECT_EQ(In(form).Drawn().Scene.Scale, 1);
 
-    In(form).CardSizeMenu->actions()[2]->trigger();  // 150 %
-    EXPECT_EQ(In(form).TableScale, 1.5);
+    Named<QMenu>(form, "CardSizeMenu")->actions()[2]->trigger();  // 150 %
+    EXPECT_EQ(In(form).Drawn().Scene.Scale, 1.5);
     EXPECT_TRUE(config.IniLines().contains("Kartengroesse=150"));
     // The rows never overlap: the table cannot be made smaller than its least size at 150 %.
-    EXPECT_EQ(In(form).PaintBox1->minimumSize(), QSize(600, 501));
-    EXPECT_GE(In(form).PaintBox1->width(), 1020);
+    EXPECT_EQ(TableOf(form)->minimumSize(), QSize(600, 501));
+    EXPECT_GE(TableOf(form)->width(), 1020);
 
     TMainForm again(18);
     In(again).SetMessageBoxes(&boxes);
     again.show();
     QApplication::processEvents();
-    EXPECT_TRUE(In(again).CardSizeMenu->actions()[2]->isChecked());
-    EXPECT_EQ(In(again).TableScale, 1.5);
+    EXPECT_TRUE(Named<QMenu>(again, "CardSizeMenu")->actions()[2]->isChecked());
+    EXPECT_EQ(In(again).Drawn().Scene.Scale, 1.5);
 }
 
 // At 200 % on an ordinary screen the window paints exactly what the designed
 // table paints on a screen of twice the pixel density.
 TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
-    In(form).SetCardSize(TCardSize::Larger200);
+    CardSizeAction(form, TCardSize::Larger200)->trigger();
     TableSize(1500, 800);
-    ASSERT_EQ(In(form).TableScale, 2);
-    TGame& game = In(form).Game;
+    ASSERT_EQ(In(form).Drawn().Scene.Scale, 2);
+    TGame& game = In(form).Controller.Game;
     TTableLayout layout = LayOutTable(game.TableMelds, 750, 400, 0);
     TTableScene scene;
     scene.DevicePixelRatio = 2;
-    scene.TableColor = In(form).Panel2->palette().color(QPalette::Window);
-    scene.Back = &In(form).CardBack;
-    scene.Faces = In(form).Faces();
-    scene.PaintCount = In(form).PaintCount - 1;  // the count the window's last painting used
+    scene.TableColor = Named<QFrame>(form, "Panel2")->palette().color(QPalette::Window);
+    scene.Back = In(form).Drawn().Scene.Back;
+    scene.Faces = In(form).Drawn().Scene.Faces;
+    scene.PaintCount = In(form).Drawn().Scene.PaintCount;  // the count the window's last painting used
     TTablePainter painter;
     painter.Record(game, layout, scene);
     const QImage designed = painter.Picture().ToImage();
@@ -111,7 +112,7 @@ TEST_F(CardSizeTest, TwiceTheSizeIsTheDesignedTableAtTwiceThePixelRatio) {
                 In(form).Table().convertToFormat(QImage::Format_RGB32));
     // The faces were made for the finer pixels, not stretched; the hand's as
     // narrow as its places.
-    EXPECT_EQ(In(form).Face(game.OwnCards.At(0), TFaceUse::InHand).size(), QSize(136, 216));
+    EXPECT_EQ(FaceOf(form, game.OwnCards.At(0), TFaceUse::InHand).size(), QSize(136, 216));
 }
 
 // At a fractional and at fitted scales, a click into the middle of what the
@@ -131,11 +132,11 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Table.width());
-        In(form).SetCardSize(c.Size);
+        CardSizeAction(form, c.Size)->trigger();
         TableSize(c.Table.width(), c.Table.height());
-        const int bar = In(form).ScrollBar1->sizeHint().height();
-        ASSERT_DOUBLE_EQ(In(form).TableScale, c.Scale > 0 ? c.Scale : (900.0 - 2 * bar) / 349);
-        TGame& game = In(form).Game;
+        const int bar = Named<QScrollBar>(form, "ScrollBar1")->sizeHint().height();
+        ASSERT_DOUBLE_EQ(In(form).Drawn().Scene.Scale, c.Scale > 0 ? c.Scale : (900.0 - 2 * bar) / 349);
+        TGame& game = In(form).Controller.Game;
         game.NeuesSpiel();
         SetHand(game, "");  // whatever the deal, the cards below are free
         PutMeld(game, "He7 He6 He5", TFrom::Deck);
@@ -143,7 +144,7 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         SetHand(game, "He8 He4 Kr2 Ka7 Bl3");
         game.PlayerCameOut = 1;
         game.SetStatus(MayLayOut);
-        In(form).PaintBox1Paint();
+        In(form).Paint();
         for (int i = 0; i < game.OwnCards.Count(); ++i) {
             Click(HandCardShown(i));
             EXPECT_EQ(SelectedCount(game), 1) << i;
@@ -152,17 +153,17 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
         }
         // He4 goes onto the first meld's low end.
         const int card = HandIndex(game, "He4");
-        const TRect meld = In(form).MeldRect(0);
+        const TRect meld = In(form).Drawn().Layout.Meld(0);
         const QPoint target = Shown((meld.Left + meld.Right) / 2, (meld.Top + meld.Bottom) / 2);
-        QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, HandCardShown(card));
-        QTest::mouseMove(In(form).PaintBox1, target);
-        QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, target);
+        QTest::mousePress(TableOf(form), Qt::LeftButton, {}, HandCardShown(card));
+        QTest::mouseMove(TableOf(form), target);
+        QTest::mouseRelease(TableOf(form), Qt::LeftButton, {}, target);
         EXPECT_EQ(ShowCards(*game.TableMelds.At(0).Cards), "He7 He6 He5 He4");
         // A screen reader finds the meld where the picture shows it.
-        EXPECT_TRUE(In(form).PlaceRect({TStopKind::Meld, 0}).contains(target));
-        const TRect stock = In(form).StockRect;
+        EXPECT_TRUE(PlaceOf(form, {TStopKind::Meld, 0}).contains(target));
+        const TRect stock = In(form).Drawn().Layout.StockRect;
         const QPoint stockMiddle = Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2);
-        EXPECT_TRUE(In(form).TableToolTip(stockMiddle.x(), stockMiddle.y()).startsWith("Stapel:"));
+        EXPECT_TRUE(ToolTipAt(TableOf(form), stockMiddle).startsWith("Stapel:"));
     }
 }
 
@@ -171,15 +172,15 @@ TEST_F(CardSizeTest, TheMouseHitsTheCardThePictureShowsAtEveryScale) {
 // follows that scale, and the window never grows past the screen.
 TEST_F(CardSizeTest, AFixedSizeTheScreenCannotHoldTakesTheScaleThatFits) {
     const QRect room = form.screen()->availableGeometry();
-    In(form).Panel1->setFixedHeight(room.height() - 600);  // leaves the table less than 2 x 334
+    Named<QFrame>(form, "Panel1")->setFixedHeight(room.height() - 600);  // leaves the table less than 2 x 334
     QApplication::processEvents();
-    In(form).SetCardSize(TCardSize::Larger200);
+    CardSizeAction(form, TCardSize::Larger200)->trigger();
     QApplication::processEvents();
-    const qreal s = In(form).TableScale;
+    const qreal s = In(form).Drawn().Scene.Scale;
     EXPECT_GT(s, 1.2);
     EXPECT_LT(s, 2);
-    EXPECT_EQ(In(form).PaintBox1->minimumSize(), QSize(static_cast<int>(std::ceil(MinimumTableWidth * s)),
-                                                       static_cast<int>(std::ceil(MinimumTableHeight * s))));
+    EXPECT_EQ(TableOf(form)->minimumSize(), QSize(static_cast<int>(std::ceil(MinimumTableWidth * s)),
+                                                  static_cast<int>(std::ceil(MinimumTableHeight * s))));
     EXPECT_LE(form.minimumSizeHint().height() + form.frameGeometry().height() - form.height(), room.height());
     EXPECT_LE(form.frameGeometry().height(), room.height());
     EXPECT_LE(form.frameGeometry().width(), room.width());
@@ -187,11 +188,11 @@ TEST_F(CardSizeTest, AFixedSizeTheScreenCannotHoldTakesTheScaleThatFits) {
 
 // A whole turn by mouse at 200 %: draw, throw away, and the computer answers.
 TEST_F(CardSizeTest, AWholeTurnByMouseAtTwiceTheSize) {
-    In(form).SetCardSize(TCardSize::Larger200);
+    CardSizeAction(form, TCardSize::Larger200)->trigger();
     QApplication::processEvents();
-    TGame& game = In(form).Game;
+    TGame& game = In(form).Controller.Game;
     const int cards = game.OwnCards.Count();
-    const TRect stock = In(form).StockRect;
+    const TRect stock = In(form).Drawn().Layout.StockRect;
     Click(Shown((stock.Left + stock.Right) / 2, (stock.Top + stock.Bottom) / 2));
     ASSERT_EQ(game.GameState, MayLayOut);
     ASSERT_EQ(game.OwnCards.Count(), cards + 1);
@@ -206,11 +207,11 @@ TEST_F(CardSizeTest, AWholeTurnByMouseAtTwiceTheSize) {
     ASSERT_GE(drawn, 0);
     Click(HandCardShown(drawn));  // the card drawn comes selected: a click lets it go
     ASSERT_EQ(SelectedCount(game), 0);
-    const TRect discard = In(form).DiscardRect;
+    const TRect discard = In(form).Drawn().Layout.DiscardRect;
     const QPoint target = Shown((discard.Left + discard.Right) / 2, (discard.Top + discard.Bottom) / 2);
-    QTest::mousePress(In(form).PaintBox1, Qt::LeftButton, {}, HandCardShown(drawn));
-    QTest::mouseMove(In(form).PaintBox1, target);
-    QTest::mouseRelease(In(form).PaintBox1, Qt::LeftButton, {}, target);
+    QTest::mousePress(TableOf(form), Qt::LeftButton, {}, HandCardShown(drawn));
+    QTest::mouseMove(TableOf(form), target);
+    QTest::mouseRelease(TableOf(form), Qt::LeftButton, {}, target);
     EXPECT_EQ(game.GameState, MustDraw);
     EXPECT_EQ(game.OwnCards.Count(), cards);
     EXPECT_FALSE(game.OpponentTurn.Steps.empty());
@@ -219,26 +220,25 @@ TEST_F(CardSizeTest, AWholeTurnByMouseAtTwiceTheSize) {
 // While the window is dragged larger the table follows at once with the faces
 // it has; they are made at the new size once the size has settled.
 TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
-    TGame& game = In(form).Game;
+    TGame& game = In(form).Controller.Game;
     PutMeld(game, "He7 He6 He5", TFrom::Deck);
     PutMeld(game, "Kr9 Bl9 Ka9", TFrom::Deck);
     MoveCard(game.Stock, 0, game.DiscardPile);
-    In(form).SetCardSize(TCardSize::FitWindow);
+    CardSizeAction(form, TCardSize::FitWindow)->trigger();
     TableSize(1360, 760);
-    In(form).SettleTimer->stop();
-    In(form).PaintBox1Paint();
-    const QImage before = In(form).Face(game.OwnCards.At(0), TFaceUse::InHand);
+    Named<QTimer>(form, "SettleTimer")->stop();
+    In(form).Paint();
+    const QImage before = FaceOf(form, game.OwnCards.At(0), TFaceUse::InHand);
     ASSERT_EQ(before.size(), QSize(136, 216));
     // However slow this machine, the size settles only when the test says so.
-    In(form).SettleTimer->setInterval(3600000);
+    Named<QTimer>(form, "SettleTimer")->setInterval(3600000);
     for (const int width : {1400, 1450, 1500, 1530}) {
         TableSize(width, 850);
-        EXPECT_EQ(In(form).Face(game.OwnCards.At(0), TFaceUse::InHand).cacheKey(), before.cacheKey())
-            << width;
-        EXPECT_TRUE(In(form).SettleTimer->isActive());
+        EXPECT_EQ(FaceOf(form, game.OwnCards.At(0), TFaceUse::InHand).cacheKey(), before.cacheKey()) << width;
+        EXPECT_TRUE(Named<QTimer>(form, "SettleTimer")->isActive());
     }
-    EXPECT_DOUBLE_EQ(In(form).TableScale, 1530.0 / 680);
-    In(form).SettleTimer->start(0);
+    EXPECT_DOUBLE_EQ(In(form).Drawn().Scene.Scale, 1530.0 / 680);
+    Named<QTimer>(form, "SettleTimer")->start(0);
     QTest::qWait(50);
     // Every face on show is made at the new size, none drawn stretched.
     std::vector<const TCard*> shown{&game.OwnCards.At(0), &game.DiscardPile.Last()};
@@ -249,7 +249,7 @@ TEST_F(CardSizeTest, FacesAreMadeAnewOnlyOnceTheSizeHasSettled) {
     }
     for (const TCard* card : shown) {
         const bool inHand = card == shown[0];
-        const QImage face = In(form).Face(*card, inHand ? TFaceUse::InHand : TFaceUse::Whole);
+        const QImage face = FaceOf(form, *card, inHand ? TFaceUse::InHand : TFaceUse::Whole);
         EXPECT_EQ(face.size(), QSize(inHand ? 153 : 162, 243)) << card->Suit << " " << card->Rank;
     }
 }

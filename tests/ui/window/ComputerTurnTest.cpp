@@ -3,18 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "render/TableMarks.h"
 #include "settings/ProfileFile.h"
 #include "settings/ViewSettings.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TableMouse.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/PrismColorComboBox.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -32,12 +36,12 @@ class ComputerTurnTest : public testing::Test {
         form.show();
         QApplication::processEvents();
     }
-    ~ComputerTurnTest() override { In(form).SetMoveSpeed(TMoveSpeed::Instant); }
+    ~ComputerTurnTest() override { SpeedAction(form, TMoveSpeed::Instant)->trigger(); }
 
     // The computer has come out; its turn draws the player's Karo 6, swaps a
     // joker, lays out a run, lays off twice and discards.
     void SetUpTurn() {
-        TGame& game = In(form).Game;
+        TGame& game = In(form).Controller.Game;
         for (TCardArray* pile : {&game.OpponentCards, &game.DiscardPile}) {
             while (!pile->Empty()) {
                 MoveCard(*pile, 0, game.Stock);
@@ -52,12 +56,13 @@ class ComputerTurnTest : public testing::Test {
         SetHand(game, "Ka6 Kr10 KrB");
         game.SetStatus(MayLayOut);
         game.OwnCards.At(HandIndex(game, "Ka6")).Selected = 1;
-        In(form).PaintBox1Paint();
+        In(form).Paint();
     }
-    // The player lets go of the selected card on the discard pile.
+    // The player drags the Karo 6 onto the discard pile.
     void Discard() {
-        In(form).Dragging = 1;
-        In(form).PaintBox1MouseUp(In(form).DiscardRect.Left + 10, In(form).DiscardRect.Top + 10);
+        TGame& game = In(form).Controller.Game;
+        game.ClearHandSelection();
+        DragToDiscard(form, HandIndex(game, "Ka6"));
     }
     QColor Pixel(int x, int y) const { return QColor(In(form).Table().pixel(x, y)); }
 
@@ -66,12 +71,13 @@ class ComputerTurnTest : public testing::Test {
 };
 
 TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheNextDraw) {
-    In(form).SetMoveSpeed(TMoveSpeed::Instant);
+    SpeedAction(form, TMoveSpeed::Instant)->trigger();
     SetUpTurn();
     Discard();
-    EXPECT_FALSE(In(form).PlayingOut());
-    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
-    const std::vector<TTableMark> marks = MoveMarks(In(form).Game, In(form).Game.OpponentTurn);
+    EXPECT_FALSE(PlayingOut(form));
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText().toStdString(), Sentence);
+    const std::vector<TTableMark> marks =
+        MoveMarks(In(form).Controller.Game, In(form).Controller.Game.OpponentTurn);
     // The Herz 6 in the first run, the Blatt 9 on top of the second, the Karo 9
     // in the set, the new run whole, and the discard.
     ASSERT_EQ(marks.size(), 5u);
@@ -80,10 +86,11 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     EXPECT_EQ(marks[3], (TTableMark{TMarkStyle::Move, TMarkPlace::MeldCards, 3, 0, 2}));
     EXPECT_EQ(marks[4], (TTableMark{TMarkStyle::Move, TMarkPlace::DiscardPile}));
 
-    const TRect run = In(form).MeldRect(3);
+    const TRect run = In(form).Drawn().Layout.Meld(3);
     const QPoint above((run.Left + run.Right) / 2, run.Top - 1);
-    const QPoint beside(In(form).DiscardRect.Right,
-                        (In(form).DiscardRect.Top + In(form).DiscardRect.Bottom) / 2);
+    const QPoint beside(
+        In(form).Drawn().Layout.DiscardRect.Right,
+        (In(form).Drawn().Layout.DiscardRect.Top + In(form).Drawn().Layout.DiscardRect.Bottom) / 2);
     std::vector<QColor> tables;
     TPrismColorComboBox picker;
     for (int i = 0; i < TPrismColorComboBox::CustomIndex; ++i) {
@@ -92,11 +99,11 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     tables.push_back(QColor(90, 60, 200));  // one of the player's own
     for (const QColor& table : tables) {
         SCOPED_TRACE(table.name().toStdString());
-        QPalette palette = In(form).Panel2->palette();
+        QPalette palette = Named<QFrame>(form, "Panel2")->palette();
         palette.setColor(QPalette::Window, table);
-        In(form).Panel2->setPalette(palette);
+        Named<QFrame>(form, "Panel2")->setPalette(palette);
         In(form).PaintCount = 1;  // no blinking frame
-        In(form).PaintBox1Paint();
+        In(form).Paint();
         const QColor mark = MoveMarkColour(table);
         EXPECT_GE(ContrastRatio(mark, table), 3.0);
         EXPECT_NE(mark, QColor(255, 0, 0)) << "not the draw hint's red";
@@ -105,103 +112,106 @@ TEST_F(ComputerTurnTest, AtOnceTheSentenceAndTheMarksOnEveryTableColourUntilTheN
     }
 
     // Too long for the status bar: shortened there, whole for its tooltip and for screen readers.
-    EXPECT_TRUE(In(form).StatusBarText->text().endsWith(QChar(0x2026)));
-    EXPECT_EQ(In(form).StatusBarText->toolTip(), Sentence);
-    EXPECT_EQ(In(form).StatusBarText->accessibleName(), Sentence);
+    EXPECT_TRUE(Named<TElidedLabel>(form, "StatusBarText")->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->toolTip(), Sentence);
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->accessibleName(), Sentence);
 
     // Switched off, and after the player's draw, no marks.
-    In(form).SetMarkMoves(false);
+    Named<QAction>(form, "MarkMovesAction")->trigger();  // off
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
-    In(form).SetMarkMoves(true);
-    ASSERT_TRUE(In(form).Game.PlayerDrawFromStock());
-    In(form).PaintBox1Paint();
+    Named<QAction>(form, "MarkMovesAction")->trigger();  // on again
+    ASSERT_TRUE(In(form).Controller.Game.PlayerDrawFromStock());
+    In(form).Paint();
     EXPECT_EQ(Pixel(above.x(), above.y()), tables.back());
-    EXPECT_EQ(In(form).StatusBarText->FullText(), Sentence) << "the sentence stays until the next turn";
-    In(form).NeuesSpiel1->trigger();
-    EXPECT_EQ(In(form).StatusBarText->FullText(), "");
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(), Sentence)
+        << "the sentence stays until the next turn";
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(), "");
 }
 
 TEST_F(ComputerTurnTest, PlayedOutStepByStepEndingInTheSameTableAndAClickEndsIt) {
-    In(form).SetMoveSpeed(TMoveSpeed::Slow);
+    SpeedAction(form, TMoveSpeed::Slow)->trigger();
     SetUpTurn();
     Discard();
     // The game is done with the turn; only the picture lags.
-    ASSERT_TRUE(In(form).PlayingOut());
-    EXPECT_EQ(In(form).Game.GameState, MustDraw);
-    EXPECT_EQ(In(form).Game.OpponentCards.Count(), 2);
-    EXPECT_EQ(In(form).StatusBarText->FullText(), "");
-    EXPECT_EQ(In(form).Playback.Count(), 7);  // the start and six steps
+    ASSERT_TRUE(PlayingOut(form));
+    EXPECT_EQ(In(form).Controller.Game.GameState, MustDraw);
+    EXPECT_EQ(In(form).Controller.Game.OpponentCards.Count(), 2);
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(), "");
+    EXPECT_EQ(In(form).Controller.Playback().Count(), 7);  // the start and six steps
     std::vector<QImage> steps;
-    while (In(form).PlayingOut()) {
-        steps.push_back(In(form).StepTable());
-        In(form).AdvancePlayout();
+    while (PlayingOut(form)) {
+        steps.push_back(In(form).Table());
+        Fire(Named<QTimer>(form, "PlayoutTimer"));
     }
     ASSERT_EQ(steps.size(), 7u);
     EXPECT_NE(steps[0], steps[1]);
-    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText().toStdString(), Sentence);
     In(form).PaintCount = 1;  // the pictures are played out without the blinking frame
-    In(form).PaintBox1Paint();
+    In(form).Paint();
     EXPECT_EQ(steps.back(), In(form).Table());
 
     // Again, ended at once by a click on the table that does nothing else.
-    In(form).Game.NeuesSpiel();
-    In(form).ShowInStatusBar({});
+    In(form).Controller.Game.NeuesSpiel();
+    Named<TElidedLabel>(form, "StatusBarText")->SetFullText({});
     SetUpTurn();
     Discard();
-    ASSERT_TRUE(In(form).PlayingOut());
-    const std::string hand = ShowHand(In(form).Game.OwnCards);
-    const int stock = In(form).Game.Stock.Count();
-    QTest::mouseClick(In(form).PaintBox1, Qt::LeftButton, {},
-                      QPoint(In(form).StockRect.Left + 5, In(form).StockRect.Top + 5));
-    EXPECT_FALSE(In(form).PlayingOut());
-    EXPECT_EQ(In(form).Game.GameState, MustDraw) << "the click on the stock drew nothing";
-    EXPECT_EQ(ShowHand(In(form).Game.OwnCards), hand);
-    EXPECT_EQ(In(form).Game.Stock.Count(), stock);
-    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
+    ASSERT_TRUE(PlayingOut(form));
+    const std::string hand = ShowHand(In(form).Controller.Game.OwnCards);
+    const int stock = In(form).Controller.Game.Stock.Count();
+    QTest::mouseClick(
+        TableOf(form), Qt::LeftButton, {},
+        QPoint(In(form).Drawn().Layout.StockRect.Left + 5, In(form).Drawn().Layout.StockRect.Top + 5));
+    EXPECT_FALSE(PlayingOut(form));
+    EXPECT_EQ(In(form).Controller.Game.GameState, MustDraw) << "the click on the stock drew nothing";
+    EXPECT_EQ(ShowHand(In(form).Controller.Game.OwnCards), hand);
+    EXPECT_EQ(In(form).Controller.Game.Stock.Count(), stock);
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText().toStdString(), Sentence);
     // A key ends it too.
-    In(form).Game.NeuesSpiel();
+    In(form).Controller.Game.NeuesSpiel();
     SetUpTurn();
     Discard();
-    ASSERT_TRUE(In(form).PlayingOut());
-    QTest::keyClick(In(form).PaintBox1, Qt::Key_Space);
-    EXPECT_FALSE(In(form).PlayingOut());
+    ASSERT_TRUE(PlayingOut(form));
+    QTest::keyClick(TableOf(form), Qt::Key_Space);
+    EXPECT_FALSE(PlayingOut(form));
 
     // A discard by keys, with the keyboard's frame on the table, plays out as well;
     // the frame waits at the stock.
-    In(form).Game.NeuesSpiel();
+    In(form).Controller.Game.NeuesSpiel();
     SetUpTurn();
     form.activateWindow();
-    In(form).PaintBox1->setFocus();
+    TableOf(form)->setFocus();
     QApplication::processEvents();
-    In(form).KeyFocus = {TStopKind::Stock};
-    QTest::keyClick(In(form).PaintBox1, Qt::Key_Right);
-    ASSERT_TRUE(In(form).KeyFocusShown());
-    QTest::keyClick(In(form).PaintBox1, Qt::Key_Return);
-    ASSERT_TRUE(In(form).PlayingOut());
-    EXPECT_EQ(In(form).Game.GameState, MustDraw);
-    while (In(form).PlayingOut()) {
-        In(form).AdvancePlayout();
+    QTest::keyClick(TableOf(form), Qt::Key_Up);
+    QTest::keyClick(TableOf(form), Qt::Key_Home);  // the stock
+    QTest::keyClick(TableOf(form), Qt::Key_Right);
+    ASSERT_TRUE(KeyboardFrameShown(form));
+    QTest::keyClick(TableOf(form), Qt::Key_Return);
+    ASSERT_TRUE(PlayingOut(form));
+    EXPECT_EQ(In(form).Controller.Game.GameState, MustDraw);
+    while (PlayingOut(form)) {
+        Fire(Named<QTimer>(form, "PlayoutTimer"));
     }
-    EXPECT_EQ(In(form).StatusBarText->FullText().toStdString(), Sentence);
-    EXPECT_EQ(In(form).KeyFocus.Kind, TStopKind::Stock);
-    EXPECT_TRUE(In(form).KeyFocusShown());
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText().toStdString(), Sentence);
+    EXPECT_EQ(KeyboardStopOf(form).Kind, TStopKind::Stock);
+    EXPECT_TRUE(KeyboardFrameShown(form));
 }
 
 // While the turn plays out, screen readers hear the table as it is shown, told
 // anew at each step, not the position the turn ends in.
 TEST_F(ComputerTurnTest, ScreenReadersFollowThePlayingOut) {
-    In(form).SetMoveSpeed(TMoveSpeed::Slow);
+    SpeedAction(form, TMoveSpeed::Slow)->trigger();
     SetUpTurn();
     int told = 0;
     In(form).TellScreenReaders = [&told](QAccessibleEvent* event) {
         told += event->type() == QAccessible::ObjectReorder ? 1 : 0;
     };
     Discard();
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(In(form).PaintBox1);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(TableOf(form));
     QStringList hands;
-    while (In(form).PlayingOut()) {
+    while (PlayingOut(form)) {
         hands << table->child(0)->text(QAccessible::Name);
-        In(form).AdvancePlayout();
+        Fire(Named<QTimer>(form, "PlayoutTimer"));
     }
     hands << table->child(0)->text(QAccessible::Name);
     EXPECT_EQ(hands, QStringList({"Computer, 7 Karten", "Computer, 8 Karten", "Computer, 8 Karten",
@@ -216,8 +226,8 @@ class TLossBoxes final : public TMessageBoxes {
     explicit TLossBoxes(const TMainForm& form) : Form(form) {}
     void Show(QWidget*, const QString& text, const QString&, TMessageIcon) override {
         Text = text;
-        PlayingOutThen = In(Form).PlayingOut();
-        SentenceThen = In(Form).StatusBarText->FullText();
+        PlayingOutThen = PlayingOut(Form);
+        SentenceThen = Named<TElidedLabel>(Form, "StatusBarText")->FullText();
     }
     bool Ask(QWidget*, const QString&, const QString&) override { return false; }
     const TMainForm& Form;
@@ -229,18 +239,18 @@ class TLossBoxes final : public TMessageBoxes {
 TEST_F(ComputerTurnTest, TheLossIsToldOnlyAfterTheLastStepHasBeenShown) {
     TLossBoxes loss(form);
     In(form).SetMessageBoxes(&loss);
-    In(form).SetMoveSpeed(TMoveSpeed::Fast);
-    TGame& game = In(form).Game;
+    SpeedAction(form, TMoveSpeed::Fast)->trigger();
+    TGame& game = In(form).Controller.Game;
     while (!game.OpponentCards.Empty()) {
         MoveCard(game.OpponentCards, 0, game.Stock);
     }
     SetHand(game, "Ka6 Kr10");
     game.SetStatus(MayLayOut);
     game.OwnCards.At(HandIndex(game, "Ka6")).Selected = 1;
-    In(form).PaintBox1Paint();
+    In(form).Paint();
     Discard();
     // Played out from the event loop; the loss waits for its end.
-    EXPECT_TRUE(In(form).PlayingOut());
+    EXPECT_TRUE(PlayingOut(form));
     EXPECT_EQ(loss.Text, "");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !loss.Text.isEmpty(); }, 10000));
     EXPECT_EQ(loss.Text, "Tut mir Leid, Sie haben leider verloren!");
@@ -248,23 +258,24 @@ TEST_F(ComputerTurnTest, TheLossIsToldOnlyAfterTheLastStepHasBeenShown) {
     EXPECT_TRUE(loss.SentenceThen.startsWith("Computer: zieht eine Karte vom Stapel, wirft "));
     // A new deal follows, and with it an empty status bar.
     EXPECT_EQ(game.OpponentCards.Count(), 12);
-    EXPECT_EQ(In(form).StatusBarText->FullText(), "");
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(), "");
     In(form).SetMessageBoxes(&boxes);
 }
 
 TEST_F(ComputerTurnTest, TooltipsFollowTheLastPainting) {
     SetUpTurn();
-    const TGame& game = In(form).Game;
-    const TRect first = In(form).MeldRect(0);
+    const TGame& game = In(form).Controller.Game;
+    const TRect first = In(form).Drawn().Layout.Meld(0);
     // The joker lies second in He7 *He6 He5: what shows of it is its left third.
-    EXPECT_EQ(In(form).TableToolTip(first.Left + 24 + 5, first.Top + 50), "Joker für Herz 6");
-    EXPECT_EQ(In(form).TableToolTip(first.Left + 5, first.Top + 50), "");
-    EXPECT_EQ(In(form).TableToolTip(In(form).StockRect.Left + 5, In(form).StockRect.Top + 5),
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(first.Left + 24 + 5, first.Top + 50)), "Joker für Herz 6");
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(first.Left + 5, first.Top + 50)), "");
+    const TRect stock = In(form).Drawn().Layout.StockRect;
+    const TRect discard = In(form).Drawn().Layout.DiscardRect;
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(stock.Left + 5, stock.Top + 5)),
               QString("Stapel: %1 Karten").arg(game.Stock.Count()));
-    EXPECT_EQ(In(form).TableToolTip(In(form).DiscardRect.Left + 5, In(form).DiscardRect.Top + 5),
-              "Ablagestapel: 0 Karten");
-    EXPECT_EQ(In(form).TableToolTip(10, 10), "Computer: 7 Karten");
-    EXPECT_EQ(In(form).TableToolTip(In(form).PaintBox1->width() - 5, 10), "");
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(discard.Left + 5, discard.Top + 5)), "Ablagestapel: 0 Karten");
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(10, 10)), "Computer: 7 Karten");
+    EXPECT_EQ(ToolTipAt(TableOf(form), QPoint(TableOf(form)->width() - 5, 10)), "");
 }
 
 }  // namespace

@@ -20,11 +20,14 @@
 #include "render/Artwork.h"
 #include "render/FaceComposer.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProgramDir.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TableMouse.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsForm.h"
@@ -85,15 +88,16 @@ class EnglishTest : public ::testing::Test {
 };
 
 TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
-    QStringList texts{In(form).UndoBtn->text(), In(form).StatusPanel->text()};
+    QStringList texts{Named<QPushButton>(form, "UndoBtn")->text(),
+                      Named<QLabel>(form, "StatusPanel")->text()};
     for (QAction* menu : form.menuBar()->actions()) {
         texts << menu->text();
         Collect(menu->menu(), texts);
     }
     EXPECT_TRUE(texts.contains("&Help..."));
-    EXPECT_EQ(In(form).StatusPanel->text(), "Draw a card!");
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->text(), "Draw a card!");
 
-    TGame& game = In(form).Game;
+    TGame& game = In(form).Controller.Game;
     PutCards(game, game.DiscardPile, "HeD", TFrom::Deck);
     for (const TTableStop& stop : TableStops(game)) {
         texts << StopName(game, stop);
@@ -102,31 +106,31 @@ TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
     texts << TableName() << StockTip(1) << StockTip(43) << ComputerHandTip(9);
     EXPECT_TRUE(texts.contains("Stock: 1 card") && texts.contains("Stock: 43 cards"));
 
-    In(form).ChooseOpponent(TOpponentKind::Strong);
-    texts << In(form).StatusBarText->FullText();
+    Named<QAction>(form, "StrongOpponentAction")->trigger();
+    texts << Named<TElidedLabel>(form, "StatusBarText")->FullText();
 
-    In(form).OptionsForm->show();
-    texts << DialogTexts(In(form).OptionsForm);
-    In(form).OptionsForm->hide();
-    QTimer::singleShot(0, &form, [this] { In(form).StatisticsForm->reject(); });
-    In(form).OpenStatistics();
-    texts << DialogTexts(In(form).StatisticsForm);
+    Named<TOptionsForm>(form, "OptionsForm")->show();
+    texts << DialogTexts(Named<TOptionsForm>(form, "OptionsForm"));
+    Named<TOptionsForm>(form, "OptionsForm")->hide();
+    QTimer::singleShot(0, &form, [this] { Named<TStatisticsForm>(form, "StatisticsForm")->reject(); });
+    Named<QAction>(form, "StatisticsAction")->trigger();
+    texts << DialogTexts(Named<TStatisticsForm>(form, "StatisticsForm"));
     TAboutBox about(&form);
     texts << DialogTexts(&about);
     EXPECT_TRUE(texts.contains("Rummy by Taldrin"));  // the line on the logo
-    In(form).Hilfe2Click();
-    texts << DialogTexts(In(form).HelpViewer);
-    const auto* contents = In(form).HelpViewer->findChild<QListWidget*>("Contents");
+    Named<QAction>(form, "Hilfe2")->trigger();
+    texts << DialogTexts(Named<THelpViewer>(form, "HelpViewer"));
+    const auto* contents = Named<THelpViewer>(form, "HelpViewer")->findChild<QListWidget*>("Contents");
     for (int i = 0; i < contents->count(); ++i) {
         texts << contents->item(i)->text();
     }
     // Every title whole, though English ones are longer than the German.
     QApplication::processEvents();
     EXPECT_EQ(contents->horizontalScrollBar()->maximum(), 0);
-    const QString page = In(form).HelpViewer->findChild<QTextBrowser*>()->toPlainText();
+    const QString page = Named<THelpViewer>(form, "HelpViewer")->findChild<QTextBrowser*>()->toPlainText();
     EXPECT_TRUE(page.contains("Brisko")) << page.toStdString();
     texts << page;
-    In(form).HelpViewer->close();
+    Named<THelpViewer>(form, "HelpViewer")->close();
 
     texts << CannotWriteText("/x/brisko.INI") << TProfileFile::KeptAsideMessage("a", "a.bak")
           << ArtworkProblemText("/x", LoadArtwork("/nowhere").Problems);
@@ -134,7 +138,7 @@ TEST_F(EnglishTest, MenusDialogsAndTheTableSpeakEnglish) {
 }
 
 TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
-    TGame& game = In(form).Game;
+    TGame& game = In(form).Controller.Game;
     // A joker on the table the player may swap for a card of the hand.
     SetHand(game, "");
     PutMeld(game, "He7 *He6 He5", TFrom::Deck);
@@ -147,8 +151,9 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     EXPECT_EQ(boxes.Asked[0].Text, "Would you like to exchange your 6 of Hearts for the Joker?");
 
     game.SetStatus(MayLayOut);
-    In(form).ShowHint();
-    QStringList texts{In(form).StatusBarText->FullText(), In(form).StatusPanel->text()};
+    Named<QAction>(form, "HintAction")->trigger();
+    QStringList texts{Named<TElidedLabel>(form, "StatusBarText")->FullText(),
+                      Named<QLabel>(form, "StatusPanel")->text()};
     // Two cards that are no meld: refused.
     game.ToggleHandCard(HandIndex(game, "Kr2"));
     game.ToggleHandCard(HandIndex(game, "Ka9"));
@@ -157,10 +162,8 @@ TEST_F(EnglishTest, APlayedTurnItsMessagesAndTheComputersSentenceSpeakEnglish) {
     ASSERT_EQ(boxes.Shown.size(), 1u);
     texts << boxes.Shown[0].Text << boxes.Shown[0].Caption;
     // A discard, and the computer's turn told in one sentence.
-    game.ToggleHandCard(HandIndex(game, "Bl4"));
-    In(form).Dragging = 1;
-    In(form).PaintBox1MouseUp(In(form).DiscardRect.Left + 10, In(form).DiscardRect.Top + 10);
-    const QString sentence = In(form).StatusBarText->FullText();
+    DragToDiscard(form, HandIndex(game, "Bl4"));
+    const QString sentence = Named<TElidedLabel>(form, "StatusBarText")->FullText();
     EXPECT_TRUE(sentence.startsWith("Computer: ")) << sentence.toStdString();
     EXPECT_TRUE(sentence.contains(", discards ")) << sentence.toStdString();
     texts << sentence;
@@ -191,7 +194,7 @@ TEST_F(EnglishTest, MeldsJokersShareAndTheJokersCornerReadAsInEnglish) {
     EXPECT_EQ(ShareWon(TOpponentRecord{3, 1, 1, 2, 9}), "75%");
 
     // Above the court picture and the jester, the corner of a jack and of a joker differ.
-    const TArtworkLoad art = LoadArtwork(In(form).ProgramDir + "artwork");
+    const TArtworkLoad art = LoadArtwork(ProgramDirectory() + "artwork");
     ASSERT_TRUE(art.Problems.isEmpty());
     TFaceComposer composer;
     composer.SetUp(&art.Artwork, 1);

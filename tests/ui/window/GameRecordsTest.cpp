@@ -18,6 +18,7 @@
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -29,27 +30,27 @@ class GameRecordsTest : public ::testing::Test {
     void SetUp() override {
         In(form).SetMessageBoxes(&boxes);
         form.show();
-        In(form).Timer1->stop();
+        Named<QTimer>(form, "Timer1")->stop();
     }
     // The player holds one card after the draw; its discard wins the game.
     void WinNow() {
-        SetHand(In(form).Game, "Kr7");
-        In(form).Game.SetStatus(MayLayOut);
-        In(form).Game.ToggleHandCard(0);
+        SetHand(In(form).Controller.Game, "Kr7");
+        In(form).Controller.Game.SetStatus(MayLayOut);
+        In(form).Controller.Game.ToggleHandCard(0);
         In(form).Controller.Discard();
     }
     // The computer has laid out all its cards: it draws one and throws it away.
     void LoseNow() {
-        while (!In(form).Game.OpponentCards.Empty()) {
-            MoveCard(In(form).Game.OpponentCards, 0, In(form).Game.Stock);
+        while (!In(form).Controller.Game.OpponentCards.Empty()) {
+            MoveCard(In(form).Controller.Game.OpponentCards, 0, In(form).Controller.Game.Stock);
         }
-        SetHand(In(form).Game, "Kr7 Kr8");
-        In(form).Game.SetStatus(MayLayOut);
-        In(form).Game.ToggleHandCard(0);
+        SetHand(In(form).Controller.Game, "Kr7 Kr8");
+        In(form).Controller.Game.SetStatus(MayLayOut);
+        In(form).Controller.Game.ToggleHandCard(0);
         In(form).Controller.Discard();  // the computer draws, finds nothing to lay and throws away
     }
     QString Figure(TOpponentKind opponent, int row) {
-        return In(form).StatisticsForm->Figure(opponent, row)->text();
+        return Named<TStatisticsForm>(form, "StatisticsForm")->Figure(opponent, row)->text();
     }
 
     TTempConfig config;
@@ -58,42 +59,41 @@ class GameRecordsTest : public ::testing::Test {
 };
 
 TEST_F(GameRecordsTest, TheGameMenuOffersOpponentsHintAndStatistics) {
-    EXPECT_EQ(
-        MenuTexts(In(form).SpielMenu),
-        (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
-    EXPECT_EQ(In(form).HintAction->shortcut(), QKeySequence(Qt::Key_H));
-    EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_TRUE(In(form).ClassicOpponentAction->isChecked());
-    EXPECT_FALSE(In(form).StrongOpponentAction->isChecked());
-    EXPECT_TRUE(In(form).OpponentGroup->isExclusive());
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "SpielMenu")),
+              (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch",
+                           "Gegner: Stark", "Tisch", "-", "Tipp", "Statistik...", "Liste...", "-",
+                           "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(Named<QAction>(form, "HintAction")->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_EQ(Named<QAction>(form, "NeuesSpiel1")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_TRUE(Named<QAction>(form, "ClassicOpponentAction")->isChecked());
+    EXPECT_FALSE(Named<QAction>(form, "StrongOpponentAction")->isChecked());
+    EXPECT_TRUE(Named<QAction>(form, "ClassicOpponentAction")->actionGroup()->isExclusive());
 }
 
 TEST_F(GameRecordsTest, TheOpponentChangesAtTheNextGameAndIsKeptWithTheView) {
-    In(form).StrongOpponentAction->trigger();
-    EXPECT_TRUE(In(form).StrongOpponentAction->isChecked());
-    EXPECT_FALSE(In(form).ClassicOpponentAction->isChecked());
-    EXPECT_EQ(In(form).Game.Opponent, TOpponentKind::Classic);  // this game goes on as it began
-    EXPECT_EQ(In(form).StatusBarText->FullText(),
+    Named<QAction>(form, "StrongOpponentAction")->trigger();
+    EXPECT_TRUE(Named<QAction>(form, "StrongOpponentAction")->isChecked());
+    EXPECT_FALSE(Named<QAction>(form, "ClassicOpponentAction")->isChecked());
+    EXPECT_EQ(In(form).Controller.Game.Opponent, TOpponentKind::Classic);  // this game goes on as it began
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(),
               "Ab dem nächsten Spiel spielen Sie gegen den Gegner „Stark“.");
     EXPECT_TRUE(config.IniLines().contains("[Gegner]"));
     EXPECT_TRUE(config.IniLines().contains("Gegner=Stark"));
-    In(form).NeuesSpiel1Click();
-    EXPECT_EQ(In(form).Game.Opponent, TOpponentKind::Strong);
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
+    EXPECT_EQ(In(form).Controller.Game.Opponent, TOpponentKind::Strong);
     EXPECT_TRUE(boxes.Shown.empty());
 
     // The next start plays against the strong opponent from its first deal,
     // and shows the computer's turn as it was set.
     form.findChild<QAction*>("SpeedLangsam")->trigger();
-    In(form).MarkMovesAction->trigger();
+    Named<QAction>(form, "MarkMovesAction")->trigger();
     TMainForm again(4);
     In(again).SetMessageBoxes(&boxes);
     again.show();
-    EXPECT_TRUE(In(again).StrongOpponentAction->isChecked());
-    EXPECT_EQ(In(again).Game.Opponent, TOpponentKind::Strong);
-    EXPECT_EQ(In(again).View, (TViewSettings{TMoveSpeed::Slow, false}));
+    EXPECT_TRUE(Named<QAction>(again, "StrongOpponentAction")->isChecked());
+    EXPECT_EQ(In(again).Controller.Game.Opponent, TOpponentKind::Strong);
     EXPECT_TRUE(again.findChild<QAction*>("SpeedLangsam")->isChecked());
-    EXPECT_FALSE(In(again).MarkMovesAction->isChecked());
+    EXPECT_FALSE(Named<QAction>(again, "MarkMovesAction")->isChecked());
 }
 
 TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
@@ -109,18 +109,18 @@ TEST_F(GameRecordsTest, FinishedAndGivenUpGamesAreCountedAndWritten) {
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Lost, 1);
 
     // Given up before the first draw: not counted; after a draw: lost.
-    In(form).NeuesSpiel1Click();
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Lost, 1);
     ASSERT_TRUE(In(form).Controller.Draw(true));
-    In(form).NeuesSpiel1Click();
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 2, 0, 1, 1}));
     EXPECT_TRUE(config.IniLines().contains("KlassischVerloren=2"));
 
     // Against the strong opponent, a record of its own.
-    In(form).StrongOpponentAction->trigger();
-    In(form).NeuesSpiel1Click();
+    Named<QAction>(form, "StrongOpponentAction")->trigger();
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
     ASSERT_TRUE(In(form).Controller.Draw(true));
-    In(form).NeuesSpiel1Click();
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Strong).Lost, 1);
     EXPECT_EQ(In(form).Statistics.For(TOpponentKind::Classic).Lost, 2);
     EXPECT_EQ(boxes.Shown.size(), 2u);
@@ -140,7 +140,7 @@ TEST_F(GameRecordsTest, TheDialogShowsTheFiguresAndResetsOnlyWhenConfirmed) {
     }
     boxes.Answers = {false, true};
     QTimer::singleShot(0, &form, [this] {
-        TStatisticsForm* dialog = In(form).StatisticsForm;
+        TStatisticsForm* dialog = Named<TStatisticsForm>(form, "StatisticsForm");
         EXPECT_EQ(dialog->windowTitle(), "Statistik");
         EXPECT_EQ(Figure(TOpponentKind::Classic, 0), "1");
         EXPECT_EQ(Figure(TOpponentKind::Classic, 1), "1");
@@ -160,12 +160,12 @@ TEST_F(GameRecordsTest, TheDialogShowsTheFiguresAndResetsOnlyWhenConfirmed) {
         EXPECT_EQ(Figure(TOpponentKind::Strong, 5), "–");
         QTest::mouseClick(dialog->CloseBtn, Qt::LeftButton);
     });
-    In(form).OpenStatistics();
+    Named<QAction>(form, "StatisticsAction")->trigger();
     ASSERT_EQ(boxes.Asked.size(), 2u);
     EXPECT_EQ(boxes.Asked[0].Caption, "Statistik zurücksetzen");
     EXPECT_EQ(In(form).Statistics, TGameStatistics{});
     EXPECT_TRUE(config.IniLines().contains("KlassischGewonnen=0"));
-    EXPECT_FALSE(In(form).StatisticsForm->isVisible());
+    EXPECT_FALSE(Named<TStatisticsForm>(form, "StatisticsForm")->isVisible());
 }
 
 TEST_F(GameRecordsTest, AFailedWriteIsReportedAndTheCountKept) {
@@ -183,31 +183,32 @@ TEST_F(GameRecordsTest, AFailedWriteIsReportedAndTheCountKept) {
 }
 
 TEST_F(GameRecordsTest, TheHintFramesItsAdviceUntilTheNextAction) {
-    In(form).ShowInStatusBar("Computer: zieht eine Karte vom Stapel.");
-    In(form).HintAction->trigger();
-    ASSERT_FALSE(In(form).HintMarks.empty());
-    for (const TTableMark& mark : In(form).HintMarks) {
+    Named<TElidedLabel>(form, "StatusBarText")->SetFullText("Computer: zieht eine Karte vom Stapel.");
+    Named<QAction>(form, "HintAction")->trigger();
+    ASSERT_FALSE(In(form).Drawn().Scene.Marks.empty());
+    for (const TTableMark& mark : In(form).Drawn().Scene.Marks) {
         EXPECT_EQ(mark.Style, TMarkStyle::Hint);
     }
-    EXPECT_TRUE(In(form).StatusBarText->FullText().startsWith("Tipp: "));
-    EXPECT_EQ(In(form).HintMarks.back().Place, TMarkPlace::Stock);  // nothing lies on the discard pile yet
+    EXPECT_TRUE(Named<TElidedLabel>(form, "StatusBarText")->FullText().startsWith("Tipp: "));
+    EXPECT_EQ(In(form).Drawn().Scene.Marks.back().Place,
+              TMarkPlace::Stock);  // nothing lies on the discard pile yet
 
     // Any click on the table takes it away.
-    QTest::mouseClick(In(form).PaintBox1, Qt::LeftButton, {}, QPoint(In(form).PaintBox1->width() - 20, 5));
-    EXPECT_TRUE(In(form).HintMarks.empty());
-    EXPECT_EQ(In(form).StatusBarText->FullText(), "");
+    QTest::mouseClick(TableOf(form), Qt::LeftButton, {}, QPoint(TableOf(form)->width() - 20, 5));
+    EXPECT_TRUE(In(form).Drawn().Scene.Marks.empty());
+    EXPECT_EQ(Named<TElidedLabel>(form, "StatusBarText")->FullText(), "");
 
     // After the draw it names cards of the hand.
     ASSERT_TRUE(In(form).Controller.Draw(true));
-    In(form).HintAction->trigger();
+    Named<QAction>(form, "HintAction")->trigger();
     bool handCard = false;
-    for (const TTableMark& mark : In(form).HintMarks) {
+    for (const TTableMark& mark : In(form).Drawn().Scene.Marks) {
         handCard = handCard || (mark.Place == TMarkPlace::HandCard && mark.First >= 0 &&
-                                mark.First < In(form).Game.OwnCards.Count());
+                                mark.First < In(form).Controller.Game.OwnCards.Count());
     }
     EXPECT_TRUE(handCard);
-    In(form).UndoBtnClick();
-    EXPECT_TRUE(In(form).HintMarks.empty());
+    Named<QPushButton>(form, "UndoBtn")->click();
+    EXPECT_TRUE(In(form).Drawn().Scene.Marks.empty());
     EXPECT_TRUE(boxes.Shown.empty());
 }
 

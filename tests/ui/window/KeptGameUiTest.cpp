@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -17,8 +19,10 @@
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TableMouse.h"
 #include "tests/support/TestCards.h"
 #include "tests/support/WatchedSaveCalls.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
 
@@ -32,16 +36,25 @@ class KeptGameUiTest : public ::testing::Test {
         auto form = std::make_unique<TMainForm>(seed);
         In(*form).SetMessageBoxes(&boxes);
         form->show();
-        In(*form).Timer1->stop();
+        Named<QTimer>(*form, "Timer1")->stop();
         return form;
     }
     static void DrawByMouse(TMainForm& form) {
-        const TRect stock = In(form).StockRect;
-        In(form).PaintBox1MouseDown(stock.Left + 5, stock.Top + 5);
+        QTest::mouseClick(TableOf(form), Qt::LeftButton, {}, PlaceOf(form, {TStopKind::Stock}).center());
+    }
+    // A click on hand card i: a change the window keeps.
+    static void ClickHandCard(TMainForm& form, int i) {
+        const TRect card = HandCardRect(i, TableOf(form)->height());
+        QTest::mouseClick(TableOf(form), Qt::LeftButton, {}, QPoint(card.Left + 10, card.Top + 40));
+    }
+    // A click beside the cards: the selection goes, and the window keeps the game.
+    static void ClickBeside(TMainForm& form) {
+        QTest::mouseClick(TableOf(form), Qt::LeftButton, {}, QPoint(TableOf(form)->width() - 20, 5));
     }
     // The game as the window would keep it, meld row included.
     static QByteArray Kept(TMainForm& form) {
-        return KeptGameText({TakeSnapshot(In(form).Game), In(form).ScrollBar1->value()});
+        return KeptGameText(
+            {TakeSnapshot(In(form).Controller.Game), Named<QScrollBar>(form, "ScrollBar1")->value()});
     }
     // Every save carried out and told.
     static void Settle(TMainForm& form) {
@@ -65,8 +78,8 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
     std::vector<TTableMark> marks;
     {
         auto first = Start(5);
-        EXPECT_FALSE(In(*first).ContinueAction->isEnabled());
-        TGame& game = In(*first).Game;
+        EXPECT_FALSE(Named<QAction>(*first, "ContinueAction")->isEnabled());
+        TGame& game = In(*first).Controller.Game;
         // Built while nothing lies on the discard pile, so that the memory of it holds.
         DrawByMouse(*first);
         for (const char* meld :
@@ -76,8 +89,8 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
         game.OpponentCameOut = 1;
         // The hand the player holds after the draw, as it must be without a meld of the player's.
         SetHand(game, "HeB HeD HeK Kr2 Kr3 Ka10 Bl2 Bl3 Bl4 Kr5 Kr6 Kr7 He5");
-        game.ToggleHandCard(HandIndex(game, "Ka10"));
-        In(*first).DiscardSelected();  // the computer moves
+        game.ClearHandSelection();
+        DragToDiscard(*first, HandIndex(game, "Ka10"));  // the computer moves
         ASSERT_FALSE(game.OpponentTurn.Steps.empty());
         DrawByMouse(*first);
         game.ClearHandSelection();
@@ -86,9 +99,10 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
         }
         In(*first).Controller.LayOut(-1);
         ASSERT_EQ(game.OwnCards.Count(), 10);
-        In(*first).PaintBox1Paint();
-        ASSERT_TRUE(In(*first).ScrollBar1->isVisible());
-        In(*first).ScrollBar1->setValue(In(*first).ScrollBar1->maximum());  // kept with the scroll
+        In(*first).Paint();
+        ASSERT_TRUE(Named<QScrollBar>(*first, "ScrollBar1")->isVisible());
+        Named<QScrollBar>(*first, "ScrollBar1")
+            ->setValue(Named<QScrollBar>(*first, "ScrollBar1")->maximum());  // kept with the scroll
         kept = Kept(*first);
         marks = MoveMarks(game, game.OpponentTurn);
         ASSERT_FALSE(marks.empty());
@@ -96,26 +110,27 @@ TEST_F(KeptGameUiTest, ContinuingGivesBackTheGameExactly) {
         EXPECT_EQ(FileBytes(), kept);
     }
     auto second = Start(6);
-    EXPECT_TRUE(In(*second).ContinueAction->isEnabled());
-    EXPECT_EQ(In(*second).ContinueAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
-    EXPECT_EQ(In(*second).StatusBarText->FullText(), Offer);
+    EXPECT_TRUE(Named<QAction>(*second, "ContinueAction")->isEnabled());
+    EXPECT_EQ(Named<QAction>(*second, "ContinueAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(Named<TElidedLabel>(*second, "StatusBarText")->FullText(), Offer);
     EXPECT_NE(Kept(*second), kept);
 
-    In(*second).ContinueAction->trigger();
+    Named<QAction>(*second, "ContinueAction")->trigger();
     EXPECT_EQ(Kept(*second), kept);
-    EXPECT_EQ(MoveMarks(In(*second).Game, In(*second).Game.OpponentTurn),
+    EXPECT_EQ(MoveMarks(In(*second).Controller.Game, In(*second).Controller.Game.OpponentTurn),
               marks);  // the computer's cards by face
-    EXPECT_EQ(In(*second).StatusPanel->text(), "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
-    EXPECT_FALSE(In(*second).ContinueAction->isEnabled());
+    EXPECT_EQ(Named<QLabel>(*second, "StatusPanel")->text(),
+              "Sie dürfen nun auslegen und dann eine Karte wegwerfen!");
+    EXPECT_FALSE(Named<QAction>(*second, "ContinueAction")->isEnabled());
     EXPECT_TRUE(boxes.Shown.empty());
 
     // The cards laid in the interrupted turn can still be taken back.
-    const int melds = In(*second).Game.TableMelds.Count();
-    In(*second).UndoBtnClick();
-    EXPECT_EQ(In(*second).Game.OwnCards.Count(), 13);
-    EXPECT_GE(HandIndex(In(*second).Game, "HeD"), 0);
-    EXPECT_EQ(In(*second).Game.TableMelds.Count(), melds - 1);
-    EXPECT_EQ(In(*second).Game.PlayerCameOut, 0);
+    const int melds = In(*second).Controller.Game.TableMelds.Count();
+    Named<QPushButton>(*second, "UndoBtn")->click();
+    EXPECT_EQ(In(*second).Controller.Game.OwnCards.Count(), 13);
+    EXPECT_GE(HandIndex(In(*second).Controller.Game, "HeD"), 0);
+    EXPECT_EQ(In(*second).Controller.Game.TableMelds.Count(), melds - 1);
+    EXPECT_EQ(In(*second).Controller.Game.PlayerCameOut, 0);
 }
 
 // At the start only a look: a damaged file stays as it is until the player
@@ -130,9 +145,9 @@ TEST_F(KeptGameUiTest, ADamagedFileIsOnlyReadWhenAskedForAndThenKeptAside) {
 
     auto form = Start(7);
     EXPECT_EQ(FileBytes(), "{\"format\":\"brisko-kept-game\",\"vers");
-    EXPECT_EQ(In(*form).StatusBarText->FullText(), Offer);
+    EXPECT_EQ(Named<TElidedLabel>(*form, "StatusBarText")->FullText(), Offer);
     const QByteArray fresh = Kept(*form);
-    In(*form).ContinueAction->trigger();
+    Named<QAction>(*form, "ContinueAction")->trigger();
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Caption, "Letztes Spiel fortsetzen");
     EXPECT_EQ(boxes.Shown[0].Text,
@@ -140,7 +155,7 @@ TEST_F(KeptGameUiTest, ADamagedFileIsOnlyReadWhenAskedForAndThenKeptAside) {
               "Die Datei ist unverändert als " +
                   config.KeptGamePath() + ".bak aufbewahrt.");
     EXPECT_EQ(Kept(*form), fresh);
-    EXPECT_FALSE(In(*form).ContinueAction->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*form, "ContinueAction")->isEnabled());
     EXPECT_TRUE(QFile::exists(config.KeptGamePath() + ".bak"));
 
     DrawByMouse(*form);
@@ -155,8 +170,8 @@ TEST_F(KeptGameUiTest, ADamagedFileIsOnlyReadWhenAskedForAndThenKeptAside) {
 TEST_F(KeptGameUiTest, AKeptGameCountsOnce) {
     {
         auto first = Start(11);
-        In(*first).ChooseOpponent(TOpponentKind::Strong);
-        In(*first).NeuesSpiel1Click();
+        Named<QAction>(*first, "StrongOpponentAction")->trigger();
+        Named<QAction>(*first, "NeuesSpiel1")->trigger();
         DrawByMouse(*first);
     }
     QByteArray strongGame = FileBytes();
@@ -167,26 +182,26 @@ TEST_F(KeptGameUiTest, AKeptGameCountsOnce) {
     EXPECT_EQ(FileBytes(), strongGame);
     {
         auto second = Start(13);
-        In(*second).ChooseOpponent(TOpponentKind::Classic);
-        In(*second).NeuesSpiel1Click();
-        EXPECT_TRUE(In(*second).ContinueAction->isEnabled());  // a fresh deal of its own gives nothing up
+        Named<QAction>(*second, "ClassicOpponentAction")->trigger();
+        Named<QAction>(*second, "NeuesSpiel1")->trigger();
+        EXPECT_TRUE(Named<QAction>(*second, "ContinueAction")
+                        ->isEnabled());  // a fresh deal of its own gives nothing up
         DrawByMouse(*second);
         EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Strong), (TOpponentRecord{0, 1, 0, 0, 0}));
         EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Classic), TOpponentRecord{});
-        EXPECT_FALSE(In(*second).ContinueAction->isEnabled());
-        EXPECT_TRUE(In(*second).StatusBarText->FullText().isEmpty());
+        EXPECT_FALSE(Named<QAction>(*second, "ContinueAction")->isEnabled());
+        EXPECT_TRUE(Named<TElidedLabel>(*second, "StatusBarText")->FullText().isEmpty());
         Settle(*second);
         EXPECT_EQ(FileBytes(), Kept(*second));
     }
     {
         auto third = Start(14);
-        In(*third).ContinueAction->trigger();
-        TGame& game = In(*third).Game;
+        Named<QAction>(*third, "ContinueAction")->trigger();
+        TGame& game = In(*third).Controller.Game;
         EXPECT_EQ(game.Opponent, TOpponentKind::Classic);
         EXPECT_EQ(game.PlayerDraws, 1);
         SetHand(game, "Kr7");
-        game.ToggleHandCard(0);
-        In(*third).DiscardSelected();  // won
+        DragToDiscard(*third, 0);  // won
         EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 0, 1, 1, 1}));
         EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Strong).Lost, 1);
         Settle(*third);
@@ -195,15 +210,15 @@ TEST_F(KeptGameUiTest, AKeptGameCountsOnce) {
     }
     {
         auto fourth = Start(15);
-        In(*fourth).ContinueAction->trigger();
-        In(*fourth).NeuesSpiel1Click();  // given up after a draw: lost, once
+        Named<QAction>(*fourth, "ContinueAction")->trigger();
+        Named<QAction>(*fourth, "NeuesSpiel1")->trigger();  // given up after a draw: lost, once
         EXPECT_EQ(In(*fourth).Statistics.For(TOpponentKind::Classic), (TOpponentRecord{1, 1, 0, 1, 1}));
         Settle(*fourth);
         EXPECT_FALSE(QFile::exists(config.KeptGamePath()));
     }
     auto fifth = Start(16);
-    EXPECT_FALSE(In(*fifth).ContinueAction->isEnabled());
-    EXPECT_TRUE(In(*fifth).StatusBarText->FullText().isEmpty());
+    EXPECT_FALSE(Named<QAction>(*fifth, "ContinueAction")->isEnabled());
+    EXPECT_TRUE(Named<TElidedLabel>(*fifth, "StatusBarText")->FullText().isEmpty());
     EXPECT_TRUE(boxes.Shown.size() == 1u && boxes.Shown[0].Caption == "Sie haben gewonnen!");
 }
 
@@ -217,33 +232,30 @@ TEST_F(KeptGameUiTest, AFailedSaveIsToldOnceWithoutABox) {
         const TFileSizeLimit full(100);
         DrawByMouse(*form);
         Settle(*form);
-        EXPECT_EQ(In(*form).StatusBarText->FullText(), told);
-        In(*form).ShowInStatusBar("Ein anderer Satz");
-        In(*form).Game.ToggleHandCard(0);
-        In(*form).KeepGame();
+        EXPECT_EQ(Named<TElidedLabel>(*form, "StatusBarText")->FullText(), told);
+        Named<TElidedLabel>(*form, "StatusBarText")->SetFullText("Ein anderer Satz");
+        ClickHandCard(*form, 0);
         Settle(*form);
-        EXPECT_EQ(In(*form).StatusBarText->FullText(), "Ein anderer Satz");
+        EXPECT_EQ(Named<TElidedLabel>(*form, "StatusBarText")->FullText(), "Ein anderer Satz");
     }
-    In(*form).Game.ToggleHandCard(0);
-    In(*form).KeepGame();
+    ClickHandCard(*form, 0);
     Settle(*form);
     EXPECT_EQ(FileBytes(), Kept(*form));
     {
         const TFileSizeLimit full(100);
-        In(*form).Game.ToggleHandCard(0);
-        In(*form).KeepGame();
+        ClickHandCard(*form, 0);
         Settle(*form);
-        EXPECT_EQ(In(*form).StatusBarText->FullText(), told);
+        EXPECT_EQ(Named<TElidedLabel>(*form, "StatusBarText")->FullText(), told);
     }
     EXPECT_TRUE(boxes.Shown.empty());
-    EXPECT_EQ(In(*form).Game.GameState, MayLayOut);
+    EXPECT_EQ(In(*form).Controller.Game.GameState, MayLayOut);
 }
 
 // Ended by a signal, the program keeps the game as it stands.
 TEST_F(KeptGameUiTest, TheGameIsKeptWhenASignalEndsTheProgram) {
     auto form = Start(31);
     DrawByMouse(*form);
-    In(*form).Game.ToggleHandCard(2);  // no save of its own
+    In(*form).Controller.Game.ToggleHandCard(2);  // no save of its own
     form->QuitOnSignal();
     EXPECT_EQ(FileBytes(), Kept(*form));
 }
@@ -254,17 +266,16 @@ TEST_F(KeptGameUiTest, TheGameIsKeptWhenASignalEndsTheProgram) {
 TEST_F(KeptGameUiTest, OnlyAGameDrawnIntoIsKeptAndAsTheComputerLeftIt) {
     {
         auto untouched = Start(41);
-        In(*untouched).KeepGame();
+        Named<QPushButton>(*untouched, "UndoBtn")->click();  // nothing to take back: the game is only kept
     }
     EXPECT_FALSE(QFile::exists(config.KeptGamePath())) << "nothing drawn, nothing kept, also at quit";
     QByteArray kept;
     {
         auto form = Start(42);
-        TGame& game = In(*form).Game;
+        TGame& game = In(*form).Controller.Game;
         DrawByMouse(*form);
         game.ClearHandSelection();
-        game.ToggleHandCard(0);
-        In(*form).DiscardSelected();  // the computer moves
+        DragToDiscard(*form, 0);  // the computer moves
         ASSERT_EQ(game.GameState, MustDraw);
         ASSERT_FALSE(game.OpponentTurn.Steps.empty());
         Settle(*form);
@@ -272,13 +283,16 @@ TEST_F(KeptGameUiTest, OnlyAGameDrawnIntoIsKeptAndAsTheComputerLeftIt) {
         EXPECT_EQ(FileBytes(), kept);
     }
     auto next = Start(43);
+    In(*next).Controller.Game.SetStatus(MayLayOut);  // so that a press on a card starts a drag
+    const TRect card = HandCardRect(0, TableOf(*next)->height());
+    const QPoint onCard(card.Left + 10, card.Top + 40);
+    QTest::mousePress(TableOf(*next), Qt::LeftButton, {}, onCard);
     const QByteArray fresh = Kept(*next);
-    In(*next).Dragging = 1;
-    In(*next).ContinueAction->trigger();
+    Named<QAction>(*next, "ContinueAction")->trigger();
     EXPECT_EQ(Kept(*next), fresh);
-    EXPECT_TRUE(In(*next).ContinueAction->isEnabled());
-    In(*next).Dragging = 0;
-    In(*next).ContinueAction->trigger();
+    EXPECT_TRUE(Named<QAction>(*next, "ContinueAction")->isEnabled());
+    QTest::mouseRelease(TableOf(*next), Qt::LeftButton, {}, onCard);
+    Named<QAction>(*next, "ContinueAction")->trigger();
     EXPECT_EQ(Kept(*next), kept);
 }
 
@@ -288,23 +302,23 @@ TEST_F(KeptGameUiTest, OnlyAGameDrawnIntoIsKeptAndAsTheComputerLeftIt) {
 TEST_F(KeptGameUiTest, AKeptGamesOpponentIsItsOwnAndThePlayersLaterChoiceStands) {
     {
         auto first = Start(51);
-        In(*first).ChooseOpponent(TOpponentKind::Strong);
-        In(*first).NeuesSpiel1Click();
+        Named<QAction>(*first, "StrongOpponentAction")->trigger();
+        Named<QAction>(*first, "NeuesSpiel1")->trigger();
         DrawByMouse(*first);
-        In(*first).ChooseOpponent(TOpponentKind::Classic);
-        In(*first).KeepGame();
+        Named<QAction>(*first, "ClassicOpponentAction")->trigger();
+        ClickBeside(*first);
     }
     {
         auto second = Start(52);
-        In(*second).ChooseOpponent(TOpponentKind::Strong);
-        In(*second).ContinueAction->trigger();
-        EXPECT_EQ(In(*second).Game.Opponent, TOpponentKind::Strong);
-        EXPECT_EQ(In(*second).Game.ChosenOpponent, TOpponentKind::Strong);
-        In(*second).ChooseOpponent(TOpponentKind::Classic);
-        In(*second).KeepGame();
+        Named<QAction>(*second, "StrongOpponentAction")->trigger();
+        Named<QAction>(*second, "ContinueAction")->trigger();
+        EXPECT_EQ(In(*second).Controller.Game.Opponent, TOpponentKind::Strong);
+        EXPECT_EQ(In(*second).Controller.Game.ChosenOpponent, TOpponentKind::Strong);
+        Named<QAction>(*second, "ClassicOpponentAction")->trigger();
+        ClickBeside(*second);
     }
     auto third = Start(53);
-    ASSERT_EQ(In(*third).Game.Opponent, TOpponentKind::Classic);
+    ASSERT_EQ(In(*third).Controller.Game.Opponent, TOpponentKind::Classic);
     DrawByMouse(*third);  // gives the kept game up
     EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Strong).Lost, 1);
     EXPECT_EQ(In(*third).Statistics.For(TOpponentKind::Classic).Lost, 0);
@@ -324,13 +338,13 @@ TEST_F(KeptGameUiTest, AFolderThatCannotBeWrittenIsToldTruthfully) {
     readOnly.AlwaysFailing = {"open", "unlink"};
     auto second = Start(62);
     DrawByMouse(*second);
-    EXPECT_EQ(In(*second).StatusBarText->FullText(),
+    EXPECT_EQ(Named<TElidedLabel>(*second, "StatusBarText")->FullText(),
               "Das nicht fortgesetzte Spiel ließ sich nicht aus " + config.KeptGamePath() +
                   " entfernen; es wird beim nächsten Start wieder angeboten.");
     Settle(*second);
     const QString notKept =
         "Das Spiel ließ sich nicht in " + config.KeptGamePath() + " aufheben; Sie können weiterspielen.";
-    EXPECT_EQ(In(*second).StatusBarText->FullText(), notKept);
+    EXPECT_EQ(Named<TElidedLabel>(*second, "StatusBarText")->FullText(), notKept);
     EXPECT_EQ(In(*second).Statistics.For(TOpponentKind::Classic).Lost, 0);  // counted once it is gone
     EXPECT_TRUE(boxes.Shown.empty());
     second->close();
@@ -355,7 +369,7 @@ TEST_F(KeptGameUiTest, AWindowBesideAnotherCopyKeepsNothing) {
     form->show();
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_TRUE(boxes.Shown[0].Text.startsWith("Brisko läuft bereits in einem anderen Fenster"));
-    EXPECT_FALSE(In(*form).ContinueAction->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*form, "ContinueAction")->isEnabled());
     DrawByMouse(*form);
     Settle(*form);
     form.reset();

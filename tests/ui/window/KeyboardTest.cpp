@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFrame>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ScriptedBoxes.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/table/TableStops.h"
 #include "ui/window/ElidedLabel.h"
 #include "ui/window/MainForm.h"
@@ -70,40 +72,40 @@ class KeyboardTest : public testing::Test {
     // The same position in both windows: a run to lay out, a card to lay off,
     // one to discard.
     void SetUpPosition(TMainForm& form) {
-        SetHand(In(form).Game, "KrA KrK KrD He9 Ka2 Bl7");
-        PutMeld(In(form).Game, "He8 He7 He6", TFrom::Deck);
-        In(form).PaintBox1Paint();
+        SetHand(In(form).Controller.Game, "KrA KrK KrD He9 Ka2 Bl7");
+        PutMeld(In(form).Controller.Game, "He8 He7 He6", TFrom::Deck);
+        In(form).Paint();
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(In(keys).PaintBox1, static_cast<Qt::Key>(key), modifiers);
+        QTest::keyClick(TableOf(keys), static_cast<Qt::Key>(key), modifiers);
     }
     // From the middle row down to a hand card, and Space on it.
     void SelectByKeys(const std::string& card) {
         Key(Qt::Key_Down);
         Key(Qt::Key_Home);
-        for (int i = HandIndex(In(keys).Game, card); i > 0; --i) {
+        for (int i = HandIndex(In(keys).Controller.Game, card); i > 0; --i) {
             Key(Qt::Key_Right);
         }
         Key(Qt::Key_Space);
         Key(Qt::Key_Up);
     }
-    void Click(const QPoint& p) { QTest::mouseClick(In(mouse).PaintBox1, Qt::LeftButton, {}, p); }
+    void Click(const QPoint& p) { QTest::mouseClick(TableOf(mouse), Qt::LeftButton, {}, p); }
     void Drag(const std::string& card, const QPoint& to) {
-        const TRect r = HandCardRect(HandIndex(In(mouse).Game, card), In(mouse).PaintBox1->height());
-        QTest::mousePress(In(mouse).PaintBox1, Qt::LeftButton, {}, QPoint(r.Left + 10, r.Top + 40));
-        QTest::mouseMove(In(mouse).PaintBox1, to);
-        QTest::mouseRelease(In(mouse).PaintBox1, Qt::LeftButton, {}, to);
+        const TRect r = HandCardRect(HandIndex(In(mouse).Controller.Game, card), TableOf(mouse)->height());
+        QTest::mousePress(TableOf(mouse), Qt::LeftButton, {}, QPoint(r.Left + 10, r.Top + 40));
+        QTest::mouseMove(TableOf(mouse), to);
+        QTest::mouseRelease(TableOf(mouse), Qt::LeftButton, {}, to);
     }
     static std::string State(const TMainForm& form) {
-        std::string state = "hand " + ShowHand(In(form).Game.OwnCards) + "; discards " +
-                            ShowCards(In(form).Game.DiscardPile) + "; computer " +
-                            std::to_string(In(form).Game.OpponentCards.Count()) + "; state " +
-                            std::to_string(In(form).Game.GameState) + "; out " +
-                            std::to_string(In(form).Game.PlayerCameOut) + "; ";
-        for (int m = 0; m < In(form).Game.TableMelds.Count(); ++m) {
-            state += "meld " + ShowCards(*In(form).Game.TableMelds.At(m).Cards) + "; ";
+        std::string state = "hand " + ShowHand(In(form).Controller.Game.OwnCards) + "; discards " +
+                            ShowCards(In(form).Controller.Game.DiscardPile) + "; computer " +
+                            std::to_string(In(form).Controller.Game.OpponentCards.Count()) + "; state " +
+                            std::to_string(In(form).Controller.Game.GameState) + "; out " +
+                            std::to_string(In(form).Controller.Game.PlayerCameOut) + "; ";
+        for (int m = 0; m < In(form).Controller.Game.TableMelds.Count(); ++m) {
+            state += "meld " + ShowCards(*In(form).Controller.Game.TableMelds.At(m).Cards) + "; ";
         }
-        return state + In(form).StatusBarText->FullText().toStdString();
+        return state + Named<TElidedLabel>(form, "StatusBarText")->FullText().toStdString();
     }
 
     TScriptedBoxes boxes;
@@ -117,27 +119,28 @@ TEST_F(KeyboardTest, AWholeTurnByKeysEndsAsTheSameTurnByMouse) {
     ASSERT_EQ(State(mouse), State(keys));
 
     // By mouse: draw, clear the drawn card's mark, lay out, lay off, discard.
-    Click(QPoint(In(mouse).StockRect.Left + 30, In(mouse).StockRect.Top + 50));
-    Click(QPoint(In(mouse).PaintBox1->width() - 40, MiddleRowTop(In(mouse).PaintBox1->height()) + 50));
-    const QPoint free(In(mouse).PaintBox1->width() - 60, MiddleRowTop(In(mouse).PaintBox1->height()) + 40);
+    Click(QPoint(In(mouse).Drawn().Layout.StockRect.Left + 30, In(mouse).Drawn().Layout.StockRect.Top + 50));
+    Click(QPoint(TableOf(mouse)->width() - 40, MiddleRowTop(TableOf(mouse)->height()) + 50));
+    const QPoint free(TableOf(mouse)->width() - 60, MiddleRowTop(TableOf(mouse)->height()) + 40);
     for (const char* card : {"KrA", "KrK"}) {
-        const TRect r = HandCardRect(HandIndex(In(mouse).Game, card), In(mouse).PaintBox1->height());
+        const TRect r = HandCardRect(HandIndex(In(mouse).Controller.Game, card), TableOf(mouse)->height());
         Click(QPoint(r.Left + 10, r.Top + 40));
     }
     Drag("KrD", free);
-    const TRect run = In(mouse).MeldRect(0);
+    const TRect run = In(mouse).Drawn().Layout.Meld(0);
     Drag("He9", QPoint(run.Left + 10, run.Top + 40));
-    Drag("Bl7", QPoint(In(mouse).DiscardRect.Left + 30, In(mouse).DiscardRect.Top + 50));
+    Drag("Bl7", QPoint(In(mouse).Drawn().Layout.DiscardRect.Left + 30,
+                       In(mouse).Drawn().Layout.DiscardRect.Top + 50));
 
     // By keys: the table has the keyboard at the stock after the deal.
-    EXPECT_EQ(In(keys).KeyFocus, (TTableStop{TStopKind::Stock}));
+    EXPECT_EQ(KeyboardStopOf(keys), (TTableStop{TStopKind::Stock}));
     Key(Qt::Key_Space);
-    EXPECT_EQ(In(keys).Game.GameState, MayLayOut);
+    EXPECT_EQ(In(keys).Controller.Game.GameState, MayLayOut);
     // On to the card just drawn, which is the one selected.
-    ASSERT_EQ(In(keys).KeyFocus.Kind, TStopKind::HandCard);
-    EXPECT_NE(In(keys).Game.OwnCards.At(In(keys).KeyFocus.Index).Selected, 0);
+    ASSERT_EQ(KeyboardStopOf(keys).Kind, TStopKind::HandCard);
+    EXPECT_NE(In(keys).Controller.Game.OwnCards.At(KeyboardStopOf(keys).Index).Selected, 0);
     Key(Qt::Key_Escape);
-    EXPECT_EQ(SelectedCount(In(keys).Game), 0);
+    EXPECT_EQ(SelectedCount(In(keys).Controller.Game), 0);
     for (const char* card : {"KrA", "KrK", "KrD"}) {
         SelectByKeys(card);
     }
@@ -153,28 +156,29 @@ TEST_F(KeyboardTest, AWholeTurnByKeysEndsAsTheSameTurnByMouse) {
 
     EXPECT_TRUE(boxes.Shown.empty());
     EXPECT_EQ(State(keys), State(mouse));
-    EXPECT_GE(In(keys).Game.TableMelds.Count(), 2);
-    EXPECT_EQ(In(keys).Game.GameState, MustDraw);
-    EXPECT_EQ(CheckCards(In(keys).Game), "");
+    EXPECT_GE(In(keys).Controller.Game.TableMelds.Count(), 2);
+    EXPECT_EQ(In(keys).Controller.Game.GameState, MustDraw);
+    EXPECT_EQ(CheckCards(In(keys).Controller.Game), "");
     // The computer has played: the keyboard is back at the stock.
-    EXPECT_EQ(In(keys).KeyFocus, (TTableStop{TStopKind::Stock}));
+    EXPECT_EQ(KeyboardStopOf(keys), (TTableStop{TStopKind::Stock}));
 
     // Take back and Escape by keys, as the button and a click beside the hand do.
     Key(Qt::Key_Space);
-    SelectByKeys(ShowHand(In(keys).Game.OwnCards).substr(0, 3));
-    EXPECT_GT(SelectedCount(In(keys).Game), 0);
+    SelectByKeys(ShowHand(In(keys).Controller.Game.OwnCards).substr(0, 3));
+    EXPECT_GT(SelectedCount(In(keys).Controller.Game), 0);
     Key(Qt::Key_Escape);
-    EXPECT_EQ(SelectedCount(In(keys).Game), 0);
+    EXPECT_EQ(SelectedCount(In(keys).Controller.Game), 0);
 }
 
 TEST_F(KeyboardTest, TheFocusFrameShowsOnlyOnceTheKeyboardIsUsedAndTheRowFollowsIt) {
     keys.activateWindow();
-    In(keys).PaintBox1->setFocus();
+    TableOf(keys)->setFocus();
     QApplication::processEvents();
     In(keys).PaintCount = 1;
-    In(keys).PaintBox1Paint();
-    const QPoint outside(In(keys).StockRect.Left - 4, In(keys).StockRect.Top + 50);
-    const QColor table = In(keys).Panel2->palette().color(QPalette::Window);
+    In(keys).Paint();
+    const QPoint outside(In(keys).Drawn().Layout.StockRect.Left - 4,
+                         In(keys).Drawn().Layout.StockRect.Top + 50);
+    const QColor table = Named<QFrame>(keys, "Panel2")->palette().color(QPalette::Window);
     EXPECT_EQ(QColor(In(keys).Table().pixel(outside)), table) << "no frame for the mouse player";
     Key(Qt::Key_Home);
     const QColor frame(In(keys).Table().pixel(outside));
@@ -183,37 +187,37 @@ TEST_F(KeyboardTest, TheFocusFrameShowsOnlyOnceTheKeyboardIsUsedAndTheRowFollows
     // Enough melds to scroll: the focus on the last one brings it into view.
     for (int rank = 2; rank <= 10; ++rank) {
         const std::string r = std::to_string(rank);
-        PutMeld(In(keys).Game, "Ka" + r + " He" + r + " Bl" + r, TFrom::Deck);
+        PutMeld(In(keys).Controller.Game, "Ka" + r + " He" + r + " Bl" + r, TFrom::Deck);
     }
-    In(keys).PaintBox1Paint();
-    ASSERT_TRUE(In(keys).ScrollBar1->isVisible());
+    In(keys).Paint();
+    ASSERT_TRUE(Named<QScrollBar>(keys, "ScrollBar1")->isVisible());
     Key(Qt::Key_End);
     Key(Qt::Key_Left);
-    ASSERT_EQ(In(keys).KeyFocus, (TTableStop{TStopKind::Meld, 8}));
-    const TRect last = In(keys).MeldRect(8);
-    EXPECT_LE(last.Right, In(keys).PaintBox1->width());
+    ASSERT_EQ(KeyboardStopOf(keys), (TTableStop{TStopKind::Meld, 8}));
+    const TRect last = In(keys).Drawn().Layout.Meld(8);
+    EXPECT_LE(last.Right, TableOf(keys)->width());
     EXPECT_GE(last.Left, 2 * 72 + 48);
     Key(Qt::Key_Home);
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_GE(In(keys).MeldRect(0).Left, 2 * 72 + 48);
+    EXPECT_GE(In(keys).Drawn().Layout.Meld(0).Left, 2 * 72 + 48);
 
     // Tab goes between the table and the take-back button.
-    QTest::keyClick(In(keys).PaintBox1, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), In(keys).UndoBtn);
-    EXPECT_FALSE(In(keys).KeyFocusShown());
-    QTest::keyClick(In(keys).UndoBtn, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), In(keys).PaintBox1);
-    EXPECT_TRUE(In(keys).KeyFocusShown());
+    QTest::keyClick(TableOf(keys), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Named<QPushButton>(keys, "UndoBtn"));
+    EXPECT_FALSE(KeyboardFrameShown(keys));
+    QTest::keyClick(Named<QPushButton>(keys, "UndoBtn"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), TableOf(keys));
+    EXPECT_TRUE(KeyboardFrameShown(keys));
 
     // A click on the table puts the frame away.
-    QTest::mouseClick(In(keys).PaintBox1, Qt::LeftButton, {}, QPoint(300, 20));
-    In(keys).PaintBox1Paint();
-    EXPECT_FALSE(In(keys).KeyFocusShown());
+    QTest::mouseClick(TableOf(keys), Qt::LeftButton, {}, QPoint(300, 20));
+    In(keys).Paint();
+    EXPECT_FALSE(KeyboardFrameShown(keys));
 }
 
 TEST_F(KeyboardTest, AScreenReaderSeesEveryPlaceByNameAndFollowsTheFocus) {
-    TGame& game = In(keys).Game;
+    TGame& game = In(keys).Controller.Game;
     SetHand(game, "KrA He5 *");
     PutMeld(game, "*Ka6 Ka5 Ka4", TFrom::Deck);
     while (!game.DiscardPile.Empty()) {
@@ -225,11 +229,11 @@ TEST_F(KeyboardTest, AScreenReaderSeesEveryPlaceByNameAndFollowsTheFocus) {
     }
     game.OwnCards.At(0).Selected = 1;
     keys.activateWindow();
-    In(keys).PaintBox1->setFocus();
+    TableOf(keys)->setFocus();
     QApplication::processEvents();
-    In(keys).PaintBox1Paint();
+    In(keys).Paint();
 
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(In(keys).PaintBox1);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(TableOf(keys));
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->role(), QAccessible::List);
     EXPECT_EQ(table->text(QAccessible::Name), "Spieltisch");
@@ -252,14 +256,14 @@ TEST_F(KeyboardTest, AScreenReaderSeesEveryPlaceByNameAndFollowsTheFocus) {
     EXPECT_EQ(table->focusChild(), table->child(1));
     // The same object for the same place, every time it is asked for.
     EXPECT_EQ(table->child(3), table->child(3));
-    EXPECT_TRUE(table->child(3)->rect().contains(In(keys).PaintBox1->mapToGlobal(
-        QPoint(In(keys).MeldRect(0).Left + 5, In(keys).MeldRect(0).Top + 5))));
+    EXPECT_TRUE(table->child(3)->rect().contains(TableOf(keys)->mapToGlobal(
+        QPoint(In(keys).Drawn().Layout.Meld(0).Left + 5, In(keys).Drawn().Layout.Meld(0).Top + 5))));
 
     // Moving the keyboard tells the screen reader which place has the focus.
     std::vector<int> focusedChildren;
     In(keys).TellScreenReaders = [&focusedChildren, this](QAccessibleEvent* event) {
         if (event->type() == QAccessible::Focus) {
-            EXPECT_EQ(event->object(), In(keys).PaintBox1);
+            EXPECT_EQ(event->object(), TableOf(keys));
             focusedChildren.push_back(event->child());
         }
     };

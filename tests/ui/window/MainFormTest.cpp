@@ -12,10 +12,12 @@
 #include <QTimer>
 
 #include "render/TableLayout.h"
+#include "settings/ProgramDir.h"
 #include "tests/support/EventLog.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/MenuTexts.h"
 #include "tests/support/ProfileTestSupport.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -29,44 +31,45 @@ TEST(MainFormTest, HasTheDesignedWindowAndControls) {
     EXPECT_EQ(Shown(menus[0]->text()), "Spiel");
     EXPECT_EQ(Shown(menus[1]->text()), "Ansicht");
     EXPECT_EQ(Shown(menus[2]->text()), "Hilfe");
-    EXPECT_EQ(MenuTexts(In(form).ViewMenu),
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "ViewMenu")),
               (QStringList{"Zug des Computers", "Kartengröße", "Züge des Computers markieren"}));
-    EXPECT_EQ(MenuTexts(In(form).ComputerTurnMenu), (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
-    EXPECT_EQ(
-        MenuTexts(In(form).SpielMenu),
-        (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch", "Gegner: Stark",
-                     "-", "Tipp", "Statistik...", "Liste...", "-", "Einstellungen...", "-", "Beenden"}));
-    EXPECT_EQ(MenuTexts(In(form).HilfeMenu), (QStringList{"Hilfe...", "-", "Über das Programm..."}));
-    EXPECT_EQ(In(form).NeuesSpiel1->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(In(form).Beenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_EQ(In(form).Hilfe2->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "ComputerTurnMenu")),
+              (QStringList{"Sofort", "Schnell", "Normal", "Langsam"}));
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "SpielMenu")),
+              (QStringList{"Neues Spiel", "Letztes Spiel fortsetzen", "-", "Gegner: Klassisch",
+                           "Gegner: Stark", "Tisch", "-", "Tipp", "Statistik...", "Liste...", "-",
+                           "Einstellungen...", "-", "Beenden"}));
+    EXPECT_EQ(MenuTexts(Named<QMenu>(form, "HilfeMenu")),
+              (QStringList{"Hilfe...", "-", "Über das Programm..."}));
+    EXPECT_EQ(Named<QAction>(form, "NeuesSpiel1")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(Named<QAction>(form, "Beenden1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(Named<QAction>(form, "Hilfe2")->shortcut(), QKeySequence(Qt::Key_F1));
 
-    EXPECT_EQ(In(form).UndoBtn->text(), "Ausgelegte Karten zurücknehmen");
-    EXPECT_FALSE(In(form).UndoBtn->icon().isNull());
-    EXPECT_EQ(In(form).UndoBtn->pos(), QPoint(16, 8));
-    EXPECT_EQ(In(form).Panel1->height(), 41);
-    EXPECT_EQ(In(form).StatusPanel->height(), 24);
-    EXPECT_TRUE(In(form).StatusPanel->font().bold());
-    EXPECT_EQ(In(form).StatusPanel->font().pixelSize(), 13);
-    EXPECT_EQ(In(form).Panel2->palette().color(QPalette::Window), QColor(0, 128, 0));
-    EXPECT_EQ(In(form).ScrollBar1->maximum(), 10000);
-    EXPECT_EQ(In(form).ScrollBar1->pageStep(), 100);
-    EXPECT_EQ(TMainFormAccess::BlinkTickMs, 10);
-    EXPECT_EQ(In(form).StatusPanel->text(), "");  // empty until the first deal
-    EXPECT_TRUE(In(form).ProgramDir.endsWith('/'));
+    EXPECT_EQ(Named<QPushButton>(form, "UndoBtn")->text(), "Ausgelegte Karten zurücknehmen");
+    EXPECT_FALSE(Named<QPushButton>(form, "UndoBtn")->icon().isNull());
+    EXPECT_EQ(Named<QPushButton>(form, "UndoBtn")->pos(), QPoint(16, 8));
+    EXPECT_EQ(Named<QFrame>(form, "Panel1")->height(), 41);
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->height(), 24);
+    EXPECT_TRUE(Named<QLabel>(form, "StatusPanel")->font().bold());
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->font().pixelSize(), 13);
+    EXPECT_EQ(Named<QFrame>(form, "Panel2")->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(Named<QScrollBar>(form, "ScrollBar1")->maximum(), 10000);
+    EXPECT_EQ(Named<QScrollBar>(form, "ScrollBar1")->pageStep(), 100);
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->text(), "");  // empty until the first deal
+    EXPECT_TRUE(ProgramDirectory().endsWith('/'));
 }
 
 TEST(MainFormTest, TheTableHasItsDesignSizeAtTheFirstShowingAndAFloorBelowWhichRowsWouldOverlap) {
     TMainForm form(1);
     form.show();
     QApplication::processEvents();
-    EXPECT_EQ(In(form).PaintBox1->size(), QSize(680, 338));
-    EXPECT_EQ(MiddleRowTop(In(form).PaintBox1->height()), 115);
+    EXPECT_EQ(TableOf(form)->size(), QSize(680, 338));
+    EXPECT_EQ(MiddleRowTop(TableOf(form)->height()), 115);
 
     form.resize(100, 100);
     QApplication::processEvents();
-    const int h = In(form).PaintBox1->height();
-    EXPECT_GE(In(form).PaintBox1->width(), 400);
+    const int h = TableOf(form)->height();
+    EXPECT_GE(TableOf(form)->width(), 400);
     // The hand row starts where the middle row ends, or lower.
     EXPECT_GE(HandCardRect(0, h).Top, StockPileRect(h).Bottom);
     EXPECT_LT(HandCardRect(0, h - 1).Top, StockPileRect(h - 1).Bottom);
@@ -130,8 +133,8 @@ TEST(MainFormTest, TheStatusLineIsLoweredOutsideAndRaisedInside) {
     TMainForm form(1);
     form.show();
     QApplication::processEvents();
-    const QImage line = In(form).StatusPanel->grab().toImage();
-    const QPalette& palette = In(form).StatusPanel->palette();
+    const QImage line = Named<QLabel>(form, "StatusPanel")->grab().toImage();
+    const QPalette& palette = Named<QLabel>(form, "StatusPanel")->palette();
     const QRgb dark = palette.color(QPalette::Dark).rgb();
     const QRgb light = palette.color(QPalette::Light).rgb();
     ASSERT_NE(dark, light);
@@ -152,35 +155,34 @@ TEST(MainFormTest, TheStatusLineIsLoweredOutsideAndRaisedInside) {
 
 TEST(MainFormTest, FirstShowingDealsOnceLaterShowingsNothing) {
     TMainForm form(1);
-    EXPECT_TRUE(In(form).Game.OwnCards.Empty());
+    EXPECT_TRUE(In(form).Controller.Game.OwnCards.Empty());
     form.show();
-    EXPECT_EQ(In(form).SettingsLoaded, 1);
-    EXPECT_EQ(In(form).Game.OwnCards.Count(), 12);
-    EXPECT_EQ(In(form).Game.OpponentCards.Count(), 12);
-    EXPECT_EQ(In(form).Game.Stock.Count(), 86);
-    EXPECT_EQ(In(form).StatusPanel->text(), "Ziehen Sie eine Karte!");
-    EXPECT_EQ(CheckCards(In(form).Game), "");
+    EXPECT_EQ(In(form).Controller.Game.OwnCards.Count(), 12);
+    EXPECT_EQ(In(form).Controller.Game.OpponentCards.Count(), 12);
+    EXPECT_EQ(In(form).Controller.Game.Stock.Count(), 86);
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(In(form).Controller.Game), "");
 
-    const TCard first = In(form).Game.OwnCards.At(0);
+    const TCard first = In(form).Controller.Game.OwnCards.At(0);
     form.hide();
     form.show();
-    EXPECT_EQ(In(form).Game.OwnCards.At(0).Id, first.Id);  // no new deal
+    EXPECT_EQ(In(form).Controller.Game.OwnCards.At(0).Id, first.Id);  // no new deal
 }
 
 TEST(MainFormTest, NewGameDuringThePlayersTurnDealsAtOnce) {
     TMainForm form(2);
     form.show();
-    In(form).Game.SetStatus(1);
-    In(form).NeuesSpiel1->trigger();
-    EXPECT_EQ(In(form).Game.GameState, 0);
-    EXPECT_EQ(In(form).StatusPanel->text(), "Ziehen Sie eine Karte!");
-    EXPECT_EQ(CheckCards(In(form).Game), "");
+    In(form).Controller.Game.SetStatus(1);
+    Named<QAction>(form, "NeuesSpiel1")->trigger();
+    EXPECT_EQ(In(form).Controller.Game.GameState, 0);
+    EXPECT_EQ(Named<QLabel>(form, "StatusPanel")->text(), "Ziehen Sie eine Karte!");
+    EXPECT_EQ(CheckCards(In(form).Controller.Game), "");
 }
 
 TEST(MainFormTest, BeendenClosesTheWindow) {
     TMainForm form(3);
     form.show();
-    In(form).Beenden1->trigger();
+    Named<QAction>(form, "Beenden1")->trigger();
     EXPECT_FALSE(form.isVisible());
 }
 

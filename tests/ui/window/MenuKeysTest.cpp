@@ -4,17 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 
+#include "settings/ProgramDir.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/MenuTexts.h"
+#include "tests/support/WindowParts.h"
 #include "ui/window/MainForm.h"
 
 namespace {
@@ -51,9 +55,10 @@ TEST(MenuKeysTest, EveryMenuAndCommandHasALetterOfItsOwnInEachLanguage) {
         CheckLetters("menu bar", form.menuBar()->actions(), problems);
         EXPECT_TRUE(problems.isEmpty()) << language << ": " << problems.join("; ").toStdString();
         // A screen reader reads the caption as shown.
-        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(In(form).SpielMenu);
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(Named<QMenu>(form, "SpielMenu"));
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->child(0)->text(QAccessible::Name), Shown(In(form).NeuesSpiel1->text()));
+        EXPECT_EQ(menu->child(0)->text(QAccessible::Name),
+                  Shown(Named<QAction>(form, "NeuesSpiel1")->text()));
         EXPECT_FALSE(menu->child(0)->text(QAccessible::Name).contains('&'));
     }
 }
@@ -69,7 +74,7 @@ TEST(MenuKeysTest, EveryCommandTheHelpNamesIsInItsMenu) {
         for (QAction* menu : form.menuBar()->actions()) {
             menus[Shown(menu->text())] = MenuTexts(menu->menu());
         }
-        const QDir help(In(form).ProgramDir + (QString(language) == "de" ? "help" : "help/en"));
+        const QDir help(ProgramDirectory() + (QString(language) == "de" ? "help" : "help/en"));
         int commands = 0;
         for (const QString& page : help.entryList({"*.html"})) {
             QFile file(help.filePath(page));
@@ -93,7 +98,8 @@ TEST(MenuKeysTest, F10OpensTheFirstMenuAndAltWithALetterOpensItsMenu) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QMenu* game = In(form).SpielMenu;
+    QMenu* game = Named<QMenu>(form, "SpielMenu");
+    QMenu* view = Named<QMenu>(form, "ViewMenu");
 
     QTest::keyClick(&form, Qt::Key_F10);
     EXPECT_TRUE(game->isVisible());
@@ -104,22 +110,22 @@ TEST(MenuKeysTest, F10OpensTheFirstMenuAndAltWithALetterOpensItsMenu) {
 
     // Alt+A opens "Ansicht"; the arrow keys go on to the other menus, and a letter chooses.
     QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(In(form).ViewMenu->isVisible());
-    QTest::keyClick(In(form).ViewMenu, Qt::Key_Left);
-    EXPECT_FALSE(In(form).ViewMenu->isVisible());
+    ASSERT_TRUE(view->isVisible());
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_FALSE(view->isVisible());
     EXPECT_TRUE(game->isVisible());
     QTest::keyClick(game, Qt::Key_Right);
-    ASSERT_TRUE(In(form).ViewMenu->isVisible());
-    const bool marked = In(form).MarkMovesAction->isChecked();
-    QTest::keyClick(In(form).ViewMenu, Qt::Key_M);
-    EXPECT_FALSE(In(form).ViewMenu->isVisible());
-    EXPECT_NE(In(form).MarkMovesAction->isChecked(), marked);
+    ASSERT_TRUE(view->isVisible());
+    const bool marked = Named<QAction>(form, "MarkMovesAction")->isChecked();
+    QTest::keyClick(view, Qt::Key_M);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_NE(Named<QAction>(form, "MarkMovesAction")->isChecked(), marked);
 
     // F10 in a submenu closes it and the menu it came from.
     QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
-    QTest::keyClick(In(form).ViewMenu, Qt::Key_Right);
-    ASSERT_TRUE(In(form).ComputerTurnMenu->isVisible());
-    QTest::keyClick(In(form).ComputerTurnMenu, Qt::Key_F10);
+    QTest::keyClick(view, Qt::Key_Right);
+    ASSERT_TRUE(Named<QMenu>(form, "ComputerTurnMenu")->isVisible());
+    QTest::keyClick(Named<QMenu>(form, "ComputerTurnMenu"), Qt::Key_F10);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 

@@ -17,13 +17,17 @@
 #include <memory>
 
 #include "game/Scoring.h"
+#include "settings/ListSettings.h"
+#include "settings/ProfileFile.h"
 #include "settings/SafeFile.h"
 #include "settings/ScoreListFile.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/MainFormAccess.h"
 #include "tests/support/ProfileTestSupport.h"
 #include "tests/support/ScriptedBoxes.h"
+#include "tests/support/TableMouse.h"
 #include "tests/support/TestCards.h"
+#include "tests/support/WindowParts.h"
 #include "ui/dialogs/ListForm.h"
 #include "ui/window/ListLine.h"
 #include "ui/window/MainForm.h"
@@ -36,12 +40,12 @@ class ScoreListUiTest : public ::testing::Test {
         auto form = std::make_unique<TMainForm>(seed);
         In(*form).SetMessageBoxes(&boxes);
         form->show();
-        In(*form).Timer1->stop();
+        Named<QTimer>(*form, "Timer1")->stop();
         return form;
     }
     // The player's turn with `hand` after the draw, the computer holding `computer`.
     static TGame& SetUp(TMainForm& form, const char* hand, const char* computer) {
-        TGame& game = In(form).Game;
+        TGame& game = In(form).Controller.Game;
         for (TCardArray* pile : {&game.OpponentCards, &game.DiscardPile}) {
             while (!pile->Empty()) {
                 MoveCard(*pile, 0, game.Stock);
@@ -55,16 +59,16 @@ class ScoreListUiTest : public ::testing::Test {
     }
     // The selected cards, dropped on free table space or (one) on the discard pile.
     static void Drop(TMainForm& form, std::initializer_list<const char*> cards, bool discard) {
-        TGame& game = In(form).Game;
+        TGame& game = In(form).Controller.Game;
         game.ClearHandSelection();
+        if (discard) {
+            DragToDiscard(form, HandIndex(game, *cards.begin()));
+            return;
+        }
         for (const char* card : cards) {
             game.ToggleHandCard(HandIndex(game, card));
         }
-        if (discard) {
-            In(form).DiscardSelected();
-        } else {
-            game.PlayerLayOut(-1);
-        }
+        game.PlayerLayOut(-1);
     }
 
     TTempConfig config;
@@ -76,7 +80,8 @@ class ScoreListUiTest : public ::testing::Test {
 TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     auto form = Start();
     QCoreApplication::processEvents();
-    EXPECT_EQ(In(*form).ListLine->text(), "Liste: Sie 0 · Computer 0");  // room enough, nothing shortened
+    EXPECT_EQ(Named<TListLine>(*form, "ListLine")->text(),
+              "Liste: Sie 0 · Computer 0");  // room enough, nothing shortened
 
     // Out before this turn: the computer's hand counts once.
     TGame& game = SetUp(*form, "Kr7", "He2 KaA * BlK Kr10");
@@ -102,8 +107,8 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     EXPECT_EQ(boxes.Shown[2].Caption, "Sie haben verloren!");
     const std::vector<TListRow> rows{{0, false, {0, 53}}, {0, true, {0, 32}}, {1, true, {68, 0}}};
     EXPECT_EQ(In(*form).Lists.Current.Rows, rows);
-    EXPECT_EQ(In(*form).ListLine->FullText(), "Liste: Sie 68 · Computer 85");
-    EXPECT_EQ(In(*form).ListLine->accessibleName(), "Liste: Sie 68, Computer 85");
+    EXPECT_EQ(Named<TListLine>(*form, "ListLine")->FullText(), "Liste: Sie 68 · Computer 85");
+    EXPECT_EQ(Named<TListLine>(*form, "ListLine")->accessibleName(), "Liste: Sie 68, Computer 85");
 
     // A list that cannot be written is told once and goes on in memory.
     ASSERT_TRUE(QFile::rename(ScoreListFilePath(), ScoreListFilePath() + ".old"));
@@ -123,7 +128,7 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     // A game given up counts the player's hand as lost; the list comes back at the next start.
     ASSERT_TRUE(game.PlayerDrawFromStock());
     const int32_t held = HandPoints(game.OwnCards.Records(), DefaultJokerPoints);
-    In(*form).NeuesSpiel1Click();
+    Named<QAction>(*form, "NeuesSpiel1")->trigger();
     ASSERT_EQ(In(*form).Lists.Current.Rows.size(), 4u);
     EXPECT_EQ(In(*form).Lists.Current.Rows.back(), (TListRow{1, false, {held, 0}}));
     const TScoreLists lists = In(*form).Lists;
@@ -151,10 +156,16 @@ TEST_F(ScoreListUiTest, AListRunToItsLimitEndsWithItsMessageAfterTheWin) {
     EXPECT_TRUE(In(*form).Lists.Current.Rows.empty());
     EXPECT_EQ(In(*form).Lists.Finished->Id, old.Current.Id);
     EXPECT_EQ(ReadScoreLists(ScoreListFilePath()).Lists, In(*form).Lists);
-    EXPECT_EQ(In(*form).Game.OwnCards.Count(), 12);  // dealt anew
+    EXPECT_EQ(In(*form).Controller.Game.OwnCards.Count(), 12);  // dealt anew
 
     // The tenth game of a list of ten, won by the computer's empty hand after its draw.
-    In(*form).ListSettings.Limit = TListLimit::Games10;
+    QTimer::singleShot(0, form.get(), [&] {  // the player makes it a list of ten games
+        TListForm* dialog = Named<TListForm>(*form, "ListForm");
+        dialog->LimitBox->setCurrentIndex(2);
+        emit dialog->LimitBox->activated(2);
+        QTest::mouseClick(dialog->CloseBtn, Qt::LeftButton);
+    });
+    Named<QAction>(*form, "ListAction")->trigger();
     In(*form).Lists.Current.Rows.assign(9, {1, false, {3, 0}});
     SetUp(*form, "Kr7 Kr8", "");
     Drop(*form, {"Kr7"}, true);
@@ -178,7 +189,7 @@ TEST_F(ScoreListUiTest, ADamagedListFileIsKeptAsideAndTold) {
     EXPECT_EQ(boxes.Shown[0].Caption, "Liste");
     EXPECT_TRUE(boxes.Shown[0].Text.contains(ScoreListFilePath() + ".bak"));
     EXPECT_TRUE(QFileInfo::exists(ScoreListFilePath() + ".bak"));
-    EXPECT_EQ(In(*form).ListLine->FullText(), "Liste: Sie 0 · Computer 0");
+    EXPECT_EQ(Named<TListLine>(*form, "ListLine")->FullText(), "Liste: Sie 0 · Computer 0");
 }
 
 // A game kept by one window, continued in the next and won there by a
@@ -189,15 +200,16 @@ TEST_F(ScoreListUiTest, AKeptGameContinuedEndsInItsList) {
     ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), old));
     {
         auto first = Start();
-        TGame& game = In(*first).Game;
+        TGame& game = In(*first).Controller.Game;
         ASSERT_TRUE(game.PlayerDrawFromStock());
         SetHand(game, "HeB HeD HeK Kr2 Kr3 Kr4 Bl2 Bl3 Bl4 Ka5 Ka6 Ka7 He5");
-        In(*first).KeepGame();
+        // A click beside the cards: the window keeps the game.
+        QTest::mouseClick(TableOf(*first), Qt::LeftButton, {}, QPoint(TableOf(*first)->width() - 20, 5));
         ASSERT_TRUE(In(*first).Keeper.Finish());
     }
     auto second = Start(4);
-    In(*second).ContinueAction->trigger();
-    const TCardArray& computer = In(*second).Game.OpponentCards;
+    Named<QAction>(*second, "ContinueAction")->trigger();
+    const TCardArray& computer = In(*second).Controller.Game.OpponentCards;
     int32_t held = 0;
     for (int i = 0; i < computer.Count(); ++i) {
         held += HandCardPoints(computer.At(i), DefaultJokerPoints);
@@ -220,12 +232,12 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
     lists.Current.Rows = {{1, false, {35, 0}}, {0, true, {0, 1204}}};
     ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), lists));
     auto form = Start();
-    EXPECT_EQ(In(*form).ListAction->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(Named<QAction>(*form, "ListAction")->shortcut(), QKeySequence(Qt::Key_F3));
     QString csv = config.Path() + "/liste.csv";
     In(*form).ChooseExportFile = [&] { return csv; };
     boxes.Answers = {false, true};
     QTimer::singleShot(0, form.get(), [&] {
-        TListForm* dialog = In(*form).ListForm;
+        TListForm* dialog = Named<TListForm>(*form, "ListForm");
         QTableWidget* table = dialog->Table;
         EXPECT_FALSE(dialog->WhichRow->isVisible());  // no last list yet
         QStringList cells;
@@ -269,12 +281,12 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
         EXPECT_EQ(dialog->Note->text(), "Diese Liste wurde vor ihrem Ende aufgegeben.");
         QTest::mouseClick(dialog->CloseBtn, Qt::LeftButton);
     });
-    In(*form).OpenList();
+    Named<QAction>(*form, "ListAction")->trigger();
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Text, "Die Liste ließ sich nicht in " + csv + " speichern.");
     ASSERT_EQ(boxes.Asked.size(), 2u);
     EXPECT_EQ(boxes.Asked[0].Caption, "Neue Liste");
-    EXPECT_EQ(In(*form).ListSettings, (TListSettings{TListLimit::Games10, 25}));
+    EXPECT_EQ(ReadListSettings(TProfileFile(config.IniPath())), (TListSettings{TListLimit::Games10, 25}));
     EXPECT_TRUE(config.IniLines().contains("Grenze=Spiele10"));
     EXPECT_EQ(In(*form).Statistics.ListsLost, 1);
     EXPECT_EQ(ReadScoreLists(ScoreListFilePath()).Lists.Finished->Rows, lists.Current.Rows);
