@@ -441,8 +441,8 @@ TSeatView ViewOf(const TGame& game, int32_t seat) {
         const int32_t rank = RankOfKind(k);
         view.InPile[k] = static_cast<uint8_t>(game.Seen.InPile(suit, rank));
         int32_t held = 0;
-        for (int32_t other = next; other != seat; other = game.NextSeat(other)) {
-            held += game.Seen.KnownIn(other, suit, rank);
+        for (int32_t other = 0; other < game.SeatCount; ++other) {
+            held += other != seat ? game.Seen.KnownIn(other, suit, rank) : 0;
         }
         view.OtherHolds[k] = static_cast<uint8_t>(std::min(held, 255));
         view.NextHolds[k] = static_cast<uint8_t>(game.Seen.KnownIn(next, suit, rank));

@@ -175,6 +175,31 @@ TEST_F(FourSeatTest, TheViewKnowsEachOtherSeatAndTheNextApart) {
     }
 }
 
+// A seat's moves change its own hand and flags and are remembered as its own;
+// its last card thrown away wins for it.
+TEST_F(FourSeatTest, SeatMovesBelongToTheSeatThatMadeThem) {
+    for (const int32_t seat : {2, 3}) {
+        SCOPED_TRACE(seat);
+        SetUp();
+        Hand(seat, "HeD HeK Kr9");
+        PutCards(game, game.DiscardPile, "HeA", TFrom::Deck);
+        game.Seen.Discarded(game.NextSeat(seat), ParseCard("HeA"));
+        game.BeginComputerTurn(seat);
+        ASSERT_TRUE(game.DrawFor(seat, true));
+        EXPECT_EQ(game.Seen.KnownIn(seat, Herz, Ass), 1);
+        ASSERT_EQ(game.LayFor(seat, {0, 1, 3}, -1), TRefusal::None);
+        EXPECT_EQ(game.Seen.KnownIn(seat, Herz, Ass), 0);
+        for (int32_t other = 0; other < MostSeats; ++other) {
+            EXPECT_EQ(game.Seats[other].CameOut, other == seat ? 1 : 0) << other;
+        }
+        game.DiscardFor(seat, 0);
+        EXPECT_EQ(game.Seen.DiscardedBy(seat, Kreuz, 9), 1);
+        EXPECT_EQ(game.Winner, seat);
+        EXPECT_EQ(screen.Winners().back(), seat);
+        EXPECT_EQ(CheckCards(game), "");
+    }
+}
+
 // The card the strong seat would throw away feeds the seat after it, which
 // took its neighbours: another goes instead. The same neighbours in a hand
 // further on change nothing, for no other seat can take the discard.
@@ -313,11 +338,21 @@ TEST_F(FourSeatTest, TheCardCheckCountsEverySeatAtTheTable) {
     EXPECT_EQ(CheckCards(game), "");
     game.SeatCount = 3;
     EXPECT_NE(CheckCards(game).find("cards in seat 3, which is not at the table"), std::string::npos);
+    // Nor does a seat away from the table play.
+    for (const int32_t seat : {3, -1}) {
+        PlayComputerSeat(game, seat);
+    }
+    EXPECT_EQ(screen.Count(TEventKind::TurnBegins), 0);
+    EXPECT_EQ(game.Seats[3].Hand.Count(), 2);
     MoveCard(game.Seats[3].Hand, 0, game.Seats[2].Hand);
     MoveCard(game.Seats[3].Hand, 0, game.Seats[2].Hand);
     EXPECT_EQ(CheckCards(game), "");
     MoveCard(game.Seats[2].Hand, 0, game.Seats[3].Hand);
     EXPECT_NE(CheckCards(game).find("card count 109"), std::string::npos);
+    for (const int32_t seats : {1, 5}) {
+        game.SeatCount = seats;
+        EXPECT_EQ(CheckCards(game), "a table of " + std::to_string(seats) + " seats; ");
+    }
 }
 
 }  // namespace
