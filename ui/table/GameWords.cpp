@@ -151,11 +151,14 @@ std::string RoundSentence(const std::vector<TSeatTurn>& turns, int32_t seats) {
     std::string sentences;
     for (const TSeatTurn& turn : turns) {
         const std::string steps = StepsWords(turn.Turn);
-        if (!steps.empty()) {
-            //: One computer's turn at a table of three or four: %1 its number, %2 its steps.
-            sentences += (sentences.empty() ? "" : " ") +
-                         Filled(GameText("Turn", "Computer %1: %2."), {std::to_string(turn.Seat), steps});
+        if (steps.empty()) {
+            continue;
         }
+        if (!sentences.empty()) {
+            sentences += ' ';
+        }
+        //: One computer's turn at a table of three or four: %1 its number, %2 its steps.
+        sentences += Filled(GameText("Turn", "Computer %1: %2."), {std::to_string(turn.Seat), steps});
     }
     return sentences;
 }
