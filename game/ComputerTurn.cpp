@@ -19,12 +19,15 @@ void PlayComputerSeat(TGame& game, int32_t seat) {
     if (seat < 0 || seat >= game.SeatCount) {
         return;
     }
-    // Neither strategy keeps anything between turns.
+    // A computer's turn begins even in the player's seat, which a computer may play.
+    game.BeginComputerTurn(seat);
+    ComputerAt(game, seat).PlayTurn(game, seat);
+}
+
+TPlayer& ComputerAt(const TGame& game, int32_t seat) {
     static TClassicPlayer classic;
     static TStrongComputer strong;
-    game.BeginComputerTurn(seat);
-    TPlayer& player = game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(strong) : classic;
-    player.PlayTurn(game, seat);
+    return game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(strong) : classic;
 }
 
 void ComputerDraw(TGame& game, int32_t seat, bool fromPile) {

@@ -20,3 +20,8 @@ class TPlayer {
     // The seat's turn, once the table has begun it.
     virtual TTurnEnd PlayTurn(TGame& game, int32_t seat) = 0;
 };
+
+// The seat's turn by `player`. A computer seat's turn begins here; the
+// player's seat's turn began with the discard before it, and what the others
+// did stays on record for it.
+TTurnEnd PlaySeatTurn(TGame& game, int32_t seat, TPlayer& player);

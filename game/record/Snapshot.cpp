@@ -21,6 +21,16 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
 
+// The hand and come-out flag of `seat`, as the snapshot holds them.
+const std::vector<TCard>& HandAt(const TGameSnapshot& s, int32_t seat) {
+    return seat == PlayerSeat ? s.Hand : seat == ComputerSeat ? s.Computer : s.MoreHands[seat - FewestSeats];
+}
+uint8_t CameOutAt(const TGameSnapshot& s, int32_t seat) {
+    return seat == PlayerSeat     ? s.PlayerCameOut
+           : seat == ComputerSeat ? s.OpponentCameOut
+                                  : s.MoreCameOut[seat - FewestSeats];
+}
+
 // Every field of one card within what the rules ever leave in it: a card of
 // the deck, as its id names it.
 bool PlausibleCard(const TCard& c) {
@@ -64,9 +74,9 @@ std::string CheckTable(const TGameSnapshot& s) {
             takeBack = takeBack || card.TakeBack != 0;
         }
     }
-    bool anyOut = s.PlayerCameOut != 0 || s.OpponentCameOut != 0;
-    for (const uint8_t out : s.MoreCameOut) {
-        anyOut = anyOut || out != 0;
+    bool anyOut = false;
+    for (int32_t seat = 0; seat < MostSeats; ++seat) {
+        anyOut = anyOut || CameOutAt(s, seat) != 0;
     }
     if (!s.Melds.empty() && !anyOut) {
         return "melds while neither side came out";
@@ -143,16 +153,12 @@ std::string CheckHands(const TGameSnapshot& s) {
         }
     }
     const int32_t hand = static_cast<int32_t>(s.Hand.size());
-    const int32_t computer = static_cast<int32_t>(s.Computer.size());
     const int32_t drawn = s.GameState == MayLayOut ? 1 : 0;
     if (s.ComeOutAtTurnStart == 0 && hand + laidThisTurn != s.CardsDealt + drawn) {
         return "the hand does not fit what was laid";
     }
-    if (s.OpponentCameOut == 0 && computer != s.CardsDealt && !s.Stock.empty()) {
-        return "the computer's hand does not fit what it laid";
-    }
-    for (int32_t more = 0; more + FewestSeats < s.Seats; ++more) {
-        if (s.MoreCameOut[more] == 0 && static_cast<int32_t>(s.MoreHands[more].size()) != s.CardsDealt &&
+    for (int32_t seat = ComputerSeat; seat < s.Seats; ++seat) {
+        if (CameOutAt(s, seat) == 0 && static_cast<int32_t>(HandAt(s, seat).size()) != s.CardsDealt &&
             !s.Stock.empty()) {
             return "the computer's hand does not fit what it laid";
         }
@@ -168,15 +174,9 @@ std::string CheckSeen(const TGameSnapshot& s) {
     // What a side took from the pile and has not shown since is in its hand;
     // the seats not at the table remember nothing.
     uint8_t held[MostSeats][5][15] = {};
-    for (const TCard& card : s.Hand) {
-        ++held[0][card.Suit][card.Rank];
-    }
-    for (const TCard& card : s.Computer) {
-        ++held[1][card.Suit][card.Rank];
-    }
-    for (int32_t more = 0; more < TGameSnapshot::MoreSeats; ++more) {
-        for (const TCard& card : s.MoreHands[more]) {
-            ++held[FewestSeats + more][card.Suit][card.Rank];
+    for (int32_t seat = 0; seat < MostSeats; ++seat) {
+        for (const TCard& card : HandAt(s, seat)) {
+            ++held[seat][card.Suit][card.Rank];
         }
     }
     int32_t thrown[MostSeats] = {};

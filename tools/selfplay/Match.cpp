@@ -121,12 +121,7 @@ class TMatchGame {
         auto goesOn = [&] { return end == TTurnEnd::Played && Screen.Winner < 0 && failure.empty(); };
         auto turn = [&](int32_t seat) {
             Screen.OutBefore[Screen.InSeat[seat]] = Game.Seats[seat].CameOut != 0;
-            // As at the window, the player's seat's turn begins where the
-            // others' end, and what they did stays on record for it.
-            if (seat != PlayerSeat) {
-                Game.BeginComputerTurn(seat);
-            }
-            end = players[seat]->PlayTurn(Game, seat);
+            end = PlaySeatTurn(Game, seat, *players[seat]);
             if (players[seat] == Outside) {
                 failure = Outside->BrokenRule();
             }

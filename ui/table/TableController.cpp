@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/ComputerTurn.h"
 #include "ui/table/GameTexts.h"
 #include "ui/table/GameWords.h"
 
@@ -102,17 +103,13 @@ TPlayer& TTableController::PlayerAt(int32_t seat) {
     if (seat == PlayerSeat) {
         return Person;
     }
-    return Game.Opponents[seat] == TOpponentKind::Strong ? static_cast<TPlayer&>(Strong) : Classic;
+    return ComputerAt(Game, seat);
 }
 
 void TTableController::PlayOtherSeats() {
     Round.clear();
     for (int32_t seat = Game.NextSeat(PlayerSeat); !Game.Over(); seat = Game.NextSeat(seat)) {
-        // The player's turn began with the last discard.
-        if (seat != PlayerSeat) {
-            Game.BeginComputerTurn(seat);
-        }
-        if (PlayerAt(seat).PlayTurn(Game, seat) == TTurnEnd::Waiting) {
+        if (PlaySeatTurn(Game, seat, PlayerAt(seat)) == TTurnEnd::Waiting) {
             return;
         }
         Round.push_back({seat, Game.OpponentTurn});

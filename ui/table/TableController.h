@@ -9,8 +9,6 @@
 
 #include "game/Game.h"
 #include "game/Player.h"
-#include "game/classic/ClassicPlayer.h"
-#include "game/strong/StrongOpponent.h"
 #include "ui/table/TurnPlayback.h"
 
 // What the controller needs from the window.
@@ -92,8 +90,6 @@ class TTableController final : private TGameListener {
 
     TTableView& View;
     TPersonAtTable Person;
-    TClassicPlayer Classic;
-    TStrongComputer Strong;
     TTurnPlayback Steps;
     std::vector<TSeatTurn> Round;
     bool OutAtTurnStart[MostSeats] = {true, true, true, true};

@@ -1,0 +1,10 @@
+#include "game/Player.h"
+
+#include "game/Game.h"
+
+TTurnEnd PlaySeatTurn(TGame& game, int32_t seat, TPlayer& player) {
+    if (seat != PlayerSeat) {
+        game.BeginComputerTurn(seat);
+    }
+    return player.PlayTurn(game, seat);
+}
