@@ -103,8 +103,8 @@ int32_t NextPaintCount(int32_t paintCount) {
     return paintCount == std::numeric_limits<int32_t>::max() ? 0 : paintCount + 1;
 }
 
-const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
-    const auto key = std::make_pair(picture.cacheKey(), std::make_pair(size.width(), size.height()));
+const QImage& TTablePainter::Fitted(const QImage& picture, QSize size, bool inverted) {
+    const TFittedKey key{picture.cacheKey(), size.width(), size.height(), inverted};
     if (auto used = FittedNow.find(key); used != FittedNow.end()) {
         return used->second;
     }
@@ -113,10 +113,13 @@ const QImage& TTablePainter::Fitted(const QImage& picture, QSize size) {
     }
     QImage plain = picture;
     plain.setDevicePixelRatio(1);
-    return FittedNow
-        .emplace(key, plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                          .convertToFormat(QImage::Format_RGB32))
-        .first->second;
+    QImage fitted = size == plain.size() ? plain.convertToFormat(QImage::Format_RGB32)
+                                         : plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                               .convertToFormat(QImage::Format_RGB32);
+    if (inverted) {
+        fitted.invertPixels();
+    }
+    return FittedNow.emplace(key, std::move(fitted)).first->second;
 }
 
 const QImage& TTablePainter::Words(const QString& text, QSize size, int textSize, const QColor& colour) {
@@ -225,29 +228,38 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
         picture.Within(*within);
     }
 
-    auto draw = [&](const QImage* face, const TRect& place, const QRect* clip = nullptr) {
-        if (face == nullptr || face->isNull()) {
-            return;
-        }
+    auto draw = [&](const QImage* face, const TRect& place, const QRect* clip = nullptr,
+                    bool inverted = false) {
         const QRect target = map.Rect(place);
         if (target.isEmpty() || (within != nullptr && !target.intersects(*within))) {
+            return;
+        }
+        if (face == nullptr || face->isNull()) {
+            if (inverted) {
+                picture.Invert(target);
+            }
             return;
         }
         // At a fractional scale a card's place is a pixel wider or narrower
         // here and there, as its edges round; the face made for that scale is
         // drawn as it is rather than blurred by a stretch of one pixel.
         const QSize off = face->size() - target.size();
-        if (std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1) {
-            picture.Image(target.topLeft(), *face, clip);
+        const bool asItIs = std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1;
+        if (inverted && (!asItIs || off.isNull())) {
+            // An inverted copy of a face that fills its place exactly: each
+            // pixel is written once rather than drawn and then inverted.
+            picture.Image(target.topLeft(), Fitted(*face, target.size(), true), clip);
             return;
         }
-        picture.Image(target.topLeft(), Fitted(*face, target.size()), clip);
-    };
-    auto drawFace = [&](const TCard& card, TFaceUse use, const TRect& place, const QRect* clip = nullptr) {
-        if (scene.Faces) {
-            const QImage face = scene.Faces(card, use);
-            draw(&face, place, clip);
+        picture.Image(target.topLeft(), asItIs ? *face : Fitted(*face, target.size(), false), clip);
+        if (inverted) {
+            picture.Invert(target);
         }
+    };
+    auto drawFace = [&](const TCard& card, TFaceUse use, const TRect& place, bool inverted = false,
+                        const QRect* clip = nullptr) {
+        const QImage face = scene.Faces ? scene.Faces(card, use) : QImage();
+        draw(&face, place, clip, inverted);
     };
 
     // Brush and pen take the table colour; only some steps below set the pen black.
@@ -300,7 +312,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
                 continue;
             }
             for (int j = 0; j < meld.Cards->Count(); ++j) {
-                drawFace(meld.Cards->At(j), TFaceUse::Whole, MeldCardRect(layout.Meld(m), j), &row);
+                drawFace(meld.Cards->At(j), TFaceUse::Whole, MeldCardRect(layout.Meld(m), j), false, &row);
             }
         }
     }
@@ -312,11 +324,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
         if (dragged(card)) {
             continue;
         }
-        const TRect place = HandCardRect(i, h);
-        drawFace(card, TFaceUse::InHand, place);
-        if (card.Selected != 0) {
-            picture.Invert(map.Rect(place));
-        }
+        drawFace(card, TFaceUse::InHand, HandCardRect(i, h), card.Selected != 0);
     }
     for (const TTableMark& mark : scene.Marks) {
         const TRect place = MarkedRect(mark, game, layout);
@@ -331,10 +339,7 @@ TTablePainter::THints TTablePainter::Compose(TTablePicture& picture, const TGame
             const TDragOffset offset =
                 static_cast<size_t>(i) < scene.DragOffsets.size() ? scene.DragOffsets[i] : TDragOffset{};
             const TRect place = DraggedCardRect(offset, scene.MouseX, scene.MouseY);
-            drawFace(card, TFaceUse::Whole, place);
-            if (scene.DragMoves <= 3) {
-                picture.Invert(map.Rect(place));
-            }
+            drawFace(card, TFaceUse::Whole, place, scene.DragMoves <= 3);
         }
     }
     picture.Finish(size, dpr);

@@ -95,8 +95,9 @@ class TTablePainter {
     // frames it drew.
     THints Compose(TTablePicture& picture, const TGame& game, const TTableLayout& layout,
                    const TTableScene& scene, const QRect* within);
-    // The picture at the device size of its place on the table.
-    const QImage& Fitted(const QImage& picture, QSize size);
+    // The picture at the device size of its place on the table, its colours
+    // turned into their opposites when `inverted`.
+    const QImage& Fitted(const QImage& picture, QSize size, bool inverted);
     // Words written in `colour` on a clear picture of `size` device pixels, in
     // letters `textSize` device pixels high, shortened to fit.
     const QImage& Words(const QString& text, QSize size, int textSize, const QColor& colour);
@@ -105,7 +106,7 @@ class TTablePainter {
     TTablePicture Shown;
     // Pictures fitted to their places, kept only while paintings use them, so
     // that resizing the window or new faces never pile up copies.
-    using TFittedKey = std::pair<qint64, std::pair<int, int>>;
+    using TFittedKey = std::tuple<qint64, int, int, bool>;
     std::map<TFittedKey, QImage> FittedBefore;  // what the last painting used
     std::map<TFittedKey, QImage> FittedNow;     // what this one uses
     // The same for the words above the computers' hands.

@@ -186,6 +186,35 @@ TEST_F(TablePainterTest, CardsLieWhereTheLayoutSaysAndSelectedOnesAreInverted) {
     EXPECT_EQ(Table.copy(second), plain.copy(second));
 }
 
+// Selecting a card turns exactly the pixels of its place into their
+// opposites, whether its face fits that place, is a pixel off, or is stretched.
+TEST_F(TablePainterTest, SelectedCardsAreInvertedExactlyAtEveryCardSize) {
+    Scene.Faces = Faces.Composer.Source();  // narrow faces in the hand, as the window has them
+    Game.NeuesSpiel();
+    MoveCard(Game.Stock, 0, Game.DiscardPile);
+    for (const qreal scale : {1.0, 1.01, 1.5}) {
+        SCOPED_TRACE(scale);
+        Scene.Scale = scale;
+        auto device = [scale](const TRect& r) {
+            const int left = qRound(r.Left * scale);
+            const int top = qRound(r.Top * scale);
+            return QRect(left, top, qRound(r.Right * scale) - left, qRound(r.Bottom * scale) - top);
+        };
+        Game.OwnCards.At(11).Selected = 0;
+        Paint();
+        QImage expected = Table.copy();
+        const QRect last = device(HandCardRect(11, 338));
+        for (int y = last.top(); y <= last.bottom(); ++y) {
+            for (int x = last.left(); x <= last.right(); ++x) {
+                expected.setPixel(x, y, expected.pixel(x, y) ^ 0x00ffffffu);
+            }
+        }
+        Game.OwnCards.At(11).Selected = 1;
+        Paint();
+        EXPECT_EQ(Table, expected);
+    }
+}
+
 TEST_F(TablePainterTest, DraggedCardsFollowTheMouseInvertedForThreeMoves) {
     Game.NeuesSpiel();
     TCard& dragged = Game.OwnCards.At(2);
