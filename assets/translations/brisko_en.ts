@@ -729,6 +729,10 @@ Please reinstall the game.</translation>
         <source>Ab dem nächsten Spiel spielt Computer %1 klassisch.</source>
         <translation>From the next game on Computer %1 plays classic.</translation>
     </message>
+    <message>
+        <source>Mit dem ersten gewerteten Spiel am neuen Tisch beginnt eine neue Liste.</source>
+        <translation>The first game scored at the new table begins a new score sheet.</translation>
+    </message>
 </context>
 <context>
     <name>TMessageBoxes</name>

@@ -8,12 +8,15 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
+
+constexpr int MinimumTableWidth = 440;
 
 const char* const LimitTexts[] = {
     QT_TRANSLATE_NOOP("TListForm", "bei mehr als 500 Minuspunkten"),
@@ -137,7 +140,7 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent) {
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 8);
-    Table->setMinimumSize(440, 260);
+    Table->setMinimumSize(MinimumTableWidth, 260);
     column->addWidget(Table, 1);
 
     Note = new QLabel(this);
@@ -242,11 +245,25 @@ void TListForm::FillTable() {
             item->setFont(bold);
         }
     }
-    // The seats share what the columns of the game leave.
+    // The seats share equally what the columns of the game leave, and the
+    // table is wide enough for each seat to take the widest seat's head or
+    // cells, so that at a table of four "Computer 3" shows whole.
+    QHeaderView* header = Table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    Table->resizeColumnsToContents();
+    int gameColumns = 0;
+    int widestSeat = 0;
     for (int column = 0; column < Table->columnCount(); ++column) {
-        Table->horizontalHeader()->setSectionResizeMode(
-            column, column < 3 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+        if (column < 3) {
+            gameColumns += header->sectionSize(column);
+        } else {
+            widestSeat = std::max(widestSeat, header->sectionSize(column));
+        }
+        header->setSectionResizeMode(column,
+                                     column < 3 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
     }
+    const int frame = 2 * Table->frameWidth() + Table->verticalScrollBar()->sizeHint().width();
+    Table->setMinimumWidth(std::max(MinimumTableWidth, frame + gameColumns + list.Seats * widestSeat));
     // The latest games and the totals show, once the table has its size.
     QTimer::singleShot(0, Table, &QTableWidget::scrollToBottom);
 

@@ -183,6 +183,7 @@ void TMainForm::FormShow() {
     SettingsLoaded = 1;
     ApplySettings();
     Table.Deal();
+    ListFollowsTable();
     PaintBox1Paint();
     FocusTheStock();
     OfferKeptGame();

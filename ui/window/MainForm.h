@@ -205,6 +205,10 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     // Writes the lists; a failure is told once, until a write succeeds.
     void SaveScoreLists();
     void ShowListLine();
+    // A list without a game takes the size of the table in play, so that its
+    // line names the seats there; one with games waits for the first game
+    // scored at the new table (a game abandoned before then leaves it as it is).
+    void ListFollowsTable();
 
     // --- Mouse (MainFormMouse.cpp) ---
     void PaintBox1MouseDown(int x, int y);

@@ -71,6 +71,7 @@ void TMainForm::ContinueKeptGame() {
     }
     // The player's latest choice of the next table stands.
     SeatNextTable();
+    ListFollowsTable();
     ComputerMoved = false;
     Table.Playback().Clear();
     Table.ForgetRound();

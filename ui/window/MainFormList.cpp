@@ -92,8 +92,8 @@ void TMainForm::NewList() {
             ReportCannotWrite(SettingsFilePath());
         }
     }
+    ListFollowsTable();
     SaveScoreLists();
-    ShowListLine();
     ListForm->ShowLists(Lists, ListSettings);
 }
 
@@ -132,6 +132,13 @@ void TMainForm::SaveScoreLists() {
             .arg(ScoreListFilePath());
     std::fprintf(stderr, "brisko: %s\n", qPrintable(message));
     ShowMessage(message.toStdString(), tr("Liste").toStdString(), TMessageIcon::Error);
+}
+
+void TMainForm::ListFollowsTable() {
+    if (Lists.Current.Rows.empty() && Lists.Current.Seats != Table.Game.SeatCount) {
+        Lists.Current = TScoreList::Begin(Table.Game.SeatCount);
+    }
+    ShowListLine();
 }
 
 void TMainForm::ShowListLine() {

@@ -158,6 +158,7 @@ void TMainForm::NeuesSpiel1Click() {
     }
     PendingEnd = {};
     Table.Deal();
+    ListFollowsTable();
     ComputerMoved = false;
     ShowInStatusBar({});
     PaintBox1Paint();

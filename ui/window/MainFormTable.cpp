@@ -69,7 +69,11 @@ void TMainForm::ChooseTable(const TTableSettings& table) {
         const QString sizes[MostOpponents] = {tr("Ab dem nächsten Spiel spielen Sie zu zweit."),
                                               tr("Ab dem nächsten Spiel spielen Sie zu dritt."),
                                               tr("Ab dem nächsten Spiel spielen Sie zu viert.")};
-        ShowInStatusBar(sizes[table.Opponents - 1]);
+        QString told = sizes[table.Opponents - 1];
+        if (!Lists.Current.Rows.empty() && Lists.Current.Seats != table.Opponents + 1) {
+            told += " " + tr("Mit dem ersten gewerteten Spiel am neuen Tisch beginnt eine neue Liste.");
+        }
+        ShowInStatusBar(told);
         return;
     }
     for (int32_t computer = 0; computer < MostOpponents; ++computer) {

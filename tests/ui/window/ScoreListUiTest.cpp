@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -29,6 +30,7 @@
 #include "tests/support/TestCards.h"
 #include "tests/support/WindowParts.h"
 #include "ui/dialogs/ListForm.h"
+#include "ui/window/ElidedLabel.h"
 #include "ui/window/ListLine.h"
 #include "ui/window/MainForm.h"
 
@@ -295,6 +297,60 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
     EXPECT_EQ(saved.readAll(),
               QString("Spiel,Ausgegangen,Hand-Rommé,Sie,Computer\r\n1,Computer,,35,0\r\n2,Sie,ja,0,1204\r\n")
                   .toUtf8());
+}
+
+// A list takes the table's size with the first game there when it has no
+// game yet; one with games goes on until a game at the new table is scored,
+// and the player is told so when choosing it.
+TEST_F(ScoreListUiTest, TheListFollowsTheTableItIsPlayedAt) {
+    struct Case {
+        std::vector<TListRow> Rows;
+        const char* Told;
+        const char* Line;
+    };
+    const Case cases[] = {
+        {{},
+         "Ab dem nächsten Spiel spielen Sie zu viert.",
+         "Liste: Sie 0 · Computer 1 0 · Computer 2 0 · Computer 3 0"},
+        {{{1, false, {35, 0}}},
+         "Ab dem nächsten Spiel spielen Sie zu viert. Mit dem ersten gewerteten Spiel am neuen Tisch beginnt "
+         "eine neue Liste.",
+         "Liste: Sie 35 · Computer 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Line);
+        TScoreLists lists;
+        lists.Current.Rows = c.Rows;
+        ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), lists));
+        auto form = Start();
+        Named<QAction>(*form, "TableOf4")->trigger();
+        EXPECT_EQ(Named<TElidedLabel>(*form, "StatusBarText")->FullText(), c.Told);
+        Named<QAction>(*form, "NeuesSpiel1")->trigger();
+        EXPECT_EQ(Named<TListLine>(*form, "ListLine")->FullText(), c.Line);
+        Named<QAction>(*form, "TableOf2")->trigger();  // the next case starts at a table of two
+        form.reset();
+        QFile::remove(ScoreListFilePath());
+    }
+}
+
+// At a table of four every seat's head shows whole in the list's window.
+TEST_F(ScoreListUiTest, TheListWindowShowsEverySeatsNameWhole) {
+    TScoreLists lists;
+    lists.Current = TScoreList::Begin(4);
+    lists.Current.Rows = {{1, false, {35, 0, 1204, 7}}};
+    ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), lists));
+    auto form = Start();
+    QTimer::singleShot(0, form.get(), [&] {
+        TListForm* dialog = Named<TListForm>(*form, "ListForm");
+        const QHeaderView* heads = dialog->Table->horizontalHeader();
+        ASSERT_EQ(heads->count(), 7);
+        for (int column = 0; column < heads->count(); ++column) {
+            EXPECT_GE(heads->sectionSize(column), heads->sectionSizeHint(column))
+                << dialog->Table->horizontalHeaderItem(column)->text().toStdString();
+        }
+        QTest::mouseClick(dialog->CloseBtn, Qt::LeftButton);
+    });
+    Named<QAction>(*form, "ListAction")->trigger();
 }
 
 TEST_F(ScoreListUiTest, TheListSpeaksEnglishToo) {
