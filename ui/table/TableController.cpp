@@ -85,6 +85,7 @@ void TTableController::LayOut(int32_t target) {
 }
 
 void TTableController::Discard() {
+    OutAtTurnStart[PlayerSeat] = Game.ComeOutAtTurnStart != 0;
     const TRefusal refusal = Game.PlayerDiscard();
     if (refusal == TRefusal::OnlyOneDiscard) {
         View.ShowRefusal(Q(GameText("Game", "Sie können nur einen Karte wegwerfen!")),

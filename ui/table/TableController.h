@@ -70,8 +70,8 @@ class TTableController final : private TGameListener {
     // last computer's turn the game holds.
     TTurnRecord RoundRecord() const;
     void ForgetRound() { Round.clear(); }
-    // Whether a computer seat had come out when its latest turn began: a
-    // hand laid out all at once counts double.
+    // Whether a seat had come out when its latest turn began (the player's
+    // as of its latest discard): a hand laid out all at once counts double.
     bool CameOutBeforeTurn(int32_t seat) const { return OutAtTurnStart[seat]; }
 
     // The status line for a turn state.

@@ -278,8 +278,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     void GameWon(int32_t seat) override;
     // Tells a game's end and deals the next.
     void AnnounceEnd();
-    // The selected card onto the discard pile, and with it the computer's turn.
-    void DiscardSelected();
     // After a turn of the computer: its sentence, at once or after playing it out.
     void ShowComputerTurn();
     // Shows the computer's turn step by step, at the chosen speed.
@@ -407,10 +405,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     TScoreLists Lists;
     TListSettings ListSettings;
     bool ListFailureTold = false;
-    // Whether the side on turn had come out before its turn, taken as the
-    // player discards and as the computer's turn begins: a game won by the
-    // first lay-out is a Hand-Rommé. Unknown outside the player's discard.
-    std::optional<bool> PlayerOutBeforeTurn;
     // Where "Liste speichern…" writes; tests answer in place of the file dialog.
     std::function<QString()> ChooseExportFile;
     // The game in play, kept in its own file after each change.

@@ -62,12 +62,6 @@ bool TMainForm::TakeJokerExchange(const TJokerOffer&, const QString& question, c
     return AskYesNo(question.toStdString(), caption.toStdString());
 }
 
-void TMainForm::DiscardSelected() {
-    PlayerOutBeforeTurn = Table.Game.ComeOutAtTurnStart != 0;
-    Table.Discard();
-    PlayerOutBeforeTurn.reset();
-}
-
 void TMainForm::ShowComputerTurn() {
     if (!ComputerMoved) {
         return;

@@ -106,7 +106,7 @@ void TMainForm::ActOnKeyFocus(bool space) {
             TellAccessibleFocus();
             break;
         case TStopKind::DiscardPile:
-            DiscardSelected();
+            Table.Discard();
             ShowComputerTurn();
             break;
         default:

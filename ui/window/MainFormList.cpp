@@ -49,9 +49,7 @@ void TMainForm::LoadScoreList() {
 }
 
 TFinishedGame TMainForm::FinishedGameOf(int32_t winner) const {
-    const bool outBefore =
-        winner == PlayerSeat ? PlayerOutBeforeTurn.value_or(true) : Table.CameOutBeforeTurn(winner);
-    return FinishedGameAtTable(Table.Game, winner, outBefore);
+    return FinishedGameAtTable(Table.Game, winner, Table.CameOutBeforeTurn(winner));
 }
 
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {

@@ -75,7 +75,7 @@ void TMainForm::PaintBox1MouseUp(int x, int y) {
     }
     Dragging = 0;
     if (DiscardRect.Contains(x, y)) {
-        DiscardSelected();
+        Table.Discard();
     } else if (InTableArea(x, y, TableUnits().height())) {
         Table.LayOut(TablePainter.Drawn().Layout.MeldAt(x, y));
     } else {
