@@ -304,22 +304,30 @@ TEST_F(ScoreListUiTest, TheListWindowShowsTheRowsAsATableAndSavesThem) {
 // and the player is told so when choosing it.
 TEST_F(ScoreListUiTest, TheListFollowsTheTableItIsPlayedAt) {
     struct Case {
+        int32_t Seats;
         std::vector<TListRow> Rows;
         const char* Told;
         const char* Line;
     };
     const Case cases[] = {
-        {{},
+        {2,
+         {},
          "Ab dem nächsten Spiel spielen Sie zu viert.",
          "Liste: Sie 0 · Computer 1 0 · Computer 2 0 · Computer 3 0"},
-        {{{1, false, {35, 0}}},
+        {2,
+         {{1, false, {35, 0}}},
          "Ab dem nächsten Spiel spielen Sie zu viert. Mit dem ersten gewerteten Spiel am neuen Tisch beginnt "
          "eine neue Liste.",
          "Liste: Sie 35 · Computer 0"},
+        {4,
+         {{1, false, {35, 0, 1204, 7}}},
+         "Ab dem nächsten Spiel spielen Sie zu viert.",
+         "Liste: Sie 35 · Computer 1 0 · Computer 2 1.204 · Computer 3 7"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Line);
         TScoreLists lists;
+        lists.Current = TScoreList::Begin(c.Seats);
         lists.Current.Rows = c.Rows;
         ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), lists));
         auto form = Start();
@@ -333,7 +341,8 @@ TEST_F(ScoreListUiTest, TheListFollowsTheTableItIsPlayedAt) {
     }
 }
 
-// At a table of four every seat's head shows whole in the list's window.
+// At a table of four every seat's head shows whole in the list's window, and
+// the seats share the table's width equally.
 TEST_F(ScoreListUiTest, TheListWindowShowsEverySeatsNameWhole) {
     TScoreLists lists;
     lists.Current = TScoreList::Begin(4);
@@ -347,6 +356,10 @@ TEST_F(ScoreListUiTest, TheListWindowShowsEverySeatsNameWhole) {
         for (int column = 0; column < heads->count(); ++column) {
             EXPECT_GE(heads->sectionSize(column), heads->sectionSizeHint(column))
                 << dialog->Table->horizontalHeaderItem(column)->text().toStdString();
+        }
+        EXPECT_EQ(heads->length(), dialog->Table->viewport()->width());
+        for (int seat = 4; seat < heads->count(); ++seat) {
+            EXPECT_LE(std::abs(heads->sectionSize(seat) - heads->sectionSize(3)), 1) << seat;
         }
         QTest::mouseClick(dialog->CloseBtn, Qt::LeftButton);
     });
