@@ -32,6 +32,7 @@ void TGame::ClearAll() {
 void TGame::NeuesSpiel() {
     for (TSeat& seat : Seats) {
         seat.CameOut = 0;
+        seat.OutAtTurnStart = 0;
     }
     OpponentTurn = {};
     std::copy(std::begin(ChosenOpponents), std::end(ChosenOpponents), std::begin(Opponents));

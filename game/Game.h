@@ -26,6 +26,9 @@ enum class TOpponentKind : int32_t { Classic = 0, Strong = 1 };
 struct TSeat {
     TCardArray Hand;
     uint8_t CameOut = 0;
+    // CameOut when the seat's latest turn began: a seat that goes out having
+    // come out only in that turn laid its whole hand at once (Hand-Rommé).
+    uint8_t OutAtTurnStart = 0;
 };
 
 // What a deal deals: the seats, the cards of each hand and the first meld's minimum.

@@ -36,3 +36,8 @@ TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winner
     finished.HandRomme = cameOut && !winnerOutBefore;
     return finished;
 }
+
+TFinishedGame WonGame(const TGame& game, int32_t winner) {
+    const bool outBefore = winner >= 0 && winner < game.SeatCount && game.Seats[winner].OutAtTurnStart != 0;
+    return FinishedGameAtTable(game, winner, outBefore);
+}

@@ -37,3 +37,6 @@ std::vector<int32_t> MinusPoints(const TFinishedGame& game, int32_t jokerPoints)
 // the seat that went out, -1 when nobody did and every hand counts;
 // `winnerOutBefore` whether it had come out before its last turn.
 TFinishedGame FinishedGameAtTable(const TGame& game, int32_t winner, bool winnerOutBefore);
+// The game `winner` has just won with its discard, a Hand-Rommé when it came
+// out only in that turn.
+TFinishedGame WonGame(const TGame& game, int32_t winner);

@@ -30,6 +30,7 @@ bool MoveMarkedInto(TCardArray& hand, TCardArray& meld, int at) {
 }  // namespace
 
 void TGame::BeginComputerTurn(int32_t seat) {
+    Seats[seat].OutAtTurnStart = Seats[seat].CameOut;
     OpponentTurn = {};
     Tell({TEventKind::TurnBegins, seat, {}});
 }

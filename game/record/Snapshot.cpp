@@ -346,6 +346,8 @@ bool RestoreSnapshot(TGame& game, const TGameSnapshot& s) {
     }
     game.PlayerCameOut = s.PlayerCameOut;
     game.OpponentCameOut = s.OpponentCameOut;
+    // A kept game is at the player's turn, which began as its flag says.
+    game.Seats[PlayerSeat].OutAtTurnStart = s.ComeOutAtTurnStart;
     game.SetStatus(s.GameState);
     game.ComeOutAtTurnStart = s.ComeOutAtTurnStart;
     game.PlayerDraws = s.PlayerDraws;

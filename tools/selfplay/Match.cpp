@@ -23,8 +23,7 @@ class TMatchScreen final : public TGameListener {
         if (event.Kind == TEventKind::GameWon) {
             Winner = InSeat[event.Seat];
             // The hands are counted in the seats they are in.
-            const std::vector<int32_t> bySeat =
-                MinusPoints(FinishedGameAtTable(game, event.Seat, OutBefore[Winner]), DefaultJokerPoints);
+            const std::vector<int32_t> bySeat = MinusPoints(WonGame(game, event.Seat), DefaultJokerPoints);
             for (size_t seat = 0; seat < bySeat.size(); ++seat) {
                 Points[InSeat[seat]] = bySeat[seat];
             }
@@ -33,7 +32,6 @@ class TMatchScreen final : public TGameListener {
 
     int InSeat[MostSeats] = {};  // the strategy in each seat
     int Winner = -1;
-    bool OutBefore[MostSeats] = {};  // by strategy: had come out when its latest turn began
     int32_t Points[MostSeats] = {};  // by strategy, once the game is won
 };
 
@@ -120,7 +118,6 @@ class TMatchGame {
         TTurnEnd end = TTurnEnd::Played;
         auto goesOn = [&] { return end == TTurnEnd::Played && Screen.Winner < 0 && failure.empty(); };
         auto turn = [&](int32_t seat) {
-            Screen.OutBefore[Screen.InSeat[seat]] = Game.Seats[seat].CameOut != 0;
             end = PlaySeatTurn(Game, seat, *players[seat]);
             if (players[seat] == Outside) {
                 failure = Outside->BrokenRule();

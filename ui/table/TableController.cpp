@@ -85,7 +85,6 @@ void TTableController::LayOut(int32_t target) {
 }
 
 void TTableController::Discard() {
-    OutAtTurnStart[PlayerSeat] = Game.ComeOutAtTurnStart != 0;
     const TRefusal refusal = Game.PlayerDiscard();
     if (refusal == TRefusal::OnlyOneDiscard) {
         View.ShowRefusal(Q(GameText("Game", "Sie können nur einen Karte wegwerfen!")),
@@ -151,11 +150,8 @@ void TTableController::Happened(const TGame& game, const TGameEvent& event) {
                 View.ComputerTurnBegins();
                 Steps.Clear();
             }
-            if (event.Seat != PlayerSeat) {
-                OutAtTurnStart[event.Seat] = game.Seats[event.Seat].CameOut != 0;
-                if (RecordTurns) {
-                    Steps.Capture(game);
-                }
+            if (event.Seat != PlayerSeat && RecordTurns) {
+                Steps.Capture(game);
             }
             break;
         case TEventKind::Step:

@@ -70,9 +70,6 @@ class TTableController final : private TGameListener {
     // last computer's turn the game holds.
     TTurnRecord RoundRecord() const;
     void ForgetRound() { Round.clear(); }
-    // Whether a seat had come out when its latest turn began (the player's
-    // as of its latest discard): a hand laid out all at once counts double.
-    bool CameOutBeforeTurn(int32_t seat) const { return OutAtTurnStart[seat]; }
 
     // The status line for a turn state.
     static QString StatusLine(int32_t gameState);
@@ -92,6 +89,5 @@ class TTableController final : private TGameListener {
     TPersonAtTable Person;
     TTurnPlayback Steps;
     std::vector<TSeatTurn> Round;
-    bool OutAtTurnStart[MostSeats] = {true, true, true, true};
     bool RecordTurns = false;
 };

@@ -189,8 +189,6 @@ class TMainForm final : public QMainWindow, private TTableView, private TTableHo
     void CreateListLine();
     // The list's settings and file, read at the first showing; a refused file is told.
     void LoadScoreList();
-    // The finished game as the list counts it, from the table as it stands at its end.
-    TFinishedGame FinishedGameOf(int32_t winner) const;
     // The one place where a finished game reaches the list: its row is added
     // and written, and a list it ends is counted (written with the game's own
     // count, which follows). The message that the list ended, empty while it goes on.

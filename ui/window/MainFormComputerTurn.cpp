@@ -80,7 +80,7 @@ void TMainForm::GameWon(int32_t seat) {
     ClearHint();
     // The file goes first: a game counted must never be offered again.
     ForgetKeptGame();
-    PendingEnd.ListEnded = ScoreFinishedGame(FinishedGameOf(seat));
+    PendingEnd.ListEnded = ScoreFinishedGame(WonGame(Table.Game, seat));
     PendingEnd.Counted = CountGame(seat == PlayerSeat);
     PendingEnd.Winner = seat;
     // The loss is told only once its last step has been seen.

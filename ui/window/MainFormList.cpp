@@ -48,10 +48,6 @@ void TMainForm::LoadScoreList() {
     }
 }
 
-TFinishedGame TMainForm::FinishedGameOf(int32_t winner) const {
-    return FinishedGameAtTable(Table.Game, winner, Table.CameOutBeforeTurn(winner));
-}
-
 QString TMainForm::ScoreFinishedGame(const TFinishedGame& game) {
     const std::optional<TScoreList> ended =
         AddGame(Lists, RowOf(game, ListSettings.JokerPoints), ListSettings.Limit);

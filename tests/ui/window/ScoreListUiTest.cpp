@@ -59,6 +59,14 @@ class ScoreListUiTest : public ::testing::Test {
         game.SetStatus(MayLayOut);
         return game;
     }
+    // The stock's first card of `suit` and `rank` brought to place `at`, to be drawn.
+    static void ToStock(TGame& game, int at, int32_t suit, int32_t rank) {
+        int i = 0;
+        while (game.Stock.At(i).Suit != suit || game.Stock.At(i).Rank != rank) {
+            ++i;
+        }
+        game.Stock.Exchange(at, i);
+    }
     // The selected cards, dropped on free table space or (one) on the discard pile.
     static void Drop(TMainForm& form, std::initializer_list<const char*> cards, bool discard) {
         TGame& game = In(form).Controller.Game;
@@ -87,7 +95,7 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
 
     // Out before this turn: the computer's hand counts once.
     TGame& game = SetUp(*form, "Kr7", "He2 KaA * BlK Kr10");
-    game.PlayerCameOut = game.ComeOutAtTurnStart = 1;
+    game.PlayerCameOut = game.ComeOutAtTurnStart = game.Seats[PlayerSeat].OutAtTurnStart = 1;
     Drop(*form, {"Kr7"}, true);
     // Everything laid in the last turn: a Hand-Rommé.
     SetUp(*form, "KrB KrD KrK Kr7", "Ka3 Ka3 Bl10");
@@ -95,13 +103,7 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     Drop(*form, {"Kr7"}, true);
     // The computer draws Kreuz 2, lays its whole hand and throws the 2.
     SetUp(*form, "Kr10 He5 Bl9 *", "KaB KaD KaK");
-    game.Stock.Exchange(0, [&] {
-        int i = 0;
-        while (game.Stock.At(i).Suit != Kreuz || game.Stock.At(i).Rank != 2) {
-            ++i;
-        }
-        return i;
-    }());
+    ToStock(game, 0, Kreuz, 2);
     Drop(*form, {"Kr10"}, true);
 
     ASSERT_EQ(boxes.Shown.size(), 3u);  // the game's own boxes, and no list has ended
@@ -138,6 +140,35 @@ TEST_F(ScoreListUiTest, EachFinishedGameAddsItsRowAndAHandRommeDoubles) {
     EXPECT_EQ(In(*Start(4)).Lists, lists);
 }
 
+// Out in an earlier turn of the game, a seat's last turn is no Hand-Rommé:
+// the other hands count once.
+TEST_F(ScoreListUiTest, ASeatOutInAnEarlierTurnWinsSingle) {
+    auto form = Start();
+    TGame& game = SetUp(*form, "KrB KrD KrK Kr7 Kr2", "Ka3 He9 Bl5");
+    // The computer draws the stock's top, the player Kreuz 10 under it.
+    ToStock(game, 1, Kreuz, 10);
+    Drop(*form, {"KrB", "KrD", "KrK"}, false);
+    Drop(*form, {"Kr7"}, true);
+    ASSERT_TRUE(game.PlayerDrawFromStock());
+    game.ClearHandSelection();
+    game.ToggleHandCard(HandIndex(game, "Kr10"));
+    ASSERT_EQ(game.PlayerLayOut(0), TRefusal::None);
+    Drop(*form, {"Kr2"}, true);
+
+    // The computer, out before, draws Kreuz 2, lays its three cards and throws the 2.
+    SetUp(*form, "Kr10 He5", "KaB KaD KaK");
+    game.OpponentCameOut = 1;
+    ToStock(game, 0, Kreuz, 2);
+    Drop(*form, {"Kr10"}, true);
+
+    const std::vector<TListRow>& rows = In(*form).Lists.Current.Rows;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Winner, 0);
+    EXPECT_EQ(rows[1].Winner, 1);
+    EXPECT_FALSE(rows[0].HandRomme);
+    EXPECT_FALSE(rows[1].HandRomme);
+}
+
 // The win is told first with its own words, then the end of the list; the
 // statistics count it, a new list and a new deal follow at once.
 TEST_F(ScoreListUiTest, AListRunToItsLimitEndsWithItsMessageAfterTheWin) {
@@ -146,7 +177,7 @@ TEST_F(ScoreListUiTest, AListRunToItsLimitEndsWithItsMessageAfterTheWin) {
     ASSERT_TRUE(WriteScoreLists(ScoreListFilePath(), old));
     auto form = Start();
     TGame& game = SetUp(*form, "Kr7", "He9 Bl9 Ka5");
-    game.PlayerCameOut = game.ComeOutAtTurnStart = 1;
+    game.PlayerCameOut = game.ComeOutAtTurnStart = game.Seats[PlayerSeat].OutAtTurnStart = 1;
     Drop(*form, {"Kr7"}, true);
     ASSERT_EQ(boxes.Shown.size(), 2u);
     EXPECT_EQ(boxes.Shown[0].Caption, "Sie haben gewonnen!");
